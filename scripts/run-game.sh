@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds the game and starts it in the staged game directory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+build=${OSSARIC_BUILD_DIR:-build}
+cd "$build/game"
+if [ -x ../src/app/ossaric ]; then
+  exec ../src/app/ossaric
+fi
+# Until the desktop window exists, replay a short demo game on the headless host.
+exec ../tools/script/ossaric-script ../../tests/scripts/demo.script

@@ -1,0 +1,180 @@
+// The turn cycle and the life of a game: throwing, returning dice, the hand-over of the cup,
+// new games and Undo.
+#include "ui/yacht_window.h"
+
+namespace ossaric {
+
+void TYachtWindow::ThrowDice() {
+  LastCategory = 0;
+  if (GameActive == 0) {
+    host_.MessageBox("Choose option from the Play menu", "Start new play", MessageIcon::None, true);
+    return;
+  }
+  if (ThrowsMade >= ThrowLimit) {
+    host_.MessageBox("Choose a score category now", "Three roll limit", MessageIcon::None, true);
+    return;
+  }
+  if (DiceInCup <= 0) {
+    host_.MessageBox("There are no dice in the cup", "", MessageIcon::None, true);
+    return;
+  }
+  ScoreAllowed = 1;
+  if (SoundOn) PlayEffect(DiceInCup == 1 ? kRattle1 : kRattle2, false);
+  AnimateCupShake();
+  StopEffects();
+  if (SoundOn)
+    PlayEffect(DiceInCup <= 2 ? kOneDice : DiceInCup == 3 ? kMoreDice : kManyDice, false);
+  for (int i = 1; i <= 5; ++i) {
+    if (ToThrow[i] != 1) continue;
+    // At most five of the twenty places are ever taken, so a free one is always found; a
+    // scripted draw outside 1..20 counts as a miss.
+    int k = random_.DrawPlace();
+    while (k < 1 || k > 20 || TableSlot[k].Occupied == 1) k = random_.DrawPlace();
+    TableSlot[k].Occupied = 1;
+    int face = random_.DrawFace();
+    if (face < 1 || face > 6) face = static_cast<int>(random_.Next() % 6) + 1;
+    Die[i].Slot = k;
+    Die[i].Face = face;
+    Die[i].InCup = 0;
+    AnimateDieFlight(i);
+    ToThrow[i] = 0;
+  }
+  StopEffects();
+  SettleCup();
+  DiceInCup = 0;
+  ThrowsMade += 1;
+  DrawThrowDots();
+}
+
+void TYachtWindow::ReturnDieToCup() {
+  if (ThrowsMade >= ThrowLimit) return;
+  const int s = SelectedDie;
+  if (s < 1 || s > 5) return;
+  DiceInCup += 1;
+  Die[s].InCup = 1;
+  ToThrow[s] = 1;
+  if (Die[s].Slot >= 1 && Die[s].Slot <= 20) TableSlot[Die[s].Slot].Occupied = 0;
+  AnimateDieToCup(s);
+}
+
+void TYachtWindow::PutCupDiceBack() {
+  DiceInCup = 0;
+  for (int i = 1; i <= 5; ++i) {
+    if (Die[i].InCup != 1) continue;
+    Die[i].InCup = 0;
+    ToThrow[i] = 0;
+    if (Die[i].Slot >= 1 && Die[i].Slot <= 20) TableSlot[Die[i].Slot].Occupied = 1;
+    DrawDieAtPlace(i);
+  }
+}
+
+void TYachtWindow::PrepareNextTurn() {
+  NextPlayerPending = 0;
+  SavedThrows = ThrowsMade;
+  ThrowsMade = 0;
+  for (int i = 1; i <= 5; ++i) {
+    if (Die[i].InCup == 0) {
+      SelectedDie = i;
+      ReturnDieToCup();
+    }
+    Die[i].InCup = 1;
+    ToThrow[i] = 1;
+  }
+  DiceInCup = 5;
+  for (int k = 1; k <= 20; ++k) TableSlot[k].Occupied = 0;
+  if (PlayerCount == 1) {
+    DrawThrowDots();
+  } else {
+    NextPlayerPending = 1;
+    DrawNextPlayerButton();
+    host_.SetCursor(CursorId::Next);
+  }
+}
+
+void TYachtWindow::NextPlayer() {
+  NextPlayerPending = 0;
+  LastCategory = 0;
+  DrawCupAtHome();
+  DrawThrowDots();
+  DrawScoreColumn(true);
+  DrawTotalLine(true);
+  if (PlayerCount == 0) {
+    CurrentPlayer += 1;
+    if (CurrentPlayer >= 2) {
+      CurrentPlayer = 0;
+      ComputerBusy = 1;
+      UndoReturn = 0;
+      UndoScore = 0;
+      host_.SetCursor(CursorId::Wait);
+      DrawTotalLine(false);
+      DrawScoreColumn(false);
+      PlayComputerTurn();
+    } else {
+      DrawTotalLine(false);
+      DrawScoreColumn(false);
+    }
+  } else if (PlayerCount >= 2) {
+    const int last = PlayerCount > 4 ? 4 : PlayerCount;
+    CurrentPlayer += 1;
+    if (CurrentPlayer > last || CurrentPlayer < 1) CurrentPlayer = 1;
+    DrawTotalLine(false);
+    DrawScoreColumn(false);
+  }
+  host_.SetCursor(CursorId::Roll);
+}
+
+void TYachtWindow::BeginGame() {
+  // A fresh game has nothing to take back: an Undo here would bring the last game's throw
+  // onto the new table, ready to be scored.
+  UndoScore = 0;
+  UndoReturn = 0;
+  GameActive = 1;
+  ComputerBusy = 0;
+  CurrentPlayer = 1;
+  ResetGame(true);
+  DrawTotalLine(false);
+}
+
+void TYachtWindow::RestartGame() {
+  if (SetupShown) return;
+  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+  TotalsShown = TopTenShown = HintsShown = 0;
+  BeginGame();
+}
+
+void TYachtWindow::NewGame() {
+  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+  TotalsShown = TopTenShown = HintsShown = 0;
+  ShowSetupScreen();
+}
+
+void TYachtWindow::Undo() {
+  if (ComputerBusy || SetupShown || TotalsShown || TopTenShown || HintsShown) return;
+  if (UndoScore == 1) {
+    UndoScore = 0;
+    DrawScoreColumn(true);
+    DrawTotalLine(true);
+    screen_.CopyIn(CupUnder, 30, 274);
+    DrawCupAtHome();
+    NextPlayerPending = 0;
+    if (LastCategory >= 1 && LastCategory <= kCategoryCount && CurrentPlayer >= 0 &&
+        CurrentPlayer <= 4) {
+      int& entry = Sheet[CurrentPlayer].Entry[LastCategory];
+      if (entry >= 0) Sheet[CurrentPlayer].Total -= entry;
+      entry = -1;
+    }
+    LastCategory = 0;
+    NextPlayerPending = 0;
+    ThrowsMade = SavedThrows;
+    DrawThrowDots();
+    DrawScoreColumn(false);
+    DrawTotalLine(false);
+    PutCupDiceBack();
+    ScoreAllowed = 1;
+  } else if (UndoReturn == 1) {
+    UndoReturn = 0;
+    if (LastCategory == 0 && (ThrowsMade == 1 || ThrowsMade == 2)) PutCupDiceBack();
+  }
+}
+
+}  // namespace ossaric

@@ -1,0 +1,139 @@
+#include "game/scoring.h"
+
+#include "ui/yacht_window.h"
+
+namespace ossaric {
+
+std::array<int, 7> FaceCounts(const Faces& faces) {
+  std::array<int, 7> count{};
+  for (int f : faces)
+    if (f >= 1 && f <= 6) ++count[f];
+  return count;
+}
+
+namespace {
+
+int Sum(const Faces& faces) {
+  int sum = 0;
+  for (int f : faces) sum += f;
+  return sum;
+}
+
+// How many of the faces first..last show at least once.
+int Present(const std::array<int, 7>& count, int first, int last) {
+  int n = 0;
+  for (int f = first; f <= last; ++f) n += count[f] > 0 ? 1 : 0;
+  return n;
+}
+
+bool HasCount(const std::array<int, 7>& count, int n) {
+  for (int f = 1; f <= 6; ++f)
+    if (count[f] == n) return true;
+  return false;
+}
+
+}  // namespace
+
+int CategoryPoints(int category, const Faces& faces) {
+  const auto count = FaceCounts(faces);
+  switch (category) {
+    case kBexil:
+      for (int f = 6; f >= 1; --f)
+        if (count[f] == 5) return 50;
+      return 0;
+    case kLargeStraight:
+      return (Present(count, 2, 6) == 5 || Present(count, 1, 5) == 5) ? 30 : 0;
+    case kSmallStraight:
+      return (Present(count, 1, 4) == 4 || Present(count, 2, 5) == 4 || Present(count, 3, 6) == 4)
+                 ? 15
+                 : 0;
+    case kFourOfAKind:
+      return (HasCount(count, 4) || HasCount(count, 5)) ? Sum(faces) : 0;
+    case kFullHouse:
+      return (HasCount(count, 3) && HasCount(count, 2)) ? Sum(faces) : 0;
+    case kSixes:
+      return 6 * count[6];
+    case kFives:
+      return 5 * count[5];
+    case kFours:
+      return 4 * count[4];
+    case kThrees:
+      return 3 * count[3];
+    case kTwos:
+      return 2 * count[2];
+    case kOnes:
+      return count[1];
+    case kChoice:
+      return Sum(faces);
+    default:
+      return 0;
+  }
+}
+
+void TYachtWindow::ScoreCategory(int k) {
+  if (k < 1 || k > kCategoryCount) return;
+  if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
+  int& entry = Sheet[CurrentPlayer].Entry[k];
+  if (entry != -1 || ScoreAllowed == 0) return;
+  LastCategory = k;
+  UndoScore = 1;
+  UndoReturn = 0;
+  const Faces faces{Die[1].Face, Die[2].Face, Die[3].Face, Die[4].Face, Die[5].Face};
+  const int points = CategoryPoints(k, faces);
+  entry = points;
+  WriteScore(points, RowTop(k));
+}
+
+void TYachtWindow::ScoreBexil() {
+  ScoreCategory(kBexil);
+}
+void TYachtWindow::ScoreLargeStraight() {
+  ScoreCategory(kLargeStraight);
+}
+void TYachtWindow::ScoreSmallStraight() {
+  ScoreCategory(kSmallStraight);
+}
+void TYachtWindow::ScoreFourOfAKind() {
+  ScoreCategory(kFourOfAKind);
+}
+void TYachtWindow::ScoreFullHouse() {
+  ScoreCategory(kFullHouse);
+}
+void TYachtWindow::ScoreSixes() {
+  ScoreCategory(kSixes);
+}
+void TYachtWindow::ScoreFives() {
+  ScoreCategory(kFives);
+}
+void TYachtWindow::ScoreFours() {
+  ScoreCategory(kFours);
+}
+void TYachtWindow::ScoreThrees() {
+  ScoreCategory(kThrees);
+}
+void TYachtWindow::ScoreTwos() {
+  ScoreCategory(kTwos);
+}
+void TYachtWindow::ScoreOnes() {
+  ScoreCategory(kOnes);
+}
+void TYachtWindow::ScoreChoice() {
+  ScoreCategory(kChoice);
+}
+
+void TYachtWindow::WriteScore(int points, int y) {
+  Sheet[CurrentPlayer].Total += points;
+  if (SoundOn) PlayEffect(kPen, false);
+  DrawNewScore(points, y);
+  if (SoundOn) Delay(1000);
+  ScoreAllowed = 0;
+  DrawTotalLine(false);
+  if (GameUnfinished()) {
+    PrepareNextTurn();
+  } else {
+    GameActive = 0;
+    AnnounceGameOver();
+  }
+}
+
+}  // namespace ossaric

@@ -1,0 +1,77 @@
+// The test twin of the real host: it records everything the game asks of the desktop as JSON
+// lines, answers every message box with OK at once and keeps a virtual millisecond clock that
+// waits advance instantly.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+#include "platform/sound.h"
+
+namespace ossaric {
+
+// Quotes a string for JSON.
+std::string JsonString(const std::string& text);
+
+class HeadlessHost : public Host {
+ public:
+  // Every recorded event goes to `sink` as one JSON object (no newline).
+  using Sink = std::function<void(const std::string&)>;
+  explicit HeadlessHost(Sink sink = nullptr) : sink_(std::move(sink)) {}
+
+  void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                  bool owned) override;
+  void SetCursor(CursorId cursor) override;
+  void StartTimer(int id, int periodMs) override;
+  void StopTimer(int id) override;
+  void CheckMenuItem(int command, bool checked) override;
+  void DrawMenuBar() override {}
+  void Invalidate() override;
+  void Present() override {}
+  void OpenHelp(const std::string& file) override;
+  void CloseHelp() override;
+  uint32_t TickCount() override { return clock_; }
+  void PumpWhileBusy(int remainingMs) override { clock_ += remainingMs > 0 ? remainingMs : 1; }
+  bool UserDataDirectory(std::string& dir) override;
+
+  // What tests look at.
+  uint32_t clock_ = 0;
+  bool invalidated_ = false;
+  bool timerRunning_ = false;
+  CursorId cursor_ = CursorId::Arrow;
+  std::vector<std::string> messages_;  // "caption|text"
+  std::vector<std::string> events_;    // every JSON line
+  bool checks_[256] = {};
+  std::string dataDir_;     // overrides the per-user data directory when set
+  bool noDataDir_ = false;  // pretend the data directory cannot be found
+
+  void Emit(const std::string& json);
+
+ private:
+  Sink sink_;
+};
+
+// Records effect and music calls; plays nothing.
+class HeadlessSound : public SoundDevice {
+ public:
+  explicit HeadlessSound(HeadlessHost& host) : host_(host) {}
+  void PlayEffect(const std::string& name, const std::vector<uint8_t>& wav, bool wait) override;
+  void StopEffects() override;
+  uint32_t MidiOpen(const std::string& path, int& error) override;
+  int MidiPlay(uint32_t device) override;
+  void MidiCloseAll() override;
+  std::string MidiErrorText(int error) override;
+
+  std::vector<std::string> effects_;  // names in order
+  std::vector<std::string> pieces_;   // MIDI files opened, in order
+  int failOpen_ = 0;                  // error code MidiOpen reports (0: opens fine)
+  int failPlay_ = 0;
+
+ private:
+  HeadlessHost& host_;
+  uint32_t nextDevice_ = 1;
+};
+
+}  // namespace ossaric

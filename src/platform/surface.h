@@ -1,0 +1,62 @@
+// The 632 x 434 client-area framebuffer and the drawing operations on it. Everything the game
+// draws lands here first; the host copies it to the screen.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/bitmap.h"
+
+namespace ossaric {
+
+enum class FontId { Sheet, Setup, Name };
+enum class RasterOp { Copy, And, Or };
+
+// A save-under buffer: a rectangle of pixels copied out of the surface and back again.
+struct Offscreen {
+  int width = 0;
+  int height = 0;
+  std::vector<Rgb> pixels;     // rows top-down
+  std::vector<uint8_t> valid;  // 0 where the pixel lay outside the surface when copied out
+};
+
+class Surface {
+ public:
+  Surface(int width = 632, int height = 434);
+  ~Surface();
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  int Width() const;
+  int Height() const;
+  Rgb Pixel(int x, int y) const;  // 0 outside
+  void SetPixel(int x, int y, Rgb colour);
+
+  // Draw a picture (or part of it) through its colour table, combining with the surface.
+  void DrawBitmap(const Bitmap& bmp, int x, int y, RasterOp op = RasterOp::Copy);
+  void DrawBitmapPart(const Bitmap& bmp, int srcX, int srcY, int w, int h, int x, int y,
+                      RasterOp op = RasterOp::Copy);
+
+  // Save-under copies, clipped to the surface.
+  void CopyOut(int x, int y, int w, int h, Offscreen& buffer) const;
+  void CopyIn(const Offscreen& buffer, int x, int y);
+
+  // Filled shapes: left, top, right, bottom with right and bottom excluded.
+  void FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb brush);
+  void FillRect(int left, int top, int right, int bottom, Rgb colour);
+
+  // Transparent text with the top-left of its first character cell at (x, y).
+  void DrawText(FontId font, int x, int y, const std::string& text, Rgb colour);
+  int TextWidth(FontId font, const std::string& text) const;
+
+  bool SavePng(const std::string& path) const;
+
+  // For the hosts: the pixels as 32-bit 0xffRRGGBB, rows top-down, `Width()` per row.
+  const uint32_t* Data() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace ossaric

@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+
+namespace ossaric {
+namespace {
+
+using testing::GameTest;
+
+constexpr const char* kCup = "click 60 300\n";
+
+std::string Row(int k) {
+  return "click 400 " + std::to_string(75 + 24 * (k - 1) + 5) + "\n";
+}
+
+// A click on the centre of die i's place.
+std::string DieClick(TYachtWindow& w, int i) {
+  const TTableSlot& s = w.TableSlot[w.Die[i].Slot];
+  return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
+}
+
+class Flow : public GameTest {
+ protected:
+  // Plays a whole game by presses: every turn throws once and writes the first open category.
+  void PlayToTheEnd(int columns, std::vector<int>& order) {
+    for (int turn = 0; turn < 12 * columns; ++turn) {
+      ASSERT_TRUE(W().GameActive);
+      Run(kCup);
+      order.push_back(W().CurrentPlayer);
+      for (int k = 1; k <= 12; ++k) {
+        if (W().Sheet[W().CurrentPlayer].Entry[k] == -1) {
+          Run(Row(k));
+          break;
+        }
+      }
+    }
+  }
+};
+
+TEST_F(Flow, OpensOnSetupAndStartsAFreshGame) {
+  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().PlayerCount, 1);
+  EXPECT_EQ(W().HintIndex, 0);
+  EXPECT_EQ(W().GameActive, 0);
+  StartGame(1);
+  EXPECT_EQ(W().SetupShown, 0);
+  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().CurrentPlayer, 1);
+  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().ThrowsMade, 0);
+  EXPECT_EQ(W().TotalsPlayer, 1);
+}
+
+TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
+  StartGame(1);
+  Run("places 3 3 7 1 20 12\nfaces 6 5 4 3 2\n" + std::string(kCup));
+  const int expectSlots[] = {0, 3, 7, 1, 20, 12};
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(W().Die[i].Slot, expectSlots[i]);
+    EXPECT_EQ(W().Die[i].Face, 7 - i);
+    EXPECT_EQ(W().Die[i].InCup, 0);
+    EXPECT_EQ(W().ToThrow[i], 0);
+    EXPECT_EQ(W().TableSlot[expectSlots[i]].Occupied, 1);
+  }
+  EXPECT_EQ(W().DiceInCup, 0);
+  EXPECT_EQ(W().ThrowsMade, 1);
+  EXPECT_EQ(W().ScoreAllowed, 1);
+  // Return dice 2 and 4, then throw them: the kept dice's places are never chosen.
+  Run(DieClick(W(), 2));
+  Run(DieClick(W(), 4));
+  EXPECT_EQ(W().DiceInCup, 2);
+  EXPECT_EQ(W().TableSlot[7].Occupied, 0);
+  EXPECT_EQ(W().Die[2].Slot, 7);  // the old place is remembered in the cup
+  Run("places 3 1 12 5 6\nfaces 1 1\n" + std::string(kCup));
+  EXPECT_EQ(W().Die[2].Slot, 5);
+  EXPECT_EQ(W().Die[4].Slot, 6);
+  EXPECT_EQ(W().Die[1].Slot, 3);
+  EXPECT_EQ(W().ThrowsMade, 2);
+}
+
+TEST_F(Flow, EffectsFollowTheNumberOfDiceInTheCup) {
+  StartGame(1);
+  struct Case {
+    int returned;
+    const char* rattle;
+    const char* landing;
+  } cases[] = {{1, "rattle1.wav", "onedice.wav"},
+               {2, "rattle2.wav", "onedice.wav"},
+               {3, "rattle2.wav", "moredice.wav"},
+               {4, "rattle2.wav", "manydice.wav"},
+               {5, "rattle2.wav", "manydice.wav"}};
+  for (const Case& c : cases) {
+    Run("command 101\n" + std::string(kCup));  // a fresh game, first throw
+    for (int i = 1; i <= c.returned; ++i) Run(DieClick(W(), i));
+    ClearOutput();
+    Run(kCup);
+    ASSERT_EQ(Sound().effects_.size(), 2u) << c.returned;
+    EXPECT_EQ(Sound().effects_[0], c.rattle);
+    EXPECT_EQ(Sound().effects_[1], c.landing);
+  }
+  // With sound off nothing plays.
+  Run("command 133\ncommand 101\n");
+  ClearOutput();
+  Run(kCup);
+  EXPECT_TRUE(Sound().effects_.empty());
+}
+
+TEST_F(Flow, RefusalsShowTheirMessages) {
+  // The board with no game: cup and dice answer with the Play-menu messages.
+  Run("set SetupShown 0\n" + std::string(kCup));
+  ASSERT_EQ(Host().messages_.size(), 1u);
+  EXPECT_EQ(Host().messages_[0], "Start new play|Choose option from the Play menu");
+  Run("set DiceInCup 0\nset Die[1].Slot 1\nset Die[1].InCup 0\nclick 30 30\n");
+  EXPECT_EQ(Host().messages_.back(), "End of Game|Choose option from the Play menu");
+
+  Start();
+  StartGame(1);
+  Run(std::string(kCup));
+  Run(DieClick(W(), 1) + kCup);
+  Run(DieClick(W(), 2) + kCup);
+  EXPECT_EQ(W().ThrowsMade, 3);
+  ClearOutput();
+  W().LastCategory = 5;
+  Run(kCup);
+  EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
+  EXPECT_EQ(W().LastCategory, 0);  // a refused throw still clears it
+  Run(DieClick(W(), 3));
+  EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
+  EXPECT_EQ(W().Die[3].InCup, 0);
+
+  Start();
+  StartGame(1);
+  Run(kCup);
+  Run("set DiceInCup 0\nset ThrowsMade 1\n" + std::string(kCup));
+  EXPECT_EQ(Host().messages_.back(), "|There are no dice in the cup");
+}
+
+TEST_F(Flow, ScoringWritesOnceAndTheTurnStartsAgain) {
+  StartGame(1);
+  // Presses between rows or before a throw write nothing.
+  Run("click 400 95\n" + Row(12));
+  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  Run("faces 3 3 3 3 5\n" + std::string(kCup) + "click 400 96\n");
+  EXPECT_EQ(W().Sheet[1].Total, 0);
+  ClearOutput();
+  const uint32_t before = Host().clock_;
+  Run(Row(4));
+  EXPECT_EQ(W().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(W().Sheet[1].Total, 17);
+  EXPECT_EQ(W().LastCategory, 4);
+  EXPECT_EQ(W().UndoScore, 1);
+  // pen, then the 1000 ms pause.
+  EXPECT_EQ(Sound().effects_.front(), "pen.wav");
+  EXPECT_GE(Host().clock_ - before, 1000u);
+  // One player: no hand-over, the next press on the cup throws at once.
+  EXPECT_EQ(W().NextPlayerPending, 0);
+  EXPECT_EQ(W().ThrowsMade, 0);
+  EXPECT_EQ(W().DiceInCup, 5);
+  Run(Row(12));  // after the score every scorer refuses until the next throw
+  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  Run(kCup);
+  EXPECT_EQ(W().ThrowsMade, 1);
+  Run(Row(4));  // a full category cannot be written again
+  EXPECT_EQ(W().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(W().ScoreAllowed, 1);
+  // Dice returned to the cup still count with their last faces.
+  Run("faces 6 6 6 6 6\ncommand 101\n" + std::string(kCup) + DieClick(W(), 1) + Row(1));
+  EXPECT_EQ(W().Sheet[1].Entry[1], 50);
+  // With sound off there is no pause after a score.
+  Run("command 133\ncommand 101\nset AnimDelay 0\n" + std::string(kCup));
+  const uint32_t quiet = Host().clock_;
+  Run(Row(12));
+  EXPECT_EQ(Host().clock_ - quiet, 0u);
+}
+
+// Plays whole games by presses: every turn throws once and writes the first open category.
+
+TEST_F(Flow, WholeGamesHandTheCupOnInTurn) {
+  for (int players = 1; players <= 4; ++players) {
+    Start();
+    StartGame(players);
+    std::vector<int> order;
+    PlayToTheEnd(players, order);
+    for (size_t t = 0; t < order.size(); ++t)
+      EXPECT_EQ(order[t], static_cast<int>(t % players) + 1) << players << " players, turn " << t;
+    EXPECT_EQ(W().GameActive, 0);
+    EXPECT_EQ(W().TopTenShown, 1);
+    EXPECT_FALSE(W().GameUnfinished());
+    for (int p = 1; p <= players; ++p) {
+      int sum = 0;
+      for (int k = 1; k <= 12; ++k) {
+        EXPECT_GE(W().Sheet[p].Entry[k], 0);
+        sum += W().Sheet[p].Entry[k];
+      }
+      EXPECT_EQ(W().Sheet[p].Total, sum);
+    }
+    for (int p = players + 1; p <= 4; ++p) EXPECT_EQ(W().Sheet[p].Entry[1], -1);
+  }
+}
+
+TEST_F(Flow, HandOverWaitsForTheCup) {
+  StartGame(3);
+  Run(std::string(kCup) + Row(12));
+  EXPECT_EQ(W().NextPlayerPending, 1);
+  EXPECT_EQ(Host().cursor_, CursorId::Next);
+  EXPECT_EQ(W().CurrentPlayer, 1);
+  Run(kCup);  // hands over and throws for player 2 at once
+  EXPECT_EQ(W().NextPlayerPending, 0);
+  EXPECT_EQ(W().CurrentPlayer, 2);
+  EXPECT_EQ(W().ThrowsMade, 1);
+  EXPECT_EQ(Host().cursor_, CursorId::Roll);
+}
+
+TEST_F(Flow, UndoTakesBackReturnsAndScores) {
+  StartGame(2);
+  Run("faces 1 2 3 4 6\n" + std::string(kCup));
+  Run(DieClick(W(), 1) + DieClick(W(), 2) + DieClick(W(), 3));
+  EXPECT_EQ(W().DiceInCup, 3);
+  Run("command 106\n");  // all three come back, not only the last
+  EXPECT_EQ(W().DiceInCup, 0);
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(W().Die[i].InCup, 0);
+    EXPECT_EQ(W().TableSlot[W().Die[i].Slot].Occupied, 1);
+  }
+  EXPECT_EQ(W().Die[2].Face, 2);
+  Run(DieClick(W(), 5));
+  Run("command 106\ncommand 106\n");  // a second Undo does nothing
+  EXPECT_EQ(W().DiceInCup, 0);
+  Run(DieClick(W(), 5) + std::string(kCup) + Row(3));  // second throw, Small Straight
+  EXPECT_EQ(W().NextPlayerPending, 1);
+  const int points = W().Sheet[1].Entry[3];
+  EXPECT_EQ(W().Sheet[1].Total, points);
+  Run("command 106\n");
+  EXPECT_EQ(W().Sheet[1].Entry[3], -1);
+  EXPECT_EQ(W().Sheet[1].Total, 0);
+  EXPECT_EQ(W().NextPlayerPending, 0);
+  EXPECT_EQ(W().ThrowsMade, 2);
+  EXPECT_EQ(W().ScoreAllowed, 1);
+  EXPECT_EQ(W().CurrentPlayer, 1);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(W().Die[i].InCup, 0);  // all five back on the table
+  EXPECT_EQ(W().DiceInCup, 0);
+  Run(Row(12));  // any open category can be written again
+  EXPECT_GT(W().Sheet[1].Entry[12], 0);
+}
+
+TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
+  StartGame(1);
+  Run(std::string(kCup) + Row(12) + "command 101\ncommand 106\n");
+  EXPECT_EQ(W().ThrowsMade, 0);
+  EXPECT_EQ(W().ScoreAllowed, 0);
+  EXPECT_EQ(W().DiceInCup, 5);
+  Run(Row(12));
+  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+}
+
+TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
+  StartGame(1);
+  Run(std::string(kCup) + Row(12) + "command 102\n");
+  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_GE(W().Sheet[1].Entry[12], 0);
+  Run("command 106\n");  // ignored on the setup screen
+  EXPECT_GE(W().Sheet[1].Entry[12], 0);
+  Run("command 101\n");  // Restart is ignored on the setup screen too
+  EXPECT_EQ(W().SetupShown, 1);
+  Run("click 400 398\n");
+  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(W().Sheet[1].Total, 0);
+}
+
+TEST_F(Flow, ClickDecodingBoundaries) {
+  // Setup screen: player count boxes, hidden name fields, hints box.
+  Run("click 361 223\n");
+  EXPECT_EQ(W().PlayerCount, 2);
+  Run("click 557 241\n");
+  EXPECT_EQ(W().PlayerCount, 0);
+  Run("click 459 277\n");  // player 2's field is hidden against the computer
+  EXPECT_EQ(W().NameEditing, 0);
+  Run("click 352 277\n");  // player 1's field always opens
+  EXPECT_EQ(W().NameEditing, 1);
+  EXPECT_EQ(W().EditedName, 1);
+  EXPECT_TRUE(Host().timerRunning_);
+  Run("click 345 358\n");  // any press ends the editing first
+  EXPECT_EQ(W().NameEditing, 0);
+  EXPECT_EQ(W().CaretTimerOn, 0);
+  EXPECT_FALSE(Host().timerRunning_);
+  EXPECT_EQ(W().HintIndex, -1);
+  Run("click 545 376\n");
+  EXPECT_EQ(W().HintIndex, 0);
+  // Hints panel: x 445 is Return, 446 Next Hint.
+  Run("set SetupShown 0\nset HintsShown 1\nclick 446 360\n");
+  EXPECT_EQ(W().HintIndex, 1);
+  EXPECT_EQ(W().HintsShown, 1);
+  Run("click 445 360\n");
+  EXPECT_EQ(W().HintIndex, 2);
+  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().GameActive, 1);
+  // Current Totals: x 339 is outside Return, 340 inside.
+  Run("set TotalsShown 1\nclick 339 375\n");
+  EXPECT_EQ(W().TotalsShown, 1);
+  Run("click 340 375\n");
+  EXPECT_EQ(W().TotalsShown, 0);
+  // With five dice in the cup the table takes no presses, even on old places.
+  Run("set Die[1].Slot 1\nclick 30 30\n");
+  EXPECT_EQ(W().DiceInCup, 5);
+  // A die's hit box includes one more pixel right and below.
+  Run(kCup);
+  const TTableSlot& s = W().TableSlot[W().Die[1].Slot];
+  Run("click " + std::to_string(s.X + 50) + " " + std::to_string(s.Y + 50) + "\n");
+  EXPECT_EQ(W().Die[1].InCup, 1);
+}
+
+TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
+  StartGame(1);
+  Run("set ComputerBusy 1\nset SetupShown 1\nclick 352 277\n");
+  EXPECT_EQ(W().NameEditing, 0);
+  Run("set ComputerBusy 0\nclick 352 277\nset ComputerBusy 1\n" + std::string(kCup));
+  EXPECT_EQ(W().NameEditing, 0);  // still ends name editing
+  EXPECT_FALSE(Host().timerRunning_);
+  EXPECT_EQ(W().ThrowsMade, 0);
+}
+
+TEST_F(Flow, RobustAgainstOutOfRangeState) {
+  StartGame(1);
+  Run("set PlayerCount 9\nset CurrentPlayer 7\nset Die[2].Slot 40\n" + std::string(kCup) + Row(12) +
+      "click 60 300\nclick 100 100\ncommand 106\nstate\n");
+  Run("set PlayerCount -3\nset CurrentPlayer -1\n" + std::string(kCup) + Row(1) + "paint\n");
+}
+
+}  // namespace
+}  // namespace ossaric

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "game/scoring.h"
+
+namespace ossaric {
+namespace {
+
+TEST(Scoring, WorkedExamplesScoreEveryCategory) {
+  struct Case {
+    Faces faces;
+    int points[13];  // index 1..12
+  };
+  const Case cases[] = {
+      {{2, 3, 4, 5, 6}, {0, 0, 30, 15, 0, 0, 6, 5, 4, 3, 2, 0, 20}},
+      {{4, 4, 4, 4, 4}, {0, 50, 0, 0, 20, 0, 0, 0, 20, 0, 0, 0, 20}},
+      {{1, 1, 1, 6, 6}, {0, 0, 0, 0, 0, 15, 12, 0, 0, 0, 0, 3, 15}},
+      {{3, 3, 3, 3, 5}, {0, 0, 0, 0, 17, 0, 0, 5, 0, 12, 0, 0, 17}},
+      {{6, 1, 3, 2, 4}, {0, 0, 0, 15, 0, 0, 6, 0, 4, 3, 2, 1, 16}},
+      {{1, 2, 3, 4, 5}, {0, 0, 30, 15, 0, 0, 0, 5, 4, 3, 2, 1, 15}},
+      {{6, 6, 6, 6, 6}, {0, 50, 0, 0, 30, 0, 30, 0, 0, 0, 0, 0, 30}},
+      {{2, 2, 3, 3, 3}, {0, 0, 0, 0, 0, 13, 0, 0, 0, 9, 4, 0, 13}},
+      {{1, 3, 4, 5, 6}, {0, 0, 0, 15, 0, 0, 6, 5, 4, 3, 0, 1, 19}},
+      {{1, 2, 3, 5, 6}, {0, 0, 0, 0, 0, 0, 6, 5, 0, 3, 2, 1, 17}},
+  };
+  for (const Case& c : cases) {
+    for (int k = 1; k <= 12; ++k) {
+      EXPECT_EQ(CategoryPoints(k, c.faces), c.points[k])
+          << "category " << k << " faces " << c.faces[0] << c.faces[1] << c.faces[2] << c.faces[3]
+          << c.faces[4];
+    }
+  }
+  EXPECT_EQ(CategoryPoints(0, {1, 1, 1, 1, 1}), 0);
+  EXPECT_EQ(CategoryPoints(13, {1, 1, 1, 1, 1}), 0);
+}
+
+class Patterns : public testing::GameTest {
+ protected:
+  void Faces(std::array<int, 5> f) {
+    for (int i = 1; i <= 5; ++i) {
+      W().Die[i].Face = f[i - 1];
+      W().Die[i].Keep = 0;
+    }
+  }
+  std::string Kept() {
+    std::string s;
+    for (int i = 1; i <= 5; ++i) s += W().Die[i].Keep ? '1' : '0';
+    return s;
+  }
+};
+
+TEST_F(Patterns, TestsAnswerAndMarkTheirDice) {
+  Faces({2, 2, 5, 5, 3});
+  EXPECT_TRUE(W().MarkTwoPairs());
+  EXPECT_EQ(Kept(), "11110");
+  EXPECT_EQ(W().PairFace(1), 2);
+  EXPECT_EQ(W().PairFace(2), 5);
+  Faces({2, 2, 5, 5, 3});
+  EXPECT_TRUE(W().MarkPair());
+  EXPECT_EQ(Kept(), "11000");
+  Faces({3, 4, 5, 6, 6});
+  EXPECT_TRUE(W().MarkSmallStraight());
+  EXPECT_EQ(Kept(), "11110");
+  // Two runs present: 1-2-3-4 and 2-3-4-5 keep one die per face of both.
+  Faces({5, 4, 3, 2, 1});
+  EXPECT_TRUE(W().MarkSmallStraight());
+  EXPECT_EQ(Kept(), "11111");
+  // MarkSmallStraight starts from a clean slate, even when it answers false.
+  Faces({1, 1, 6, 6, 3});
+  W().Die[1].Keep = 1;
+  EXPECT_FALSE(W().MarkSmallStraight());
+  EXPECT_EQ(Kept(), "00000");
+  // A single pair: marked, first pair face set, answer false.
+  Faces({4, 4, 1, 2, 6});
+  EXPECT_FALSE(W().MarkTwoPairs());
+  EXPECT_EQ(Kept(), "11000");
+  EXPECT_EQ(W().PairFace(1), 4);
+  // A three with no pair still marks the three.
+  Faces({6, 1, 6, 2, 6});
+  EXPECT_FALSE(W().MarkFullHouse());
+  EXPECT_EQ(Kept(), "10101");
+  Faces({6, 1, 6, 1, 6});
+  EXPECT_TRUE(W().MarkFullHouse());
+  EXPECT_EQ(Kept(), "10101");
+  // Five alike is not four alike, nor three alike.
+  Faces({3, 3, 3, 3, 3});
+  EXPECT_TRUE(W().IsAllAlike());
+  EXPECT_FALSE(W().MarkFourAlike());
+  EXPECT_FALSE(W().MarkThreeAlike());
+  EXPECT_EQ(Kept(), "00000");
+  Faces({3, 2, 3, 3, 3});
+  EXPECT_TRUE(W().MarkFourAlike());
+  EXPECT_EQ(Kept(), "10111");
+  // Marks add up across tests and are never cleared by a false answer.
+  Faces({1, 1, 2, 3, 4});
+  W().Die[5].Keep = 1;
+  EXPECT_FALSE(W().MarkThreeAlike());
+  EXPECT_EQ(Kept(), "00001");
+  Faces({2, 3, 4, 5, 6});
+  EXPECT_TRUE(W().IsLargeStraight());
+  Faces({1, 2, 3, 4, 6});
+  EXPECT_FALSE(W().IsLargeStraight());
+}
+
+}  // namespace
+}  // namespace ossaric
