@@ -297,6 +297,7 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
       if (!integer(args[k], v[k])) return false;
     return true;
   };
+  if (closed_) return true;  // everything after close is ignored
   std::vector<long> v;
   const bool known = command == "click" || command == "move" || command == "key" ||
                      command == "command" || command == "tick" || command == "notify" ||
@@ -307,7 +308,6 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
     Error(number, "unknown command: " + command);
     return false;
   }
-  if (closed_) return true;  // everything after close is ignored
   TYachtWindow& w = *window_;
   if (command == "click" || command == "move") {
     if (!integers(2, v)) {
