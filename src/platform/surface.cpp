@@ -6,31 +6,58 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstring>
 
 namespace ossaric {
 
 namespace {
 
-// A font whose character cell (ascent + descent) is `cell` pixels high.
+// A font whose character cell (ascent + descent) is `cell` pixels high: the largest pixel size
+// whose cell is exactly that high, or failing that the largest whose cell still fits.
 QFont MakeFont(const char* family, int cell, int weight, bool italic, bool fixed) {
   QFont font(QString::fromLatin1(family));
-  font.setStyleHint(fixed ? QFont::TypeWriter : QFont::Serif);
+  font.setStyleHint(fixed ? QFont::TypeWriter : QFont::Serif,
+                    QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferQuality));
+  font.setFixedPitch(fixed);
   font.setWeight(static_cast<QFont::Weight>(weight));
   font.setItalic(italic);
-  int size = cell;
-  for (; size > 4; --size) {
+  font.setKerning(false);
+  int fitting = 0;
+  for (int size = cell; size > 4; --size) {
     font.setPixelSize(size);
-    if (QFontMetrics(font).height() <= cell) break;
+    const int height = QFontMetrics(font).height();
+    if (height == cell) {
+      fitting = size;
+      break;
+    }
+    if (height < cell && fitting == 0) fitting = size;
   }
-  font.setPixelSize(size);
+  font.setPixelSize(fitting > 0 ? fitting : cell);
   return font;
 }
+
+// The part [from, from + length) of [0, limit) as a half-open range; empty when they miss.
+// Computed in 64 bits so that wild coordinates cannot overflow.
+struct Span {
+  int first = 0;  // offset into the requested range
+  int count = 0;
+};
+Span Clip(long long from, long long length, long long limit) {
+  long long lo = std::max<long long>(from, 0);
+  long long hi = std::min<long long>(from + length, limit);
+  if (length <= 0 || hi <= lo) return {};
+  return {static_cast<int>(lo - from), static_cast<int>(hi - lo)};
+}
+
+constexpr uint32_t kOpaque = 0xff000000u;
 
 }  // namespace
 
 struct Surface::Impl {
   QImage image;
   std::array<QFont, 3> fonts;
+  std::array<int, 3> ascent{};
 };
 
 Surface::Surface(int width, int height) : impl_(std::make_unique<Impl>()) {
@@ -39,6 +66,7 @@ Surface::Surface(int width, int height) : impl_(std::make_unique<Impl>()) {
   impl_->fonts[0] = MakeFont("Times New Roman", 30, 700, true, false);
   impl_->fonts[1] = MakeFont("Times New Roman", 20, 900, true, false);
   impl_->fonts[2] = MakeFont("Courier New", 16, 700, false, true);
+  for (int f = 0; f < 3; ++f) impl_->ascent[f] = QFontMetrics(impl_->fonts[f]).ascent();
 }
 
 Surface::~Surface() = default;
@@ -52,12 +80,12 @@ int Surface::Height() const {
 
 Rgb Surface::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
-  return impl_->image.pixel(x, y) & 0xffffffu;
+  return reinterpret_cast<const QRgb*>(impl_->image.constScanLine(y))[x] & 0xffffffu;
 }
 
 void Surface::SetPixel(int x, int y, Rgb colour) {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-  impl_->image.setPixel(x, y, 0xff000000u | colour);
+  reinterpret_cast<QRgb*>(impl_->image.scanLine(y))[x] = kOpaque | colour;
 }
 
 void Surface::DrawBitmap(const Bitmap& bmp, int x, int y, RasterOp op) {
@@ -66,78 +94,145 @@ void Surface::DrawBitmap(const Bitmap& bmp, int x, int y, RasterOp op) {
 
 void Surface::DrawBitmapPart(const Bitmap& bmp, int srcX, int srcY, int w, int h, int x, int y,
                              RasterOp op) {
-  const int W = Width(), H = Height();
-  for (int row = 0; row < h; ++row) {
-    int sy = srcY + row, dy = y + row;
-    if (sy < 0 || sy >= bmp.height || dy < 0 || dy >= H) continue;
-    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(dy));
-    for (int col = 0; col < w; ++col) {
-      int sx = srcX + col, dx = x + col;
-      if (sx < 0 || sx >= bmp.width || dx < 0 || dx >= W) continue;
-      Rgb src = bmp.Colour(sx, sy);
-      Rgb dst = line[dx] & 0xffffffu;
-      Rgb out = op == RasterOp::Copy ? src : op == RasterOp::And ? (src & dst) : (src | dst);
-      line[dx] = 0xff000000u | out;
+  if (bmp.Empty() || bmp.pixels.size() < static_cast<size_t>(bmp.width) * bmp.height) return;
+  // The part must lie inside the picture and on the surface: clip against both.
+  Span cols = Clip(srcX, w, bmp.width);
+  Span rows = Clip(srcY, h, bmp.height);
+  if (cols.count == 0 || rows.count == 0) return;
+  const long long left = static_cast<long long>(x) + cols.first;
+  const long long top = static_cast<long long>(y) + rows.first;
+  Span dc = Clip(left, cols.count, Width());
+  Span dr = Clip(top, rows.count, Height());
+  if (dc.count == 0 || dr.count == 0) return;
+  const int sx0 = srcX + cols.first + dc.first;
+  const int dx0 = static_cast<int>(left + dc.first);
+  for (int r = 0; r < dr.count; ++r) {
+    const int sy = srcY + rows.first + dr.first + r;
+    const int dy = static_cast<int>(top + dr.first + r);
+    const uint8_t* src = &bmp.pixels[static_cast<size_t>(sy) * bmp.width + sx0];
+    auto* dst = reinterpret_cast<QRgb*>(impl_->image.scanLine(dy)) + dx0;
+    const Rgb* table = bmp.colours.data();
+    switch (op) {
+      case RasterOp::Copy:
+        for (int c = 0; c < dc.count; ++c) dst[c] = kOpaque | table[src[c]];
+        break;
+      case RasterOp::And:
+        for (int c = 0; c < dc.count; ++c) dst[c] = kOpaque | (dst[c] & table[src[c]]);
+        break;
+      case RasterOp::Or:
+        for (int c = 0; c < dc.count; ++c)
+          dst[c] = kOpaque | ((dst[c] | table[src[c]]) & 0xffffffu);
+        break;
     }
   }
 }
 
 void Surface::CopyOut(int x, int y, int w, int h, Offscreen& buffer) const {
+  w = std::max(0, w);
+  h = std::max(0, h);
   buffer.width = w;
   buffer.height = h;
-  buffer.pixels.assign(static_cast<size_t>(std::max(0, w * h)), 0);
-  buffer.valid.assign(buffer.pixels.size(), 0);
-  for (int row = 0; row < h; ++row) {
-    int sy = y + row;
-    if (sy < 0 || sy >= Height()) continue;
-    const auto* line = reinterpret_cast<const QRgb*>(impl_->image.constScanLine(sy));
-    for (int col = 0; col < w; ++col) {
-      int sx = x + col;
-      if (sx < 0 || sx >= Width()) continue;
-      buffer.pixels[static_cast<size_t>(row) * w + col] = line[sx] & 0xffffffu;
-      buffer.valid[static_cast<size_t>(row) * w + col] = 1;
+  const size_t size = static_cast<size_t>(w) * h;
+  buffer.pixels.assign(size, 0);
+  buffer.valid.assign(size, 0);
+  Span cols = Clip(x, w, Width());
+  Span rows = Clip(y, h, Height());
+  for (int r = rows.first; r < rows.first + rows.count; ++r) {
+    const auto* line = reinterpret_cast<const QRgb*>(impl_->image.constScanLine(y + r));
+    Rgb* out = &buffer.pixels[static_cast<size_t>(r) * w];
+    uint8_t* ok = &buffer.valid[static_cast<size_t>(r) * w];
+    for (int c = cols.first; c < cols.first + cols.count; ++c) {
+      out[c] = line[x + c] & 0xffffffu;
+      ok[c] = 1;
     }
   }
 }
 
 void Surface::CopyIn(const Offscreen& buffer, int x, int y) {
-  for (int row = 0; row < buffer.height; ++row) {
-    int dy = y + row;
+  const size_t size = static_cast<size_t>(std::max(0, buffer.width)) * std::max(0, buffer.height);
+  if (size == 0 || buffer.pixels.size() < size || buffer.valid.size() < size) return;
+  Span cols = Clip(x, buffer.width, Width());
+  Span rows = Clip(y, buffer.height, Height());
+  for (int r = rows.first; r < rows.first + rows.count; ++r) {
+    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(y + r));
+    const Rgb* in = &buffer.pixels[static_cast<size_t>(r) * buffer.width];
+    const uint8_t* ok = &buffer.valid[static_cast<size_t>(r) * buffer.width];
+    for (int c = cols.first; c < cols.first + cols.count; ++c)
+      if (ok[c]) line[x + c] = kOpaque | in[c];
+  }
+}
+
+// The ellipse inscribed in the box: a pixel belongs to it when its centre lies inside. For an
+// 8 x 8 box that gives rows of 4, 6, 8, 8, 8, 8, 6 and 4 pixels, for 4 x 4 rows of 2, 4, 4, 2.
+// Pixels of the shape with a side neighbour outside it form the 1-pixel outline in `pen`.
+void Surface::FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb brush) {
+  const long long w = static_cast<long long>(right) - left;
+  const long long h = static_cast<long long>(bottom) - top;
+  if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return;
+  const double rx = w / 2.0, ry = h / 2.0;
+  // Half-open column span [lo, hi) of row r relative to the box; empty outside the shape.
+  auto rowSpan = [&](long long r, long long& lo, long long& hi) {
+    lo = hi = 0;
+    if (r < 0 || r >= h) return;
+    const double dy = (r + 0.5 - ry) / ry;
+    const double rest = 1.0 - dy * dy;
+    if (rest < 0) return;
+    const double half = rx * std::sqrt(rest);
+    lo = static_cast<long long>(std::ceil(rx - half - 0.5));
+    hi = static_cast<long long>(std::floor(rx + half - 0.5)) + 1;
+    lo = std::max<long long>(lo, 0);
+    hi = std::min<long long>(hi, w);
+    if (hi < lo) hi = lo;
+  };
+  for (long long r = 0; r < h; ++r) {
+    const long long dy = top + r;
     if (dy < 0 || dy >= Height()) continue;
-    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(dy));
-    for (int col = 0; col < buffer.width; ++col) {
-      int dx = x + col;
+    long long lo, hi, aboveLo, aboveHi, belowLo, belowHi;
+    rowSpan(r, lo, hi);
+    rowSpan(r - 1, aboveLo, aboveHi);
+    rowSpan(r + 1, belowLo, belowHi);
+    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(static_cast<int>(dy)));
+    for (long long c = lo; c < hi; ++c) {
+      const long long dx = left + c;
       if (dx < 0 || dx >= Width()) continue;
-      size_t i = static_cast<size_t>(row) * buffer.width + col;
-      if (!buffer.valid[i]) continue;
-      line[dx] = 0xff000000u | buffer.pixels[i];
+      const bool edge =
+          c == lo || c == hi - 1 || c < aboveLo || c >= aboveHi || c < belowLo || c >= belowHi;
+      line[dx] = kOpaque | (edge ? pen : brush);
     }
   }
 }
 
-void Surface::FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb brush) {
-  QPainter p(&impl_->image);
-  p.setPen(QColor::fromRgb(0xff000000u | pen));
-  p.setBrush(QColor::fromRgb(0xff000000u | brush));
-  p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-}
-
 void Surface::FillRect(int left, int top, int right, int bottom, Rgb colour) {
-  QPainter p(&impl_->image);
-  p.fillRect(QRect(left, top, right - left, bottom - top), QColor::fromRgb(0xff000000u | colour));
+  Span cols = Clip(left, static_cast<long long>(right) - left, Width());
+  Span rows = Clip(top, static_cast<long long>(bottom) - top, Height());
+  for (int r = 0; r < rows.count; ++r) {
+    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(top + rows.first + r));
+    std::fill_n(line + left + cols.first, cols.count, kOpaque | colour);
+  }
 }
 
 void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb colour) {
+  const int f = static_cast<int>(font);
+  if (f < 0 || f > 2 || text.empty()) return;
+  // Far-off text cannot reach the surface; keep the painter away from huge coordinates.
+  if (x < -4096 || x > 8192 || y < -4096 || y > 8192) return;
   QPainter p(&impl_->image);
-  const QFont& f = impl_->fonts[static_cast<int>(font)];
-  p.setFont(f);
-  p.setPen(QColor::fromRgb(0xff000000u | colour));
-  p.drawText(x, y + QFontMetrics(f).ascent(), QString::fromLatin1(text.c_str()));
+  p.setFont(impl_->fonts[f]);
+  p.setPen(QColor::fromRgb(kOpaque | colour));
+  p.drawText(x, y + impl_->ascent[f], QString::fromLatin1(text.data(), text.size()));
 }
 
 int Surface::TextWidth(FontId font, const std::string& text) const {
-  return QFontMetrics(impl_->fonts[static_cast<int>(font)])
-      .horizontalAdvance(QString::fromLatin1(text.c_str()));
+  const int f = static_cast<int>(font);
+  if (f < 0 || f > 2) return 0;
+  return QFontMetrics(impl_->fonts[f])
+      .horizontalAdvance(QString::fromLatin1(text.data(), text.size()));
+}
+
+int Surface::CellHeight(FontId font) const {
+  const int f = static_cast<int>(font);
+  if (f < 0 || f > 2) return 0;
+  return QFontMetrics(impl_->fonts[f]).height();
 }
 
 bool Surface::SavePng(const std::string& path) const {

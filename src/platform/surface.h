@@ -41,13 +41,17 @@ class Surface {
   void CopyOut(int x, int y, int w, int h, Offscreen& buffer) const;
   void CopyIn(const Offscreen& buffer, int x, int y);
 
-  // Filled shapes: left, top, right, bottom with right and bottom excluded.
+  // Filled shapes: left, top, right, bottom with right and bottom excluded. An ellipse's outline
+  // is one pixel of `pen`, its inside `brush`.
   void FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb brush);
   void FillRect(int left, int top, int right, int bottom, Rgb colour);
 
-  // Transparent text with the top-left of its first character cell at (x, y).
+  // Transparent text with the top-left of its first character cell at (x, y), drawn in solid
+  // ink without smoothing, so that writing the same text twice gives the same pixels.
   void DrawText(FontId font, int x, int y, const std::string& text, Rgb colour);
   int TextWidth(FontId font, const std::string& text) const;
+  // Height of the font's character cell: 30, 20 and 16 pixels.
+  int CellHeight(FontId font) const;
 
   bool SavePng(const std::string& path) const;
 

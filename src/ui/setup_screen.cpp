@@ -1,20 +1,131 @@
+// The setup screen on the scroll: the greyed choices that are always fixed, the number of
+// players with its dot, the players' names, the tip-of-the-day box, the growing and shrinking
+// choice dot and the blinking caret of name entry.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-void TYachtWindow::DrawRollsRow() {}
-void TYachtWindow::DrawPlayersRow() {}
-void TYachtWindow::DrawPlayerNames() {}
-void TYachtWindow::DrawHintsBox(bool) {}
-void TYachtWindow::AnimateChoiceDot(int, int, int) {}
-void TYachtWindow::BlinkNameCaret() {}
+namespace {
 
-}  // namespace ossaric
+// The setup picture's top-left on the screen.
+constexpr int kSetupX = 275, kSetupY = 8;
 
-namespace ossaric {
+// Top-left of the name fields 1..4; a name is written 3 pixels in from its field's corner.
+constexpr int kNameFieldX[5] = {0, 352, 459, 352, 459};
+constexpr int kNameFieldY[5] = {0, 277, 277, 305, 305};
+
+std::string NameText(const char (&name)[9]) {
+  return std::string(name, strnlen(name, 8));
+}
+
+}  // namespace
 
 void TYachtWindow::ShowSetupScreen() {
   SetupShown = 1;
+  const Rgb ink = PaletteInk(SetupInk);
+  const Rgb grey = PaletteInk(GreyInk);
+  screen_.DrawBitmap(SetupImage, kSetupX, kSetupY);
+  screen_.DrawText(FontId::Setup, 338, 94, "5-Dice", ink);
+  screen_.DrawText(FontId::Setup, 453, 94, "Single-Column", ink);
+  screen_.DrawBitmap(GreyBoxImage, 313, 117);
+  screen_.DrawBitmap(GreyBoxImage, 428, 117);
+  screen_.DrawText(FontId::Setup, 338, 117, "10-Dice", grey);
+  screen_.DrawText(FontId::Setup, 453, 117, "Double-Column", grey);
+  DrawRollsRow();
+  screen_.DrawText(FontId::Setup, 344, 223, "1", ink);
+  screen_.DrawText(FontId::Setup, 382, 223, "2", ink);
+  screen_.DrawText(FontId::Setup, 421, 223, "3", ink);
+  screen_.DrawText(FontId::Setup, 457, 223, "4", ink);
+  DrawPlayersRow();
+  screen_.DrawBitmap(DotLarge, 317, 98);
+  screen_.DrawBitmap(DotLarge, 432, 98);
+  DrawPlayerNames();
+  if (HintIndex >= 0) DrawHintsBox(true);
+}
+
+// The throw counts are fixed at three: all three choices stand greyed and undotted.
+void TYachtWindow::DrawRollsRow() {
+  const Rgb grey = PaletteInk(GreyInk);
+  constexpr int kBoxX[3] = {379, 423, 471};
+  constexpr int kTextX[3] = {401, 445, 493};
+  const char* const kText[3] = {"3", "4", "5"};
+  for (int n = 0; n < 3; ++n) {
+    screen_.DrawBitmap(GreyBoxImage, kBoxX[n], 170);
+    screen_.DrawText(FontId::Setup, kTextX[n], 170, kText[n], grey);
+  }
+}
+
+void TYachtWindow::DrawPlayersRow() {
+  screen_.DrawBitmap(BoxImage, 471, 223);
+  screen_.DrawText(FontId::Setup, 491, 223, "Computer", PaletteInk(SetupInk));
+  constexpr int kDotX[5] = {475, 327, 365, 404, 440};
+  if (PlayerCount >= 0 && PlayerCount <= 4) screen_.DrawBitmap(DotLarge, kDotX[PlayerCount], 227);
+}
+
+void TYachtWindow::DrawPlayerNames() {
+  const Rgb ink = PaletteInk(SetupInk);
+  for (int n = 1; n <= 4; ++n) NameCursor[n] = static_cast<int>(NameText(PlayerName[n]).size()) - 1;
+  auto write = [&](int n) {
+    const std::string name = NameText(PlayerName[n]);
+    const int x = kNameFieldX[n] + 3, y = kNameFieldY[n] + 3;
+    screen_.DrawText(FontId::Name, x, y, name, ink);
+    CaretX = x + screen_.TextWidth(FontId::Name, name);
+    CaretY = y;
+    NameEndX[n] = CaretX;
+    NameEndY[n] = CaretY;
+  };
+  write(1);
+  const int named = std::min(PlayerCount, 4);
+  for (int n = 2; n <= named; ++n) {
+    screen_.DrawBitmap(NameBoxImage, kNameFieldX[n], kNameFieldY[n]);
+    write(n);
+  }
+  for (int n = std::max(2, named + 1); n <= 4; ++n)
+    screen_.DrawBitmap(GreyNameBoxImage, kNameFieldX[n], kNameFieldY[n]);
+}
+
+// Ticked: the lower-left 11 x 11 block of the tick picture inside the box; not ticked: the
+// empty box over it.
+void TYachtWindow::DrawHintsBox(bool ticked) {
+  if (ticked)
+    screen_.DrawBitmapPart(TickImage, 0, 4, 11, 11, 349, 362);
+  else
+    screen_.DrawBitmap(BoxImage, 345, 358);
+}
+
+// The dot grows in three steps of 100 ms, or shrinks away in three and leaves the box empty.
+void TYachtWindow::AnimateChoiceDot(int mode, int bx, int by) {
+  const int dotX = kSetupX + 4 + bx, dotY = kSetupY + 4 + by;
+  if (mode == 1) {
+    Delay(100);
+    screen_.DrawBitmap(DotSmall, dotX, dotY);
+    Delay(100);
+    screen_.DrawBitmap(DotMedium, dotX, dotY);
+    Delay(100);
+    screen_.DrawBitmap(DotLarge, dotX, dotY);
+  } else if (mode == 0) {
+    Delay(100);
+    screen_.DrawBitmap(DotMedium, dotX, dotY);
+    Delay(100);
+    screen_.DrawBitmap(DotSmall, dotX, dotY);
+    Delay(100);
+    screen_.DrawBitmap(BoxImage, kSetupX + bx, kSetupY + by);
+  }
+}
+
+// One blink: write the underscore, or wipe the 12 x 3 strip that holds it.
+void TYachtWindow::BlinkNameCaret() {
+  const int x = std::clamp(CaretX, -10000, 10000), y = std::clamp(CaretY, -10000, 10000);
+  if (CaretPhase == 1) {
+    screen_.DrawText(FontId::Setup, x, y - 5, "_", PaletteInk(SetupInk));
+  } else {
+    screen_.FillRect(x - 2, y + 12, x + 10, y + 15, PaletteInk(Parchment));
+  }
+  CaretPhase = 1 - CaretPhase;
 }
 
 }  // namespace ossaric

@@ -1,9 +1,62 @@
+// The score sheet: the current player's twelve scores right-aligned at x 575 on the label rows,
+// and the total line under them.
+#include <cstring>
+#include <string>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-void TYachtWindow::DrawScoreColumn(bool) {}
-void TYachtWindow::DrawTotalLine(bool) {}
-void TYachtWindow::DrawNewScore(int, int) {}
+namespace {
+
+constexpr int kScoreRight = 575;
+
+// A player's name as stored: up to eight characters, ended early by a zero.
+std::string NameText(const char (&name)[9]) {
+  return std::string(name, strnlen(name, 8));
+}
+
+}  // namespace
+
+void TYachtWindow::DrawScoreColumn(bool erase) {
+  if (erase) {
+    screen_.DrawBitmapPart(Background, 548, 75, 47, 289, 548, 75);
+    return;
+  }
+  if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
+  const Rgb ink = PaletteInk(ScoreInk);
+  const TScoreColumn& column = Sheet[CurrentPlayer];
+  for (int k = 1; k <= kCategoryCount; ++k) {
+    const int v = column.Entry[k];
+    if (v < 0) continue;
+    const std::string text = std::to_string(v);
+    screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), RowTop(k),
+                     text, ink);
+  }
+}
+
+// "<name>'s Total:" and the total, whose right edge stands 40 pixels after the label.
+void TYachtWindow::DrawTotalLine(bool erase) {
+  screen_.DrawBitmapPart(Background, 335, 375, 258, 37, 335, 375);
+  if (erase || CurrentPlayer < 0 || CurrentPlayer > 4) return;
+  const std::string label =
+      (CurrentPlayer == 0 ? std::string("Computer") : NameText(PlayerName[CurrentPlayer])) +
+      "'s Total:";
+  const std::string number = std::to_string(Sheet[CurrentPlayer].Total);
+  const Rgb ink = PaletteInk(ScoreInk);
+  screen_.DrawText(FontId::Sheet, 335, 375, label, ink);
+  const int x =
+      335 + screen_.TextWidth(FontId::Sheet, label) + 40 - screen_.TextWidth(FontId::Sheet, number);
+  screen_.DrawText(FontId::Sheet, x, 375, number, ink);
+}
+
+// The score just written: in the score ink when one column is in play, otherwise in a lighter
+// ink that marks it as the newest until its column is next drawn.
+void TYachtWindow::DrawNewScore(int points, int y) {
+  const std::string text = std::to_string(points);
+  const Rgb ink = PaletteInk(PlayerCount == 1 ? ScoreInk : NewScoreInk);
+  screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), y, text,
+                   ink);
+}
 
 }  // namespace ossaric

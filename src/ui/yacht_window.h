@@ -118,6 +118,9 @@ class TYachtWindow {
   Offscreen SlotUnder[21];
   Offscreen CupUnder;
   std::array<Rgb, 256> SharedPalette{};
+  std::array<uint8_t, 256> SharedPaletteFlags{};  // kPaletteNoCollapse or kPaletteReserved
+  static constexpr uint8_t kPaletteReserved = 0x01;
+  static constexpr uint8_t kPaletteNoCollapse = 0x04;
 
   // ---- game/state.cpp ----
   void ResetGame(bool repaint);
@@ -207,6 +210,7 @@ class TYachtWindow {
   void DrawMasked(const Bitmap& picture, const Bitmap& mask, int x, int y);
   void DrawCupAtHome();
   void DrawCategoryLabels();
+  Rgb PaletteInk(Rgb colour) const;  // the nearest colour of SharedPalette
 
   // ---- ui/animation.cpp ----
   void Delay(int ms);
