@@ -1,6 +1,47 @@
+// The keyboard: the animation-speed keys, player-name editing on the setup screen and the
+// hidden five-key sequence; and the About and Help commands.
+#include <cstring>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
+
+namespace {
+
+// The About text and the hidden code are kept scrambled, each byte shifted by this amount, so
+// neither shows up as plain text in the program file.
+constexpr unsigned char kScrambleShift = 0x35;
+
+constexpr unsigned char kScrambledAbout[] = {
+    0x84, 0xa8, 0xa8, 0x96, 0xa7, 0x9e, 0x98, 0x55, 0x66, 0x63, 0x65, 0x55, 0x62, 0x55, 0x9b,
+    0x9e, 0xab, 0x9a, 0x55, 0x99, 0x9e, 0x98, 0x9a, 0x61, 0x55, 0xa4, 0xa3, 0x9a, 0x55, 0x98,
+    0xaa, 0xa5, 0x61, 0x55, 0x96, 0x55, 0xa8, 0x98, 0xa7, 0xa4, 0xa1, 0xa1, 0x55, 0x89, 0x9d,
+    0xa7, 0xa4, 0xac, 0xa3, 0x55, 0xa4, 0xa3, 0x55, 0xa2, 0x96, 0xa7, 0x97, 0xa1, 0x9a, 0x61,
+    0x55, 0xac, 0xa7, 0x9e, 0xa9, 0xa9, 0x9a, 0xa3, 0x55, 0x9e, 0xa3, 0x55, 0x9e, 0xa3, 0xa0,
+    0x63, 0x55, 0x7c, 0xa4, 0xa4, 0x99, 0x55, 0xa1, 0xaa, 0x98, 0xa0, 0x56};
+constexpr unsigned char kScrambledCode[] = {0xa5, 0x9e, 0xa5, 0xa8, 0x6a};
+
+// The About box breaks its text into two lines after this many characters; the hidden box
+// shows the first line with the character after it.
+constexpr size_t kAboutLineLength = 42;
+
+void Unscramble(std::string& text) {
+  for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) - kScrambleShift);
+}
+
+void Scramble(std::string& text) {
+  for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) + kScrambleShift);
+}
+
+// Name field d's text origin on the setup screen; its box lies 3 pixels up and left.
+constexpr int kNameOrigin[5][2] = {{0, 0}, {355, 280}, {462, 280}, {355, 308}, {462, 308}};
+
+bool IsNameCharacter(int ch) {
+  return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+         ch == ' ';
+}
+
+}  // namespace
 
 void TYachtWindow::Faster() {
   AnimDelay -= 5;
@@ -8,6 +49,7 @@ void TYachtWindow::Faster() {
 }
 
 void TYachtWindow::Slower() {
+  if (AnimDelay > 1000000000) return;  // far beyond any sensible pause; no overflow
   AnimDelay += 5;
 }
 
@@ -25,10 +67,72 @@ void TYachtWindow::HandleChar(int ch) {
   EditName(ch);
 }
 
-void TYachtWindow::EditName(int) {}
-void TYachtWindow::HiddenKey(int) {}
-void TYachtWindow::FillScrambledTexts() {}
-void TYachtWindow::ShowAbout() {}
+void TYachtWindow::EditName(int ch) {
+  const int d = EditedName;
+  if (d < 1 || d > 4) return;
+  char* name = PlayerName[d];
+  int& cursor = NameCursor[d];
+  if (IsNameCharacter(ch)) {
+    if (cursor >= 7) return;  // a name holds at most eight characters
+    if (cursor < -1) cursor = -1;
+    ++cursor;
+    name[cursor] = static_cast<char>(ch);
+    name[cursor + 1] = '\0';
+  } else if (ch == 8 || ch == '.') {
+    if (cursor < 0) cursor = 0;
+    if (cursor > 8) cursor = 8;
+    name[cursor] = '\0';
+  } else {
+    return;
+  }
+  const int x = kNameOrigin[d][0];
+  const int y = kNameOrigin[d][1];
+  const std::string text(name, strnlen(name, 8));
+  screen_.DrawBitmap(NameBoxImage, x - 3, y - 3);
+  screen_.DrawText(FontId::Name, x, y, text, SetupInk);
+  CaretX = x + screen_.TextWidth(FontId::Name, text);
+  CaretY = y;
+  NameEndX[d] = CaretX;
+  NameEndY[d] = CaretY;
+  if (ch == 8 || ch == '.') --cursor;
+}
+
+void TYachtWindow::HiddenKey(int ch) {
+  if (KeyTrailLength < 0 || KeyTrailLength > 5) KeyTrailLength = 0;
+  // The first four characters stay; each later one takes the fifth place.
+  const int at = KeyTrailLength < 4 ? KeyTrailLength : 4;
+  KeyTrail[at] = static_cast<char>(ch);
+  KeyTrailLength = at + 1;
+  KeyTrail[KeyTrailLength] = '\0';
+
+  std::string code = HiddenCode;
+  Unscramble(code);
+  const bool match = code == KeyTrail;
+  std::fill(code.begin(), code.end(), '\0');
+  if (!match) return;
+  std::string about = AboutText;
+  Unscramble(about);
+  about.resize(std::min(about.size(), kAboutLineLength + 1));
+  host_.MessageBox(about, "", MessageIcon::None, true);
+  std::fill(about.begin(), about.end(), '\0');
+  for (int k = 0; k < KeyTrailLength; ++k) KeyTrail[k] = ' ';
+}
+
+void TYachtWindow::FillScrambledTexts() {
+  AboutText.assign(reinterpret_cast<const char*>(kScrambledAbout), sizeof kScrambledAbout);
+  HiddenCode.assign(reinterpret_cast<const char*>(kScrambledCode), sizeof kScrambledCode);
+}
+
+// The About text is plain only while its box shows.
+void TYachtWindow::ShowAbout() {
+  Unscramble(AboutText);
+  std::string text = AboutText;
+  if (text.size() > kAboutLineLength) text[kAboutLineLength] = '\n';
+  host_.MessageBox(text, "About", MessageIcon::None, true);
+  std::fill(text.begin(), text.end(), '\0');
+  Scramble(AboutText);
+}
+
 void TYachtWindow::OpenHelp() {
   host_.OpenHelp("bexil.hlp");
 }

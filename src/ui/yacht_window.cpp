@@ -17,6 +17,7 @@ constexpr int kPlaces[21][2] = {
 
 TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
     : host_(host), sound_(sound), random_(random) {
+  // The frame and the music device come from the host, built before the window.
   // Initial values of the game state (the rest are the fields' own initialisers).
   for (int k = 1; k <= 20; ++k) {
     TableSlot[k].X = kPlaces[k][0];
@@ -24,13 +25,14 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
     TableSlot[k].Occupied = 0;
   }
   for (int i = 1; i <= 10; ++i) ToThrow[i] = 1;
+  // The host places the window at the screen's top-left with a 632 x 434 client area.
   random_.Seed(static_cast<uint32_t>(std::time(nullptr)));
-  // The fonts live in the surface.
+  // The three fonts live in the surface, made with it.
   LocateTopTenFile();
   LoadTopTen();
   KeyTrailLength = 0;
   FillScrambledTexts();
-  // The cursors belong to the host.
+  // The four cursors are the host's, loaded from the program's resources.
   LoadPictures();
   SetDefaultNames();
   LoadEffects();
@@ -46,10 +48,12 @@ void TYachtWindow::EvChar(int ch) {
 }
 
 void TYachtWindow::EvTimer(int id) {
+  if (closed_) return;
   if (id == 1) BlinkNameCaret();
 }
 
 void TYachtWindow::EvCommand(int id) {
+  if (closed_) return;
   switch (id) {
     case kCmdRestartGame:
       RestartGame();
@@ -106,7 +110,7 @@ void TYachtWindow::CloseDown() {
   closed_ = true;
   WriteSettings();
   sound_.MidiCloseAll();
-  // Fonts, pictures and buffers are released with the window itself.
+  // Fonts, pictures, buffers and cursors are released with the window and its host.
   host_.CloseHelp();
   StopEffects();
   ReleaseEffects();

@@ -1,0 +1,197 @@
+#include "platform/qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "platform/qt/scene_widget.h"
+#include "platform/qt/silent_sound.h"
+#include "ui/yacht_window.h"
+#ifdef OSSARIC_HAVE_SDL_SOUND
+#include "platform/sdl/sdl_sound.h"
+#endif
+
+namespace ossaric {
+
+const MenuDef kMenuBar[7] = {
+    {"Game", 0, {{"Restart game", kCmdRestartGame}, {"New Game", kCmdNewGame}}},
+    {"Undo", 0, {{"Undo", kCmdUndo}}},
+    {"AnimationSpeed", 0, {{"Faster", kCmdFaster}, {"Slower", kCmdSlower}}},
+    {"Audio",
+     0,
+     {{"Music on", kCmdMusicOn},
+      {"Music off", kCmdMusicOff},
+      {"Sound effects on", kCmdSoundOn},
+      {"Sound effects off", kCmdSoundOff}}},
+    {"Scores",
+     0,
+     {{"Current Totals", kCmdCurrentTotals},
+      {"Top Ten Scores", kCmdTopTen},
+      {"Clear Top Ten Scores", kCmdClearTopTen}}},
+    {"Quit", kCmdQuit, {}},
+    {"Help", 0, {{"Help", kCmdHelp}, {"About", kCmdAbout}}},
+};
+
+namespace {
+
+std::unique_ptr<SoundDevice> MakeSound(std::function<void()> musicFinished) {
+#ifdef OSSARIC_HAVE_SDL_SOUND
+  return std::make_unique<SdlSound>(std::move(musicFinished));
+#else
+  (void)musicFinished;
+  return std::make_unique<SilentSound>();
+#endif
+}
+
+// On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
+// the scene is as large to the eye as on an ordinary screen.
+int OpeningScale(QScreen* screen) {
+  if (screen == nullptr || screen->devicePixelRatio() >= 1.5) return 1;
+  const double dpi = screen->logicalDotsPerInch();
+  int scale = dpi >= 144 ? static_cast<int>(std::lround(dpi / 96.0)) : 1;
+  const QSize room = screen->availableSize();
+  while (scale > 1 && (632 * scale > room.width() || 434 * scale + 40 > room.height())) --scale;
+  return scale < 1 ? 1 : scale;
+}
+
+}  // namespace
+
+QIcon GameIcon() {
+  if (QFile::exists(QStringLiteral(":/icons/ICON_1.png")))
+    return QIcon(QStringLiteral(":/icons/ICON_1.png"));
+  QPixmap die(32, 32);
+  die.fill(Qt::transparent);
+  QPainter p(&die);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(61, 26, 20), 1.5));
+  p.setBrush(QColor(250, 246, 236));
+  p.drawRoundedRect(QRectF(2.5, 2.5, 27, 27), 6, 6);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(103, 37, 33));
+  for (QPointF c : {QPointF(9.5, 9.5), QPointF(22.5, 9.5), QPointF(16, 16), QPointF(9.5, 22.5),
+                    QPointF(22.5, 22.5)})
+    p.drawEllipse(c, 2.6, 2.6);
+  p.end();
+  return QIcon(die);
+}
+
+MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
+  setWindowTitle(QStringLiteral("Ossaric"));
+  setWindowIcon(GameIcon());
+  setCentralWidget(scene_);
+  host_ = std::make_unique<QtHost>(scene_);
+  // The music device reports the end of a piece from its own thread.
+  sound_ = MakeSound([host = host_.get(), this] {
+    host->DeliverQueued(QtHost::Kind::Notice, [this] {
+      if (game_ && !game_->Closed()) game_->EvMusicNotice();
+    });
+  });
+  BuildMenu();
+  // Message boxes raised while the game is built have no owner yet.
+  game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_);
+  host_->SetOwner(this);
+  scene_->SetSurface(&game_->Screen());
+  host_->SetTimerHandler([this](int id) {
+    if (!game_->Closed()) game_->EvTimer(id);
+  });
+  host_->SetPaintHandler([this] {
+    if (!game_->Closed()) game_->EvPaint();
+  });
+  host_->SetAfterHandler([this] { AfterHandler(); });
+
+  scene_->onPress = [this](int x, int y) {
+    Send(QtHost::Kind::Input, [x, y](TYachtWindow& g) { g.EvLeftButtonDown(x, y); });
+  };
+  scene_->onMove = [this](int x, int y) {
+    Send(QtHost::Kind::Move, [x, y](TYachtWindow& g) { g.EvMouseMove(x, y); });
+  };
+  scene_->onLeave = [this] { scene_->setCursor(Qt::ArrowCursor); };
+  scene_->onChar = [this](int ch) {
+    Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
+  };
+
+  // The scene fills the client area under the menu bar, 632 x 434 at scale 1.
+  scene_->SetOpeningScale(OpeningScale(QGuiApplication::primaryScreen()));
+  const QSize client = scene_->sizeHint();
+  resize(client.width(), client.height() + menuBar()->sizeHint().height());
+  move(0, 0);
+  scene_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+  // The game goes first: it refers to the host and the sound device.
+  game_.reset();
+  sound_.reset();
+}
+
+void MainWindow::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  auto connect = [this](QAction* action, int command) {
+    host_->AddMenuAction(command, action);
+    QObject::connect(action, &QAction::triggered, this, [this, action, command] {
+      // Check marks are the game's to set: undo Qt's own toggle first.
+      if (action->isCheckable()) action->setChecked(host_->Checked(command));
+      Send(QtHost::Kind::Input, [command](TYachtWindow& g) { g.EvCommand(command); });
+    });
+  };
+  for (const MenuDef& def : kMenuBar) {
+    if (def.command != 0) {
+      connect(bar->addAction(QString::fromLatin1(def.title)), def.command);
+      continue;
+    }
+    QMenu* menu = bar->addMenu(QString::fromLatin1(def.title));
+    for (const MenuItemDef& item : def.items)
+      connect(menu->addAction(QString::fromLatin1(item.text)), item.command);
+  }
+}
+
+void MainWindow::Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler) {
+  if (!game_ || game_->Closed() || closing_) return;
+  host_->Deliver(kind, [this, handler = std::move(handler)] {
+    if (game_ && !game_->Closed()) handler(*game_);
+  });
+}
+
+void MainWindow::Start() {
+  Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvPaint(); });
+}
+
+// Once the game has closed down (Quit, or the close box), the window goes.
+void MainWindow::AfterHandler() {
+  if (!game_ || !game_->Closed() || closing_) return;
+  closing_ = true;
+  host_->DropWaiting();
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (game_ && !game_->Closed()) {
+    if (host_->Busy()) {
+      // Asked while a handler runs: the close waits its turn like any other event.
+      event->ignore();
+      host_->Deliver(QtHost::Kind::Close, [this] {
+        if (!game_->Closed()) game_->EvClose();
+      });
+      return;
+    }
+    host_->Deliver(QtHost::Kind::Close, [this] { game_->EvClose(); });
+  }
+  closing_ = true;
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && game_ && !game_->Closed() && !host_->Busy())
+    game_->EvActivate();
+  QMainWindow::changeEvent(event);
+}
+
+}  // namespace ossaric

@@ -1,0 +1,191 @@
+#include "platform/qt/qt_host.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTextBrowser>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+#include "platform/qt/cursors_qt.h"
+#include "platform/qt/scene_widget.h"
+
+namespace ossaric {
+
+QtHost::QtHost(SceneWidget* scene) : scene_(scene) {
+  clock_.start();
+}
+
+QtHost::~QtHost() {
+  for (auto& [id, timer] : timers_) timer->stop();
+  if (help_) delete help_.data();
+}
+
+void QtHost::AddMenuAction(int command, QAction* action) {
+  actions_[command] = action;
+}
+
+bool QtHost::Checked(int command) const {
+  auto it = checks_.find(command);
+  return it != checks_.end() && it->second;
+}
+
+void QtHost::Deliver(Kind kind, std::function<void()> handler, int timerId) {
+  if (!handler) return;
+  if (busy_) {
+    if (kind == Kind::Timer) {
+      for (const Waiting& w : waiting_)
+        if (w.kind == Kind::Timer && w.timerId == timerId) return;  // one tick is enough
+    }
+    if (kind == Kind::Move && !waiting_.empty() && waiting_.back().kind == Kind::Move) {
+      waiting_.back().handler = std::move(handler);
+      return;
+    }
+    waiting_.push_back({kind, timerId, std::move(handler)});
+    return;
+  }
+  Run(handler);
+  while (!waiting_.empty()) {
+    Waiting next = std::move(waiting_.front());
+    waiting_.pop_front();
+    Run(next.handler);
+  }
+  WakeUp();
+}
+
+void QtHost::DeliverQueued(Kind kind, std::function<void()> handler) {
+  QMetaObject::invokeMethod(
+      this, [this, kind, handler = std::move(handler)]() mutable { Deliver(kind, handler); },
+      Qt::QueuedConnection);
+}
+
+void QtHost::Run(const std::function<void()>& handler) {
+  busy_ = true;
+  handler();
+  // A repaint asked for during the handler runs once it has returned.
+  while (invalidated_) {
+    invalidated_ = false;
+    if (onPaint_) onPaint_();
+  }
+  busy_ = false;
+  if (scene_) scene_->update();
+  if (onAfter_) onAfter_();
+}
+
+// Input the window system held back while a handler ran sits in Qt's queue without waking the
+// event loop; a queued call makes the loop look at it now rather than at the next event.
+void QtHost::WakeUp() {
+  QMetaObject::invokeMethod(
+      this, [] {}, Qt::QueuedConnection);
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+}
+
+void QtHost::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                        bool owned) {
+  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+  if (icon == MessageIcon::Exclamation) qicon = QMessageBox::Warning;
+  if (icon == MessageIcon::Information) qicon = QMessageBox::Information;
+  QWidget* parent = owned ? owner_.data() : nullptr;
+  QMessageBox box(qicon, QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  // The box belongs to the running handler: it counts as busy whether or not it was before.
+  const bool wasBusy = busy_;
+  busy_ = true;
+  box.exec();
+  busy_ = wasBusy;
+}
+
+void QtHost::SetCursor(CursorId cursor) {
+  if (scene_) scene_->setCursor(GameCursor(cursor));
+}
+
+void QtHost::StartTimer(int id, int periodMs) {
+  QTimer*& timer = timers_[id];
+  if (timer == nullptr) {
+    timer = new QTimer(this);
+    QObject::connect(timer, &QTimer::timeout, this, [this, id] {
+      Deliver(
+          Kind::Timer,
+          [this, id] {
+            if (onTimer_) onTimer_(id);
+          },
+          id);
+    });
+  }
+  timer->start(std::max(1, periodMs));
+}
+
+void QtHost::StopTimer(int id) {
+  auto it = timers_.find(id);
+  if (it != timers_.end()) it->second->stop();
+  // Ticks that fell due before the stop are gone with it.
+  std::erase_if(waiting_,
+                [id](const Waiting& w) { return w.kind == Kind::Timer && w.timerId == id; });
+}
+
+void QtHost::CheckMenuItem(int command, bool checked) {
+  checks_[command] = checked;
+  auto it = actions_.find(command);
+  if (it == actions_.end()) return;
+  it->second->setCheckable(true);
+  it->second->setChecked(checked);
+}
+
+void QtHost::DrawMenuBar() {
+  if (owner_) owner_->update();
+}
+
+void QtHost::Present() {
+  if (scene_ && scene_->isVisible()) scene_->repaint();
+}
+
+void QtHost::OpenHelp(const std::string& file) {
+  if (!help_) {
+    help_ = new QTextBrowser(owner_);
+    help_->setWindowFlag(Qt::Window);
+    help_->setWindowTitle(QStringLiteral("Ossaric Help"));
+    help_->setOpenExternalLinks(false);
+    help_->resize(600, 640);
+  }
+  const QFileInfo info(QDir::current(), QString::fromStdString(file));
+  if (info.isFile() && info.isReadable()) {
+    help_->setSearchPaths({info.absolutePath()});
+    help_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
+    help_->home();
+  } else {
+    help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> was not "
+                                  "found in the game directory<br><tt>%2</tt>.</p>")
+                       .arg(QString::fromStdString(file).toHtmlEscaped(),
+                            QDir::currentPath().toHtmlEscaped()));
+  }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void QtHost::CloseHelp() {
+  if (help_) help_->close();
+}
+
+uint32_t QtHost::TickCount() {
+  return static_cast<uint32_t>(clock_.elapsed());
+}
+
+void QtHost::PumpWhileBusy(int remainingMs) {
+  // Repaints, window-manager pings and the like go on; presses and keys stay queued.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  const int slice = std::clamp(remainingMs, 1, 5);
+  QThread::msleep(static_cast<unsigned long>(slice));
+}
+
+}  // namespace ossaric

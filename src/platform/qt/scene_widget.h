@@ -1,0 +1,50 @@
+// The widget that shows the game's 632 x 434 framebuffer. When the window is larger, the scene
+// is scaled to fit with its aspect kept and centred; presses and moves are mapped back to scene
+// pixels. At scale 1 the pixels are copied unchanged.
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <functional>
+
+namespace ossaric {
+
+class Surface;
+
+// Where the scene lies in a widget of `area`: the largest rectangle of the scene's aspect that
+// fits, centred; exactly the scene's size when the widget is that size.
+QRect SceneRect(QSize area, QSize scene);
+// A widget point in scene pixels; false when it lies outside the scene.
+bool MapToScene(QPoint widgetPoint, QSize area, QSize scene, QPoint& out);
+
+class SceneWidget : public QWidget {
+ public:
+  explicit SceneWidget(QWidget* parent = nullptr);
+
+  void SetSurface(const Surface* surface) { surface_ = surface; }
+  QSize SceneSize() const { return {632, 434}; }
+  QSize sizeHint() const override { return SceneSize() * scale_; }
+  // The size the window opens with, in scene pixels times this factor.
+  void SetOpeningScale(int scale) { scale_ = scale < 1 ? 1 : scale; }
+
+  std::function<void(int, int)> onPress;
+  std::function<void(int, int)> onMove;
+  std::function<void()> onLeave;  // the mouse moved off the scene
+  std::function<void(int)> onChar;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  const Surface* surface_ = nullptr;
+  int scale_ = 1;
+};
+
+// The character a key press types, as the game reads it (8 for backspace), or -1 for none.
+int TypedCharacter(int key, const QString& text);
+
+}  // namespace ossaric
