@@ -1,11 +1,52 @@
+// The settings file "bexil.ini" in the game directory: the players, their names, the tip
+// counter, music, sound and the animation pause, read when the window is built and written when
+// it closes.
+#include <cstring>
+#include <vector>
+
+#include "persist/file_images.h"
+#include "persist/file_store.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
+namespace {
+
+constexpr const char* kSettingsFile = "bexil.ini";
+
+}  // namespace
+
+// Reads the record and takes over its choices. False when there is no usable file: then nothing
+// is changed. A file that may be read but not written is read all the same.
 bool TYachtWindow::ReadSettings() {
-  return false;
+  if (ProbeFile(kSettingsFile) != FileState::Readable) return false;
+  std::vector<uint8_t> bytes;
+  if (!ReadFilePrefix(kSettingsFile, kSettingsSize, bytes)) return false;
+  TSettings s;
+  if (!DecodeSettings(bytes.data(), bytes.size(), s)) return false;
+  SettingsRecord.fill(0);
+  std::memcpy(SettingsRecord.data(), bytes.data(), bytes.size());
+  PlayerCount = s.PlayerCount;
+  for (int n = 1; n <= 4; ++n) std::memcpy(PlayerName[n], s.PlayerName[n], 9);
+  HintIndex = s.HintIndex;
+  MusicOn = s.MusicOn;
+  SoundOn = s.SoundOn;
+  AnimDelay = s.AnimDelay;
+  return true;
 }
-void TYachtWindow::WriteSettings() {}
+
+// Fills the record from the game state and replaces the file with it; a failure is silent.
+void TYachtWindow::WriteSettings() {
+  TSettings s;
+  s.PlayerCount = PlayerCount;
+  for (int n = 1; n <= 4; ++n) std::memcpy(s.PlayerName[n], PlayerName[n], 9);
+  s.HintIndex = HintIndex;
+  s.MusicOn = MusicOn;
+  s.SoundOn = SoundOn;
+  s.AnimDelay = AnimDelay;
+  SettingsRecord = EncodeSettings(s);
+  ReplaceFile(kSettingsFile, SettingsRecord.data(), SettingsRecord.size());
+}
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with
 // tips switched off, straight on a game.
@@ -17,6 +58,7 @@ void TYachtWindow::ChooseOpening() {
     return;
   }
   SetupShown = 0;
+  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
   if (HintIndex < 0) {
     ResetGame(false);
     GameActive = 1;
