@@ -36,7 +36,7 @@ bool WriteInPlace(const std::string& path, const uint8_t* data, size_t size) {
 FileState ProbeFile(const std::string& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) != 0)
-    return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
+    return errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
   if (!S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) return FileState::Unreadable;
   return FileState::Readable;
 }

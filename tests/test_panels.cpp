@@ -1,0 +1,185 @@
+// The Current Totals and tips panels: stepping through the columns and the tips, the buttons'
+// edges, the tip texts, and state out of range.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+
+namespace ossaric {
+namespace {
+
+constexpr const char* kNextPlayer = "click 450 375\n";
+constexpr const char* kTotalsReturn = "click 340 375\n";
+constexpr const char* kNextHint = "click 446 360\n";
+
+class Panels : public testing::GameTest {
+ protected:
+  // The pixels of the panel area, x 306..575 and y 80..410.
+  std::vector<uint32_t> Pixels() {
+    std::vector<uint32_t> out;
+    for (int y = 80; y <= 410; ++y)
+      for (int x = 306; x <= 575; ++x) out.push_back(W().Screen().Pixel(x, y));
+    return out;
+  }
+  // Opens on the tips panel at tip `index`.
+  void OpenOnTips(int index) {
+    std::vector<uint8_t> b = {5, 0, 1, 0, 3, 0, 1, 0};
+    for (int n = 1; n <= 4; ++n) {
+      const char name[9] = {'P', 'l', 'a', 'y', 'e', 'r', ' ', static_cast<char>('0' + n), 0};
+      b.insert(b.end(), name, name + 9);
+    }
+    const uint8_t rest[] = {static_cast<uint8_t>(index), 0, 1, 0, 1, 0, 25, 0};
+    b.insert(b.end(), rest, rest + 8);
+    std::ofstream("bexil.ini", std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    Start();
+    ASSERT_EQ(W().HintsShown, 1);
+  }
+};
+
+TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
+  struct Case {
+    int players;
+    std::vector<int> shown;  // the column first shown, then after each Next Player
+  };
+  const Case cases[] = {
+      {0, {0, 1, 0, 1}}, {1, {1, 1, 1}}, {2, {1, 2, 1}}, {3, {1, 2, 3, 1, 2}}, {4, {1, 2, 3, 4, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.players);
+    Start();
+    StartGame(c.players);
+    Run("command 103\n");
+    ASSERT_EQ(W().TotalsShown, 1);
+    EXPECT_EQ(W().TotalsPlayer, c.shown[0]);
+    for (size_t k = 1; k < c.shown.size(); ++k) {
+      Run(kNextPlayer);
+      EXPECT_EQ(W().TotalsPlayer, c.shown[k]) << "step " << k;
+    }
+    // The board takes no presses meanwhile; Return closes the panel at the first column.
+    Run("click 60 300\n");
+    EXPECT_EQ(W().ThrowsMade, 0);
+    Run("click 339 375\n");
+    EXPECT_EQ(W().TotalsShown, 1);
+    Run(kTotalsReturn);
+    EXPECT_EQ(W().TotalsShown, 0);
+    EXPECT_EQ(W().TotalsPlayer, c.players == 0 ? 0 : 1);
+  }
+}
+
+TEST_F(Panels, CurrentTotalsOnlyDuringAGame) {
+  Run("command 103\n");  // on the setup screen, before any game
+  EXPECT_EQ(W().TotalsShown, 0);
+  StartGame(1);
+  Run("set GameActive 0\ncommand 103\n");  // after a game has ended
+  EXPECT_EQ(W().TotalsShown, 0);
+  Run("set GameActive 1\ncommand 103\n");
+  EXPECT_EQ(W().TotalsShown, 1);
+  // DrawTotals draws nothing at all without a game.
+  const auto before = Pixels();
+  W().GameActive = 0;
+  W().Sheet[1].Entry[3] = 25;
+  W().DrawTotals();
+  EXPECT_EQ(Pixels(), before);
+}
+
+TEST_F(Panels, AWrittenZeroShowsAndAnEmptyCategoryDoesNot) {
+  StartGame(1);
+  Run("command 103\n");
+  W().DrawTotals();
+  const auto blank = Pixels();
+  W().Sheet[1].Entry[5] = 0;
+  W().DrawTotals();
+  EXPECT_NE(Pixels(), blank);
+  W().Sheet[1].Entry[5] = -1;
+  W().DrawTotals();
+  EXPECT_EQ(Pixels(), blank);
+  // Against the computer the first column is the computer's, titled by its name.
+  W().PlayerCount = 0;
+  W().TotalsPlayer = 0;
+  W().DrawTotals();
+  const auto computer = Pixels();
+  std::strcpy(W().PlayerName[1], "Computer");
+  W().TotalsPlayer = 1;
+  W().DrawTotals();
+  EXPECT_EQ(Pixels(), computer);  // same name, same empty column: same picture
+}
+
+TEST_F(Panels, TotalsSurviveOutOfRangeState) {
+  StartGame(3);
+  Run("command 103\n");
+  for (int who : {-7, 5, 1000}) {
+    for (int players : {-2, 0, 3, 9}) {
+      W().TotalsPlayer = who;
+      W().PlayerCount = players;
+      W().DrawTotals();
+      EXPECT_GE(W().TotalsPlayer, 0);
+      EXPECT_LE(W().TotalsPlayer, 4);
+    }
+  }
+  Run("set TotalsPlayer 99\n" + std::string(kNextPlayer));
+}
+
+TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {
+  OpenOnTips(18);
+  W().DrawHints();
+  const auto first = Pixels();
+  Run(kNextHint);
+  EXPECT_EQ(W().HintIndex, 19);
+  Run(kNextHint);
+  EXPECT_EQ(W().HintIndex, 0);  // 20 starts again at the first tip when drawn
+  for (int k = 0; k < 18; ++k) Run(kNextHint);
+  EXPECT_EQ(W().HintIndex, 18);
+  EXPECT_EQ(Pixels(), first);  // twenty steps bring the same tip back
+  // x 445 is Return, not Next Hint.
+  Run("click 445 360\n");
+  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().HintIndex, 19);
+  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().PlayerCount, 1);
+  Run("close\n");
+  std::ifstream in("bexil.ini", std::ios::binary);
+  std::vector<char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(b.size(), 52u);
+  EXPECT_EQ(b[44], 19);
+}
+
+TEST_F(Panels, EveryTipFitsAndTheGivenOnesAreExact) {
+  const auto& t = W().HintText;
+  for (int k = 0; k < TYachtWindow::HintCount; ++k) {
+    int lines = 0;
+    for (int l = 1; l <= 4; ++l) {
+      EXPECT_LE(t[k][l].size(), 29u) << k << "/" << l;
+      lines += !t[k][l].empty();
+    }
+    EXPECT_GE(lines, 2) << k;
+  }
+  EXPECT_EQ(t[0][3], "pressing the \"+\"");
+  EXPECT_EQ(t[0][4], "or \"-\" key.");
+  EXPECT_EQ(t[3][4], "            - student quote");
+  EXPECT_EQ(t[9][4], "              - student quote");
+  EXPECT_EQ(t[11][3], "            - news item");
+  EXPECT_EQ(t[17][2], "were called mummies.  They");
+  EXPECT_EQ(t[17][4], "           - student quote");
+  EXPECT_EQ(t[19][2], " - Sleep on a corduroy");
+  EXPECT_EQ(t[2][1], "You can stop a piece of music");
+  EXPECT_TRUE(t[15][3].empty() && t[15][4].empty());
+}
+
+TEST_F(Panels, TipsSurviveOutOfRangeCounters) {
+  OpenOnTips(0);
+  for (int index : {-5, 20, 21, 5000}) {
+    W().HintIndex = index;
+    W().DrawHints();
+    EXPECT_LT(W().HintIndex, TYachtWindow::HintCount);
+  }
+  Run("set HintIndex 77\n" + std::string(kNextHint));
+  EXPECT_EQ(W().HintIndex, 0);  // 78 starts again at the first tip
+}
+
+}  // namespace
+}  // namespace ossaric
