@@ -1,23 +1,62 @@
+// The seven sound effects: read into memory once at start, played from there.
+#include <fstream>
+
+#include "audio/wav_image.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
 namespace {
+
 constexpr const char* kEffectFiles[kEffectCount] = {"moredice.wav", "rattle2.wav", "rattle1.wav",
                                                     "pen.wav",      "dicecup.wav", "manydice.wav",
                                                     "onedice.wav"};
+constexpr size_t kEffectBytes[kEffectCount] = {8660, 8192, 9216, 12956, 4918, 15340, 7412};
+
 }  // namespace
 
-void TYachtWindow::LoadEffects() {}
+const char* TYachtWindow::EffectFileName(int e) {
+  return e >= 0 && e < kEffectCount ? kEffectFiles[e] : "";
+}
+
+size_t TYachtWindow::EffectBufferBytes(int e) {
+  return e >= 0 && e < kEffectCount ? kEffectBytes[e] : 0;
+}
+
+void TYachtWindow::LoadEffects() {
+  for (int e = 0; e < kEffectCount; ++e) {
+    // Each file is read from its beginning into a block of its fixed size. What the file does
+    // not fill stays zero and is never played: only an image whose sample data lies wholly
+    // within the bytes actually read counts as playable.
+    std::vector<uint8_t>& buffer = EffectBuffer[e];
+    buffer.assign(kEffectBytes[e], 0);
+    size_t got = 0;
+    std::ifstream file(kEffectFiles[e], std::ios::binary);
+    if (file) {
+      file.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
+      got = static_cast<size_t>(file.gcount());
+    }
+    WavInfo info;
+    EffectPlayable[e] = got > 0 && ParseWavImage(buffer.data(), got, info);
+  }
+}
 
 void TYachtWindow::PlayEffect(Effect e, bool wait) {
-  if (e < 0 || e >= kEffectCount) return;
-  sound_.PlayEffect(kEffectFiles[e], EffectBuffer[e], wait);
+  if (e < 0 || e >= kEffectCount || closed_) return;
+  // An unplayable image only cuts off the effect playing: nothing is heard, never garbage.
+  static const std::vector<uint8_t> kSilence;
+  sound_.PlayEffect(kEffectFiles[e], EffectPlayable[e] ? EffectBuffer[e] : kSilence, wait);
 }
 
 void TYachtWindow::StopEffects() {
   sound_.StopEffects();
 }
-void TYachtWindow::ReleaseEffects() {}
+
+void TYachtWindow::ReleaseEffects() {
+  for (int e = 0; e < kEffectCount; ++e) {
+    EffectBuffer[e] = {};
+    EffectPlayable[e] = false;
+  }
+}
 
 }  // namespace ossaric

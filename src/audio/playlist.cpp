@@ -1,9 +1,84 @@
+// Background music: every "*.mid" file of the game directory plays in turn, in the order the
+// file system lists them, and the list starts over after the last. The Audio menu switches
+// music and effects on and off.
+#include <filesystem>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-void TYachtWindow::AdvancePlaylist() {}
-void TYachtWindow::ReportMciError(int) {}
+namespace {
+
+bool IsMidiName(const std::string& name) {
+  // Hidden files are not normal files; the suffix is matched regardless of case.
+  if (name.size() < 5 || name[0] == '.') return false;
+  std::string suffix = name.substr(name.size() - 4);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix == ".mid";
+}
+
+bool IsNormalFile(const std::string& name) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(name, ec);
+}
+
+}  // namespace
+
+void TYachtWindow::StartMusicSearch() {
+  MusicFiles.clear();
+  MusicSearchNext = 0;
+  MusicSearchRunning = true;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (IsMidiName(name) && IsNormalFile(name)) MusicFiles.push_back(name);
+  }
+}
+
+std::string TYachtWindow::NextMusicFile() {
+  if (!MusicSearchRunning) return {};
+  // A file deleted since the search started is passed over, as a live listing would.
+  while (MusicSearchNext < MusicFiles.size()) {
+    const std::string& name = MusicFiles[MusicSearchNext++];
+    if (IsNormalFile(name)) return name;
+  }
+  MusicSearchRunning = false;
+  return {};
+}
+
+void TYachtWindow::AdvancePlaylist() {
+  if (MusicOn == 0 || closed_) return;
+  sound_.MidiCloseAll();
+  MusicDevice = 0;
+  std::string file;
+  if (MusicRestart) {
+    MusicRestart = 0;
+    StartMusicSearch();
+    file = NextMusicFile();
+  } else {
+    file = NextMusicFile();
+    if (file.empty()) {
+      StartMusicSearch();
+      file = NextMusicFile();
+    }
+  }
+  if (file.empty()) return;  // no music in the directory: silence
+  MusicFileName = file;
+  int error = kMidiOk;
+  MusicDevice = sound_.MidiOpen(MusicFileName, error);
+  if (MusicDevice == 0) {
+    // A piece that cannot be opened is reported once and not played. Without any audio
+    // device there is nothing to hear and nothing to tell at every start.
+    if (error != kMidiNoDevice) ReportMciError(error != kMidiOk ? error : kMidiCannotOpen);
+    return;
+  }
+  const int played = sound_.MidiPlay(MusicDevice);
+  if (played != kMidiOk) ReportMciError(played);
+}
+
+void TYachtWindow::ReportMciError(int code) {
+  host_.MessageBox(sound_.MidiErrorText(code), "MCI Error", MessageIcon::Exclamation, true);
+}
 
 void TYachtWindow::SetAudioCheckMarks() {
   host_.CheckMenuItem(kCmdSoundOn, SoundOn != 0);
@@ -21,9 +96,11 @@ void TYachtWindow::SetMusicOn() {
 }
 
 void TYachtWindow::SetMusicOff() {
+  // Cleared before the close, so a notice the close might bring starts nothing.
   MusicOn = 0;
   SetAudioCheckMarks();
   sound_.MidiCloseAll();
+  MusicDevice = 0;
 }
 
 void TYachtWindow::SetSoundOn() {

@@ -8,23 +8,37 @@
 
 namespace ossaric {
 
+// Error codes of the MIDI sequencer (0 is success).
+enum MidiError {
+  kMidiOk = 0,
+  kMidiNoDevice = 1,    // no audio output could be opened
+  kMidiNoSupport = 2,   // the sound library cannot play MIDI (no synthesiser or soundfont)
+  kMidiCannotOpen = 3,  // the file is missing, unreadable or not a MIDI file
+  kMidiCannotPlay = 4,  // the piece was opened but would not start
+  kMidiBadDevice = 5,   // an identifier that names no open piece
+};
+
 class SoundDevice {
  public:
   virtual ~SoundDevice() = default;
 
-  // Play an in-memory WAV image. A new effect cuts off the one playing. With `wait` the call
-  // returns once the effect has finished. `name` is the effect's file name, for the record.
+  // Play an in-memory WAV image. A new effect cuts off the one playing; an empty or
+  // unplayable image only stops it. With `wait` the call returns once the effect has finished
+  // (never later than the effect's own length and a little slack). `name` is the effect's file
+  // name, for the record.
   virtual void PlayEffect(const std::string& name, const std::vector<uint8_t>& wav, bool wait) = 0;
   virtual void StopEffects() = 0;
 
   // MIDI sequencer. MidiOpen returns a device identifier (0 on failure, with an error code in
-  // `error`); MidiPlay starts it from the beginning and arranges the end notice. Both return 0
-  // on success or an error code.
+  // `error`); MidiPlay starts it from the beginning and arranges the end notice, which comes
+  // once when the piece stops by itself (it came to its end or failed while playing). A piece
+  // closed by MidiCloseAll posts no notice: the program already knows what plays next. Both
+  // return 0 on success or a MidiError code.
   virtual uint32_t MidiOpen(const std::string& path, int& error) = 0;
   virtual int MidiPlay(uint32_t device) = 0;
   // Close every open MIDI device, waiting until it is closed.
   virtual void MidiCloseAll() = 0;
-  // A clear text for an error code of MidiOpen or MidiPlay.
+  // A clear text for an error code of MidiOpen or MidiPlay (the most recent one of that code).
   virtual std::string MidiErrorText(int error) = 0;
 };
 

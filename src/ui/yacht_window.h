@@ -110,6 +110,7 @@ class TYachtWindow {
   uint32_t MusicDevice = 0;
   std::string MusicFileName;
   std::array<std::vector<uint8_t>, kEffectCount> EffectBuffer;
+  std::array<bool, kEffectCount> EffectPlayable{};  // a sound RIFF WAVE image was read
 
   // ==== Pictures, buffers, palette ====
   Bitmap Background, DieImage, DieMask, CupImage, CupMask, NextPlayerImage, SetupImage, TickImage,
@@ -280,6 +281,11 @@ class TYachtWindow {
   void PlayEffect(Effect e, bool wait);
   void StopEffects();
   void ReleaseEffects();
+  static const char* EffectFileName(int e);  // "" outside 0..6
+  static size_t EffectBufferBytes(int e);    // 0 outside 0..6
+  // ---- audio/playlist.cpp (helpers) ----
+  void StartMusicSearch();
+  std::string NextMusicFile();  // "" when the running search has no further match
 
   // ---- audio/playlist.cpp ----
   void AdvancePlaylist();

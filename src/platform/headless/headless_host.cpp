@@ -88,8 +88,10 @@ bool HeadlessHost::UserDataDirectory(std::string& dir) {
   return Host::UserDataDirectory(dir);
 }
 
-void HeadlessSound::PlayEffect(const std::string& name, const std::vector<uint8_t>&, bool wait) {
+void HeadlessSound::PlayEffect(const std::string& name, const std::vector<uint8_t>& wav,
+                               bool wait) {
   effects_.push_back(name);
+  effectBytes_.push_back(wav.size());
   host_.Emit("{\"event\":\"sound\",\"effect\":" + JsonString(name) +
              ",\"wait\":" + (wait ? "true" : "false") + "}");
 }

@@ -65,6 +65,7 @@ class HeadlessSound : public SoundDevice {
   std::string MidiErrorText(int error) override;
 
   std::vector<std::string> effects_;  // names in order
+  std::vector<size_t> effectBytes_;   // the size of each image handed over (0: silence)
   std::vector<std::string> pieces_;   // MIDI files opened, in order
   int failOpen_ = 0;                  // error code MidiOpen reports (0: opens fine)
   int failPlay_ = 0;

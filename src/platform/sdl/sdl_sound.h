@@ -1,0 +1,64 @@
+// The real sound device: effects and MIDI music through SDL2_mixer on SDL's audio subsystem
+// alone. MIDI is synthesised by the mixer's FluidSynth backend with a General MIDI soundfont.
+// Without an audio device, a soundfont or MIDI support the game stays silent and keeps
+// playing: effects do nothing, and opening a piece fails with a clear text.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/sound.h"
+
+struct Mix_Chunk;
+struct _Mix_Music;
+
+namespace ossaric {
+
+class SdlSound : public SoundDevice {
+ public:
+  // `musicFinished` is called (from SDL's audio thread) whenever a piece stops by itself; the
+  // host must hand it over to the window thread as a message. `soundFont` names the General
+  // MIDI soundfont; empty means the first one found of the usual system places.
+  explicit SdlSound(std::function<void()> musicFinished, std::string soundFont = {});
+  ~SdlSound() override;
+  SdlSound(const SdlSound&) = delete;
+  SdlSound& operator=(const SdlSound&) = delete;
+
+  void PlayEffect(const std::string& name, const std::vector<uint8_t>& wav, bool wait) override;
+  void StopEffects() override;
+  uint32_t MidiOpen(const std::string& path, int& error) override;
+  int MidiPlay(uint32_t device) override;
+  void MidiCloseAll() override;
+  std::string MidiErrorText(int error) override;
+
+  // True when an audio device is open (false: everything is silent).
+  bool HasAudio() const { return audioOpen_; }
+  // The soundfont in use, empty when none was found.
+  const std::string& SoundFont() const { return soundFont_; }
+  // The system places searched for a soundfont, best first.
+  static std::vector<std::string> SoundFontPlaces();
+
+ private:
+  static void OnMusicFinished();
+  void SetError(int code, const std::string& text);
+
+  std::function<void()> musicFinished_;
+  std::string soundFont_;
+  bool subsystemUp_ = false;
+  bool audioOpen_ = false;
+  int mixFrequency_ = 0;
+  int mixFrameBytes_ = 0;
+  Mix_Chunk* chunk_ = nullptr;
+  std::map<uint32_t, _Mix_Music*> pieces_;
+  uint32_t nextDevice_ = 1;
+  std::map<int, std::string> errorText_;
+  std::atomic<bool> quiet_{false};  // our own halt of a piece posts no notice
+
+  static std::atomic<SdlSound*> instance_;
+};
+
+}  // namespace ossaric

@@ -1,0 +1,202 @@
+// The real sound device on SDL's dummy audio driver: effects play for their length, a MIDI
+// piece plays to its end and posts its notice, and a machine without sound stays silent.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+
+#include "fixture.h"
+#include "platform/sdl/sdl_sound.h"
+
+namespace ossaric {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Counts end notices as the window thread would receive them.
+struct Notices {
+  std::mutex mutex;
+  std::condition_variable arrived;
+  int count = 0;
+  std::function<void()> Callback() {
+    return [this] {
+      std::lock_guard<std::mutex> lock(mutex);
+      ++count;
+      arrived.notify_all();
+    };
+  }
+  bool WaitFor(int n, std::chrono::milliseconds limit) {
+    std::unique_lock<std::mutex> lock(mutex);
+    return arrived.wait_for(lock, limit, [&] { return count >= n; });
+  }
+  int Count() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return count;
+  }
+};
+
+void Put16(std::vector<uint8_t>& v, uint32_t x) {
+  v.push_back(uint8_t(x));
+  v.push_back(uint8_t(x >> 8));
+}
+void Put32(std::vector<uint8_t>& v, uint32_t x) {
+  Put16(v, x & 0xffff);
+  Put16(v, x >> 16);
+}
+
+// A mono 16-bit WAV image of `ms` milliseconds of a soft tone.
+std::vector<uint8_t> ToneWav(int ms) {
+  const uint32_t rate = 22050, frames = rate * ms / 1000;
+  std::vector<uint8_t> v = {'R', 'I', 'F', 'F'};
+  Put32(v, 36 + frames * 2);
+  for (char c : std::string("WAVEfmt ")) v.push_back(uint8_t(c));
+  Put32(v, 16);
+  Put16(v, 1);
+  Put16(v, 1);
+  Put32(v, rate);
+  Put32(v, rate * 2);
+  Put16(v, 2);
+  Put16(v, 16);
+  for (char c : std::string("data")) v.push_back(uint8_t(c));
+  Put32(v, frames * 2);
+  for (uint32_t i = 0; i < frames; ++i) Put16(v, uint16_t(int16_t((i % 50 < 25) ? 3000 : -3000)));
+  return v;
+}
+
+// A one-note MIDI file of three eighths of a second.
+void WriteShortMidi(const std::string& path) {
+  const uint8_t bytes[] = {'M',  'T',  'h',  'd', 0, 0, 0, 6,  0, 0, 0, 1, 0, 96,  // 96 per quarter
+                           'M',  'T',  'r',  'k', 0, 0, 0, 16,                     //
+                           0x00, 0xC0, 0x00,                                       // piano
+                           0x00, 0x90, 60,   90,                                   // note on
+                           72,   0x80, 60,   64,  // 375 ms later off
+                           0x00, 0xFF, 0x2F, 0x00};
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+long MsSince(Clock::time_point start) {
+  return long(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+TEST(SdlSound, EffectsPlayForTheirLengthAndNeverHang) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  Notices notices;
+  SdlSound sound(notices.Callback());
+  ASSERT_TRUE(sound.HasAudio());
+
+  auto start = Clock::now();
+  sound.PlayEffect("tone", ToneWav(300), true);
+  long waited = MsSince(start);
+  EXPECT_GE(waited, 250);
+  EXPECT_LE(waited, 300 + 250 + 200);
+
+  // Without waiting the call returns at once; a new effect cuts off the old one.
+  start = Clock::now();
+  sound.PlayEffect("tone", ToneWav(2000), false);
+  sound.PlayEffect("tone", ToneWav(100), true);
+  EXPECT_LT(MsSince(start), 600);
+
+  // Garbage, a truncated image and an empty one are silence and return at once.
+  std::vector<uint8_t> garbage(5000, 0xAB);
+  std::vector<uint8_t> cut = ToneWav(500);
+  cut.resize(300);
+  start = Clock::now();
+  for (const auto* image : {&garbage, &cut}) sound.PlayEffect("bad", *image, true);
+  sound.PlayEffect("none", {}, true);
+  sound.StopEffects();
+  EXPECT_LT(MsSince(start), 200);
+
+  // A real effect of the game directory.
+  std::ifstream file(std::string(OSSARIC_GAME_DIR) + "/dicecup.wav", std::ios::binary);
+  if (file) {
+    std::vector<uint8_t> wav((std::istreambuf_iterator<char>(file)), {});
+    start = Clock::now();
+    sound.PlayEffect("dicecup.wav", wav, true);
+    EXPECT_GE(MsSince(start), 100);
+    EXPECT_LE(MsSince(start), 1500);
+  }
+}
+
+TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  testing::TempGameDir dir;
+  WriteShortMidi("short.mid");
+  Notices notices;
+  SdlSound sound(notices.Callback());
+  ASSERT_TRUE(sound.HasAudio());
+  if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+
+  int error = -1;
+  const uint32_t device = sound.MidiOpen("short.mid", error);
+  ASSERT_NE(device, 0u) << sound.MidiErrorText(error);
+  EXPECT_EQ(error, kMidiOk);
+  ASSERT_EQ(sound.MidiPlay(device), kMidiOk);
+  EXPECT_TRUE(notices.WaitFor(1, std::chrono::seconds(10)));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(notices.Count(), 1);
+
+  // Closing a playing piece ourselves posts no notice.
+  const uint32_t again = sound.MidiOpen("short.mid", error);
+  ASSERT_EQ(sound.MidiPlay(again), kMidiOk);
+  sound.MidiCloseAll();
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  EXPECT_EQ(notices.Count(), 1);
+  EXPECT_EQ(sound.MidiPlay(again), kMidiBadDevice);  // closed means gone
+
+  // A missing file and a file that is not MIDI fail to open with a clear text.
+  std::ofstream("bad.mid") << "this is not music";
+  for (const char* name : {"missing.mid", "bad.mid"}) {
+    EXPECT_EQ(sound.MidiOpen(name, error), 0u) << name;
+    EXPECT_EQ(error, kMidiCannotOpen);
+    EXPECT_NE(sound.MidiErrorText(error).find(name), std::string::npos);
+  }
+
+  // Every piece of the game directory opens.
+  int pieces = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(OSSARIC_GAME_DIR)) {
+    if (entry.path().extension() != ".mid") continue;
+    ++pieces;
+    EXPECT_NE(sound.MidiOpen(entry.path().string(), error), 0u)
+        << entry.path() << ": " << sound.MidiErrorText(error);
+  }
+  sound.MidiCloseAll();
+  EXPECT_EQ(notices.Count(), 1);
+}
+
+TEST(SdlSound, WithoutSoundfontOrDeviceTheGameStaysSilent) {
+  testing::TempGameDir dir;
+  WriteShortMidi("short.mid");
+  int error = 0;
+  {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlSound sound(nullptr, "/nonexistent/none.sf2");
+    EXPECT_TRUE(sound.SoundFont().empty());
+    EXPECT_EQ(sound.MidiOpen("short.mid", error), 0u);
+    EXPECT_EQ(error, kMidiNoSupport);
+    EXPECT_NE(sound.MidiErrorText(error).find("soundfont"), std::string::npos);
+  }
+  {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlSound sound(nullptr);
+    EXPECT_FALSE(sound.HasAudio());
+    const auto start = Clock::now();
+    sound.PlayEffect("tone", ToneWav(1000), true);
+    sound.StopEffects();
+    EXPECT_LT(MsSince(start), 100);
+    EXPECT_EQ(sound.MidiOpen("short.mid", error), 0u);
+    EXPECT_EQ(error, kMidiNoDevice);
+    EXPECT_EQ(sound.MidiPlay(1), kMidiBadDevice);
+    sound.MidiCloseAll();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
+  // Once the first device is gone a new one opens again.
+  SdlSound sound(nullptr);
+  EXPECT_TRUE(sound.HasAudio());
+}
+
+}  // namespace
+}  // namespace ossaric
