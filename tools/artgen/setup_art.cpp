@@ -1,0 +1,168 @@
+// The setup screen: its scroll with headings, the drawn-in boxes and name field, and the small
+// pieces the program draws on it (boxes, dots, tick, name fields).
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "art.h"
+#include "pictures.h"
+
+namespace artgen {
+
+namespace {
+
+const QColor kParchment(255, 251, 240);
+const QColor kHeadingInk(103, 37, 33);
+const QColor kTextInk(127, 86, 74);
+
+// A framed field: dark outer line, a shadow line inside along top and left, plain inside.
+QImage Field(int w, int h, const QColor& frame, const QColor& shadow, const QColor& inside) {
+  QImage img(w, h, QImage::Format_RGB32);
+  img.fill(inside);
+  for (int x = 0; x < w; ++x) {
+    img.setPixelColor(x, 0, frame);
+    img.setPixelColor(x, h - 1, frame);
+    if (x > 0 && x < w - 1) img.setPixelColor(x, 1, shadow);
+  }
+  for (int y = 0; y < h; ++y) {
+    img.setPixelColor(0, y, frame);
+    img.setPixelColor(w - 1, y, frame);
+    if (y > 0 && y < h - 1 && w < 40) img.setPixelColor(1, y, shadow);
+  }
+  return img;
+}
+
+// A glass bead of radius r, grey-blue with a teal rim, on the box's cream.
+QImage Dot(double r) {
+  const int s = 8;
+  QImage big(11 * s, 11 * s, QImage::Format_ARGB32_Premultiplied);
+  big.fill(kParchment);
+  QPainter p(&big);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(s, s);
+  QPointF c(5.5, 5.5);
+  QRadialGradient g(c + QPointF(-r * 0.35, -r * 0.4), r * 1.35);
+  g.setColorAt(0, QColor(236, 242, 248));
+  g.setColorAt(0.3, QColor(146, 166, 196));
+  g.setColorAt(0.7, QColor(62, 112, 150));
+  g.setColorAt(1, QColor(28, 78, 88));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(c, r, r);
+  p.end();
+  return Reduce(big, s).convertToFormat(QImage::Format_RGB32);
+}
+
+// A heading centred on x, its baseline at y, with a pen stroke to either side.
+void Heading(QPainter& p, const QString& text, double cx, double baseline) {
+  QFont f = SerifFont(20, true, true);
+  QFontMetricsF fm(f);
+  double w = fm.horizontalAdvance(text);
+  QPainterPath path;
+  path.addText(QPointF(cx - w / 2, baseline), f, text);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(200, 170, 150));
+  p.drawPath(path.translated(0.8, 0.8));
+  p.setBrush(kHeadingInk);
+  p.drawPath(path);
+  for (int side = -1; side <= 1; side += 2) {
+    double x0 = cx + side * (w / 2 + 9), x1 = x0 + side * 46;
+    double y = baseline - 6;
+    QPainterPath stroke;
+    stroke.moveTo(x0, y);
+    stroke.quadTo((x0 + x1) / 2, y - 2.5 * side * 0 - 2, x1, y);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(170, 138, 129), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(stroke);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 138, 129));
+    p.drawEllipse(QPointF(x1 + side * 3, y), 1.5, 1.5);
+  }
+}
+
+void Blit(QImage& dst, const QImage& src, int x, int y) {
+  for (int j = 0; j < src.height(); ++j)
+    for (int i = 0; i < src.width(); ++i) dst.setPixel(x + i, y + j, src.pixel(i, j) | 0xff000000u);
+}
+
+}  // namespace
+
+SetupPieces PaintSetupPieces() {
+  SetupPieces s;
+  s.box = Field(19, 19, QColor(108, 60, 46), QColor(200, 176, 158), kParchment);
+  s.greyBox = Field(19, 19, QColor(150, 150, 150), QColor(214, 214, 214), QColor(255, 255, 255));
+  s.nameBox = Field(82, 24, QColor(108, 60, 46), QColor(200, 176, 158), kParchment);
+  s.greyNameBox = Field(82, 24, QColor(172, 172, 172), QColor(222, 222, 218), kParchment);
+  s.dotLarge = Dot(4.9);
+  s.dotMedium = Dot(3.4);
+  s.dotSmall = Dot(2.0);
+  // The tick: the box's upper-right part with a check mark in its lower-left block.
+  s.tick = s.box.copy(4, 0, 15, 15);
+  {
+    const int k = 8;
+    QImage big = s.tick.scaled(15 * k, 15 * k).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(k, k);
+    QPainterPath check;
+    check.moveTo(0.9, 9.2);
+    check.lineTo(3.6, 13.2);
+    check.quadTo(6.0, 7.5, 10.4, 4.4);
+    p.setPen(QPen(QColor(8, 8, 8), 1.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(check);
+    p.end();
+    QImage small = Reduce(big, k).convertToFormat(QImage::Format_RGB32);
+    // Keep the frame exact; only the check mark block is repainted.
+    for (int y = 4; y < 15; ++y)
+      for (int x = 0; x < 11; ++x) s.tick.setPixel(x, y, small.pixel(x, y));
+  }
+  return s;
+}
+
+QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
+  const int ox = 275, oy = 8;
+  QImage img = scene.copy(ox, oy, 345, 415).convertToFormat(QImage::Format_RGB32);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.translate(-ox, -oy);  // draw in window coordinates
+  const double cx = 446;
+  Heading(p, QStringLiteral("Games"), cx, 88);
+  Heading(p, QStringLiteral("Rolls"), cx, 162);
+  Heading(p, QStringLiteral("Players"), cx, 216);
+  Heading(p, QStringLiteral("Players' Names"), cx, 270);
+  Heading(p, QStringLiteral("Options"), cx, 351);
+
+  QFont f = SerifFont(18, true, true);
+  QPainterPath tip;
+  tip.addText(QPointF(370, 373), f, QStringLiteral("Display Tip of the Day"));
+  p.setPen(Qt::NoPen);
+  p.setBrush(kTextInk);
+  p.drawPath(tip);
+
+  // "Return to Ossaric" on the bottom line, where a press starts the game.
+  QFont lead = SerifFont(19, true, true), name = ScriptFont(27);
+  QString a = QStringLiteral("Return to "), b = QStringLiteral("Ossaric");
+  double wa = QFontMetricsF(lead).horizontalAdvance(a),
+         wb = QFontMetricsF(name).horizontalAdvance(b);
+  double x0 = cx - (wa + wb) / 2, base = 405;
+  QPainterPath ret;
+  ret.addText(QPointF(x0, base), lead, a);
+  ret.addText(QPointF(x0 + wa, base + 1), name, b);
+  p.setBrush(QColor(200, 170, 150));
+  p.drawPath(ret.translated(0.8, 0.8));
+  p.setBrush(kHeadingInk);
+  p.drawPath(ret);
+  p.end();
+
+  auto put = [&](const QImage& piece, int x, int y) { Blit(img, piece, x - ox, y - oy); };
+  put(pieces.box, 313, 94);
+  put(pieces.box, 428, 94);
+  for (int x : {323, 361, 400, 436}) put(pieces.box, x, 223);
+  put(pieces.nameBox, 352, 277);
+  put(pieces.box, 345, 358);
+  return img;
+}
+
+}  // namespace artgen
