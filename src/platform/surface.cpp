@@ -212,11 +212,17 @@ void Surface::FillRect(int left, int top, int right, int bottom, Rgb colour) {
 }
 
 void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb colour) {
+  DrawText(font, x, y, text, colour, 0, 0, Width(), Height());
+}
+
+void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb colour, int clipX,
+                       int clipY, int clipW, int clipH) {
   const int f = static_cast<int>(font);
-  if (f < 0 || f > 2 || text.empty()) return;
+  if (f < 0 || f > 2 || text.empty() || clipW <= 0 || clipH <= 0) return;
   // Far-off text cannot reach the surface; keep the painter away from huge coordinates.
   if (x < -4096 || x > 8192 || y < -4096 || y > 8192) return;
   QPainter p(&impl_->image);
+  p.setClipRect(QRect(clipX, clipY, clipW, clipH));
   p.setFont(impl_->fonts[f]);
   p.setPen(QColor::fromRgb(kOpaque | colour));
   p.drawText(x, y + impl_->ascent[f], QString::fromLatin1(text.data(), text.size()));

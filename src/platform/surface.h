@@ -49,6 +49,10 @@ class Surface {
   // Transparent text with the top-left of its first character cell at (x, y), drawn in solid
   // ink without smoothing, so that writing the same text twice gives the same pixels.
   void DrawText(FontId font, int x, int y, const std::string& text, Rgb colour);
+  // The same, with nothing drawn outside the rectangle (left, top, width, height): for texts
+  // whose strip is later erased, so that no leaning serif outlives the erase.
+  void DrawText(FontId font, int x, int y, const std::string& text, Rgb colour, int clipX,
+                int clipY, int clipW, int clipH);
   int TextWidth(FontId font, const std::string& text) const;
   // Height of the font's character cell: 30, 20 and 16 pixels.
   int CellHeight(FontId font) const;

@@ -93,16 +93,18 @@ void TYachtWindow::PaintScreen() {
                             &TickImage, &BoxImage, &DotLarge, &DotMedium, &DotSmall, &NameBoxImage,
                             &GreyBoxImage, &GreyNameBoxImage})
       ConvertToPalette(*picture, SharedPalette);
-    screen_.CopyOut(30, 274, 100, 150, CupUnder);  // Background lies there now
+    // The clean scene under the cup's home and under every landing place, taken once for good
+    // while only Background is drawn: the setup scroll reaches five pixels into the rightmost
+    // places, and a die redrawn there must not bring a strip of it back onto the table.
+    screen_.CopyOut(30, 274, 100, 150, CupUnder);
+    for (int k = 1; k <= 20; ++k)
+      screen_.CopyOut(TableSlot[k].X, TableSlot[k].Y, 50, 50, SlotUnder[k]);
     FirstPaint = 0;
     if (SetupShown)
       ShowSetupScreen();
     else if (HintsShown)
       DrawHints();
     TotalsPlayer = PlayerCount != 0 ? 1 : 0;
-    // The clean picture of every landing place, taken once for good.
-    for (int k = 1; k <= 20; ++k)
-      screen_.CopyOut(TableSlot[k].X, TableSlot[k].Y, 50, 50, SlotUnder[k]);
     SetAudioCheckMarks();
     if (MusicOn) AdvancePlaylist();
     host_.SetCursor(CursorId::Arrow);

@@ -10,6 +10,10 @@ namespace ossaric {
 namespace {
 
 constexpr int kScoreRight = 575;
+// The strips the column and the total line are erased with; their texts are kept inside them,
+// so that an erase takes away every pixel they drew.
+constexpr int kColumnX = 548, kColumnY = 75, kColumnW = 47, kColumnH = 289;
+constexpr int kTotalX = 335, kTotalY = 375, kTotalW = 258, kTotalH = 37;
 
 // A player's name as stored: up to eight characters, ended early by a zero.
 std::string NameText(const char (&name)[9]) {
@@ -20,7 +24,7 @@ std::string NameText(const char (&name)[9]) {
 
 void TYachtWindow::DrawScoreColumn(bool erase) {
   if (erase) {
-    screen_.DrawBitmapPart(Background, 548, 75, 47, 289, 548, 75);
+    screen_.DrawBitmapPart(Background, kColumnX, kColumnY, kColumnW, kColumnH, kColumnX, kColumnY);
     return;
   }
   if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
@@ -31,23 +35,23 @@ void TYachtWindow::DrawScoreColumn(bool erase) {
     if (v < 0) continue;
     const std::string text = std::to_string(v);
     screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), RowTop(k),
-                     text, ink);
+                     text, ink, kColumnX, kColumnY, kColumnW, kColumnH);
   }
 }
 
 // "<name>'s Total:" and the total, whose right edge stands 40 pixels after the label.
 void TYachtWindow::DrawTotalLine(bool erase) {
-  screen_.DrawBitmapPart(Background, 335, 375, 258, 37, 335, 375);
+  screen_.DrawBitmapPart(Background, kTotalX, kTotalY, kTotalW, kTotalH, kTotalX, kTotalY);
   if (erase || CurrentPlayer < 0 || CurrentPlayer > 4) return;
   const std::string label =
       (CurrentPlayer == 0 ? std::string("Computer") : NameText(PlayerName[CurrentPlayer])) +
       "'s Total:";
   const std::string number = std::to_string(Sheet[CurrentPlayer].Total);
   const Rgb ink = PaletteInk(ScoreInk);
-  screen_.DrawText(FontId::Sheet, 335, 375, label, ink);
+  screen_.DrawText(FontId::Sheet, 335, 375, label, ink, kTotalX, kTotalY, kTotalW, kTotalH);
   const int x =
       335 + screen_.TextWidth(FontId::Sheet, label) + 40 - screen_.TextWidth(FontId::Sheet, number);
-  screen_.DrawText(FontId::Sheet, x, 375, number, ink);
+  screen_.DrawText(FontId::Sheet, x, 375, number, ink, kTotalX, kTotalY, kTotalW, kTotalH);
 }
 
 // The score just written: in the score ink when one column is in play, otherwise in a lighter
@@ -56,7 +60,7 @@ void TYachtWindow::DrawNewScore(int points, int y) {
   const std::string text = std::to_string(points);
   const Rgb ink = PaletteInk(PlayerCount == 1 ? ScoreInk : NewScoreInk);
   screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), y, text,
-                   ink);
+                   ink, kColumnX, kColumnY, kColumnW, kColumnH);
 }
 
 }  // namespace ossaric

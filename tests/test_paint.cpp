@@ -1,0 +1,401 @@
+// The scene: palette, full repaint, cursors, and the dice and cup as they move and rest.
+#include <gtest/gtest.h>
+
+#include "paint_art.h"
+
+namespace ossaric {
+namespace {
+
+using testing::C;
+using testing::Count;
+using testing::Differences;
+using testing::GameTest;
+using testing::InstallTestArt;
+using testing::Scene;
+using testing::Snapshot;
+
+constexpr const char* kCup = "click 60 300\n";
+
+class Paint : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    InstallTestArt(W());
+  }
+  const Surface& S() { return W().Screen(); }
+  // Puts die i on place `slot` showing `face`, as the game state has it after a throw.
+  void Lay(int i, int slot, int face) {
+    W().Die[i].Slot = slot;
+    W().Die[i].Face = face;
+    W().Die[i].InCup = 0;
+  }
+  std::string DieClick(int i) {
+    const TTableSlot& s = W().TableSlot[W().Die[i].Slot];
+    return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
+  }
+};
+
+// ---- Palette ----
+
+// A palette display with twenty reserved colours: ten at each end.
+class PaletteHost : public HeadlessHost {
+ public:
+  int reserved_ = 20;
+  std::array<uint32_t, 256> system_{};
+  int ReservedSystemColours() override { return reserved_; }
+  std::array<uint32_t, 256> SystemPalette() override { return system_; }
+};
+
+TEST(Palette, WithoutAPaletteDisplayItIsBackgroundsTable) {
+  testing::TempGameDir dir;
+  HeadlessHost host;
+  HeadlessSound sound(host);
+  Random random;
+  TYachtWindow w(host, sound, random);
+  w.Background.colours = testing::TestPalette();
+  w.BuildSharedPalette();
+  EXPECT_EQ(w.SharedPalette, testing::TestPalette());
+  for (uint8_t flag : w.SharedPaletteFlags) EXPECT_EQ(flag, TYachtWindow::kPaletteNoCollapse);
+}
+
+TEST(Palette, APaletteDisplayKeepsItsReservedColoursAtBothEnds) {
+  testing::TempGameDir dir;
+  PaletteHost host;
+  for (int k = 0; k < 256; ++k) host.system_[k] = MakeRgb(k, 0, 255 - k);
+  // One scene colour equals a reserved colour of the top end: it is marked reserved.
+  const std::array<Rgb, 256> table = testing::TestPalette();
+  HeadlessSound sound(host);
+  Random random;
+  TYachtWindow w(host, sound, random);
+  w.Background.colours = table;
+  w.Background.colours[40] = host.system_[250];
+  w.BuildSharedPalette();
+  for (int k = 0; k < 10; ++k) {
+    EXPECT_EQ(w.SharedPalette[k], host.system_[k]) << k;
+    EXPECT_EQ(w.SharedPalette[255 - k], host.system_[255 - k]) << k;
+    EXPECT_EQ(w.SharedPaletteFlags[k], 0);
+    EXPECT_EQ(w.SharedPaletteFlags[255 - k], 0);
+  }
+  for (int j = 0; j <= 235; ++j) {
+    EXPECT_EQ(w.SharedPalette[10 + j], w.Background.colours[j]) << j;
+    EXPECT_EQ(w.SharedPaletteFlags[10 + j],
+              j == 40 ? TYachtWindow::kPaletteReserved : TYachtWindow::kPaletteNoCollapse)
+        << j;
+  }
+  // A picture with a table of its own comes out in the nearest palette colours.
+  Bitmap own = testing::Picture(2, 1, [](int x, int) { return x; });
+  own.colours[0] = MakeRgb(104, 36, 34);  // next to PipInk
+  own.colours[1] = MakeRgb(3, 250, 0);    // the system's green end is not in the table's range
+  ConvertToPalette(own, w.SharedPalette);
+  EXPECT_EQ(own.Colour(0, 0), PipInk);
+  EXPECT_EQ(NearestIndex(w.SharedPalette, own.Colour(1, 0)) < 256, true);
+  // Answers no display gives are held to the palette's size.
+  for (int reserved : {-1, 0, 1, 511, 100000, -7}) {
+    host.reserved_ = reserved;
+    w.BuildSharedPalette();
+    const int h = std::clamp(reserved / 2, 0, 128);
+    if (h < 128) {
+      EXPECT_EQ(w.SharedPalette[h], w.Background.colours[0]) << reserved;
+    }
+  }
+}
+
+// ---- Full repaint and cursor ----
+
+TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
+  // The setup screen: scroll and cup, no labels, dice, dots or button.
+  W().EvPaint();
+  EXPECT_EQ(Count(S(), 0, 0, 632, 434, C(testing::kLabel)), 0);
+  EXPECT_GT(Count(S(), 275, 8, 345, 415, C(testing::kScroll)), 100000);
+  EXPECT_EQ(Count(S(), 30, 274, 100, 150, C(testing::kCupBody)), 80 * 56 + 40 * 84);
+  EXPECT_EQ(Count(S(), 60, 420, 40, 14, C(testing::kLit)), 0);
+  // No game: labels and cup only.
+  Run("set SetupShown 0\nset GameActive 0\npaint\n");
+  EXPECT_GT(Count(S(), 335, 75, 260, 290, C(testing::kLabel)), 1000);
+  EXPECT_EQ(Count(S(), 60, 420, 40, 14, C(testing::kLit)), 0);
+  EXPECT_EQ(Host().cursor_, CursorId::Wait);
+  // A game with a die out and the cup waiting to be handed on.
+  Lay(1, 3, 5);
+  Run("set GameActive 1\nset PlayerCount 2\nset NextPlayerPending 1\nset Sheet[1].Entry[6] 18\n"
+      "paint\n");
+  EXPECT_EQ(Count(S(), 55, 317, 50, 50, C(testing::kButton)), 2500);
+  EXPECT_EQ(Count(S(), W().TableSlot[3].X, W().TableSlot[3].Y, 50, 50, C(testing::kPip)), 5 * 52);
+  EXPECT_GT(Count(S(), 548, RowTop(6), 47, 30, C(testing::kScore)), 20);
+  EXPECT_GT(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 100);
+  EXPECT_EQ(Host().cursor_, CursorId::Next);
+  // A panel hides the sheet and the table's dice but keeps the cup.
+  Run("set TotalsShown 1\npaint\n");
+  EXPECT_EQ(Count(S(), 0, 0, 632, 434, C(testing::kPip)), 0);
+  EXPECT_EQ(Count(S(), 55, 317, 50, 50, C(testing::kButton)), 0);
+  EXPECT_EQ(Count(S(), 30, 274, 100, 150, C(testing::kCupBody)), 80 * 56 + 40 * 84);
+  // Repainting twice gives the same picture.
+  Run("set TotalsShown 0\npaint\n");
+  const auto once = Snapshot(S());
+  Run("paint\n");
+  EXPECT_EQ(Differences(once, Snapshot(S()), 632), 0);
+}
+
+TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
+  // The first paint ran on the setup screen, whose scroll reaches into place 17.
+  ASSERT_EQ(W().FirstPaint, 0);
+  EXPECT_EQ(Host().cursor_, CursorId::Arrow);
+  for (int k = 1; k <= 20; ++k) {
+    const Offscreen& under = W().SlotUnder[k];
+    ASSERT_EQ(under.width, 50);
+    int wrong = 0;
+    for (int y = 0; y < 50; ++y)
+      for (int x = 0; x < 50; ++x)
+        wrong +=
+            under.pixels[y * 50 + x] != Scene(W(), W().TableSlot[k].X + x, W().TableSlot[k].Y + y);
+    EXPECT_EQ(wrong, 0) << "place " << k;
+  }
+  int wrong = 0;
+  for (int y = 0; y < 150; ++y)
+    for (int x = 0; x < 100; ++x)
+      wrong += W().CupUnder.pixels[y * 100 + x] != Scene(W(), 30 + x, 274 + y);
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(Paint, CursorByRegion) {
+  struct Case {
+    int x, y;
+    const char* set;
+    CursorId want;
+  } cases[] = {
+      {200, 6, "", CursorId::Arrow},
+      {200, 7, "", CursorId::Hand},
+      {304, 100, "", CursorId::Hand},
+      {305, 100, "", CursorId::Pen},
+      {120, 260, "", CursorId::Roll},
+      {121, 260, "", CursorId::Hand},
+      {30, 424, "", CursorId::Roll},
+      {30, 425, "", CursorId::Hand},
+      {29, 300, "", CursorId::Hand},
+      {60, 259, "", CursorId::Hand},
+      {60, 300, "NextPlayerPending", CursorId::Next},
+      {400, 200, "SetupShown", CursorId::Arrow},
+      {60, 300, "TotalsShown", CursorId::Arrow},
+      {60, 300, "TopTenShown", CursorId::Arrow},
+      {400, 200, "HintsShown", CursorId::Arrow},
+      {400, 200, "ComputerBusy", CursorId::Wait},
+      {400, 3, "ComputerBusy", CursorId::Wait},
+  };
+  for (const Case& c : cases) {
+    Run("set SetupShown 0\n");
+    if (c.set[0]) Run(std::string("set ") + c.set + " 1\n");
+    W().EvMouseMove(c.x, c.y);
+    EXPECT_EQ(Host().cursor_, c.want) << c.x << "," << c.y << " " << c.set;
+    if (c.set[0]) Run(std::string("set ") + c.set + " 0\n");
+  }
+}
+
+// ---- Sprites ----
+
+TEST_F(Paint, MaskedSpritesLeaveTheSceneOutsideTheObject) {
+  Run("set SetupShown 0\npaint\n");
+  const auto before = Snapshot(S());
+  W().DrawMasked(W().CupImage, W().CupMask, 200, 100);
+  W().DrawMasked(W().DieImage, W().DieMask, 600, 400);  // partly off the scene
+  int changedOutside = 0, wrongInside = 0;
+  for (int y = 0; y < 434; ++y) {
+    for (int x = 0; x < 632; ++x) {
+      const bool cup =
+          x >= 200 && x < 300 && y >= 100 && y < 250 && testing::InCup(x - 200, y - 100);
+      const bool die = x >= 600 && y >= 400 && testing::InDie(x - 600, y - 400);
+      const Rgb now = S().Pixel(x, y);
+      if (cup)
+        wrongInside += now != C(testing::kCupBody);
+      else if (die)
+        wrongInside += now != C(testing::kDieBody);
+      else
+        changedOutside += now != before[y * 632 + x];
+    }
+  }
+  EXPECT_EQ(changedOutside, 0);
+  EXPECT_EQ(wrongInside, 0);
+}
+
+TEST_F(Paint, PipsStandAtTheirOffsetsForEveryFace) {
+  const int offsets[7][2] = {{24, 16}, {13, 7}, {33, 7}, {13, 16}, {33, 16}, {13, 25}, {33, 25}};
+  enum { C_, TL, TR, ML, MR, BL, BR };
+  const std::vector<int> faces[7] = {{},
+                                     {C_},
+                                     {TL, BR},
+                                     {TL, BR, C_},
+                                     {BL, TR, TL, BR},
+                                     {BL, TR, TL, BR, C_},
+                                     {ML, MR, BL, TR, TL, BR}};
+  // An 8 x 8 disc: rows of 4, 6, 8, 8, 8, 8, 6 and 4 pixels, centred.
+  const int rowWidth[8] = {4, 6, 8, 8, 8, 8, 6, 4};
+  Run("set SetupShown 0\npaint\n");
+  const int px = W().TableSlot[6].X, py = W().TableSlot[6].Y;
+  for (int face = 0; face <= 7; ++face) {
+    Lay(1, 6, face);
+    W().DrawDieAtPlace(1);
+    std::vector<int> want = face >= 1 && face <= 6 ? faces[face] : std::vector<int>{};
+    int inPips = 0;
+    for (int p = 0; p < 7; ++p) {
+      const bool shown = std::find(want.begin(), want.end(), p) != want.end();
+      for (int r = 0; r < 8; ++r) {
+        const int n =
+            Count(S(), px + offsets[p][0], py + offsets[p][1] + r, 8, 1, C(testing::kPip));
+        EXPECT_EQ(n, shown ? rowWidth[r] : 0) << "face " << face << " pip " << p << " row " << r;
+        if (shown) {
+          EXPECT_EQ(S().Pixel(px + offsets[p][0] + (8 - rowWidth[r]) / 2, py + offsets[p][1] + r),
+                    C(testing::kPip));
+        }
+        inPips += n;
+      }
+    }
+    EXPECT_EQ(Count(S(), px, py, 50, 50, C(testing::kPip)), inPips) << "stray pip ink";
+  }
+}
+
+TEST_F(Paint, ADieOnItsPlaceIsDrawnOnTheCleanPlacePicture) {
+  Run("set SetupShown 0\npaint\n");
+  const int px = W().TableSlot[9].X, py = W().TableSlot[9].Y;
+  Lay(2, 9, 6);
+  W().DrawDieAtPlace(2);
+  // Something else left on the place: a smear over it.
+  W().Screen().FillRect(px - 5, py - 5, px + 55, py + 55, C(testing::kButton));
+  Lay(2, 9, 1);
+  W().DrawDieAtPlace(2);
+  int wrong = 0;
+  for (int y = 0; y < 50; ++y) {
+    for (int x = 0; x < 50; ++x) {
+      const Rgb now = S().Pixel(px + x, py + y);
+      const bool pip = x >= 24 && x < 32 && y >= 16 && y < 24 && now == C(testing::kPip);
+      if (!testing::InDie(x, y))
+        wrong += now != Scene(W(), px + x, py + y);
+      else if (!pip)
+        wrong += now != C(testing::kDieBody);
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(Count(S(), px, py, 50, 50, C(testing::kPip)), 52);
+  // Its save-under holds the clean place: a slide back to the cup leaves the place clean.
+  const auto before = Snapshot(S());
+  W().AnimateDieToCup(2);
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 50; ++x) EXPECT_EQ(S().Pixel(px + x, py + y), Scene(W(), px + x, py + y));
+  EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{px, py, 50, 50}}), 0);
+  // Every die in the cup: nothing is drawn.
+  for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;
+  const auto empty = Snapshot(S());
+  W().DrawTableDice();
+  EXPECT_EQ(Differences(empty, Snapshot(S()), 632), 0);
+}
+
+TEST_F(Paint, ThrowDotsLitAndDarkByThrowsMade) {
+  Run("set SetupShown 0\npaint\n");
+  struct Case {
+    int limit, made, lit;
+  } cases[] = {{3, 0, 3}, {3, 1, 2}, {3, 2, 1}, {3, 3, 0}, {3, 5, 0}, {3, -4, 3}, {4, 2, 2}};
+  for (const Case& c : cases) {
+    W().ThrowLimit = c.limit;
+    W().ThrowsMade = c.made;
+    W().DrawThrowDots();
+    for (int n = 0; n < 3; ++n) {
+      const int x = 70 + 8 * n;
+      const Rgb want = n < c.lit ? C(testing::kLit) : C(testing::kDark);
+      EXPECT_EQ(Count(S(), x, 425, 4, 4, want), 12) << c.made << " dot " << n;
+      // A 4 x 4 disc leaves its corners to the scene.
+      EXPECT_EQ(S().Pixel(x, 425), Scene(W(), x, 425));
+      EXPECT_EQ(S().Pixel(x + 3, 428), Scene(W(), x + 3, 428));
+      EXPECT_EQ(S().Pixel(x + 1, 425), want);
+      EXPECT_EQ(S().Pixel(x + 4, 426), Scene(W(), x + 4, 426));
+    }
+  }
+}
+
+// ---- Animation ----
+
+TEST_F(Paint, AThrowAndTheReturnsLeaveTheSceneWhole) {
+  StartGame(1);
+  InstallTestArt(W());
+  const auto before = Snapshot(S());
+  const int slots[5] = {1, 4, 17, 18, 20};  // 20 lies at y 344, 4 at y 17
+  Run("places 1 4 17 18 20\nfaces 1 2 3 4 5\n" + std::string(kCup));
+  std::vector<std::array<int, 4>> dice;
+  for (int i = 0; i < 5; ++i) {
+    const TTableSlot& s = W().TableSlot[slots[i]];
+    dice.push_back({s.X, s.Y, 50, 50});
+    EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 52 * (i + 1)) << i;
+  }
+  dice.push_back({70, 425, 20, 4});
+  EXPECT_EQ(Differences(before, Snapshot(S()), 632, dice), 0);
+  for (int i = 1; i <= 5; ++i) Run(DieClick(i));
+  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{70, 425, 20, 4}}), 0);
+}
+
+TEST_F(Paint, AnimationsWaitAsThePacingSays) {
+  StartGame(1);
+  for (int delay : {25, 40, 0}) {
+    Run("set AnimDelay " + std::to_string(delay) + "\nset SoundOn 0\nset ThrowsMade 0\n");
+    // Five dice: eight shake positions and three pauses per die.
+    uint32_t t = Host().clock_;
+    Run(kCup);
+    EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((8 + 3 * 5) * delay));
+    // Each return slides with three pauses.
+    t = Host().clock_;
+    Run(DieClick(2) + DieClick(4));
+    EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>(2 * 3 * delay));
+    t = Host().clock_;
+    Run(kCup);
+    EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((8 + 3 * 2) * delay));
+    // Writing a score pauses a second with sound on; the dice then go back to the cup.
+    Run("set SoundOn " + std::string(delay == 25 ? "1" : "0") + "\n");
+    t = Host().clock_;
+    for (int k = 1; k <= 12; ++k) {
+      if (W().Sheet[1].Entry[k] != -1) continue;
+      Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
+      break;
+    }
+    EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((delay == 25 ? 1000 : 0) + 5 * 3 * delay));
+  }
+}
+
+TEST_F(Paint, FlightsEndExactlyOnThePlace) {
+  Run("set SetupShown 0\npaint\n");
+  // From y 344 the die rises 9 pixels a step; from y 17 it rises 41 and is put on its place.
+  for (int slot : {20, 4, 1}) {
+    for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;
+    Run("paint\n");
+    const auto before = Snapshot(S());
+    Lay(3, slot, 4);
+    W().AnimateDieFlight(3);
+    const TTableSlot& s = W().TableSlot[slot];
+    EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 4 * 52);
+    EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{s.X, s.Y, 50, 50}}), 0) << slot;
+  }
+}
+
+TEST_F(Paint, CupShakeAndSettleLeaveTheCupAtHomeOnly) {
+  Run("set SetupShown 0\npaint\n");
+  const auto before = Snapshot(S());
+  W().AnimateCupShake();
+  // Not on the screen when the shake ends.
+  EXPECT_EQ(Count(S(), 0, 250, 200, 184, C(testing::kCupBody)), 0);
+  W().SettleCup();
+  EXPECT_EQ(Differences(before, Snapshot(S()), 632), 0);
+}
+
+TEST_F(Paint, GarbageStateDrawsNothingOutOfBounds) {
+  StartGame(2);
+  Run("set TableSlot[3].X 2147483647\nset TableSlot[3].Y -2147483647\nset TableSlot[5].X -60\n"
+      "set Die[1].Slot 99\nset Die[2].Slot -3\nset Die[3].Face 77\nset Die[1].InCup 0\n"
+      "set Die[2].InCup 0\nset Die[3].InCup 0\nset Die[3].Slot 3\nset CurrentPlayer 9\n"
+      "set ThrowsMade -2147483647\nset ThrowLimit 2147483647\nset NextPlayerPending 1\npaint\n");
+  Run("set CurrentPlayer -4\nset PlayerCount 77\nset CaretX 2147483647\nset CaretY -2147483647\n"
+      "set CaretPhase 1\ntick\ntick\nset SetupShown 1\npaint\nset PlayerCount -9\npaint\n");
+  W().AnimateDieToCup(3);
+  W().AnimateDieFlight(3);
+  W().AnimateDieToCup(1);
+  W().DrawDieSprite(11, 3, 0, 0);
+  W().DrawDieSprite(-1, 3, 0, 0);
+  Run("set SetupShown 0\nset CurrentPlayer 1\nset PlayerCount 2\npaint\n");
+}
+
+}  // namespace
+}  // namespace ossaric

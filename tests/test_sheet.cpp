@@ -1,0 +1,139 @@
+// The score sheet: scores right-aligned at x 575, the total line 40 pixels after its label, the
+// newest score in its own ink.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "paint_art.h"
+
+namespace ossaric {
+namespace {
+
+using testing::C;
+using testing::Count;
+using testing::GameTest;
+using testing::InstallTestArt;
+using testing::Scene;
+
+class Sheet : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    InstallTestArt(W());
+    Run("set SetupShown 0\nset GameActive 1\npaint\n");
+  }
+  const Surface& S() { return W().Screen(); }
+  // Leftmost and rightmost columns holding `ink` in the rectangle; -1 when none.
+  std::pair<int, int> InkColumns(int x, int y, int w, int h, Rgb ink) {
+    int lo = -1, hi = -1;
+    for (int xx = x; xx < x + w; ++xx) {
+      if (Count(S(), xx, y, 1, h, ink) == 0) continue;
+      if (lo < 0) lo = xx;
+      hi = xx;
+    }
+    return {lo, hi};
+  }
+};
+
+TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
+  const int values[13] = {0, -1, 0, 5, 25, 50, -1, 30, 7, 12, 1, 28, 18};
+  for (int player : {1, 0, 4}) {
+    Run("set CurrentPlayer " + std::to_string(player) + "\n");
+    for (int k = 1; k <= 12; ++k) W().Sheet[player].Entry[k] = values[k];
+    W().DrawScoreColumn(true);
+    W().DrawScoreColumn(false);
+    for (int k = 1; k <= 12; ++k) {
+      const auto [lo, hi] = InkColumns(480, RowTop(k), 140, 24, C(testing::kScore));
+      if (values[k] < 0) {
+        EXPECT_EQ(hi, -1) << "row " << k << " must stay blank";
+        continue;
+      }
+      // The text ends at 575; an italic glyph may lean a pixel or two either way.
+      EXPECT_GE(hi, 571) << "row " << k;
+      EXPECT_LE(hi, 577) << "row " << k;
+      const int width = W().Screen().TextWidth(FontId::Sheet, std::to_string(values[k]));
+      EXPECT_NEAR(lo, 575 - width, 3) << "row " << k;
+    }
+    // Erasing brings back the clean sheet, even after numbers too wide for the column.
+    W().Sheet[player].Entry[2] = 12345;
+    W().DrawScoreColumn(false);
+    W().DrawNewScore(4567, RowTop(6));
+    W().DrawScoreColumn(true);
+    EXPECT_EQ(Count(S(), 0, 0, 632, 370, C(testing::kScore)), 0);
+    EXPECT_EQ(Count(S(), 0, 0, 632, 434, C(testing::kNewScore)), 0);
+    int wrong = 0;
+    for (int y = 75; y < 75 + 289; ++y)
+      for (int x = 548; x < 548 + 47; ++x) wrong += S().Pixel(x, y) != Scene(W(), x, y);
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
+TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
+  struct Case {
+    int player;
+    const char* name;
+    int total;
+    const char* label;
+  } cases[] = {{1, "Al", 7, "Al's Total:"},
+               {2, "Wolfgang", 123, "Wolfgang's Total:"},
+               {0, "ignored", 0, "Computer's Total:"},
+               {3, "", 250, "'s Total:"}};
+  for (const Case& c : cases) {
+    Run("set CurrentPlayer " + std::to_string(c.player) + "\n");
+    if (c.player > 0) std::snprintf(W().PlayerName[c.player], 9, "%s", c.name);
+    W().Sheet[c.player].Total = c.total;
+    W().DrawTotalLine(false);
+    // The same line composed from its geometry: label at 335, number ending 40 px after it.
+    Surface reference;
+    reference.DrawBitmap(W().Background, 0, 0);
+    const std::string number = std::to_string(c.total);
+    const int labelWidth = reference.TextWidth(FontId::Sheet, c.label);
+    // Nothing of it leans out of the strip that erases it.
+    reference.DrawText(FontId::Sheet, 335, 375, c.label, C(testing::kScore), 335, 375, 258, 37);
+    reference.DrawText(FontId::Sheet,
+                       335 + labelWidth + 40 - reference.TextWidth(FontId::Sheet, number), 375,
+                       number, C(testing::kScore), 335, 375, 258, 37);
+    int wrong = 0;
+    for (int y = 370; y < 420; ++y)
+      for (int x = 330; x < 632; ++x) {
+        wrong += S().Pixel(x, y) != reference.Pixel(x, y);
+      }
+    EXPECT_EQ(wrong, 0) << c.label;
+    // And as seen: the number's ink ends near the label's end + 40.
+    const auto [lo, hi] = InkColumns(335, 375, 297, 37, C(testing::kScore));
+    EXPECT_GE(lo, 335) << c.label;
+    EXPECT_LE(lo, 341) << c.label;
+    EXPECT_NEAR(hi, 335 + labelWidth + 40, 3) << c.label;
+    // Erasing restores the strip.
+    W().DrawTotalLine(true);
+    EXPECT_EQ(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 0);
+  }
+}
+
+TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
+  for (int players : {1, 2}) {
+    Start();
+    StartGame(players);
+    InstallTestArt(W());
+    Run("set SoundOn 0\nfaces 3 3 3 3 3\nclick 60 300\nclick 400 " +
+        std::to_string(RowTop(kThrees) + 5) + "\n");
+    ASSERT_EQ(W().Sheet[1].Entry[kThrees], 15);
+    const Rgb ink = players == 1 ? C(testing::kScore) : C(testing::kNewScore);
+    const Rgb other = players == 1 ? C(testing::kNewScore) : C(testing::kScore);
+    EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, ink), 20) << players;
+    EXPECT_EQ(Count(S(), 540, RowTop(kThrees), 60, 30, other), 0) << players;
+    // The total line follows at once in the score ink.
+    EXPECT_GT(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 100);
+    if (players == 2) {
+      // Player 1 gets the cup back later: his column is then drawn in the score ink.
+      Run("click 60 300\nfaces 1 1 1 1 1\nclick 60 300\nclick 400 " +
+          std::to_string(RowTop(kOnes) + 5) + "\nclick 60 300\n");
+      ASSERT_EQ(W().CurrentPlayer, 1);
+      EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, C(testing::kScore)), 20);
+      EXPECT_EQ(Count(S(), 540, 75, 60, 290, C(testing::kNewScore)), 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ossaric
