@@ -1,22 +1,433 @@
+// The computer's turn and its keep rules. After each of its first two throws the computer
+// sorts the dice by pattern and asks the keep decider of that pattern, which either writes a
+// category at once or holds some dice and returns the rest to the cup. After the third throw
+// the category choice (choose.cpp) writes the score.
+//
+// Every decider is a rule list: the first rule whose condition holds is carried out, and the
+// decider returns. The rules only look at which categories are still open and at the faces;
+// the computer never draws a random number of its own.
+#include "ai/rules.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-void TYachtWindow::PlayComputerTurn() {}
-void TYachtWindow::ReturnUnkeptDice() {}
-void TYachtWindow::KeepForAllAlike() {}
-void TYachtWindow::KeepForFourAlike() {}
-void TYachtWindow::KeepForLargeStraight() {}
-void TYachtWindow::KeepForSmallStraight() {}
-void TYachtWindow::KeepForFullHouse() {}
-void TYachtWindow::KeepForThreeAlike() {}
-void TYachtWindow::KeepForTwoPairs() {}
-void TYachtWindow::KeepForPair() {}
-void TYachtWindow::KeepForNothing() {}
-void TYachtWindow::HoldOnlyFace(int) {}
-void TYachtWindow::ChaseOpenNumber() {}
-void TYachtWindow::TrimForLargeStraight() {}
-void TYachtWindow::TrimForSmallStraight() {}
-void TYachtWindow::ChaseChoice() {}
+using ai::Count;
+using ai::FaceOfHeld;
+using ai::FaceOfUnheld;
+using ai::NumberCategory;
+
+namespace {
+
+void ReleaseAll(TDie* die) {
+  for (int i = 1; i <= 5; ++i) die[i].Keep = 0;
+}
+
+void HoldDice(TDie* die, int first, int last) {
+  for (int i = 1; i <= 5; ++i) die[i].Keep = (i >= first && i <= last) ? 1 : 0;
+}
+
+// Holds every die whose face is neither a nor b (pass 0 for an unused face).
+void HoldAllBut(TDie* die, int a, int b) {
+  for (int i = 1; i <= 5; ++i) die[i].Keep = (die[i].Face != a && die[i].Face != b) ? 1 : 0;
+}
+
+void ReleaseFace(TDie* die, int face) {
+  for (int i = 1; i <= 5; ++i)
+    if (die[i].Face == face) die[i].Keep = 0;
+}
+
+int FirstShowing(const TDie* die, int face) {
+  for (int i = 1; i <= 5; ++i)
+    if (die[i].Face == face) return i;
+  return 0;
+}
+
+int LastShowing(const TDie* die, int face) {
+  for (int i = 5; i >= 1; --i)
+    if (die[i].Face == face) return i;
+  return 0;
+}
+
+void Hold(TDie* die, int i) {
+  if (i >= 1 && i <= 5) die[i].Keep = 1;
+}
+
+void Release(TDie* die, int i) {
+  if (i >= 1 && i <= 5) die[i].Keep = 0;
+}
+
+}  // namespace
+
+// ---- The turn ----
+
+void TYachtWindow::PlayComputerTurn() {
+  DrawTotalLine(false);
+  DrawScoreColumn(false);
+  ComputerDone = 0;
+  const int openBefore = ComputerOpenCount();
+  for (int pass = 1; pass <= 3; ++pass) {
+    // Nothing carries over from the last throw: no marks, no pair faces.
+    for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Work1 = Die[i].Work2 = 0;
+    const int throwsBefore = ThrowsMade;
+    ThrowDice();
+    if (ThrowsMade == throwsBefore) break;  // refused; the message said why
+    Delay(1500);
+    if (ThrowsMade > 2) {
+      ChooseComputerCategory();
+    } else {
+      DecideKeep();
+    }
+    if (ComputerDone != 0) break;
+    // A decider always writes or returns a die while a category is open; should a broken
+    // state leave the cup empty, there is nothing to throw.
+    if (DiceInCup <= 0) break;
+  }
+  if (GameActive == 1 && ComputerOpenCount() == openBefore) FinishComputerTurnWithoutScore();
+  host_.SetCursor(CursorId::Arrow);
+  LastCategory = 0;
+  UndoReturn = 0;
+  UndoScore = 0;
+  ComputerBusy = 0;
+}
+
+// Sorts the throw by pattern, the first test that holds deciding, and asks that pattern's
+// keep decider.
+void TYachtWindow::DecideKeep() {
+  if (IsAllAlike()) {
+    KeepForAllAlike();
+  } else if (MarkFourAlike()) {
+    KeepForFourAlike();
+  } else if (IsLargeStraight()) {
+    KeepForLargeStraight();
+  } else if (MarkSmallStraight()) {
+    KeepForSmallStraight();
+  } else if (MarkFullHouse()) {
+    KeepForFullHouse();
+  } else if (MarkThreeAlike()) {
+    KeepForThreeAlike();
+  } else if (MarkTwoPairs()) {
+    KeepForTwoPairs();
+  } else if (MarkPair()) {
+    KeepForPair();
+  } else {
+    KeepForNothing();
+  }
+}
+
+// Reached only when the state was tampered with (a throw refused, a rule that found nothing
+// open): the computer still writes what the dice on the table give, or at least hands the cup
+// back, so the player is never left without a move.
+void TYachtWindow::FinishComputerTurnWithoutScore() {
+  if (ComputerOpenCount() > 0) {
+    for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Work1 = Die[i].Work2 = 0;
+    ScoreAllowed = 1;
+    ChooseComputerCategory();
+  }
+  if (GameActive == 1 && NextPlayerPending == 0) {
+    ScoreAllowed = 0;
+    PrepareNextTurn();
+  }
+}
+
+void TYachtWindow::ReturnUnkeptDice() {
+  for (int i = 1; i <= 5; ++i) {
+    if (Die[i].Keep != 0) continue;
+    SelectedDie = i;
+    ReturnDieToCup();
+    Die[i].InCup = 1;
+  }
+}
+
+bool TYachtWindow::ComputerOpen(int category) const {
+  return category >= 1 && category <= kCategoryCount && Sheet[0].Entry[category] == -1;
+}
+
+int TYachtWindow::ComputerOpenCount() const {
+  int n = 0;
+  for (int k = 1; k <= kCategoryCount; ++k) n += ComputerOpen(k) ? 1 : 0;
+  return n;
+}
+
+void TYachtWindow::ComputerWrites(int category) {
+  ScoreCategory(category);
+  ComputerDone = 1;
+}
+
+// ---- Building blocks ----
+
+void TYachtWindow::HoldOnlyFace(int face) {
+  for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Face == face ? 1 : 0;
+}
+
+// Goes after the first open number category, from Ones up; when no die shows its face, all
+// five dice go back.
+bool TYachtWindow::ChaseOpenNumber() {
+  for (int face = 1; face <= 6; ++face) {
+    if (ComputerOpen(NumberCategory(face))) {
+      HoldOnlyFace(face);
+      ReturnUnkeptDice();
+      return true;
+    }
+  }
+  return false;
+}
+
+void TYachtWindow::TrimForLargeStraight() {
+  if (Count(Die, 1) > 0) ReleaseFace(Die, 6);
+}
+
+void TYachtWindow::TrimForSmallStraight() {
+  if (Count(Die, 1) > 0) {
+    ReleaseFace(Die, 5);
+    ReleaseFace(Die, 6);
+  } else if (Count(Die, 6) > 0) {
+    ReleaseFace(Die, 1);
+    ReleaseFace(Die, 2);
+  }
+}
+
+// High dice stay, low dice go; with nothing low on the table, Choice is written.
+void TYachtWindow::ChaseChoice() {
+  int released = 0;
+  for (int i = 1; i <= 5; ++i) {
+    Die[i].Keep = Die[i].Face >= 4 ? 1 : 0;
+    released += 1 - Die[i].Keep;
+  }
+  if (released == 0) {
+    ComputerWrites(kChoice);
+  } else {
+    ReturnUnkeptDice();
+  }
+}
+
+// The hold set (one die of each face) is formed by the decider; this trims it for the
+// straight wanted and throws the rest again.
+void TYachtWindow::ChaseStraight(int category) {
+  if (category == kLargeStraight) {
+    TrimForLargeStraight();
+  } else {
+    TrimForSmallStraight();
+  }
+  ReturnUnkeptDice();
+}
+
+// ---- The nine keep deciders ----
+
+// Five dice of face f; nothing held.
+void TYachtWindow::KeepForAllAlike() {
+  const int f = Die[1].Face;
+  if (ComputerOpen(kBexil)) return ComputerWrites(kBexil);
+  if (ComputerOpen(kFourOfAKind)) {
+    HoldDice(Die, 1, 4);
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(kFullHouse)) {
+    HoldDice(Die, 1, 3);
+    return ReturnUnkeptDice();
+  }
+  for (int k : {kSixes, kFives, kFours, kThrees, kTwos, kOnes})
+    if (ComputerOpen(k)) return ComputerWrites(k);
+  if (ComputerOpen(kLargeStraight) || ComputerOpen(kSmallStraight)) {
+    HoldDice(Die, 1, 1);
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(kChoice)) {
+    if (f >= 4 && f <= 6) return ComputerWrites(kChoice);
+    ReleaseAll(Die);
+    return ReturnUnkeptDice();
+  }
+}
+
+// Face f four times, the four held; one odd die.
+void TYachtWindow::KeepForFourAlike() {
+  const int f = FaceOfHeld(Die);
+  // The straight chase keeps the last of the four and the odd die.
+  auto holdStraightSet = [&] {
+    HoldAllBut(Die, f, 0);
+    Hold(Die, LastShowing(Die, f));
+  };
+  if (ComputerOpen(kBexil)) return ReturnUnkeptDice();
+  if (ComputerOpen(kFourOfAKind)) return ComputerWrites(kFourOfAKind);
+  if (ComputerOpen(kFullHouse)) {
+    Release(Die, FirstShowing(Die, f));
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(NumberCategory(f))) return ReturnUnkeptDice();
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kLargeStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kLargeStraight);
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kSmallStraight);
+  }
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
+
+// Nothing held.
+void TYachtWindow::KeepForLargeStraight() {
+  if (ComputerOpen(kLargeStraight)) return ComputerWrites(kLargeStraight);
+  if (ComputerOpen(kSmallStraight)) return ComputerWrites(kSmallStraight);
+  KeepForNothing();
+}
+
+// One die of each face of the run held.
+void TYachtWindow::KeepForSmallStraight() {
+  if (ComputerOpen(kLargeStraight)) return ReturnUnkeptDice();
+  if (ComputerOpen(kSmallStraight)) return ComputerWrites(kSmallStraight);
+  KeepForNothing();
+}
+
+// Face t three times, held; face p twice.
+void TYachtWindow::KeepForFullHouse() {
+  const int t = FaceOfHeld(Die);
+  const int p = FaceOfUnheld(Die);
+  // The straight chase keeps the last of the three and the first of the pair.
+  auto holdStraightSet = [&] {
+    ReleaseAll(Die);
+    Hold(Die, LastShowing(Die, t));
+    Hold(Die, FirstShowing(Die, p));
+  };
+  if (ComputerOpen(kFullHouse)) return ComputerWrites(kFullHouse);
+  if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind)) return ReturnUnkeptDice();
+  if (ComputerOpen(NumberCategory(t))) return ReturnUnkeptDice();
+  if (ComputerOpen(NumberCategory(p))) return ReturnUnkeptDice();
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kLargeStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kLargeStraight);
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kSmallStraight);
+  }
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
+
+// Face t three times, held; two other dice of two other faces.
+void TYachtWindow::KeepForThreeAlike() {
+  const int t = FaceOfHeld(Die);
+  // The straight chase keeps the last of the three and both other dice.
+  auto holdStraightSet = [&] {
+    HoldAllBut(Die, t, 0);
+    Hold(Die, LastShowing(Die, t));
+  };
+  if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind) || ComputerOpen(kFullHouse))
+    return ReturnUnkeptDice();
+  if (ComputerOpen(NumberCategory(t))) return ReturnUnkeptDice();
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kLargeStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kLargeStraight);
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kSmallStraight);
+  }
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
+
+// Both pairs held: the higher face H, the lower L; one odd die. The higher pair goes first.
+void TYachtWindow::KeepForTwoPairs() {
+  const int low = PairFace(1);
+  const int high = PairFace(2);
+  // The straight chase keeps the second die of each pair and the odd die.
+  auto holdStraightSet = [&] {
+    HoldAllBut(Die, low, high);
+    Hold(Die, LastShowing(Die, low));
+    Hold(Die, LastShowing(Die, high));
+  };
+  if (ComputerOpen(kFullHouse)) return ReturnUnkeptDice();
+  if (ComputerOpen(NumberCategory(high))) {
+    HoldOnlyFace(high);
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(NumberCategory(low))) {
+    HoldOnlyFace(low);
+    return ReturnUnkeptDice();
+  }
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kLargeStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kLargeStraight);
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kSmallStraight);
+  }
+  if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind)) {
+    HoldOnlyFace(high);
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
+
+// Face p twice, held; three other dice of three other faces.
+void TYachtWindow::KeepForPair() {
+  const int p = FaceOfHeld(Die);
+  // The straight chase keeps the second die of the pair and the three other dice.
+  auto holdStraightSet = [&] {
+    HoldAllBut(Die, p, 0);
+    Hold(Die, LastShowing(Die, p));
+  };
+  if (ComputerOpen(NumberCategory(p))) return ReturnUnkeptDice();
+  if (ComputerOpen(kLargeStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kLargeStraight);
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    holdStraightSet();
+    return ChaseStraight(kSmallStraight);
+  }
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind) || ComputerOpen(kFullHouse))
+    return ReturnUnkeptDice();
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
+
+// Five different faces without a run of four, or a straight whose categories are both
+// written. Every rule sets all five marks itself.
+void TYachtWindow::KeepForNothing() {
+  int a = 0;  // the lowest face shown twice or more
+  for (int face = 6; face >= 1; --face)
+    if (Count(Die, face) >= 2) a = face;
+  if (ComputerOpen(kLargeStraight)) {
+    if (Count(Die, 6) > 0) {
+      HoldAllBut(Die, 1, 0);
+    } else {
+      HoldAllBut(Die, 6, 0);
+    }
+    for (int face = 1; face <= 6; ++face)
+      if (Count(Die, face) == 2) Release(Die, FirstShowing(Die, face));
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(kSmallStraight)) {
+    if (Count(Die, 6) > 0) {
+      HoldAllBut(Die, 1, 2);
+    } else if (Count(Die, 1) > 0) {
+      HoldAllBut(Die, 5, 6);
+    } else {
+      HoldAllBut(Die, 1, 6);
+    }
+    return ReturnUnkeptDice();
+  }
+  if (a > 0) {
+    bool worthKeeping =
+        ComputerOpen(kFullHouse) || ComputerOpen(kFourOfAKind) || ComputerOpen(kBexil);
+    for (int face = a; face <= 6; ++face)
+      worthKeeping = worthKeeping || ComputerOpen(NumberCategory(face));
+    if (worthKeeping) {
+      HoldOnlyFace(a);
+      return ReturnUnkeptDice();
+    }
+  }
+  if (ChaseOpenNumber()) return;
+  if (ComputerOpen(kFullHouse) || ComputerOpen(kFourOfAKind) || ComputerOpen(kBexil)) {
+    HoldDice(Die, 5, 5);
+    return ReturnUnkeptDice();
+  }
+  if (ComputerOpen(kChoice)) return ChaseChoice();
+}
 
 }  // namespace ossaric

@@ -99,8 +99,10 @@ void TYachtWindow::NextPlayer() {
   DrawScoreColumn(true);
   DrawTotalLine(true);
   if (PlayerCount == 0) {
-    CurrentPlayer += 1;
-    if (CurrentPlayer >= 2) {
+    // Player 1 hands the cup to the computer, the computer back to player 1; a column out of
+    // play (a broken state) gives it to player 1.
+    CurrentPlayer = CurrentPlayer == 1 ? 2 : 1;
+    if (CurrentPlayer == 2) {
       CurrentPlayer = 0;
       ComputerBusy = 1;
       UndoReturn = 0;
@@ -115,8 +117,7 @@ void TYachtWindow::NextPlayer() {
     }
   } else if (PlayerCount >= 2) {
     const int last = PlayerCount > 4 ? 4 : PlayerCount;
-    CurrentPlayer += 1;
-    if (CurrentPlayer > last || CurrentPlayer < 1) CurrentPlayer = 1;
+    CurrentPlayer = CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
     DrawTotalLine(false);
     DrawScoreColumn(false);
   }

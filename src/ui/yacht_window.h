@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,7 @@ class TYachtWindow {
   // ---- ai/keep.cpp ----
   void PlayComputerTurn();
   void ReturnUnkeptDice();
+  void DecideKeep();  // the pattern of a first or second throw picks the keep decider
   void KeepForAllAlike();
   void KeepForFourAlike();
   void KeepForLargeStraight();
@@ -186,10 +188,15 @@ class TYachtWindow {
   void KeepForPair();
   void KeepForNothing();
   void HoldOnlyFace(int face);
-  void ChaseOpenNumber();
+  bool ChaseOpenNumber();  // false when no number category is open (nothing done)
   void TrimForLargeStraight();
   void TrimForSmallStraight();
   void ChaseChoice();
+  void ChaseStraight(int category);  // trims the hold set for that straight, returns the rest
+  bool ComputerOpen(int category) const;   // the computer's entry is still empty
+  void ComputerWrites(int category);       // a keep decider writes and ends the turn
+  int ComputerOpenCount() const;
+  void FinishComputerTurnWithoutScore();   // only a corrupted state gets here
 
   // ---- ai/choose.cpp ----
   void ChooseComputerCategory();
@@ -202,6 +209,8 @@ class TYachtWindow {
   void ChooseForTwoPairs();
   void ChooseForPair();
   void ChooseForNothing();
+  bool WriteIfOpen(int category);                        // a chooser's step
+  void WriteFirstOpen(std::initializer_list<int> list);  // a chooser's list
 
   // ---- ui/paint.cpp ----
   void LoadPictures();
