@@ -1,0 +1,230 @@
+// ossaric-aistats [--games N] [--seed S] [--exhaustive]
+//
+// Plays N headless games (10000 by default) of "Player 1" against "Computer" with random
+// dice. Player 1 throws once and writes its first open category; the computer plays by its
+// rules. Prints the mean and standard deviation of the computer's final total, how many
+// throws its turns took, and any broken invariant (a turn that wrote no category or more than
+// one, or a throw from an empty cup). --exhaustive first puts every multiset of five faces
+// before the final-throw category choice with every set of open categories.
+//
+// Runs in a fresh temporary directory, so no settings or Top Ten file of the user is touched.
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "script_runner.h"
+
+namespace {
+
+using ossaric::kCategoryCount;
+using ossaric::RowTop;
+using ossaric::TScoreColumn;
+using ossaric::TYachtWindow;
+
+struct Options {
+  long games = 10000;
+  unsigned seed = 1;
+  bool exhaustive = false;
+};
+
+bool Parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--games" && i + 1 < argc) {
+      char* end = nullptr;
+      o.games = std::strtol(argv[++i], &end, 10);
+      if (*end != '\0' || o.games < 1) return false;
+    } else if (a == "--seed" && i + 1 < argc) {
+      char* end = nullptr;
+      o.seed = static_cast<unsigned>(std::strtoul(argv[++i], &end, 10));
+      if (*end != '\0') return false;
+    } else if (a == "--exhaustive") {
+      o.exhaustive = true;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+int OpenCount(const TScoreColumn& c) {
+  int n = 0;
+  for (int k = 1; k <= kCategoryCount; ++k) n += c.Entry[k] == -1 ? 1 : 0;
+  return n;
+}
+
+// How many entries differ, and whether one of them was already written.
+int Changes(const TScoreColumn& before, const TScoreColumn& after, bool& overwrote) {
+  int n = 0;
+  for (int k = 1; k <= kCategoryCount; ++k) {
+    if (before.Entry[k] == after.Entry[k]) continue;
+    ++n;
+    overwrote = overwrote || before.Entry[k] != -1;
+  }
+  return n;
+}
+
+bool SawEmptyCup(ossaric::HeadlessHost& host) {
+  for (const auto& m : host.messages_)
+    if (m.find("There are no dice in the cup") != std::string::npos) return true;
+  return false;
+}
+
+// Every multiset of five faces with every non-empty set of open categories: the choice after
+// the third throw writes exactly one open category. Returns the number of failures.
+long CheckEveryChoice(TYachtWindow& w, ossaric::HeadlessHost& host) {
+  long checked = 0, failures = 0;
+  for (int open = 1; open < (1 << 12); ++open) {
+    for (int a = 1; a <= 6; ++a)
+      for (int b = a; b <= 6; ++b)
+        for (int c = b; c <= 6; ++c)
+          for (int d = c; d <= 6; ++d)
+            for (int e = d; e <= 6; ++e) {
+              const int faces[5] = {a, b, c, d, e};
+              TScoreColumn before;
+              for (int k = 1; k <= kCategoryCount; ++k)
+                if ((open & (1 << (k - 1))) == 0) before.Entry[k] = 0;
+              w.GameActive = 1;
+              w.CurrentPlayer = 0;
+              w.NextPlayerPending = 0;
+              w.ThrowsMade = 3;
+              w.ScoreAllowed = 1;
+              w.DiceInCup = 5;
+              w.Sheet[0] = before;
+              w.Sheet[1] = TScoreColumn{};
+              for (int i = 1; i <= 5; ++i) {
+                w.Die[i] = ossaric::TDie{};
+                w.Die[i].Face = faces[i - 1];
+                w.Die[i].Slot = i;
+              }
+              w.ChooseComputerCategory();
+              bool overwrote = false;
+              if (Changes(before, w.Sheet[0], overwrote) != 1 || overwrote) {
+                if (failures < 10)
+                  std::printf("choice failed: dice %d%d%d%d%d, open mask %d\n", a, b, c, d, e,
+                              open);
+                ++failures;
+              }
+              ++checked;
+            }
+    host.events_.clear();
+  }
+  std::printf(
+      "final-throw choice: %ld situations checked (252 throws x 4095 open sets), %ld "
+      "failures\n",
+      checked, failures);
+  return failures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!Parse(argc, argv, o)) {
+    std::fprintf(stderr, "usage: ossaric-aistats [--games N] [--seed S] [--exhaustive]\n");
+    return 2;
+  }
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);  // fonts need a GUI application, not a screen
+  QGuiApplication app(argc, argv);
+  char tmpl[] = "/tmp/ossaric-aistats-XXXXXX";
+  if (mkdtemp(tmpl) == nullptr) {
+    std::perror("ossaric-aistats: temporary directory");
+    return 1;
+  }
+  const std::filesystem::path dir = tmpl;
+  std::filesystem::current_path(dir);
+  setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+
+  long failures = 0;
+  {
+    std::ostream discard(nullptr);  // the runner's JSON lines are not wanted here
+    ossaric::ScriptRunner runner(discard);
+    TYachtWindow& w = runner.Window();
+    ossaric::HeadlessHost& host = runner.Host();
+    w.AnimDelay = 0;
+    w.SoundOn = 0;
+    w.MusicOn = 0;
+    w.SetupShown = 0;
+    w.HintsShown = 0;
+    w.PlayerCount = 0;
+
+    if (o.exhaustive) failures += CheckEveryChoice(w, host);
+
+    runner.Rand().Seed(o.seed);
+    const auto t0 = std::chrono::steady_clock::now();
+    double sum = 0, sumSquares = 0, humanSum = 0;
+    int lowest = 1 << 30, highest = -1;
+    long throwsUsed[4] = {};
+    std::array<double, kCategoryCount + 1> categorySum{};
+    long badTurns = 0, emptyCups = 0, unfinished = 0;
+    for (long g = 0; g < o.games; ++g) {
+      w.TopTenShown = 0;
+      w.TotalsShown = 0;
+      w.RestartGame();
+      w.AnimDelay = 0;
+      w.SoundOn = 0;
+      for (int turn = 0; turn < kCategoryCount && w.GameActive == 1; ++turn) {
+        w.EvLeftButtonDown(60, 300);  // player 1 takes the cup and throws
+        int k = 1;
+        while (k < kCategoryCount && w.Sheet[1].Entry[k] != -1) ++k;
+        w.EvLeftButtonDown(400, RowTop(k) + 5);
+        const TScoreColumn before = w.Sheet[0];
+        w.EvLeftButtonDown(60, 300);  // the cup goes to the computer, which plays its turn
+        bool overwrote = false;
+        if (Changes(before, w.Sheet[0], overwrote) != 1 || overwrote) ++badTurns;
+        const int used = w.GameActive == 1 ? w.SavedThrows : w.ThrowsMade;
+        if (used >= 1 && used <= 3) ++throwsUsed[used];
+      }
+      if (SawEmptyCup(host)) ++emptyCups;
+      if (w.GameActive == 1 || OpenCount(w.Sheet[0]) != 0 || OpenCount(w.Sheet[1]) != 0)
+        ++unfinished;
+      const int total = w.Sheet[0].Total;
+      sum += total;
+      sumSquares += static_cast<double>(total) * total;
+      lowest = std::min(lowest, total);
+      highest = std::max(highest, total);
+      humanSum += w.Sheet[1].Total;
+      for (int c = 1; c <= kCategoryCount; ++c) categorySum[c] += w.Sheet[0].Entry[c];
+      host.events_.clear();
+      host.messages_.clear();
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const double n = static_cast<double>(o.games);
+    const double mean = sum / n;
+    const double sd = o.games > 1 ? std::sqrt((sumSquares - sum * sum / n) / (n - 1)) : 0.0;
+    std::printf("games: %ld (seed %u), %.1f s\n", o.games, o.seed, seconds);
+    std::printf("computer final total: mean %.2f, standard deviation %.2f, lowest %d, highest %d\n",
+                mean, sd, lowest, highest);
+    std::printf("player 1 (one throw, first open category): mean %.2f\n", humanSum / n);
+    const double turns = static_cast<double>(throwsUsed[1] + throwsUsed[2] + throwsUsed[3]);
+    std::printf("computer turns ending after 1/2/3 throws: %.1f%% / %.1f%% / %.1f%%\n",
+                100.0 * throwsUsed[1] / turns, 100.0 * throwsUsed[2] / turns,
+                100.0 * throwsUsed[3] / turns);
+    static const char* const names[] = {
+        "",           "Bexil", "Large Straight", "Small Straight", "Four of a Kind",
+        "Full House", "Sixes", "Fives",          "Fours",          "Threes",
+        "Twos",       "Ones",  "Choice"};
+    std::printf("computer's mean entry per category:\n");
+    for (int c = 1; c <= kCategoryCount; ++c)
+      std::printf("  %-15s %6.2f\n", names[c], categorySum[c] / n);
+    std::printf(
+        "broken invariants: %ld turns not writing exactly one open category, %ld games "
+        "with an empty-cup throw, %ld games not ending with both columns full\n",
+        badTurns, emptyCups, unfinished);
+    failures += badTurns + emptyCups + unfinished;
+  }
+  std::error_code ec;
+  std::filesystem::current_path("/", ec);
+  std::filesystem::remove_all(dir, ec);
+  return failures == 0 ? 0 : 1;
+}
