@@ -236,6 +236,49 @@ TEST(Artwork, PointersAndIconAreThirtyTwoSquareWithClearParts) {
   EXPECT_EQ(icon.size(), QSize(32, 32));
 }
 
+// Pictures survive encoding, plain and run-length, and the reader stays inside damaged files.
+TEST(Artwork, BitmapsRoundTripAndDamagedFilesAreReadSafely) {
+  Bitmap bmp;
+  bmp.width = 37;  // odd width: rows are padded, absolute runs need their pad byte
+  bmp.height = 9;
+  for (int i = 0; i < 256; ++i) bmp.colours[i] = MakeRgb(i, 255 - i, i / 2);
+  uint32_t seed = 12345;
+  for (int i = 0; i < bmp.width * bmp.height; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    int y = i / bmp.width;
+    // Rows of long runs, rows of noise, rows mixing both.
+    bmp.pixels.push_back(static_cast<uint8_t>(
+        y % 3 == 0 ? i / 11 : (y % 3 == 1 ? seed >> 24 : (i % 7 < 3 ? 5 : seed >> 28))));
+  }
+  for (bool rle : {false, true}) {
+    std::vector<uint8_t> bytes = EncodeBmp(bmp, rle);
+    Bitmap back;
+    ASSERT_TRUE(DecodeBmp(bytes, back));
+    EXPECT_EQ(back.width, bmp.width);
+    EXPECT_EQ(back.height, bmp.height);
+    EXPECT_EQ(back.colours, bmp.colours);
+    EXPECT_EQ(back.pixels, bmp.pixels) << (rle ? "RLE8" : "plain");
+    // Every truncation, and bytes flipped in the data, decode without reading past the end.
+    for (size_t cut = 0; cut < bytes.size(); cut += 7) {
+      std::vector<uint8_t> part(bytes.begin(), bytes.begin() + cut);
+      Bitmap out;
+      if (DecodeBmp(part, out)) {
+        EXPECT_EQ(out.pixels.size(), static_cast<size_t>(out.width) * out.height);
+      }
+    }
+    std::vector<uint8_t> garbled = bytes;
+    for (size_t i = 54 + 1024; i < garbled.size(); i += 5) garbled[i] ^= 0xA5;
+    Bitmap out;
+    if (DecodeBmp(garbled, out)) {
+      EXPECT_EQ(out.pixels.size(), static_cast<size_t>(out.width) * out.height);
+    }
+  }
+  // A missing picture comes back as a plain stand-in of the size asked for.
+  Bitmap standIn = LoadResourceBitmap("BITMAP_99", 12, 7);
+  EXPECT_EQ(standIn.width, 12);
+  EXPECT_EQ(standIn.pixels.size(), 84u);
+}
+
 #ifdef OSSARIC_ARTGEN
 // The generator paints the same bytes on every run: a fresh run matches what was compiled in.
 TEST(Artwork, GeneratorIsDeterministic) {

@@ -100,12 +100,34 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bmp, bool rle) {
       for (size_t x = bmp.width; x < stride; ++x) data.push_back(0);
       continue;
     }
-    for (int x = 0; x < bmp.width;) {
+    auto runAt = [&](int x) {
       int run = 1;
       while (x + run < bmp.width && run < 255 && line[x + run] == line[x]) ++run;
-      data.push_back(static_cast<uint8_t>(run));
-      data.push_back(line[x]);
-      x += run;
+      return run;
+    };
+    for (int x = 0; x < bmp.width;) {
+      int run = runAt(x);
+      if (run >= 3) {
+        data.push_back(static_cast<uint8_t>(run));
+        data.push_back(line[x]);
+        x += run;
+        continue;
+      }
+      // Absolute mode for stretches of changing pixels: 0, count, the pixels, padded to a word.
+      int n = 0;
+      while (x + n < bmp.width && n < 255 && runAt(x + n) < 3) ++n;
+      if (n < 3) {
+        for (int i = 0; i < n; ++i) {
+          data.push_back(1);
+          data.push_back(line[x + i]);
+        }
+      } else {
+        data.push_back(0);
+        data.push_back(static_cast<uint8_t>(n));
+        for (int i = 0; i < n; ++i) data.push_back(line[x + i]);
+        if (n & 1) data.push_back(0);
+      }
+      x += n;
     }
     data.push_back(0);
     data.push_back(row + 1 == bmp.height ? 1 : 0);

@@ -1,6 +1,5 @@
-// The four mouse pointers and the window icon. Pointers are drawn as crisp black-and-white
-// pictures with transparent parts: painted eight times larger, reduced, and then every pixel is
-// made clearly black, white or clear.
+// The four mouse pointers and the window icon. Pointers are crisp black-and-white pictures with
+// transparent parts; the icon is painted eight times larger and reduced.
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -14,36 +13,6 @@ namespace artgen {
 namespace {
 
 constexpr int kS = 8;
-
-QImage Crisp(const std::function<void(QPainter&)>& draw) {
-  QImage big(32 * kS, 32 * kS, QImage::Format_ARGB32_Premultiplied);
-  big.fill(Qt::transparent);
-  QPainter p(&big);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(kS, kS);
-  draw(p);
-  p.end();
-  QImage img = Reduce(big, kS);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      QRgb c = img.pixel(x, y);
-      if (qAlpha(c) < 110) {
-        img.setPixel(x, y, 0);
-        continue;
-      }
-      bool dark = qGray(c) < 128;
-      img.setPixel(x, y, dark ? qRgba(0, 0, 0, 255) : qRgba(255, 255, 255, 255));
-    }
-  return img;
-}
-
-const QPen kOutline(Qt::black, 1.15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-
-void Shape(QPainter& p, const QPainterPath& path) {
-  p.setPen(kOutline);
-  p.setBrush(Qt::white);
-  p.drawPath(path);
-}
 
 QPainterPath Capsule(QPointF a, QPointF b, double r) {
   QPainterPath path;
@@ -59,26 +28,6 @@ QPainterPath Capsule(QPointF a, QPointF b, double r) {
              std::atan2(n.y(), -n.x()) * 180 / 3.14159265358979, -180);
   path.closeSubpath();
   return path;
-}
-
-// Pips of a small die of side s at (x, y).
-void SmallDie(QPainter& p, double x, double y, double s, int face) {
-  QPainterPath body;
-  body.addRoundedRect(QRectF(x, y, s, s), 2, 2);
-  Shape(p, body);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
-  double q = s / 4;
-  auto pip = [&](double i, double j) { p.drawEllipse(QPointF(x + q * i, y + q * j), 0.95, 0.95); };
-  if (face == 3 || face == 5 || face == 1) pip(2, 2);
-  if (face >= 2) {
-    pip(1, 1);
-    pip(3, 3);
-  }
-  if (face >= 4) {
-    pip(3, 1);
-    pip(1, 3);
-  }
 }
 
 // Five-by-seven letters for the pointer sheets.
@@ -103,24 +52,78 @@ const char* Glyph(char c) {
   }
 }
 
-QImage Sheet(const char* word) {
-  QImage img = Crisp([](QPainter& p) {
-    QPainterPath sheet;
-    sheet.moveTo(0.6, 0.6);
-    sheet.lineTo(24.5, 0.6);
-    sheet.lineTo(28.5, 4.6);
-    sheet.lineTo(28.5, 30.5);
-    sheet.lineTo(0.6, 30.5);
-    sheet.closeSubpath();
-    Shape(p, sheet);
-    // Folded corner.
-    p.setPen(kOutline);
-    p.drawLine(QPointF(24.5, 0.6), QPointF(24.5, 4.6));
-    p.drawLine(QPointF(24.5, 4.6), QPointF(28.5, 4.6));
-    SmallDie(p, 3.5, 17.5, 9, 5);
-    SmallDie(p, 15.5, 19.5, 9, 3);
-  });
-  // Letters, one pixel apart.
+// Pointer pictures are built shape by shape at one pixel per pixel, without smoothing: each
+// shape is white inside with a black rim and covers what was drawn before, like cut paper.
+class Cutout {
+ public:
+  Cutout() : img_(32, 32, QImage::Format_ARGB32) { img_.fill(0); }
+  void Add(const QPainterPath& shape, bool solid = false) {
+    bool in[34][34] = {};
+    for (int y = -1; y <= 32; ++y)
+      for (int x = -1; x <= 32; ++x) in[y + 1][x + 1] = shape.contains(QPointF(x + 0.5, y + 0.5));
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        if (!in[y + 1][x + 1]) continue;
+        bool rim = !in[y][x + 1] || !in[y + 2][x + 1] || !in[y + 1][x] || !in[y + 1][x + 2];
+        img_.setPixel(x, y, rim || solid ? qRgba(0, 0, 0, 255) : qRgba(255, 255, 255, 255));
+      }
+  }
+  void Line(QPointF a, QPointF b) {  // a one-pixel black line, e.g. between fingers
+    int n = static_cast<int>(std::max(std::fabs(b.x() - a.x()), std::fabs(b.y() - a.y()))) + 1;
+    for (int i = 0; i <= n; ++i) {
+      QPointF p = a + (b - a) * (double(i) / n);
+      Dot(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    }
+  }
+  void Dot(int x, int y) {
+    if (x >= 0 && y >= 0 && x < 32 && y < 32) img_.setPixel(x, y, qRgba(0, 0, 0, 255));
+  }
+  QImage Image() const { return img_; }
+
+ private:
+  QImage img_;
+};
+
+QPainterPath Ellipse(double cx, double cy, double rx, double ry) {
+  QPainterPath p;
+  p.addEllipse(QPointF(cx, cy), rx, ry);
+  return p;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> pts) {
+  QPainterPath p;
+  p.addPolygon(QPolygonF(QList<QPointF>(pts)));
+  p.closeSubpath();
+  return p;
+}
+
+// A die of side s with its top-left at (x, y), pips in black.
+void CutDie(Cutout& c, double x, double y, double s, int face) {
+  QPainterPath body;
+  body.addRoundedRect(QRectF(x, y, s, s), 1.5, 1.5);
+  c.Add(body);
+  int q = static_cast<int>(s / 4);
+  int x0 = static_cast<int>(x), y0 = static_cast<int>(y), e = static_cast<int>(s) - 1;
+  auto pip = [&](int px, int py) { c.Dot(px, py); };
+  if (face % 2 == 1) pip(x0 + e / 2, y0 + e / 2);
+  if (face >= 2) {
+    pip(x0 + q, y0 + q);
+    pip(x0 + e - q, y0 + e - q);
+  }
+  if (face >= 4) {
+    pip(x0 + e - q, y0 + q);
+    pip(x0 + q, y0 + e - q);
+  }
+}
+
+QImage CutSheet(const char* word) {
+  Cutout c;
+  c.Add(Polygon({{0, 0}, {25, 0}, {30, 5}, {30, 31}, {0, 31}}));
+  c.Line({25, 0}, {25, 5});
+  c.Line({25, 5}, {30, 5});
+  CutDie(c, 3, 17, 11, 5);
+  CutDie(c, 16, 19, 10, 3);
+  QImage img = c.Image();
   for (int i = 0; i < 4; ++i)
     for (int j = 0; j < 7; ++j)
       for (int k = 0; k < 5; ++k)
@@ -129,69 +132,47 @@ QImage Sheet(const char* word) {
   return img;
 }
 
-// A hand seen from its back, fingers curled, coming in from the lower right.
-void Hand(QPainter& p, QPointF wrist, double angle) {
-  p.save();
-  p.translate(wrist);
-  p.rotate(angle);
-  // In hand space the fingers point along -y; the wrist is at the origin.
-  QPainterPath cuff;
-  cuff.addRect(QRectF(-6, 0, 12, 6));
-  Shape(p, cuff);
-  QPainterPath palm;
-  palm.addRoundedRect(QRectF(-6.5, -11, 13, 12.5), 4, 4);
-  Shape(p, palm);
-  for (int i = 0; i < 3; ++i) {
-    QPainterPath finger =
-        Capsule(QPointF(-3.8 + i * 3.6, -10), QPointF(-3.8 + i * 3.6, -14.5), 1.8);
-    Shape(p, finger);
-  }
-  p.restore();
-}
-
 }  // namespace
 
 QImage PaintCursor(int number) {
   switch (number) {
-    case 1:  // a hand holding a pen, the nib at (4, 26)
-      return Crisp([](QPainter& p) {
-        QPainterPath pen = Capsule(QPointF(7.5, 22.5), QPointF(25.5, 4.5), 2.1);
-        Shape(p, pen);
-        QPainterPath nib;
-        nib.moveTo(4.3, 25.7);
-        nib.lineTo(5.8, 20.7);
-        nib.lineTo(9.3, 24.2);
-        nib.closeSubpath();
-        p.setPen(kOutline);
-        p.setBrush(Qt::black);
-        p.drawPath(nib);
-        // The hand grips the pen from above right: palm, thumb along the pen, curled fingers.
-        QPainterPath palm;
-        palm.addEllipse(QRectF(15.5, 9.5, 14, 13));
-        Shape(p, palm);
-        QPainterPath thumb = Capsule(QPointF(19, 10.5), QPointF(12.5, 15.5), 2.4);
-        Shape(p, thumb);
-        for (int i = 0; i < 3; ++i) {
-          QPainterPath f = Capsule(QPointF(18.5 + i * 1.5, 16 + i * 2.4),
-                                   QPointF(13.5 + i * 1.2, 19 + i * 2.6), 1.9);
-          Shape(p, f);
-        }
-        QPainterPath sleeve;
-        sleeve.addRect(QRectF(26.5, 13, 5, 10));
-        Shape(p, sleeve);
-      });
-    case 2:  // a hand holding a die, the die's corner at (0, 0)
-      return Crisp([](QPainter& p) {
-        Hand(p, QPointF(24.5, 26.5), -45);
-        SmallDie(p, 0.6, 0.6, 11.5, 5);
-        // Thumb over the die's edge.
-        QPainterPath thumb = Capsule(QPointF(16, 15), QPointF(10.5, 10.5), 2.2);
-        Shape(p, thumb);
-      });
+    case 1: {  // a hand holding a pen, the nib at (4, 26)
+      Cutout c;
+      c.Add(Capsule(QPointF(7, 23), QPointF(27, 3), 2.4));
+      c.Add(Polygon({{3.2, 27.8}, {4.6, 21.4}, {9.6, 26.4}}), true);
+      c.Add(Polygon({{25, 13}, {32, 17}, {32, 30}, {24, 26}}));  // cuff
+      QPainterPath fist;
+      fist.addRoundedRect(QRectF(12.5, 12.5, 15, 13), 6, 6);
+      c.Add(fist);
+      // Curled fingers under the pen, the thumb over it.
+      c.Line({13.5, 19.5}, {19, 19.5});
+      c.Line({14.5, 22.5}, {20, 22.5});
+      c.Line({19, 19.5}, {20, 18.5});
+      c.Line({20, 22.5}, {21, 21.5});
+      QPainterPath thumb = Ellipse(16.5, 14.5, 5, 2.6);
+      c.Add(thumb * QTransform().translate(16.5, 14.5).rotate(-38).translate(-16.5, -14.5));
+      c.Line({25, 14}, {23, 25});
+      return c.Image();
+    }
+    case 2: {  // a hand holding a die, the die's corner at (0, 0)
+      Cutout c;
+      c.Add(Polygon({{17.5, 24.5}, {24.5, 17.5}, {31, 24}, {31, 31}, {24, 31}}));  // cuff
+      CutDie(c, 0, 0, 14, 5);
+      QPainterPath fist;
+      fist.addRoundedRect(QRectF(8, 6.5, 15, 16), 6, 6);
+      c.Add(fist * QTransform().translate(15.5, 14.5).rotate(-45).translate(-15.5, -14.5));
+      // Fingers curled over the die's corner, the thumb beneath.
+      c.Line({10, 14}, {14, 18});
+      c.Line({12.5, 11.5}, {16.5, 15.5});
+      c.Line({15, 9}, {19, 13});
+      QPainterPath thumb = Ellipse(9, 18.5, 5, 2.7);
+      c.Add(thumb * QTransform().translate(9, 18.5).rotate(-50).translate(-9, -18.5));
+      return c.Image();
+    }
     case 3:
-      return Sheet("ROLL");
+      return CutSheet("ROLL");
     default:
-      return Sheet("NEXT");
+      return CutSheet("NEXT");
   }
 }
 
@@ -219,10 +200,15 @@ QImage PaintIcon() {
   p.setBrush(roll2);
   p.drawRoundedRect(QRectF(1.5, 22, 29, 4.4), 2.2, 2.2);
   // The name.
-  QFont f = ScriptFont(10.5);
+  // The name, scaled to sit inside the sheet whatever its swashes.
   QPainterPath name;
-  double w = QFontMetricsF(f).horizontalAdvance(QStringLiteral("Ossaric"));
-  name.addText(QPointF(16 - w / 2, 13.5), f, QStringLiteral("Ossaric"));
+  name.addText(QPointF(0, 0), ScriptFont(40), QStringLiteral("Ossaric"));
+  QRectF box = name.boundingRect();
+  double k = 22.0 / box.width();
+  name = QTransform()
+             .translate(16 - box.center().x() * k, 10.5 - box.center().y() * k)
+             .scale(k, k)
+             .map(name);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(110, 30, 28));
   p.drawPath(name);

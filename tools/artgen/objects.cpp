@@ -36,8 +36,8 @@ QPainterPath RoundedPolygon(const std::vector<QPointF>& pts, double r) {
 
 }  // namespace
 
-// The die: a cube seen from above, a little from the front and the left. Its top face is centred
-// on (27, 20), where the pips are printed, and spans x 6..48, y 1..39.
+// The die: a cube seen from above, a little from the front and the left. Its top face, where the
+// pips are printed, spans x 8..48 and y 1..38 around the pips' middle (27, 20).
 QImage PaintDie() {
   QImage big(50 * kSuper, 50 * kSuper, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
@@ -45,8 +45,8 @@ QImage PaintDie() {
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(kSuper, kSuper);
 
-  const QPointF tl(6, 1), tr(48.6, 1), br(48.6, 39.4), bl(6, 39.4);
-  const QPointF d(-5, 8.6);  // the cube's depth as seen on screen
+  const QPointF tl(8, 1.2), tr(48, 1.2), br(48, 38), bl(8, 38);
+  const QPointF d(-6.6, 10.4);  // the cube's depth as seen on screen
   QPainterPath outline = RoundedPolygon({tl, tr, br, br + d + QPointF(0, 0), bl + d, tl + d}, 4.5);
   // Body colour first: the front and left faces.
   p.setPen(Qt::NoPen);
@@ -55,16 +55,16 @@ QImage PaintDie() {
   p.setClipPath(outline);
   QPainterPath left;
   left.addPolygon(QPolygonF({tl, bl, bl + d, tl + d}));
-  QLinearGradient lg(QPointF(1, 0), QPointF(6, 0));
-  lg.setColorAt(0, QColor(140, 104, 70));
-  lg.setColorAt(1, QColor(170, 132, 92));
+  QLinearGradient lg(QPointF(1, 0), QPointF(8, 0));
+  lg.setColorAt(0, QColor(128, 92, 60));
+  lg.setColorAt(1, QColor(166, 126, 86));
   p.setBrush(lg);
   p.drawPath(left);
   QPainterPath front;
   front.addPolygon(QPolygonF({bl, br, br + d, bl + d}));
-  QLinearGradient fg(QPointF(0, 39), QPointF(0, 49));
-  fg.setColorAt(0, QColor(206, 172, 128));
-  fg.setColorAt(1, QColor(168, 130, 90));
+  QLinearGradient fg(QPointF(0, 38), QPointF(0, 49));
+  fg.setColorAt(0, QColor(204, 168, 122));
+  fg.setColorAt(1, QColor(156, 118, 80));
   p.setBrush(fg);
   p.drawPath(front);
   // The rounded edge where front and left faces meet catches a little light.

@@ -14,30 +14,38 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 const QColor kParchment(255, 251, 240);
 
+// A ridge along the middle contour of a warped noise field: 1 on the line, falling off to 0.
+double Ridge(double u, double v, double scale, uint32_t seed) {
+  double n = Fbm(u / scale, v / scale, 5, seed);
+  return 1 - std::fabs(2 * n - 1);
+}
+
 // One pixel of the marble at scene position (x, y), before the overall tone is matched.
 void MarbleAt(double x, double y, double rgb[3]) {
   // Domain warp gives the slab its flowing, folded look.
-  double wx = x + 55 * (Fbm(x / 140, y / 140, 4, 11) - 0.5);
-  double wy = y + 55 * (Fbm(x / 140 + 7.3, y / 140 + 2.1, 4, 12) - 0.5);
-  double cloud = Fbm(wx / 60, wy / 60, 5, 21);
-  double mottle = Fbm(wx / 14, wy / 14, 3, 22);
-  double turb = Turbulence(wx / 90, wy / 90, 6, 31);
+  double wx = x + 60 * (Fbm(x / 150, y / 150, 4, 11) - 0.5);
+  double wy = y + 60 * (Fbm(x / 150 + 7.3, y / 150 + 2.1, 4, 12) - 0.5);
+  double cloud = Fbm(wx / 70, wy / 70, 5, 21);
+  double mottle = Fbm(wx / 16, wy / 16, 3, 22);
+  // Veins run mostly from upper left to lower right: coordinates stretched along that line.
+  double u = (wx * 0.83 + wy * 0.56) * 0.45, v = -wx * 0.56 + wy * 0.83;
+  double r1 = Ridge(u, v, 60, 301);
+  double core = std::pow(r1, 46), halo = std::pow(r1, 7);
+  double u2 = (wx * 0.5 - wy * 0.87) * 0.7, v2 = wx * 0.87 + wy * 0.5;
+  double r2 = Ridge(u2 + 300, v2, 34, 311);
+  double hair = std::pow(r2, 90) * Smoothstep(0.35, 0.7, Fbm(x / 90, y / 90, 3, 41));
+  double r3 = Ridge(u + 900, v + 400, 44, 321);
+  double dark = std::pow(r3, 70) * Smoothstep(0.4, 0.7, Fbm(x / 80, y / 80, 3, 61));
+  // The main veins fade in and out along their length.
+  double presence = 0.35 + 0.65 * Smoothstep(0.3, 0.65, Fbm(x / 110 + 3, y / 110, 3, 71));
 
-  // Light veins run diagonally, dark hairline veins across them.
-  double v1 = std::sin((wx * 0.62 + wy * 0.78) / 19.0 + turb * 10.5);
-  double light =
-      std::pow(1 - std::fabs(v1), 18) * Smoothstep(0.35, 0.65, Fbm(x / 80, y / 80, 3, 41));
-  double v2 = std::sin((wx * -0.72 + wy * 0.69) / 33.0 + Turbulence(wx / 60, wy / 60, 5, 51) * 8.0);
-  double dark = std::pow(1 - std::fabs(v2), 40) * Smoothstep(0.3, 0.6, Fbm(x / 70, y / 70, 3, 61));
-  double v3 = std::sin((wx * 0.2 + wy * 0.98) / 9.0 + turb * 14.0);
-  double fine = std::pow(1 - std::fabs(v3), 60) * 0.6;
-
-  QColor deep(78, 38, 31), warm(152, 92, 70), rose(176, 118, 96);
-  QColor c = Mix(deep, warm, std::pow(cloud, 1.15) * 1.25 - 0.1);
-  c = Mix(c, rose, Smoothstep(0.62, 0.9, mottle) * 0.35);
-  c = Mix(c, QColor(222, 182, 160), light * 0.85);
-  c = Mix(c, QColor(214, 170, 146), fine * 0.5);
-  c = Mix(c, QColor(46, 20, 17), dark * 0.8);
+  QColor deep(80, 40, 32), warm(150, 92, 70), rose(172, 112, 92);
+  QColor c = Mix(deep, warm, std::pow(cloud, 1.1) * 1.3 - 0.15);
+  c = Mix(c, rose, Smoothstep(0.6, 0.9, mottle) * 0.3);
+  c = Mix(c, QColor(178, 116, 94), halo * 0.45 * presence);
+  c = Mix(c, QColor(232, 196, 174), core * 0.9 * presence);
+  c = Mix(c, QColor(216, 172, 150), hair * 0.55);
+  c = Mix(c, QColor(44, 19, 16), dark * 0.75);
   rgb[0] = c.red();
   rgb[1] = c.green();
   rgb[2] = c.blue();
@@ -159,7 +167,7 @@ void PaintRoll(QImage& img, int cy, bool top) {
         spiral.lineTo(pt);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(136, 98, 72), 0.8));
+    p.setPen(QPen(QColor(112, 76, 54), 0.9));
     p.drawPath(spiral);
   }
 }
@@ -209,8 +217,15 @@ QImage PaintMarble(int width, int height, int offsetX, int offsetY) {
   double sum[3] = {0, 0, 0};
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
+      // Four samples a pixel keep the hairline veins unbroken.
       double* c = &px[(static_cast<size_t>(y) * width + x) * 3];
-      MarbleAt(x + offsetX, y + offsetY, c);
+      c[0] = c[1] = c[2] = 0;
+      for (int j = 0; j < 2; ++j)
+        for (int i = 0; i < 2; ++i) {
+          double s[3];
+          MarbleAt(x + offsetX + 0.25 + 0.5 * i, y + offsetY + 0.25 + 0.5 * j, s);
+          for (int k = 0; k < 3; ++k) c[k] += s[k] / 4;
+        }
       for (int k = 0; k < 3; ++k) sum[k] += c[k];
     }
   // Match the slab's overall tone to a warm red-brown.
@@ -233,6 +248,15 @@ QImage PaintScene() {
   QImage img = PaintMarble(632, 434, 0, 0);
   CastShadows(img);
   PaintSheet(img);
+  // The top roll's shadow on the sheet below it.
+  for (int y = kTopRollY + kRollRadius; y < kTopRollY + kRollRadius + 7; ++y)
+    for (int x = kSheetLeft - 2; x < kSheetRight + 2; ++x) {
+      double t = (y - (kTopRollY + kRollRadius)) / 7.0;
+      double shade = 1 - 0.22 * (1 - t) * (1 - t);
+      QRgb p = img.pixel(x, y);
+      img.setPixel(x, y,
+                   Opaque(int(qRed(p) * shade), int(qGreen(p) * shade), int(qBlue(p) * shade)));
+    }
   PaintRoll(img, kTopRollY, true);
   PaintRoll(img, kBottomRollY, false);
   PaintTitle(img);
