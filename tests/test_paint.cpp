@@ -136,7 +136,7 @@ TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
 }
 
 TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
-  // The first paint ran on the setup screen, whose scroll reaches into place 17.
+  // The first paint ran on the setup screen, whose scroll reaches into place 16.
   ASSERT_EQ(W().FirstPaint, 0);
   EXPECT_EQ(Host().cursor_, CursorId::Arrow);
   for (int k = 1; k <= 20; ++k) {
@@ -314,11 +314,11 @@ TEST_F(Paint, AThrowAndTheReturnsLeaveTheSceneWhole) {
   StartGame(1);
   InstallTestArt(W());
   const auto before = Snapshot(S());
-  const int slots[5] = {1, 4, 17, 18, 20};  // 20 lies at y 344, 4 at y 17
-  Run("places 1 4 17 18 20\nfaces 1 2 3 4 5\n" + std::string(kCup));
+  const int places[5] = {1, 4, 16, 19, 20};  // 19 lies at y 344, 4 at y 17, 16 next to the scroll
+  Run("places 1 4 16 19 20\nfaces 1 2 3 4 5\n" + std::string(kCup));
   std::vector<std::array<int, 4>> dice;
   for (int i = 0; i < 5; ++i) {
-    const TTableSlot& s = W().TableSlot[slots[i]];
+    const TTableSlot& s = W().TableSlot[places[i]];
     dice.push_back({s.X, s.Y, 50, 50});
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 52 * (i + 1)) << i;
   }
@@ -359,7 +359,9 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
 TEST_F(Paint, FlightsEndExactlyOnThePlace) {
   Run("set SetupShown 0\npaint\n");
   // From y 344 the die rises 9 pixels a step; from y 17 it rises 41 and is put on its place.
-  for (int slot : {20, 4, 1}) {
+  ASSERT_EQ(W().TableSlot[19].Y, 344);
+  ASSERT_EQ(W().TableSlot[4].Y, 17);
+  for (int slot : {19, 4, 1, 16}) {
     for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;
     Run("paint\n");
     const auto before = Snapshot(S());
@@ -369,6 +371,72 @@ TEST_F(Paint, FlightsEndExactlyOnThePlace) {
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 4 * 52);
     EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{s.X, s.Y, 50, 50}}), 0) << slot;
   }
+}
+
+// Sees the screen at every pause: where the die body and the cup are at that moment.
+class PauseHost : public HeadlessHost {
+ public:
+  const Surface* screen_ = nullptr;
+  struct Seen {
+    int dieLeft = -1, dieTop = -1, cupLeft = -1;
+  };
+  std::vector<Seen> seen_;
+  void Present() override {
+    if (!screen_) return;
+    Seen s;
+    for (int y = 0; y < 434 && s.dieTop < 0; ++y)
+      for (int x = 0; x < 280 && s.dieTop < 0; ++x)
+        if (screen_->Pixel(x, y) == testing::C(testing::kDieBody)) s.dieTop = y;
+    for (int x = 0; x < 280 && s.dieLeft < 0; ++x)
+      for (int y = 0; y < 434 && s.dieLeft < 0; ++y)
+        if (screen_->Pixel(x, y) == testing::C(testing::kDieBody)) s.dieLeft = x;
+    for (int x = 0; x < 280 && s.cupLeft < 0; ++x)
+      for (int y = 274; y < 424 && s.cupLeft < 0; ++y)
+        if (screen_->Pixel(x, y) == testing::C(testing::kCupBody)) s.cupLeft = x;
+    seen_.push_back(s);
+  }
+};
+
+TEST(Movement, StepsAndPausesFollowTheGeometry) {
+  testing::TempGameDir dir;
+  PauseHost host;
+  HeadlessSound sound(host);
+  Random random;
+  TYachtWindow w(host, sound, random);
+  w.SetupShown = 0;
+  InstallTestArt(w);
+  host.screen_ = &w.Screen();
+  // The die body's disc starts one pixel below and one right of the picture's corner.
+  auto flight = [&](int slot, std::vector<int> tops) {
+    w.EvPaint();
+    host.seen_.clear();
+    w.Die[1].Slot = slot;
+    w.Die[1].Face = 2;
+    w.AnimateDieFlight(1);
+    ASSERT_EQ(host.seen_.size(), 3u) << slot;
+    for (size_t n = 0; n < 3; ++n) EXPECT_EQ(host.seen_[n].dieTop, tops[n] + 1) << slot << " " << n;
+  };
+  flight(19, {434 - 2 * 9, 434 - 5 * 9, 434 - 8 * 9});    // y 344: steps of 9
+  flight(4, {434 - 2 * 41, 434 - 5 * 41, 434 - 8 * 41});  // y 17: steps of 41
+  // Back to the cup from (25, 25): (3, 22) a step, pausing after steps 2, 5 and 8.
+  w.EvPaint();
+  w.Die[1].Slot = 1;
+  w.DrawDieAtPlace(1);
+  host.seen_.clear();
+  w.AnimateDieToCup(1);
+  ASSERT_EQ(host.seen_.size(), 3u);
+  const int steps[3] = {2, 5, 8};
+  for (int n = 0; n < 3; ++n) {
+    EXPECT_EQ(host.seen_[n].dieLeft, 25 + 3 * steps[n] + 1) << n;
+    EXPECT_EQ(host.seen_[n].dieTop, 25 + 22 * steps[n] + 1) << n;
+  }
+  EXPECT_EQ(Count(w.Screen(), 0, 0, 280, 434, testing::C(testing::kDieBody)), 0);
+  // The shake shows the cup at x 40, 30, 10, 30, twice.
+  host.seen_.clear();
+  w.AnimateCupShake();
+  ASSERT_EQ(host.seen_.size(), 8u);
+  const int shake[4] = {40, 30, 10, 30};
+  for (int n = 0; n < 8; ++n) EXPECT_EQ(host.seen_[n].cupLeft, shake[n % 4] + 10) << n;
 }
 
 TEST_F(Paint, CupShakeAndSettleLeaveTheCupAtHomeOnly) {
