@@ -336,6 +336,38 @@ TEST_F(TopTen, AFileThatCannotBeReadIsNeverOverwritten) {
   EXPECT_EQ(files, 1);
 }
 
+// The whole program started on random files of both kinds: it opens, plays, shows its panels
+// and closes, with every value in range and both files whole afterwards.
+TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 300; ++round) {
+    SCOPED_TRACE(round);
+    Bytes settings(rng() % 70), table(rng() % 140);
+    for (uint8_t& x : settings) x = static_cast<uint8_t>(rng());
+    for (uint8_t& x : table) x = static_cast<uint8_t>(rng());
+    if (round % 3 == 0 && settings.size() > 8) settings[7] = 0;  // often a valid players field
+    WriteAll("bexil.ini", settings);
+    WriteAll(File(), table);
+    Start();
+    ASSERT_GE(W().PlayerCount, 0);
+    ASSERT_LE(W().PlayerCount, 4);
+    ASSERT_GE(W().HintIndex, -1);
+    ASSERT_LE(W().HintIndex, 20);
+    ASSERT_GE(W().AnimDelay, 0);
+    for (int n = 1; n <= 4; ++n) ASSERT_LE(strnlen(W().PlayerName[n], 9), 8u);
+    for (int k = 1; k <= 10; ++k) ASSERT_GE(W().TopTen[k].Score, 0);
+    W().AnimDelay = 0;
+    Run("paint\nclick 446 360\nclick 400 360\ncommand 103\nclick 460 380\ncommand 104\n"
+        "click 400 360\nclick 60 300\nclick 400 80\n");
+    W().GameActive = 0;
+    W().Sheet[1].Total = static_cast<int>(rng() % 400);
+    W().AnnounceGameOver();
+    Run("close\n");
+    ASSERT_EQ(ReadAll("bexil.ini").size(), 52u);
+    ASSERT_EQ(ReadAll(File()).size(), 121u);  // the end of a game always saves
+  }
+}
+
 // Thousands of random and cut tables: every one decodes to a sane table.
 TEST(TopTenImage, RandomAndTruncatedTablesDecodeSanely) {
   std::mt19937 rng(11);
