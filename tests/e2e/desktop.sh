@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Plays the real program on a virtual X display with a window manager: presses the setup
+# screen's start and the cup and checks that the picture changes; closes the window through the
+# window manager and checks that the settings were saved; then presses Quit and asks for a close
+# while a slow throw is running, and checks that each is handled once the throw is over, with no
+# further input.
+# usage: desktop.sh PROGRAM GAME_DIR
+set -euo pipefail
+program=$(realpath "$1")
+gamedir=$(realpath "$2")
+
+if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
+  for tool in xvfb-run xdotool wmctrl openbox import compare xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+      exit 77
+    fi
+  done
+  OSSARIC_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM  # the real X display, not the test suites' offscreen one
+export SDL_AUDIODRIVER=dummy
+work=$(mktemp -d /tmp/ossaric-e2e-XXXXXX)
+export XDG_DATA_HOME=$work/data
+mkdir -p "$work/game"
+cp -r "$gamedir/." "$work/game/"
+rm -f "$work/game/bexil.ini"
+pid=""
+wm=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  if [ "${keep:-0}" = 1 ]; then echo "pictures kept in $work"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  keep=1
+  exit 1
+}
+
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+
+start_game() {
+  (cd "$work/game" && exec "$program") >"$work/program.log" 2>&1 &
+  pid=$!
+  wid=""
+  for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --name '^Ossaric$' 2>/dev/null | head -1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.2
+  done
+  [ -n "$wid" ] || fail "no window titled Ossaric appeared"
+  sleep 1
+  local height
+  height=$(xwininfo -id "$wid" | awk '/Height:/ {print $2}')
+  menu=$((height - 434))
+  [ "$menu" -gt 0 ] || fail "window height $height leaves no room for the menu bar"
+}
+# A press at scene coordinates.
+press() { xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1; }
+shot() { import -window "$wid" "$work/$1.png"; }
+differs() {
+  local n
+  n=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+  [ "${n%% *}" != "0" ]
+}
+wait_exit() {
+  for _ in $(seq "$1"); do
+    kill -0 "$pid" 2>/dev/null || {
+      wait "$pid" || fail "the program exited with status $?"
+      pid=""
+      return 0
+    }
+    sleep 0.2
+  done
+  return 1
+}
+
+# 1. Start, throw, close through the window manager.
+start_game
+shot opening
+press 446 398
+sleep 1
+shot started
+differs opening started || fail "the press on the setup screen's start changed nothing"
+press 60 330
+sleep 3
+shot thrown
+differs started thrown || fail "the press on the cup changed nothing"
+wmctrl -i -c "$wid"
+wait_exit 50 || fail "the window manager's close request did not end the program"
+[ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on close"
+echo "ok: start, throw, close box; bexil.ini written"
+
+# 2. Quit pressed during a slow throw is handled when the throw ends, without further input.
+rm -f "$work/game/bexil.ini"
+start_game
+press 446 398
+sleep 0.5
+xdotool key --window "$wid" --delay 5 $(printf 'minus %.0s' $(seq 40))
+press 60 330
+sleep 0.4
+xdotool mousemove --window "$wid" 335 $((menu / 2)) click 1
+kill -0 "$pid" 2>/dev/null || fail "Quit was handled while the throw was still running"
+wait_exit 100 || fail "Quit pressed during a throw was never handled"
+[ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on Quit"
+echo "ok: Quit pressed during a throw handled after it"
+
+# 3. A close request during a slow throw waits for the throw, then closes.
+rm -f "$work/game/bexil.ini"
+start_game
+press 446 398
+sleep 0.5
+xdotool key --window "$wid" --delay 5 $(printf 'minus %.0s' $(seq 40))
+press 60 330
+sleep 0.4
+wmctrl -i -c "$wid"
+sleep 0.3
+kill -0 "$pid" 2>/dev/null || fail "the close request interrupted the throw"
+wait_exit 100 || fail "a close request during a throw was never handled"
+[ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on the delayed close"
+echo "ok: close request during a throw handled after it"

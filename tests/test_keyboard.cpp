@@ -1,0 +1,233 @@
+// The keyboard table, name editing, the speed commands, the hidden key sequence, About, Help
+// and the order of the close.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "fixture.h"
+
+namespace ossaric {
+namespace {
+
+using testing::GameTest;
+
+class Keyboard : public GameTest {
+ protected:
+  // Types every character of `text` (space and backspace by name are not needed here).
+  void Type(const std::string& text) {
+    for (char c : text) {
+      if (c == ' ')
+        Run("key space\n");
+      else if (c == '\b')
+        Run("key backspace\n");
+      else
+        Run(std::string("key ") + c + "\n");
+    }
+  }
+  void EditName(int n) {
+    const int x[] = {0, 360, 467, 360, 467};
+    const int y[] = {0, 285, 285, 313, 313};
+    Run("set PlayerCount 4\nclick " + std::to_string(x[n]) + " " + std::to_string(y[n]) + "\n");
+    ASSERT_EQ(W().NameEditing, 1);
+    ASSERT_EQ(W().EditedName, n);
+  }
+  std::string Name(int n) { return W().PlayerName[n]; }
+};
+
+TEST_F(Keyboard, SpeedKeysAndCommands) {
+  struct Case {
+    int start;
+    std::string input;  // keys; 'F' and 'S' stand for the menu's Faster and Slower
+    int expect;
+  } cases[] = {
+      {25, "+", 20}, {25, "=", 20}, {25, "-", 30},  {0, "+", 0},       {0, "=", 0},
+      {0, "F", 0},   {0, "FS", 5},  {3, "+", 0},    {4, "F", 0},       {0, "-", 5},
+      {0, "S", 5},   {5, "++", 0},  {10, "+-", 10}, {1000, "-", 1005},
+  };
+  for (const Case& c : cases) {
+    Run("set AnimDelay " + std::to_string(c.start) + "\n");
+    for (char k : c.input) {
+      if (k == 'F')
+        Run("command 107\n");
+      else if (k == 'S')
+        Run("command 108\n");
+      else
+        Run(std::string("key ") + k + "\n");
+    }
+    EXPECT_EQ(W().AnimDelay, c.expect) << c.start << " " << c.input;
+  }
+  // No cap on the slow side.
+  Run("set AnimDelay 0\n");
+  for (int i = 0; i < 200; ++i) Run("key -\n");
+  EXPECT_EQ(W().AnimDelay, 1000);
+}
+
+TEST_F(Keyboard, NothingWorksWhileTheComputerPlays) {
+  EditName(1);
+  Run("set ComputerBusy 1\nset AnimDelay 25\n");
+  Type("ab+-=.");
+  Run("key backspace\n");
+  EXPECT_EQ(Name(1), "Player 1");
+  EXPECT_EQ(W().AnimDelay, 25);
+  Run("set NameEditing 0\n");
+  Type("pips5+-");
+  EXPECT_EQ(W().AnimDelay, 25);
+  EXPECT_EQ(W().KeyTrailLength, 0);
+  EXPECT_TRUE(Host().messages_.empty());
+}
+
+TEST_F(Keyboard, NameEditingLimits) {
+  EditName(1);
+  Run("set AnimDelay 25\n");
+  // Speed keys are no name characters while a name is edited, and do nothing.
+  Type("+=-");
+  EXPECT_EQ(Name(1), "Player 1");
+  EXPECT_EQ(W().AnimDelay, 25);
+  // A ninth character is ignored.
+  Type("x");
+  EXPECT_EQ(Name(1), "Player 1");
+  // Backspace and "." delete; deleting an empty name keeps it empty.
+  Type(std::string(5, '\b') + "...");
+  EXPECT_EQ(Name(1), "");
+  EXPECT_EQ(W().NameCursor[1], -1);
+  Type("\b\b.");
+  EXPECT_EQ(Name(1), "");
+  EXPECT_EQ(W().NameCursor[1], -1);
+  // Letters, digits and space are taken; other punctuation is not.
+  Type("Al 9!,?;_");
+  EXPECT_EQ(Name(1), "Al 9");
+  EXPECT_EQ(W().NameCursor[1], 3);
+  Type("zZ09abcdef");
+  EXPECT_EQ(Name(1), "Al 9zZ09");
+  EXPECT_EQ(W().NameCursor[1], 7);
+  // The caret follows the end of the drawn name.
+  const int width = W().Screen().TextWidth(FontId::Name, "Al 9zZ09");
+  EXPECT_EQ(W().CaretX, 355 + width);
+  EXPECT_EQ(W().CaretY, 280);
+  EXPECT_EQ(W().NameEndX[1], 355 + width);
+  EXPECT_EQ(W().NameEndY[1], 280);
+  // The other names are untouched.
+  for (int n = 2; n <= 4; ++n) EXPECT_EQ(Name(n), "Player " + std::to_string(n));
+}
+
+TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {
+  for (int n = 1; n <= 4; ++n) {
+    EditName(n);
+    Type(std::string(8, '\b') + "N" + std::to_string(n));
+    EXPECT_EQ(Name(n), "N" + std::to_string(n));
+    const int x = n % 2 == 1 ? 355 : 462;
+    const int y = n <= 2 ? 280 : 308;
+    EXPECT_EQ(W().NameEndX[n], x + W().Screen().TextWidth(FontId::Name, Name(n)));
+    EXPECT_EQ(W().NameEndY[n], y);
+    // Emptied, the field shows the bare name box: the old name's pixels are gone.
+    Type(std::string(2, '\b'));
+    const Bitmap& box = W().NameBoxImage;
+    Surface bare;
+    bare.DrawBitmap(box, x - 3, y - 3);
+    int differing = 0;
+    for (int by = 0; by < box.height; ++by)
+      for (int bx = 0; bx < box.width; ++bx)
+        differing +=
+            W().Screen().Pixel(x - 3 + bx, y - 3 + by) != bare.Pixel(x - 3 + bx, y - 3 + by);
+    EXPECT_EQ(differing, 0) << "field " << n;
+  }
+  // A click ends the editing; later keys are speed keys again.
+  Run("click 10 10\nset AnimDelay 25\nkey +\n");
+  EXPECT_EQ(W().NameEditing, 0);
+  EXPECT_EQ(W().AnimDelay, 20);
+}
+
+TEST_F(Keyboard, GarbageInTheEditStateStaysInBounds) {
+  const char* lines[] = {"set EditedName 9\n",      "set EditedName -3\n",
+                         "set NameCursor[1] 99\n",  "set NameCursor[1] -50\n",
+                         "set KeyTrailLength 77\n", "set KeyTrailLength -2\n"};
+  for (const char* line : lines) {
+    EditName(1);
+    Run(line);
+    Type("ab\b.c");
+    Run("set NameEditing 0\n");
+    Type("xyz");
+    EXPECT_LE(std::strlen(W().PlayerName[1]), 8u) << line;
+    EXPECT_LE(W().KeyTrailLength, 5) << line;
+    EXPECT_GE(W().KeyTrailLength, 0) << line;
+    Run("set NameCursor[1] 7\nset EditedName 1\nset KeyTrailLength 0\n");
+  }
+}
+
+TEST_F(Keyboard, HiddenSequence) {
+  // The code is kept scrambled in the window.
+  EXPECT_NE(W().HiddenCode, "pips5");
+  EXPECT_EQ(W().HiddenCode.size(), 5u);
+  Type("pip");
+  EXPECT_EQ(std::string(W().KeyTrail), "pip");
+  EXPECT_TRUE(Host().messages_.empty());
+  // The first four are held; every later character takes the fifth place.
+  Type("sQ-");  // "-" is a speed key, not part of the trail
+  EXPECT_EQ(std::string(W().KeyTrail), "pipsQ");
+  Type("Xyz");
+  EXPECT_EQ(std::string(W().KeyTrail), "pipsz");
+  EXPECT_TRUE(Host().messages_.empty());
+  Type("P");  // case counts
+  EXPECT_TRUE(Host().messages_.empty());
+  Type("5");
+  ASSERT_EQ(Host().messages_.size(), 1u);
+  const std::string& box = Host().messages_[0];
+  ASSERT_EQ(box.find('|'), 0u) << box;  // no title
+  const std::string text = box.substr(1);
+  EXPECT_EQ(text.size(), 43u);
+  EXPECT_EQ(std::string(W().KeyTrail), "     ");
+  // It shows what the About box shows on its first line.
+  Run("command 134\n");
+  ASSERT_EQ(Host().messages_.size(), 2u);
+  EXPECT_EQ(Host().messages_[1].substr(6, 42), text.substr(0, 42));
+  // A trail that started wrong never matches.
+  Start();
+  Type("xpips5pips5");
+  EXPECT_TRUE(Host().messages_.empty());
+}
+
+TEST_F(Keyboard, AboutAndHelp) {
+  const std::string scrambled = W().AboutText;
+  Run("command 134\n");
+  ASSERT_EQ(Host().messages_.size(), 1u);
+  const std::string& box = Host().messages_[0];
+  ASSERT_EQ(box.rfind("About|", 0), 0u) << box;
+  const std::string text = box.substr(6);
+  ASSERT_GT(text.size(), 43u);
+  EXPECT_LE(text.size(), 91u);
+  EXPECT_EQ(text.find('\n'), 42u);
+  EXPECT_EQ(text.find('\n', 43), std::string::npos);
+  // Scrambled again once the box is closed.
+  EXPECT_EQ(W().AboutText, scrambled);
+  EXPECT_EQ(W().AboutText.find(text.substr(0, 10)), std::string::npos);
+  Run("command 127\n");
+  EXPECT_NE(Output().find(R"({"event":"help","action":"open","file":"bexil.hlp"})"),
+            std::string::npos);
+}
+
+// Quit and the close box both close down in the same order, saving the settings first.
+TEST_F(Keyboard, CloseOrder) {
+  for (const char* how : {"command 126\n", "close\n"}) {
+    Start();
+    ClearOutput();
+    Run(how);
+    const std::string out = Output();
+    const size_t music = out.find(R"({"event":"music","action":"close"})");
+    const size_t help = out.find(R"({"event":"help","action":"close"})");
+    const size_t stop = out.find(R"({"event":"stop-effects"})");
+    ASSERT_NE(music, std::string::npos) << out;
+    ASSERT_NE(help, std::string::npos) << out;
+    ASSERT_NE(stop, std::string::npos) << out;
+    EXPECT_LT(music, help);
+    EXPECT_LT(help, stop);
+    EXPECT_TRUE(W().Closed());
+    // Nothing reaches the game after it has closed.
+    ClearOutput();
+    Run("key +\ncommand 107\ntick\nclick 60 300\n");
+    EXPECT_EQ(Output(), "");
+  }
+}
+
+}  // namespace
+}  // namespace ossaric

@@ -1,0 +1,196 @@
+// The real host's event gate: what arrives while a handler waits is handled after it, in the
+// order it arrived; timer ticks that fell due meanwhile count once, and none survive a stop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/scene_widget.h"
+#include "ui/yacht_window.h"
+
+namespace ossaric {
+namespace {
+
+class Gate : public ::testing::Test {
+ protected:
+  Gate() : host_(&scene_) {
+    scene_.resize(632, 434);
+    scene_.show();
+    scene_.onPress = [this](int x, int y) {
+      host_.Deliver(QtHost::Kind::Input, [this, x, y] {
+        log_.push_back("press " + std::to_string(x) + "," + std::to_string(y));
+      });
+    };
+    scene_.onChar = [this](int ch) {
+      host_.Deliver(QtHost::Kind::Input,
+                    [this, ch] { log_.push_back(std::string("key ") + char(ch)); });
+    };
+    host_.SetTimerHandler([this](int id) {
+      log_.push_back("tick " + std::to_string(id));
+      host_.StopTimer(id);
+    });
+  }
+
+  // A handler that waits as the game's animations do.
+  void Wait(int ms) {
+    const uint32_t end = host_.TickCount() + static_cast<uint32_t>(ms);
+    while (static_cast<int32_t>(end - host_.TickCount()) > 0)
+      host_.PumpWhileBusy(static_cast<int>(end - host_.TickCount()));
+  }
+  void At(int ms, std::function<void()> what) { QTimer::singleShot(ms, &scene_, what); }
+  // Lets the loop run for a while, as the program's message loop would.
+  void Idle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+
+  SceneWidget scene_;
+  QtHost host_;
+  std::vector<std::string> log_;
+};
+
+TEST_F(Gate, InputDuringAWaitIsHandledAfterItInOrder) {
+  host_.StartTimer(1, 10);
+  std::thread notifier;
+  At(0, [&] {
+    host_.Deliver(QtHost::Kind::Input, [&] {
+      log_.push_back("throw begins");
+      At(30, [&] { QTest::keyClick(&scene_, 'a'); });
+      At(50, [&] { QTest::mouseClick(&scene_, Qt::LeftButton, {}, QPoint(60, 330)); });
+      At(70, [&] {
+        // The music device reports from its own thread.
+        notifier = std::thread(
+            [&] { host_.DeliverQueued(QtHost::Kind::Notice, [&] { log_.push_back("music"); }); });
+      });
+      At(90, [&] { QTest::keyClick(&scene_, 'b'); });
+      Wait(200);
+      log_.push_back("throw ends");
+    });
+  });
+  Idle(400);
+  if (notifier.joinable()) notifier.join();
+  const std::vector<std::string> expect = {"throw begins", "throw ends", "tick 1", "key a",
+                                           "press 60,330", "music",      "key b"};
+  EXPECT_EQ(log_, expect);
+  EXPECT_EQ(host_.WaitingCount(), 0u);
+}
+
+TEST_F(Gate, StoppedTimerLeavesNoTickBehind) {
+  At(0, [&] {
+    host_.Deliver(QtHost::Kind::Input, [&] {
+      host_.StartTimer(1, 5);
+      Wait(60);
+      host_.StopTimer(1);
+      log_.push_back("done");
+    });
+  });
+  Idle(150);
+  EXPECT_EQ(log_, std::vector<std::string>{"done"});
+}
+
+TEST_F(Gate, WaitSleepsRatherThanSpins) {
+  // Two seconds of waiting must cost far less than two seconds of processor time.
+  const std::clock_t before = std::clock();
+  host_.Deliver(QtHost::Kind::Input, [&] { Wait(2000); });
+  const double cpu = double(std::clock() - before) / CLOCKS_PER_SEC;
+  EXPECT_LT(cpu, 0.5);
+}
+
+TEST(SceneMapping, PressesMapBackToScenePixels) {
+  const QSize scene(632, 434);
+  struct Case {
+    QSize area;
+    QPoint at;
+    bool inside;
+    QPoint expect;
+  } cases[] = {
+      {scene, {0, 0}, true, {0, 0}},
+      {scene, {631, 433}, true, {631, 433}},
+      {scene, {446, 398}, true, {446, 398}},
+      {scene, {632, 10}, false, {}},
+      {{1264, 868}, {892, 796}, true, {446, 398}},  // twice the size
+      {{1264, 868}, {1263, 867}, true, {631, 433}},
+      {{1264, 1000}, {892, 796 + 66}, true, {446, 398}},  // bands above and below
+      {{1264, 1000}, {892, 10}, false, {}},
+      {{1000, 434}, {184 + 446, 398}, true, {446, 398}},  // bands left and right
+      {{1000, 434}, {100, 100}, false, {}},
+  };
+  for (const Case& c : cases) {
+    QPoint out;
+    EXPECT_EQ(MapToScene(c.at, c.area, scene, out), c.inside) << c.area.width() << " " << c.at.x();
+    if (c.inside) {
+      EXPECT_EQ(out, c.expect) << c.area.width() << " " << c.at.x();
+    }
+  }
+  EXPECT_EQ(SceneRect(scene, scene), QRect(0, 0, 632, 434));
+}
+
+TEST(SceneKeys, TypedCharacters) {
+  EXPECT_EQ(TypedCharacter(Qt::Key_Backspace, "\b"), 8);
+  EXPECT_EQ(TypedCharacter(Qt::Key_Backspace, ""), 8);
+  EXPECT_EQ(TypedCharacter(Qt::Key_Plus, "+"), '+');
+  EXPECT_EQ(TypedCharacter(Qt::Key_Space, " "), ' ');
+  EXPECT_EQ(TypedCharacter(Qt::Key_Shift, ""), -1);
+  EXPECT_EQ(TypedCharacter(Qt::Key_Delete, "\x7f"), -1);
+  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xe2\x82\xac")), -1);
+}
+
+// The window as the program builds it: menu, title, client size, and the close box saving.
+TEST(Window, MenuTitleSizeAndClose) {
+  char dir[] = "/tmp/ossaric-qt-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string old = std::filesystem::current_path();
+  std::filesystem::current_path(dir);
+  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+  {
+    MainWindow window;
+    window.show();
+    window.Start();
+    EXPECT_EQ(window.windowTitle(), "Ossaric");
+    EXPECT_EQ(window.Scene()->size(), QSize(632, 434));
+    // The menu bar, left to right, with "Audio" the fourth pop-up and "Quit" on the bar.
+    QStringList titles;
+    for (QAction* a : window.menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles.join(","), "Game,Undo,AnimationSpeed,Audio,Scores,Quit,Help");
+    EXPECT_NE(window.menuBar()->actions()[3]->menu(), nullptr);
+    EXPECT_EQ(window.menuBar()->actions()[5]->menu(), nullptr);
+    // The first paint set the Audio check marks.
+    EXPECT_TRUE(window.GameHost().Checked(kCmdSoundOn));
+    EXPECT_FALSE(window.GameHost().Checked(kCmdSoundOff));
+    // Faster from the menu reaches the game.
+    const int delay = window.Game().AnimDelay;
+    window.menuBar()->actions()[2]->menu()->actions()[0]->trigger();
+    EXPECT_EQ(window.Game().AnimDelay, std::max(0, delay - 5));
+    // Help opens the page from the game directory; the close box closes it with the game.
+    window.menuBar()->actions()[6]->menu()->actions()[0]->trigger();
+    ASSERT_NE(window.GameHost().HelpWindow(), nullptr);
+    EXPECT_TRUE(window.GameHost().HelpWindow()->isVisible());
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(window.Game().Closed());
+    EXPECT_FALSE(window.GameHost().HelpWindow()->isVisible());
+  }
+  std::filesystem::current_path(old);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace ossaric
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
