@@ -206,13 +206,35 @@ TEST_F(Keyboard, AboutAndHelp) {
             std::string::npos);
 }
 
+// Watches the runner's output and notes whether the settings file existed when the music
+// device was closed, the second step of the close.
+class SettingsProbe : public std::streambuf {
+ public:
+  std::string text;
+  int settingsAtMusicClose = -1;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (c == traits_type::eof()) return c;
+    text += static_cast<char>(c);
+    if (c == '\n' && settingsAtMusicClose < 0 &&
+        text.find(R"({"event":"music","action":"close"})") != std::string::npos)
+      settingsAtMusicClose = std::filesystem::exists("bexil.ini") ? 1 : 0;
+    return c;
+  }
+};
+
 // Quit and the close box both close down in the same order, saving the settings first.
 TEST_F(Keyboard, CloseOrder) {
   for (const char* how : {"command 126\n", "close\n"}) {
+    std::filesystem::remove("bexil.ini");
     Start();
-    ClearOutput();
+    SettingsProbe probe;
+    std::streambuf* old = static_cast<std::ostream&>(out_).rdbuf(&probe);
     Run(how);
-    const std::string out = Output();
+    static_cast<std::ostream&>(out_).rdbuf(old);
+    EXPECT_EQ(probe.settingsAtMusicClose, 1) << how;
+    const std::string out = probe.text;
     const size_t music = out.find(R"({"event":"music","action":"close"})");
     const size_t help = out.find(R"({"event":"help","action":"close"})");
     const size_t stop = out.find(R"({"event":"stop-effects"})");
