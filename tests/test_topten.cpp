@@ -322,7 +322,7 @@ TEST_F(TopTen, NoPlaceForTheFile) {
             std::vector<std::string>{"Game Over|33 points was scored by Player 1"});
 }
 
-TEST_F(TopTen, AFileThatCannotBeReadIsNeverOverwritten) {
+TEST_F(TopTen, AFileThatCannotBeReadOrWrittenIsNeverOverwritten) {
   std::filesystem::remove(File());
   ASSERT_TRUE(std::filesystem::create_directory(File()));
   Start();
@@ -334,6 +334,17 @@ TEST_F(TopTen, AFileThatCannotBeReadIsNeverOverwritten) {
   int files = 0;
   for (const auto& e : std::filesystem::directory_iterator(DataDir())) files += e.exists();
   EXPECT_EQ(files, 1);
+
+  // A read-only file is read, and the end of a game leaves it as it was.
+  std::filesystem::remove_all(File());
+  const Bytes kept = Table({{"Anna", 120}});
+  WriteAll(File(), kept);
+  ASSERT_EQ(chmod(File().c_str(), 0444), 0);
+  Start();
+  EndGame(1, {0, 130, 0, 0, 0});
+  EXPECT_EQ(Place(1), "Player 1:130");
+  EXPECT_EQ(Place(2), "Anna:120");
+  EXPECT_EQ(ReadAll(File()), kept);
 }
 
 // The whole program started on random files of both kinds: it opens, plays, shows its panels

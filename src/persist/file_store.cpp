@@ -55,7 +55,10 @@ bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>&
 bool ReplaceFile(const std::string& path, const uint8_t* data, size_t size) {
   struct stat old;
   const bool exists = ::stat(path.c_str(), &old) == 0;
-  if (exists && (!S_ISREG(old.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
+  // A file without any write permission stays as it is, whoever runs the game.
+  if (exists &&
+      (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+    return false;
 
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());

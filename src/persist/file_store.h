@@ -20,7 +20,8 @@ bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>&
 // same directory, which is then renamed over the old file, so a failure at any point leaves the
 // old file as it was. An existing file keeps its permissions. When no temporary file can be made
 // in the directory but the file itself is writable, the bytes are written over it in place.
-// An existing file that is read-only is left alone. False when nothing was written.
+// An existing file that is read-only (for anyone, root too) is left alone. False when nothing was
+// written.
 bool ReplaceFile(const std::string& path, const uint8_t* data, size_t size);
 
 }  // namespace ossaric
