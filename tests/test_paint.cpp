@@ -1,6 +1,8 @@
 // The scene: palette, full repaint, cursors, and the dice and cup as they move and rest.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "paint_art.h"
 
 namespace ossaric {
@@ -98,6 +100,50 @@ TEST(Palette, APaletteDisplayKeepsItsReservedColoursAtBothEnds) {
       EXPECT_EQ(w.SharedPalette[h], w.Background.colours[0]) << reserved;
     }
   }
+}
+
+TEST(Palette, ThePicturesShowTheirOwnColoursAfterConversion) {
+  testing::TempGameDir dir;
+  std::ostringstream out;
+  ScriptRunner runner(out);  // builds the window and runs the first paint
+  TYachtWindow& w = runner.Window();
+  // Pictures drawn with the scene's own table keep every colour exactly.
+  struct Shared {
+    const Bitmap& converted;
+    const char* name;
+    int width, height;
+  } shared[] = {{w.Background, "BITMAP_12", 632, 434}, {w.SetupImage, "BITMAP_14", 345, 415},
+                {w.CupImage, "BITMAP_7", 100, 150},    {w.BoxImage, "BITMAP_16", 19, 19},
+                {w.DotLarge, "BITMAP_17", 11, 11},     {w.NameBoxImage, "BITMAP_20", 82, 24}};
+  for (const Shared& p : shared) {
+    const Bitmap stored = LoadResourceBitmap(p.name, p.width, p.height);
+    int wrong = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) wrong += p.converted.Colour(x, y) != stored.Colour(x, y);
+    EXPECT_EQ(wrong, 0) << p.name;
+  }
+  // Pictures with tables of their own come out in colours of the palette; the masks stay pure
+  // black and white, or the AND would tint the scene around the dice and the cup.
+  for (const Bitmap* picture :
+       {&w.DieImage, &w.NextPlayerImage, &w.TickImage, &w.DieMask, &w.CupMask, &w.CupImage}) {
+    for (int y = 0; y < picture->height; ++y) {
+      for (int x = 0; x < picture->width; ++x) {
+        const Rgb c = picture->Colour(x, y);
+        ASSERT_EQ(w.SharedPalette[NearestIndex(w.SharedPalette, c)], c);
+      }
+    }
+  }
+  for (const Bitmap* mask : {&w.DieMask, &w.CupMask})
+    for (int y = 0; y < mask->height; ++y)
+      for (int x = 0; x < mask->width; ++x)
+        ASSERT_TRUE(mask->Colour(x, y) == 0 || mask->Colour(x, y) == 0xffffff) << x << "," << y;
+  // Each object picture is black wherever its mask lets the scene through.
+  for (auto [picture, mask] : {std::pair{&w.DieImage, &w.DieMask}, {&w.CupImage, &w.CupMask}})
+    for (int y = 0; y < picture->height; ++y)
+      for (int x = 0; x < picture->width; ++x)
+        if (mask->Colour(x, y) == 0xffffff) {
+          ASSERT_EQ(picture->Colour(x, y), 0u) << x << "," << y;
+        }
 }
 
 // ---- Full repaint and cursor ----
