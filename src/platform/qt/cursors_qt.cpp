@@ -4,38 +4,44 @@
 #include <QPixmap>
 #include <map>
 
+#include "platform/cursors.h"
+
 namespace ossaric {
 
 namespace {
 
-struct CursorSource {
-  CursorId id;
-  const char* resource;
-  int hotX, hotY;
-  Qt::CursorShape fallback;
-};
-
-// The pen writes at its nib, the hand points with its finger, the cup and the button take the
-// press at their middles.
-constexpr CursorSource kSources[] = {
-    {CursorId::Pen, ":/cursors/CURSOR_1.png", 2, 29, Qt::CrossCursor},
-    {CursorId::Hand, ":/cursors/CURSOR_2.png", 10, 2, Qt::PointingHandCursor},
-    {CursorId::Roll, ":/cursors/CURSOR_3.png", 16, 16, Qt::OpenHandCursor},
-    {CursorId::Next, ":/cursors/CURSOR_4.png", 16, 16, Qt::PointingHandCursor},
-};
-
-QCursor Load(CursorId id) {
-  if (id == CursorId::Arrow) return QCursor(Qt::ArrowCursor);
-  if (id == CursorId::Wait) return QCursor(Qt::WaitCursor);
-  for (const CursorSource& s : kSources) {
-    if (s.id != id) continue;
-    if (QFile::exists(QString::fromLatin1(s.resource))) {
-      QPixmap picture(QString::fromLatin1(s.resource));
-      if (!picture.isNull()) return QCursor(picture, s.hotX, s.hotY);
-    }
-    return QCursor(s.fallback);
+// Qt's own shapes stand in when a picture cannot be loaded.
+QCursor Fallback(CursorId id) {
+  switch (id) {
+    case CursorId::Pen:
+      return QCursor(Qt::CrossCursor);
+    case CursorId::Hand:
+      return QCursor(Qt::PointingHandCursor);
+    case CursorId::Roll:
+      return QCursor(Qt::OpenHandCursor);
+    case CursorId::Next:
+      return QCursor(Qt::PointingHandCursor);
+    case CursorId::Wait:
+      return QCursor(Qt::WaitCursor);
+    case CursorId::Arrow:
+      break;
   }
   return QCursor(Qt::ArrowCursor);
+}
+
+QCursor Load(CursorId id) {
+  int number = -1;
+  if (id == CursorId::Pen) number = kPenCursor;
+  if (id == CursorId::Hand) number = kHandCursor;
+  if (id == CursorId::Roll) number = kRollCursor;
+  if (id == CursorId::Next) number = kNextCursor;
+  if (number < 0 || number > 3) return Fallback(id);
+  const CursorResource& source = kCursorResources[number];
+  const QString path = QString::fromLatin1(source.path);
+  if (!QFile::exists(path)) return Fallback(id);
+  const QPixmap picture(path);
+  if (picture.isNull()) return Fallback(id);
+  return QCursor(picture, source.hotX, source.hotY);
 }
 
 }  // namespace

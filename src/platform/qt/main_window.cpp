@@ -9,8 +9,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
+#include "platform/cursors.h"
 #include "platform/qt/scene_widget.h"
 #include "platform/qt/silent_sound.h"
 #include "ui/yacht_window.h"
@@ -54,7 +56,9 @@ std::unique_ptr<SoundDevice> MakeSound(std::function<void()> musicFinished) {
 // the scene is as large to the eye as on an ordinary screen.
 int OpeningScale(QScreen* screen) {
   if (screen == nullptr || screen->devicePixelRatio() >= 1.5) return 1;
-  const double dpi = screen->logicalDotsPerInch();
+  // Desktops that set no font scaling still report the panel's real density.
+  double dpi = screen->logicalDotsPerInch();
+  if (screen->physicalSize().width() >= 100) dpi = std::max(dpi, screen->physicalDotsPerInch());
   int scale = dpi >= 144 ? static_cast<int>(std::lround(dpi / 96.0)) : 1;
   const QSize room = screen->availableSize();
   while (scale > 1 && (632 * scale > room.width() || 434 * scale + 40 > room.height())) --scale;
@@ -64,8 +68,8 @@ int OpeningScale(QScreen* screen) {
 }  // namespace
 
 QIcon GameIcon() {
-  if (QFile::exists(QStringLiteral(":/icons/ICON_1.png")))
-    return QIcon(QStringLiteral(":/icons/ICON_1.png"));
+  const QString resource = QString::fromLatin1(kIconResource);
+  if (QFile::exists(resource)) return QIcon(resource);
   QPixmap die(32, 32);
   die.fill(Qt::transparent);
   QPainter p(&die);
