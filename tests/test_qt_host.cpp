@@ -184,6 +184,14 @@ TEST(Window, MenuTitleSizeAndClose) {
     const int delay = window.Game().AnimDelay;
     window.menuBar()->actions()[2]->menu()->actions()[0]->trigger();
     EXPECT_EQ(window.Game().AnimDelay, std::max(0, delay - 5));
+    // Check marks are the game's: choosing a ticked item keeps its tick.
+    QMenu* audio = window.menuBar()->actions()[3]->menu();
+    audio->actions()[2]->trigger();  // "Sound effects on", already on
+    EXPECT_TRUE(audio->actions()[2]->isChecked());
+    audio->actions()[3]->trigger();  // "Sound effects off"
+    EXPECT_EQ(window.Game().SoundOn, 0);
+    EXPECT_FALSE(audio->actions()[2]->isChecked());
+    EXPECT_TRUE(audio->actions()[3]->isChecked());
     // Help opens the page from the game directory; the close box closes it with the game.
     window.menuBar()->actions()[6]->menu()->actions()[0]->trigger();
     ASSERT_NE(window.GameHost().HelpWindow(), nullptr);
@@ -191,6 +199,38 @@ TEST(Window, MenuTitleSizeAndClose) {
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(window.Game().Closed());
     EXPECT_FALSE(window.GameHost().HelpWindow()->isVisible());
+  }
+  std::filesystem::current_path(old);
+  std::filesystem::remove_all(dir);
+}
+
+// A close request that arrives while a handler runs waits for it, then closes down as usual.
+TEST(Window, CloseDuringAHandlerWaitsForIt) {
+  char dir[] = "/tmp/ossaric-qt-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string old = std::filesystem::current_path();
+  std::filesystem::current_path(dir);
+  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+  {
+    MainWindow window;
+    window.show();
+    window.Start();
+    QtHost& host = window.GameHost();
+    bool refused = false, openAfterWait = false;
+    host.Deliver(QtHost::Kind::Input, [&] {
+      refused = !window.close();
+      const uint32_t end = host.TickCount() + 50;
+      while (static_cast<int32_t>(end - host.TickCount()) > 0) host.PumpWhileBusy(5);
+      openAfterWait = !window.Game().Closed();
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(openAfterWait);
+    EXPECT_TRUE(window.Game().Closed());
+    EXPECT_TRUE(std::filesystem::exists("bexil.ini"));
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(window.isVisible());
   }
   std::filesystem::current_path(old);
   std::filesystem::remove_all(dir);
