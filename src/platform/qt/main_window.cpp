@@ -14,11 +14,8 @@
 
 #include "platform/cursors.h"
 #include "platform/qt/scene_widget.h"
-#include "platform/qt/silent_sound.h"
-#include "ui/yacht_window.h"
-#ifdef OSSARIC_HAVE_SDL_SOUND
 #include "platform/sdl/sdl_sound.h"
-#endif
+#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -42,15 +39,6 @@ const MenuDef kMenuBar[7] = {
 };
 
 namespace {
-
-std::unique_ptr<SoundDevice> MakeSound(std::function<void()> musicFinished) {
-#ifdef OSSARIC_HAVE_SDL_SOUND
-  return std::make_unique<SdlSound>(std::move(musicFinished));
-#else
-  (void)musicFinished;
-  return std::make_unique<SilentSound>();
-#endif
-}
 
 // On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
 // the scene is as large to the eye as on an ordinary screen.
@@ -92,7 +80,7 @@ MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
   setCentralWidget(scene_);
   host_ = std::make_unique<QtHost>(scene_);
   // The music device reports the end of a piece from its own thread.
-  sound_ = MakeSound([host = host_.get(), this] {
+  sound_ = std::make_unique<SdlSound>([host = host_.get(), this] {
     host->DeliverQueued(QtHost::Kind::Notice, [this] {
       if (game_ && !game_->Closed()) game_->EvMusicNotice();
     });

@@ -3,12 +3,9 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
