@@ -10,7 +10,9 @@
 #include <mutex>
 
 #include "fixture.h"
+#include "platform/headless/headless_host.h"
 #include "platform/sdl/sdl_sound.h"
+#include "ui/yacht_window.h"
 
 namespace ossaric {
 namespace {
@@ -68,13 +70,11 @@ std::vector<uint8_t> ToneWav(int ms) {
 }
 
 // A one-note MIDI file of three eighths of a second.
-void WriteShortMidi(const std::string& path) {
-  const uint8_t bytes[] = {'M',  'T',  'h',  'd', 0, 0, 0, 6,  0, 0, 0, 1, 0, 96,  // 96 per quarter
-                           'M',  'T',  'r',  'k', 0, 0, 0, 16,                     //
-                           0x00, 0xC0, 0x00,                                       // piano
-                           0x00, 0x90, 60,   90,                                   // note on
-                           72,   0x80, 60,   64,  // 375 ms later off
-                           0x00, 0xFF, 0x2F, 0x00};
+void WriteShortMidi(const std::string& path, uint8_t pitch = 60) {
+  // 96 ticks a quarter; a piano note held for 72 ticks (375 ms), then the end of the track.
+  const uint8_t bytes[] = {'M',  'T',   'h', 'd', 0,    0,     0,  6,    0,    0,    0,    1, 0,
+                           96,   'M',   'T', 'r', 'k',  0,     0,  0,    16,   0x00, 0xC0, 0, 0,
+                           0x90, pitch, 90,  72,  0x80, pitch, 64, 0x00, 0xFF, 0x2F, 0x00};
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
@@ -196,6 +196,42 @@ TEST(SdlSound, WithoutSoundfontOrDeviceTheGameStaysSilent) {
   // Once the first device is gone a new one opens again.
   SdlSound sound(nullptr);
   EXPECT_TRUE(sound.HasAudio());
+}
+
+// The whole chain: the game on the real sound device plays its recordings and its music, and
+// the end of a piece moves the playlist on.
+TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  testing::TempGameDir dir;
+  for (const char* file : {"moredice.wav", "rattle2.wav", "rattle1.wav", "pen.wav", "dicecup.wav",
+                           "manydice.wav", "onedice.wav"})
+    std::filesystem::copy_file(std::filesystem::path(OSSARIC_GAME_DIR) / file, dir.Path() / file);
+  WriteShortMidi("a.mid", 60);
+  WriteShortMidi("b.mid", 67);
+  Notices notices;
+  HeadlessHost host;
+  SdlSound sound(notices.Callback());
+  if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  Random random;
+  TYachtWindow window(host, sound, random);
+  window.EvPaint();  // the first paint starts the music
+  const std::string first = window.MusicFileName;
+  ASSERT_FALSE(first.empty());
+
+  auto start = Clock::now();
+  window.PlayEffect(kDiceCup, true);  // about 0.3 s
+  EXPECT_GE(MsSince(start), 250);
+  EXPECT_LE(MsSince(start), 305 + 250 + 200);
+
+  ASSERT_TRUE(notices.WaitFor(1, std::chrono::seconds(10)));
+  window.EvMusicNotice();  // as the host delivers it
+  EXPECT_NE(window.MusicFileName, first);
+  EXPECT_NE(window.MusicDevice, 0u);
+  window.SetMusicOff();  // closing the piece ourselves posts nothing
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(notices.Count(), 1);
+  window.EvClose();
+  EXPECT_TRUE(host.messages_.empty());
 }
 
 }  // namespace
