@@ -129,7 +129,7 @@ TEST(Recordings, HaveTheirFixedSizesAndAreSoundWaves) {
     int peak = 0;
     for (size_t i = info.dataOffset; i < bytes.size(); ++i)
       peak = std::max(peak, std::abs(int(bytes[i]) - 128));
-    EXPECT_GE(peak, 60) << e.file;
+    EXPECT_GE(peak, 40) << e.file;
     EXPECT_LE(peak, 127) << e.file;
   }
 }
