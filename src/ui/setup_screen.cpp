@@ -125,7 +125,7 @@ void TYachtWindow::BlinkNameCaret() {
   } else {
     screen_.FillRect(x - 2, y + 12, x + 10, y + 15, PaletteInk(Parchment));
   }
-  CaretPhase = 1 - CaretPhase;
+  CaretPhase = CaretPhase == 1 ? 0 : 1;  // any other value counts as off
 }
 
 }  // namespace ossaric
