@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <cstdint>
 #include <random>
 #include <set>
 #include <string>
@@ -570,6 +572,41 @@ TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
   Table({0, 9, -3, 7, 100}, {}, 1);
   W().DecideKeep();
   EXPECT_GE(W().ComputerOpenCount(), 11);
+}
+
+// Any value in the fields the computer reads: its turn stays in bounds, ends, and frees the
+// board.
+TEST_F(Computer, TamperedFieldsNeverBreakTheTurn) {
+  const int odd[] = {INT32_MIN, -7, -1, 0, 1, 2, 3, 5, 6, 7, 12, 13, 20, 21, 99, INT32_MAX};
+  std::mt19937 pick(3);
+  auto any = [&] { return odd[pick() % std::size(odd)]; };
+  for (int round = 0; round < 200; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    W().GameActive = 1;
+    W().PlayerCount = 0;
+    W().Sheet[1] = TScoreColumn{};
+    for (int i = 1; i <= 5; ++i) {
+      TDie& d = W().Die[i];
+      d.Face = any();
+      d.Keep = any();
+      d.Work1 = any();
+      d.Work2 = any();
+      if (pick() % 4 == 0) d.Slot = any();
+    }
+    for (int k = 1; k <= 12; ++k) W().Sheet[0].Entry[k] = pick() % 3 == 0 ? any() : -1;
+    if (pick() % 4 == 0) W().ThrowsMade = any();
+    if (pick() % 4 == 0) W().DiceInCup = any();
+    W().CurrentPlayer = pick() % 4 == 0 ? any() : 1;
+    W().NextPlayerPending = 1;
+    W().NextPlayer();
+    EXPECT_EQ(W().ComputerBusy, 0);
+    EXPECT_EQ(W().UndoScore, 0);
+    EXPECT_EQ(W().LastCategory, 0);
+    EXPECT_TRUE(W().CurrentPlayer == 0 || W().CurrentPlayer == 1);
+    // Whatever happened, the next press on the cup has something to do.
+    EXPECT_TRUE(W().NextPlayerPending == 1 || W().CurrentPlayer == 1 || W().GameActive == 0);
+    if (round % 50 == 0) ClearOutput(), Host().events_.clear();
+  }
 }
 
 // Random open sets and random dice: a whole turn writes exactly one category, never an
