@@ -95,10 +95,17 @@ int main(int argc, char** argv) {
       MakeRgb(40, 9, 17),     MakeRgb(108, 60, 46),   MakeRgb(200, 176, 158),
       MakeRgb(150, 150, 150), MakeRgb(214, 214, 214), MakeRgb(172, 172, 172),
       MakeRgb(222, 222, 218), MakeRgb(128, 128, 128)};
+  // The die, the button and the tick keep tables of their own but are shown through this one,
+  // so their colours are counted too.
+  QImage die = PaintDie();
+  QImage next = PaintNextButton();
+  std::vector<ossaric::Rgb> fixed = inks;
+  for (ossaric::Rgb c : {MakeRgb(123, 33, 33), MakeRgb(224, 224, 224), MakeRgb(64, 64, 64)})
+    fixed.push_back(c);
   Table shared =
       BuildTable({scene, setup, pieces.box, pieces.greyBox, pieces.dotLarge, pieces.dotMedium,
-                  pieces.dotSmall, pieces.nameBox, pieces.greyNameBox, cup},
-                 inks);
+                  pieces.dotSmall, pieces.nameBox, pieces.greyNameBox, cup, die, next, pieces.tick},
+                 fixed);
   Bitmap background = Index(scene, shared);
   bool ok = true;
   ok &= WriteBmp(12, background, false);
@@ -117,10 +124,8 @@ int main(int argc, char** argv) {
   ok &= WriteBmp(3, Crop(background, 30, 274, 101, 151), true);
 
   // Pictures with colour tables of their own.
-  QImage die = PaintDie();
   ok &= WriteBmp(1, Index(die, BuildTable({die}, {}), true), true);
   ok &= WriteBmp(6, MaskOf(die), false);
-  QImage next = PaintNextButton();
   ok &= WriteBmp(4, Index(next, BuildTable({next}, {MakeRgb(123, 33, 33)})), false);
   ok &= WriteBmp(15, Index(pieces.tick, BuildTable({pieces.tick}, inks)), false);
 
