@@ -2,6 +2,7 @@
 // effects of a turn, and the playlist of the game directory with its restart, wrap and errors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -230,6 +231,22 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
     }
     EXPECT_EQ(W().Sheet[1].Entry[1] >= 0, true);
   }
+}
+
+TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
+  WithRecordings();
+  StartGame(0);
+  W().AnimDelay = 0;
+  ClearOutput();
+  // A pair to keep, so the computer returns three dice and throws them again.
+  runner_->Rand().ScriptFaces({1, 1, 2, 4, 6, 3, 5, 6, 2, 4, 5});
+  W().CurrentPlayer = 1;
+  W().NextPlayerPending = 1;
+  W().NextPlayer();
+  const std::vector<std::string>& heard = Sound().effects_;
+  EXPECT_GE(std::count(heard.begin(), heard.end(), "rattle2.wav"), 2) << heard.size();
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "dicecup.wav"), 0);
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "pen.wav"), 1);
 }
 
 TEST_F(Audio, SwitchingSoundOnlyTurnsTheChecksAndTheFlag) {
