@@ -216,13 +216,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Effect effects[] = {
-      {"moredice.wav", 8660, 22050, 0.9, [](double r, size_t s) { return Throw(r, s, 3, 3); }},
-      {"rattle2.wav", 8192, 16000, 0.75, [](double r, size_t s) { return Rattle(r, s, 4, 7); }},
-      {"rattle1.wav", 9216, 16000, 0.75, [](double r, size_t s) { return Rattle(r, s, 1, 11); }},
+      {"moredice.wav", 8660, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 3, 3); }},
+      {"rattle2.wav", 8192, 16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 4, 7); }},
+      {"rattle1.wav", 9216, 16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 1, 11); }},
       {"pen.wav", 12956, 16000, 0.45, [](double r, size_t s) { return PenScratch(r, s, 5); }},
-      {"dicecup.wav", 4918, 16000, 0.85, [](double r, size_t s) { return DropIntoCup(r, s, 2); }},
-      {"manydice.wav", 15340, 22050, 0.9, [](double r, size_t s) { return Throw(r, s, 5, 9); }},
-      {"onedice.wav", 7412, 22050, 0.9, [](double r, size_t s) { return Throw(r, s, 2, 4); }},
+      {"dicecup.wav", 4918, 16000, 0.78, [](double r, size_t s) { return DropIntoCup(r, s, 2); }},
+      {"manydice.wav", 15340, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 5, 9); }},
+      {"onedice.wav", 7412, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 2, 4); }},
   };
   for (const Effect& e : effects) {
     Buffer sound = e.make(e.rate, size_t(e.bytes - 44));
