@@ -145,6 +145,7 @@ Table BuildTable(const std::vector<QImage>& images, const std::vector<Rgb>& fixe
   for (const Box& b : boxes) free.push_back(mean(b.begin, b.end));
 
   // A few k-means passes move the free entries to the centres of what they stand for.
+  std::vector<double> weight(free.size(), 0);
   for (int pass = 0; pass < 4 && !free.empty(); ++pass) {
     std::vector<Rgb> all = fixed;
     all.push_back(0xffffff);
@@ -169,11 +170,18 @@ Table BuildTable(const std::vector<QImage>& images, const std::vector<Rgb>& fixe
       if (w[f] > 0)
         free[f] = ossaric::MakeRgb(int(s[f * 3] / w[f] + 0.5), int(s[f * 3 + 1] / w[f] + 0.5),
                                    int(s[f * 3 + 2] / w[f] + 0.5));
+    weight = w;
   }
-  std::sort(free.begin(), free.end(), [](Rgb a, Rgb b) {
-    int la = 3 * Ch(a, 0) + 6 * Ch(a, 1) + Ch(a, 2), lb = 3 * Ch(b, 0) + 6 * Ch(b, 1) + Ch(b, 2);
-    return la != lb ? la < lb : a < b;
+  // Most used first: a display that reserves colours at the ends of its palette loses the
+  // table's last entries, which are then the rarest.
+  std::vector<size_t> order(free.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return weight[a] != weight[b] ? weight[a] > weight[b] : free[a] < free[b];
   });
+  std::vector<Rgb> sorted;
+  for (size_t i : order) sorted.push_back(free[i]);
+  free = sorted;
 
   Table table{};
   size_t n = 0;

@@ -154,6 +154,18 @@ QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
   p.drawPath(ret.translated(0.8, 0.8));
   p.setBrush(kHeadingInk);
   p.drawPath(ret);
+  // A small diamond either side marks the line as the way out of the setup.
+  for (int side = -1; side <= 1; side += 2) {
+    double x = side < 0 ? x0 - 12 : x0 + wa + wb + 10, y = base - 6;
+    QPainterPath diamond;
+    diamond.moveTo(x, y - 3.5);
+    diamond.lineTo(x + 3, y);
+    diamond.lineTo(x, y + 3.5);
+    diamond.lineTo(x - 3, y);
+    diamond.closeSubpath();
+    p.setBrush(QColor(170, 138, 129));
+    p.drawPath(diamond);
+  }
   p.end();
 
   auto put = [&](const QImage& piece, int x, int y) { Blit(img, piece, x - ox, y - oy); };
