@@ -1,4 +1,4 @@
-// Writes the game's background music: three arrangements of public-domain tunes, each with a
+// Writes the game's background music: four arrangements of public-domain tunes, each with a
 // melody, a bass and chords on General MIDI instruments, one to three minutes long and kept
 // soft, as music under a game should be.
 #include <algorithm>
@@ -20,6 +20,8 @@ enum Program {
   kPizzicato = 45,
   kHarp = 46,
   kStrings2 = 49,
+  kPiano = 0,
+  kHorn = 60,
   kClarinet = 71,
   kFlute = 73,
   kRecorder = 74,
@@ -224,6 +226,54 @@ void Canon(const std::string& path) {
   song.Write(path);
 }
 
+// ---- Ode to Joy (Beethoven, 1824) -----------------------------------------------------------
+
+void OdeToJoy(const std::string& path) {
+  const std::string tune =
+      "F#5:1 F#5:1 G5:1 A5:1 | A5:1 G5:1 F#5:1 E5:1 | D5:1 D5:1 E5:1 F#5:1 | F#5:1.5 E5:.5 E5:2 | "
+      "F#5:1 F#5:1 G5:1 A5:1 | A5:1 G5:1 F#5:1 E5:1 | D5:1 D5:1 E5:1 F#5:1 | E5:1.5 D5:.5 D5:2 | "
+      "E5:1 E5:1 F#5:1 D5:1 | E5:1 F#5:.5 G5:.5 F#5:1 D5:1 | E5:1 F#5:.5 G5:.5 F#5:1 E5:1 | "
+      "D5:1 E5:1 A4:2 | "
+      "F#5:1 F#5:1 G5:1 A5:1 | A5:1 G5:1 F#5:1 E5:1 | D5:1 D5:1 E5:1 F#5:1 | E5:1.5 D5:.5 D5:2 | ";
+  const std::string chords = "D A D A D A D D A D A A D A D D ";
+
+  Song song(92);
+  song.Program(0, kClarinet, 100, 60, 55);
+  song.Program(3, kHorn, 96, 70, 60);
+  song.Program(5, kFlute, 84, 52, 60);
+  song.Program(1, kPiano, 84, 48, 45);
+  song.Program(2, kCello, 88, 80, 50);
+
+  // Two bars of piano; the tune on the clarinet; again on the horn an octave down with the
+  // flute above it; a closing chord.
+  const std::vector<Step> line = ParseLine(tune, 4, "ode to joy");
+  double beat = PlayLine(song, 0, line, 8, 4, 70);
+  PlayLine(song, 3, line, beat, 4, 70, -12);
+  beat = PlayLine(song, 5, line, beat, 4, 56);
+  const std::vector<Chord> bars = ParseChords("D D " + chords + chords + "D");
+  for (size_t k = 0; k < bars.size(); ++k) {
+    const double at = 4.0 * double(k);
+    const bool last = k + 1 == bars.size();
+    const std::vector<int> v = Voicing(bars[k], 54);
+    // Piano: the chord broken in crotchets, low to high and back.
+    const int pattern[] = {v[0], v[1], v[2], v[1]};
+    if (last) {
+      for (int t : v) song.Note(1, at, 4, t, 52);
+    } else {
+      for (int q = 0; q < 4; ++q)
+        song.Note(1, at + q, 1, pattern[q], 46 + (q == 0 ? 8 : 0) + Touch(q));
+    }
+    // Cello: root and fifth in minims.
+    const int root = Bass(bars[k], 38);
+    song.Note(2, at, last ? 4 : 2, root, 64 + Touch(int(k)));
+    if (!last) song.Note(2, at + 2, 2, root + 7, 56);
+  }
+  song.Note(3, beat, 4, 62, 60);
+  song.Note(5, beat, 4, 74, 50);
+  std::printf("%s: %.0f s\n", path.c_str(), song.Seconds());
+  song.Write(path);
+}
+
 }  // namespace
 }  // namespace midigen
 
@@ -236,5 +286,6 @@ int main(int argc, char** argv) {
   midigen::Greensleeves(dir + "/green.mid");
   midigen::Minuet(dir + "/minuet.mid");
   midigen::Canon(dir + "/canon.mid");
+  midigen::OdeToJoy(dir + "/joy.mid");
   return 0;
 }
