@@ -35,6 +35,27 @@ class Sheet : public GameTest {
   }
 };
 
+TEST(Fonts, CharacterCellsAreThirtyTwentyAndSixteenPixelsHigh) {
+  Surface s;
+  EXPECT_EQ(s.CellHeight(FontId::Sheet), 30);
+  EXPECT_EQ(s.CellHeight(FontId::Setup), 20);
+  EXPECT_EQ(s.CellHeight(FontId::Name), 16);
+  // The names' font is fixed-pitch: every eight-character name takes the same width.
+  EXPECT_EQ(s.TextWidth(FontId::Name, "iiiiiiii"), s.TextWidth(FontId::Name, "WWWWWWWW"));
+  // Text is solid ink: writing it twice changes nothing more.
+  s.FillRect(0, 0, 200, 40, Parchment);
+  s.DrawText(FontId::Sheet, 10, 5, "Full House", ScoreInk);
+  std::vector<Rgb> once;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 200; ++x) {
+      once.push_back(s.Pixel(x, y));
+      EXPECT_TRUE(once.back() == Parchment || once.back() == ScoreInk);
+    }
+  s.DrawText(FontId::Sheet, 10, 5, "Full House", ScoreInk);
+  for (int y = 0, i = 0; y < 40; ++y)
+    for (int x = 0; x < 200; ++x, ++i) EXPECT_EQ(s.Pixel(x, y), once[i]);
+}
+
 TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
   const int values[13] = {0, -1, 0, 5, 25, 50, -1, 30, 7, 12, 1, 28, 18};
   for (int player : {1, 0, 4}) {
