@@ -39,12 +39,12 @@ Bitmap Load(int n) {
   return bmp;
 }
 
-struct PictureSpec {
+struct PictureInfo {
   int number, width, height;
   bool rle, sharesBackgroundTable;
 };
 
-constexpr PictureSpec kPictures[] = {
+constexpr PictureInfo kPictures[] = {
     {1, 50, 50, true, false},    {2, 50, 50, false, true},    {3, 101, 151, true, true},
     {4, 50, 50, false, false},   {6, 50, 50, false, false},   {7, 100, 150, true, true},
     {8, 100, 150, false, false}, {12, 632, 434, false, true}, {14, 345, 415, false, true},
@@ -55,26 +55,26 @@ constexpr PictureSpec kPictures[] = {
 
 TEST(Artwork, EveryPictureIsAnEightBitBitmapOfItsSizeAndStorage) {
   Bitmap background = Load(12);
-  for (const PictureSpec& spec : kPictures) {
-    SCOPED_TRACE("BITMAP_" + std::to_string(spec.number));
-    std::vector<uint8_t> bytes = ReadResource(PicturePath(spec.number));
+  for (const PictureInfo& pic : kPictures) {
+    SCOPED_TRACE("BITMAP_" + std::to_string(pic.number));
+    std::vector<uint8_t> bytes = ReadResource(PicturePath(pic.number));
     ASSERT_GE(bytes.size(), 54u + 1024u);
     EXPECT_EQ(Le(bytes, 14, 4), 40u);                                // plain info header
-    EXPECT_EQ(static_cast<int32_t>(Le(bytes, 22, 4)), spec.height);  // positive: bottom-up
+    EXPECT_EQ(static_cast<int32_t>(Le(bytes, 22, 4)), pic.height);  // positive: bottom-up
     EXPECT_EQ(Le(bytes, 28, 2), 8u);                                 // bits per pixel
-    EXPECT_EQ(Le(bytes, 30, 4), spec.rle ? 1u : 0u);                 // RLE8 or uncompressed
+    EXPECT_EQ(Le(bytes, 30, 4), pic.rle ? 1u : 0u);                 // RLE8 or uncompressed
     uint32_t used = Le(bytes, 46, 4);
     EXPECT_TRUE(used == 0 || used == 256);  // a full 256-entry table
     Bitmap bmp;
     ASSERT_TRUE(DecodeBmp(bytes, bmp));
-    EXPECT_EQ(bmp.width, spec.width);
-    EXPECT_EQ(bmp.height, spec.height);
-    if (spec.sharesBackgroundTable) {
+    EXPECT_EQ(bmp.width, pic.width);
+    EXPECT_EQ(bmp.height, pic.height);
+    if (pic.sharesBackgroundTable) {
       EXPECT_EQ(bmp.colours, background.colours);
     }
     // The loader used by the window finds the same picture, not its grey stand-in.
     Bitmap loaded =
-        LoadResourceBitmap("BITMAP_" + std::to_string(spec.number), spec.width, spec.height);
+        LoadResourceBitmap("BITMAP_" + std::to_string(pic.number), pic.width, pic.height);
     EXPECT_EQ(loaded.pixels, bmp.pixels);
   }
 }
@@ -292,12 +292,12 @@ TEST(Artwork, GeneratorIsDeterministic) {
   gen.start(QString::fromLatin1(OSSARIC_ARTGEN), {dir.path()});
   ASSERT_TRUE(gen.waitForFinished(60000));
   ASSERT_EQ(gen.exitCode(), 0);
-  for (const PictureSpec& spec : kPictures) {
-    QFile fresh(dir.path() + QStringLiteral("/pictures/BITMAP_%1.bmp").arg(spec.number));
+  for (const PictureInfo& pic : kPictures) {
+    QFile fresh(dir.path() + QStringLiteral("/pictures/BITMAP_%1.bmp").arg(pic.number));
     ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
     QByteArray b = fresh.readAll();
-    EXPECT_EQ(std::vector<uint8_t>(b.begin(), b.end()), ReadResource(PicturePath(spec.number)))
-        << spec.number;
+    EXPECT_EQ(std::vector<uint8_t>(b.begin(), b.end()), ReadResource(PicturePath(pic.number)))
+        << pic.number;
   }
   for (int n = 0; n < 4; ++n) {
     QFile fresh(dir.path() + QStringLiteral("/cursors/CURSOR_%1.png").arg(n + 1));

@@ -122,11 +122,11 @@ QColor Leather(double nx, double y, double grain) {
   nx = std::clamp(nx, -1.0, 1.0);
   double nz = std::sqrt(1 - nx * nx);
   double diffuse = Clamp01(-0.55 * nx + 0.8 * nz);
-  double spec = std::pow(Clamp01(1 - std::fabs(nx + 0.5) * 3.2), 3) * 0.75;
+  double gloss = std::pow(Clamp01(1 - std::fabs(nx + 0.5) * 3.2), 3) * 0.75;
   QColor shadow(24, 4, 9), body(40, 9, 17), lit(61, 26, 20), shine(150, 84, 70);
   QColor c =
       diffuse < 0.5 ? Mix(shadow, body, diffuse / 0.5) : Mix(body, lit, (diffuse - 0.5) / 0.5);
-  c = Mix(c, shine, spec);
+  c = Mix(c, shine, gloss);
   (void)y;
   return Scale(c, 1 + grain);
 }
@@ -135,9 +135,9 @@ QColor Brass(double nx, double v) {
   nx = std::clamp(nx, -1.0, 1.0);
   double nz = std::sqrt(1 - nx * nx);
   double diffuse = Clamp01(-0.55 * nx + 0.8 * nz) * (0.75 + 0.25 * v);
-  double spec = std::pow(Clamp01(1 - std::fabs(nx + 0.45) * 3.0), 4);
+  double gloss = std::pow(Clamp01(1 - std::fabs(nx + 0.45) * 3.0), 4);
   QColor c = Mix(QColor(70, 40, 18), QColor(176, 128, 62), diffuse);
-  return Mix(c, QColor(240, 214, 150), spec * 0.8);
+  return Mix(c, QColor(240, 214, 150), gloss * 0.8);
 }
 
 }  // namespace

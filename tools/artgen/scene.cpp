@@ -128,13 +128,13 @@ void PaintRoll(QImage& img, int cy, bool top) {
     double nz = std::sqrt(1 - t * t);
     // Light from above and a little in front.
     double light = 0.55 + 0.5 * (nz * 0.75 + (-t) * 0.45);
-    double spec = std::pow(Clamp01(nz * 0.6 + (-t) * 0.8), 24) * 0.6;
+    double gloss = std::pow(Clamp01(nz * 0.6 + (-t) * 0.8), 24) * 0.6;
     for (int x = kRollLeft + 5; x <= kRollRight - 5; ++x) {
       double n = (Fbm(x / 6.0, y / 2.0 + cy, 2, top ? 101 : 102) - 0.5) * 8;
       double along = 1 - 0.06 * Smoothstep(0.6, 1, std::fabs((x - 451.0) / 180));
       QColor base(238, 222, 190);
       QColor c = Scale(base, light * along);
-      c = Mix(c, QColor(255, 253, 246), spec);
+      c = Mix(c, QColor(255, 253, 246), gloss);
       img.setPixel(x, y, Opaque(c.red() + int(n), c.green() + int(n), c.blue() + int(n * 1.2)));
     }
     // The paper's inner edge, where the sheet comes off the roll.
