@@ -181,5 +181,29 @@ TEST_F(Panels, TipsSurviveOutOfRangeCounters) {
   EXPECT_EQ(W().HintIndex, 0);  // 78 starts again at the first tip
 }
 
+// The computer's total line reaches past the panel area; the panels leave nothing of it showing.
+TEST_F(Panels, NoSliverOfTheSheetShowsBesideAPanel) {
+  StartGame(0);
+  auto strip = [this] {
+    std::vector<uint32_t> out;
+    for (int y = 75; y <= 411; ++y)
+      for (int x = 576; x <= 595; ++x) out.push_back(W().Screen().Pixel(x, y));
+    return out;
+  };
+  const std::string returns = "click 340 375\nclick 400 350\n";  // either panel's Return
+  for (const char* command : {"command 103\n", "command 104\n"}) {
+    SCOPED_TRACE(command);
+    Run("set CurrentPlayer 1\n" + std::string(command));  // a short total line beneath
+    const std::vector<uint32_t> clean = strip();
+    Run(returns + "set CurrentPlayer 0\nset Sheet[0].Total 288\nset Sheet[0].Entry[12] 30\n");
+    W().DrawTotalLine(false);
+    W().DrawScoreColumn(false);
+    ASSERT_NE(strip(), clean);  // the total's last digit lies in the strip
+    Run(command);
+    EXPECT_EQ(strip(), clean);
+    Run(returns + "set Sheet[0].Total 0\nset Sheet[0].Entry[12] -1\n");
+  }
+}
+
 }  // namespace
 }  // namespace ossaric

@@ -12,6 +12,10 @@ namespace {
 
 // The panel area, x 306..575 and y 80..410.
 constexpr int kPanelLeft = 306, kPanelTop = 80, kPanelWidth = 270, kPanelHeight = 331;
+// Right of the panel area: the part of the score column and total-line strips (up to x 595 and
+// y 75..411) that the panel area does not cover.
+constexpr int kSheetStripLeft = 576, kSheetStripTop = 75, kSheetStripWidth = 20,
+              kSheetStripHeight = 337;
 
 constexpr const char* kCategoryNames[kCategoryCount + 1] = {
     "",      "Bexil", "Large Straight", "Small Straight", "Four of a Kind", "Full House", "Sixes",
@@ -111,15 +115,21 @@ void TYachtWindow::DrawHints() {
   }
 }
 
-// Every panel first lays the background's own pixels over the panel area.
+// Every panel first lays the background's own pixels over the panel area, and over the strip to
+// its right where the ends of long total lines ("Computer's Total: 288") and of the scores reach,
+// so that no sliver of the sheet shows beside the panel.
 void TYachtWindow::RestorePanelRect() {
   if (Background.Empty()) {
     screen_.FillRect(kPanelLeft, kPanelTop, kPanelLeft + kPanelWidth, kPanelTop + kPanelHeight,
                      Parchment);
+    screen_.FillRect(kSheetStripLeft, kSheetStripTop, kSheetStripLeft + kSheetStripWidth,
+                     kSheetStripTop + kSheetStripHeight, Parchment);
     return;
   }
   screen_.DrawBitmapPart(Background, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight, kPanelLeft,
                          kPanelTop);
+  screen_.DrawBitmapPart(Background, kSheetStripLeft, kSheetStripTop, kSheetStripWidth,
+                         kSheetStripHeight, kSheetStripLeft, kSheetStripTop);
 }
 
 }  // namespace ossaric
