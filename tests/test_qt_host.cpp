@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -156,6 +157,24 @@ TEST(SceneKeys, TypedCharacters) {
   EXPECT_EQ(TypedCharacter(Qt::Key_Shift, ""), -1);
   EXPECT_EQ(TypedCharacter(Qt::Key_Delete, "\x7f"), -1);
   EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xe2\x82\xac")), -1);
+}
+
+// A box with a short text is still wide enough that its title is not cut short.
+TEST_F(Gate, MessageBoxIsWideEnoughForItsTitle) {
+  for (const char* caption : {"Game Over", "Three roll limit", "GetWindowsDirectory"}) {
+    SCOPED_TRACE(caption);
+    int width = 0;
+    At(50, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      width = box->width();
+      box->close();
+    });
+    host_.MessageBox("54\tA\n22\tB", caption, MessageIcon::None, false);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(caption) + 120);
+  }
 }
 
 // The window as the program builds it: menu, title, client size, and the close box saving.

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QThread>
@@ -16,6 +18,12 @@
 #include "platform/qt/scene_widget.h"
 
 namespace ossaric {
+
+namespace {
+// Room a message box's title bar needs beside the title: the icon, the frame's three buttons and
+// the title's margins.
+constexpr int kTitleRoom = 150;
+}  // namespace
 
 QtHost::QtHost(SceneWidget* scene) : scene_(scene) {
   clock_.start();
@@ -94,6 +102,15 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
   QMessageBox box(qicon, QString::fromStdString(caption), QString::fromStdString(text),
                   QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
+  // A short text makes a narrow box, whose title the window manager would cut to "Gam...Over":
+  // the box is kept wide enough for its title, the frame's buttons and icon beside it.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   // The box belongs to the running handler: it counts as busy whether or not it was before.
   const bool wasBusy = busy_;
