@@ -79,14 +79,19 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   EXPECT_EQ(b[44], 0xff);
   EXPECT_EQ(b[45], 0xff);
 
-  // A pause above 32767 ms is written as its 16 bits and read back as the same pause.
+  // A pause above 32767 ms is written as its 16 bits. Read back, a pause of more than a second
+  // would hold the window for minutes on every throw: the next start takes the default pause.
   Start();
   Run("set AnimDelay 40000\n");
   b = CloseAndRead();
   EXPECT_EQ(b[50], 0x40);
   EXPECT_EQ(b[51], 0x9c);
   Start();
-  EXPECT_EQ(W().AnimDelay, 40000);
+  EXPECT_EQ(W().AnimDelay, 25);
+  Run("set AnimDelay 1000\n");
+  CloseAndRead();
+  Start();
+  EXPECT_EQ(W().AnimDelay, 1000);
 
   // Faster at 0 stays at 0 and is stored as 0.
   Start();
@@ -204,7 +209,9 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
       {"tips -2", with(44, {0xfe, 0xff}), false, 3, -1, 0, 1, 40, "Anna", "Dora"},
       {"tips -32768", with(44, {0x00, 0x80}), false, 3, -1, 0, 1, 40, "Anna", "Dora"},
       {"music 7 sound 0", with(46, {7, 0, 0, 0}), false, 3, 4, 1, 0, 40, "Anna", "Dora"},
-      {"pause 65535", with(50, {0xff, 0xff}), false, 3, 4, 0, 1, 65535, "Anna", "Dora"},
+      {"pause 65535", with(50, {0xff, 0xff}), false, 3, 4, 0, 1, 25, "Anna", "Dora"},
+      {"pause 1001", with(50, {0xe9, 0x03}), false, 3, 4, 0, 1, 25, "Anna", "Dora"},
+      {"pause 1000", with(50, {0xe8, 0x03}), false, 3, 4, 0, 1, 1000, "Anna", "Dora"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -279,7 +286,7 @@ TEST(SettingsImage, RandomAndTruncatedRecordsDecodeInRange) {
     ASSERT_TRUE(s.MusicOn == 0 || s.MusicOn == 1);
     ASSERT_TRUE(s.SoundOn == 0 || s.SoundOn == 1);
     ASSERT_GE(s.AnimDelay, 0);
-    ASSERT_LE(s.AnimDelay, 65535);
+    ASSERT_LE(s.AnimDelay, 1000);
     for (int n = 1; n <= 4; ++n) {
       const size_t length = strnlen(s.PlayerName[n], 9);
       ASSERT_LE(length, 8u);

@@ -28,6 +28,11 @@ constexpr size_t kMusicAt = 46;
 constexpr size_t kSoundAt = 48;
 constexpr size_t kDelayAt = 50;
 
+// The longest animation pause taken from the file. A throw waits some twenty pauses, so a
+// damaged field of thousands of milliseconds would hold the window for minutes on every throw,
+// with every key (the speed keys too) waiting behind it; such a pause falls back to the default.
+constexpr int kLongestStoredPause = 1000;
+
 }  // namespace
 
 TSettings DefaultSettings() {
@@ -84,7 +89,10 @@ bool DecodeSettings(const uint8_t* data, size_t size, TSettings& out) {
   }
   if (size >= kMusicAt + 2) out.MusicOn = Get16(data + kMusicAt) != 0 ? 1 : 0;
   if (size >= kSoundAt + 2) out.SoundOn = Get16(data + kSoundAt) != 0 ? 1 : 0;
-  if (size >= kDelayAt + 2) out.AnimDelay = GetU16(data + kDelayAt);
+  if (size >= kDelayAt + 2) {
+    const int pause = GetU16(data + kDelayAt);
+    if (pause <= kLongestStoredPause) out.AnimDelay = pause;
+  }
   return true;
 }
 
