@@ -2,6 +2,7 @@
 // and the order of the close.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 
@@ -41,9 +42,24 @@ TEST_F(Keyboard, SpeedKeysAndCommands) {
     std::string input;  // keys; 'F' and 'S' stand for the menu's Faster and Slower
     int expect;
   } cases[] = {
-      {25, "+", 20}, {25, "=", 20}, {25, "-", 30},  {0, "+", 0},       {0, "=", 0},
-      {0, "F", 0},   {0, "FS", 5},  {3, "+", 0},    {4, "F", 0},       {0, "-", 5},
-      {0, "S", 5},   {5, "++", 0},  {10, "+-", 10}, {1000, "-", 1005},
+      {25, "+", 20},
+      {25, "=", 20},
+      {25, "-", 30},
+      {0, "+", 0},
+      {0, "=", 0},
+      {0, "F", 0},
+      {0, "FS", 5},
+      {3, "+", 0},
+      {4, "F", 0},
+      {0, "-", 5},
+      {0, "S", 5},
+      {5, "++", 0},
+      {10, "+-", 10},
+      {1000, "-", 1005},
+      // A garbled pause far below zero comes back to zero rather than wrapping around.
+      {INT_MIN, "+", 0},
+      {INT_MIN + 4, "F", 0},
+      {-7, "+", 0},
   };
   for (const Case& c : cases) {
     Run("set AnimDelay " + std::to_string(c.start) + "\n");

@@ -44,8 +44,7 @@ bool IsNameCharacter(int ch) {
 }  // namespace
 
 void TYachtWindow::Faster() {
-  AnimDelay -= 5;
-  if (AnimDelay < 0) AnimDelay = 0;
+  AnimDelay = AnimDelay > 5 ? AnimDelay - 5 : 0;
 }
 
 void TYachtWindow::Slower() {
