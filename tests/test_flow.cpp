@@ -328,6 +328,19 @@ TEST_F(Flow, RobustAgainstOutOfRangeState) {
   Run("set PlayerCount -3\nset CurrentPlayer -1\n" + std::string(kCup) + Row(1) + "paint\n");
 }
 
+TEST_F(Flow, PressOnADiePlacedAtTheEdgeOfTheCoordinates) {
+  // A place moved to the largest coordinates still has its whole die picture to hit.
+  StartGame(1);
+  Run("places 3 5 7 9 11\nfaces 1 2 3 4 5\n" + std::string(kCup));
+  ASSERT_EQ(W().Die[1].Slot, 3);
+  Run("set TableSlot[3].X 2147483627\nclick 2147483647 40\n");
+  EXPECT_EQ(W().Die[1].InCup, 1);
+  EXPECT_EQ(W().DiceInCup, 1);
+  Run("set TableSlot[5].Y -2147483648\nclick 30 -2147483648\nclick 80 2147483647\n");
+  EXPECT_EQ(W().Die[2].InCup, 1);
+  EXPECT_EQ(W().DiceInCup, 2);
+}
+
 }  // namespace
 }  // namespace ossaric
 

@@ -122,6 +122,19 @@ TEST_F(Panels, TotalsSurviveOutOfRangeState) {
     }
   }
   Run("set TotalsPlayer 99\n" + std::string(kNextPlayer));
+  // Stepping on from the largest counter wraps to the first column, never past the end.
+  Run("set TotalsPlayer 2147483647\n" + std::string(kNextPlayer));
+  EXPECT_EQ(W().TotalsPlayer, 1);
+}
+
+TEST_F(Panels, TipsCounterFarOutOfRangeStartsAgain) {
+  // Next Hint and Return both step the counter; from the largest value it starts again at the
+  // first tip instead of wrapping around to a negative (tips off) counter.
+  for (const char* press : {kNextHint, "click 400 360\n"}) {
+    OpenOnTips(3);
+    Run("set HintIndex 2147483647\n" + std::string(press));
+    EXPECT_EQ(W().HintIndex, 0) << press;
+  }
 }
 
 TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {

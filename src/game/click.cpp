@@ -1,4 +1,6 @@
 // Decoding of every mouse press on the scene, and the setup screen's own operations.
+#include <cstdint>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -8,6 +10,18 @@ namespace {
 // Inclusive on all four sides.
 bool In(int x, int y, int left, int right, int top, int bottom) {
   return x >= left && x <= right && y >= top && y <= bottom;
+}
+
+// The 50 x 50 die picture at (left, top), edges included; wide arithmetic, so a place far off
+// the window never wraps around.
+bool OnDie(int x, int y, int left, int top) {
+  const int64_t dx = static_cast<int64_t>(x) - left, dy = static_cast<int64_t>(y) - top;
+  return dx >= 0 && dx <= 50 && dy >= 0 && dy <= 50;
+}
+
+// The tips counter after one more tip: a counter already past the last tip starts again.
+int NextHintIndex(int index) {
+  return index < TYachtWindow::HintCount ? index + 1 : 0;
 }
 
 }  // namespace
@@ -28,7 +42,8 @@ void TYachtWindow::HandleClick(int x, int y) {
       TotalsShown = 0;
       host_.Invalidate();
     } else if (In(x, y, 450, 571, 375, 403)) {
-      TotalsPlayer += 1;
+      // A column past the last one wraps to the first when drawn, so five is far enough.
+      if (TotalsPlayer <= 4) TotalsPlayer += 1;
       DrawTotals();
     }
     return;
@@ -48,10 +63,10 @@ void TYachtWindow::HandleClick(int x, int y) {
   if (HintsShown) {
     if (In(x, y, 345, 445, 350, 390)) {
       HintsShown = 0;
-      HintIndex += 1;
+      HintIndex = NextHintIndex(HintIndex);
       BeginGame();
     } else if (In(x, y, 445, 545, 350, 390)) {
-      HintIndex += 1;
+      HintIndex = NextHintIndex(HintIndex);
       DrawHints();
     }
     return;
@@ -103,7 +118,7 @@ void TYachtWindow::HandleClick(int x, int y) {
     const int slot = Die[i].Slot;
     if (slot < 1 || slot > 20) continue;
     const TTableSlot& place = TableSlot[slot];
-    if (!In(x, y, place.X, place.X + 50, place.Y, place.Y + 50)) continue;
+    if (!OnDie(x, y, place.X, place.Y)) continue;
     if (GameActive == 0) {
       host_.MessageBox("Choose option from the Play menu", "End of Game", MessageIcon::None, true);
     } else if (ThrowsMade >= ThrowLimit) {
