@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "fixture.h"
 
 namespace ossaric {
@@ -326,6 +328,23 @@ TEST_F(Flow, RobustAgainstOutOfRangeState) {
   Run("set PlayerCount 9\nset CurrentPlayer 7\nset Die[2].Slot 40\n" + std::string(kCup) + Row(12) +
       "click 60 300\nclick 100 100\ncommand 106\nstate\n");
   Run("set PlayerCount -3\nset CurrentPlayer -1\n" + std::string(kCup) + Row(1) + "paint\n");
+}
+
+TEST_F(Flow, GarbledCupAndPlaceMarksDoNotStopTheGame) {
+  // Every place marked taken: the throw still lands five dice on five different places.
+  StartGame(1);
+  std::string marks;
+  for (int k = 1; k <= 20; ++k) marks += "set TableSlot[" + std::to_string(k) + "].Occupied 1\n";
+  Run(marks + "places 1 2 3 4 5\n" + kCup);
+  std::set<int> slots;
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(W().Die[i].InCup, 0);
+    slots.insert(W().Die[i].Slot);
+  }
+  EXPECT_EQ(slots.size(), 5u);
+  // A cup count at the top of the range: returning dice at the end of the turn leaves five.
+  Run("set DiceInCup 2147483647\n" + Row(12));
+  EXPECT_EQ(W().DiceInCup, 5);
 }
 
 TEST_F(Flow, PressOnADiePlacedAtTheEdgeOfTheCoordinates) {

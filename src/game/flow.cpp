@@ -4,6 +4,16 @@
 
 namespace ossaric {
 
+namespace {
+
+bool HasFreePlace(const TTableSlot (&places)[21]) {
+  for (int k = 1; k <= 20; ++k)
+    if (places[k].Occupied != 1) return true;
+  return false;
+}
+
+}  // namespace
+
 void TYachtWindow::ThrowDice() {
   LastCategory = 0;
   if (GameActive == 0) {
@@ -27,7 +37,14 @@ void TYachtWindow::ThrowDice() {
   for (int i = 1; i <= 5; ++i) {
     if (ToThrow[i] != 1) continue;
     // At most five of the twenty places are ever taken, so a free one is always found; a
-    // scripted draw outside 1..20 counts as a miss.
+    // scripted draw outside 1..20 counts as a miss. Should the marks say every place is taken,
+    // they are garbled: the dice lying on the table tell which places really are.
+    if (!HasFreePlace(TableSlot)) {
+      for (int s = 1; s <= 20; ++s) TableSlot[s].Occupied = 0;
+      for (int d = 1; d <= 5; ++d)
+        if (Die[d].InCup == 0 && Die[d].Slot >= 1 && Die[d].Slot <= 20)
+          TableSlot[Die[d].Slot].Occupied = 1;
+    }
     int k = random_.DrawPlace();
     while (k < 1 || k > 20 || TableSlot[k].Occupied == 1) k = random_.DrawPlace();
     TableSlot[k].Occupied = 1;
@@ -50,7 +67,7 @@ void TYachtWindow::ReturnDieToCup() {
   if (ThrowsMade >= ThrowLimit) return;
   const int s = SelectedDie;
   if (s < 1 || s > 5) return;
-  DiceInCup += 1;
+  DiceInCup = DiceInCup < 5 ? DiceInCup + 1 : 5;  // the cup holds five at most
   Die[s].InCup = 1;
   ToThrow[s] = 1;
   if (Die[s].Slot >= 1 && Die[s].Slot <= 20) TableSlot[Die[s].Slot].Occupied = 0;
