@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "fixture.h"
 #include "game/scoring.h"
 
@@ -48,6 +50,28 @@ class Patterns : public testing::GameTest {
     return s;
   }
 };
+
+// A total set far out of range by a garbled state takes a score, and its Undo, without wrapping
+// around to the other end of the range.
+TEST_F(Patterns, TotalsHoldAtTheEndsOfTheRange) {
+  struct Case {
+    int total, points, expect;
+  } cases[] = {{10, 5, 15},
+               {INT_MAX - 10, 5, INT_MAX - 5},
+               {INT_MAX, 30, INT_MAX},
+               {INT_MIN, -1, INT_MIN},
+               {-5, -INT_MAX, INT_MIN},
+               {INT_MIN, 50, INT_MIN + 50}};
+  for (const Case& c : cases) EXPECT_EQ(AddToTotal(c.total, c.points), c.expect) << c.total;
+
+  Run("set PlayerCount 1\nclick 400 398\nfaces 6 6 6 6 5\nclick 60 300\n");
+  Run("set Sheet[1].Total 2147483640\nclick 400 " + std::to_string(RowTop(kChoice) + 5) + "\n");
+  EXPECT_EQ(W().Sheet[1].Entry[kChoice], 29);
+  EXPECT_EQ(W().Sheet[1].Total, INT_MAX);
+  Run("set Sheet[1].Total -2147483640\ncommand 106\n");
+  EXPECT_EQ(W().Sheet[1].Entry[kChoice], -1);
+  EXPECT_EQ(W().Sheet[1].Total, INT_MIN);
+}
 
 TEST_F(Patterns, TestsAnswerAndMarkTheirDice) {
   Faces({2, 2, 5, 5, 3});

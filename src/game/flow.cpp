@@ -1,5 +1,6 @@
 // The turn cycle and the life of a game: throwing, returning dice, the hand-over of the cup,
 // new games and Undo.
+#include "game/scoring.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -178,7 +179,7 @@ void TYachtWindow::Undo() {
     if (LastCategory >= 1 && LastCategory <= kCategoryCount && CurrentPlayer >= 0 &&
         CurrentPlayer <= 4) {
       int& entry = Sheet[CurrentPlayer].Entry[LastCategory];
-      if (entry >= 0) Sheet[CurrentPlayer].Total -= entry;
+      if (entry >= 0) Sheet[CurrentPlayer].Total = AddToTotal(Sheet[CurrentPlayer].Total, -entry);
       entry = -1;
     }
     LastCategory = 0;

@@ -1,5 +1,7 @@
 #include "game/scoring.h"
 
+#include <climits>
+
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -70,6 +72,12 @@ int CategoryPoints(int category, const Faces& faces) {
   }
 }
 
+int AddToTotal(int total, int points) {
+  int sum;
+  if (!__builtin_add_overflow(total, points, &sum)) return sum;
+  return points > 0 ? INT_MAX : INT_MIN;
+}
+
 void TYachtWindow::ScoreCategory(int k) {
   if (k < 1 || k > kCategoryCount) return;
   if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
@@ -122,7 +130,7 @@ void TYachtWindow::ScoreChoice() {
 }
 
 void TYachtWindow::WriteScore(int points, int y) {
-  Sheet[CurrentPlayer].Total += points;
+  Sheet[CurrentPlayer].Total = AddToTotal(Sheet[CurrentPlayer].Total, points);
   if (SoundOn) PlayEffect(kPen, false);
   DrawNewScore(points, y);
   if (SoundOn) Delay(1000);

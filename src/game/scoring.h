@@ -11,5 +11,7 @@ using Faces = std::array<int, 5>;
 std::array<int, 7> FaceCounts(const Faces& faces);
 // The points a throw scores in category 1..12; 0 for any other category.
 int CategoryPoints(int category, const Faces& faces);
+// total + points, held at the ends of the int range instead of wrapping around.
+int AddToTotal(int total, int points);
 
 }  // namespace ossaric
