@@ -362,5 +362,22 @@ TEST_F(Audio, APieceThatFailsIsReportedOnceAndNotPlayed) {
   }
 }
 
+// A piece that cannot be opened at start is reported over the finished picture: the box comes
+// after the first paint has drawn everything and given back the arrow cursor.
+TEST_F(Audio, AStartingPieceThatFailsIsReportedAfterTheFirstPaint) {
+  std::ofstream(dir_.Path() / "a.mid") << "x";
+  Sound().failOpen_ = kMidiCannotOpen;
+  Host().messages_.clear();
+  Host().events_.clear();
+  Run("set FirstPaint 1\npaint\n");
+  ASSERT_EQ(Host().messages_.size(), 1u);
+  std::string lastCursor;
+  for (const std::string& e : Host().events_) {
+    if (e.find(R"("event":"message")") != std::string::npos) break;
+    if (e.find(R"("event":"cursor")") != std::string::npos) lastCursor = e;
+  }
+  EXPECT_NE(lastCursor.find("arrow"), std::string::npos) << lastCursor;
+}
+
 }  // namespace
 }  // namespace ossaric

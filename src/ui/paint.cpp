@@ -86,6 +86,7 @@ Rgb TYachtWindow::PaletteInk(Rgb colour) const {
 }
 
 void TYachtWindow::PaintScreen() {
+  bool startMusic = false;
   host_.SetCursor(CursorId::Wait);
   screen_.DrawBitmap(Background, 0, 0);
   if (FirstPaint == 1) {
@@ -100,13 +101,13 @@ void TYachtWindow::PaintScreen() {
     for (int k = 1; k <= 20; ++k)
       screen_.CopyOut(TableSlot[k].X, TableSlot[k].Y, 50, 50, SlotUnder[k]);
     FirstPaint = 0;
+    startMusic = MusicOn != 0;
     if (SetupShown)
       ShowSetupScreen();
     else if (HintsShown)
       DrawHints();
     TotalsPlayer = PlayerCount != 0 ? 1 : 0;
     SetAudioCheckMarks();
-    if (MusicOn) AdvancePlaylist();
     host_.SetCursor(CursorId::Arrow);
   }
   if (SetupShown) {
@@ -132,6 +133,9 @@ void TYachtWindow::PaintScreen() {
     }
     DrawThrowDots();
   }
+  // The music starts once the scene is whole: a box about a music file that cannot be played
+  // then stands over the finished picture, not over a half-drawn one.
+  if (startMusic) AdvancePlaylist();
 }
 
 void TYachtWindow::UpdateCursor(int x, int y) {
