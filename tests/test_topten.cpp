@@ -237,6 +237,37 @@ TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   EXPECT_EQ(W().GameActive, 1);
 }
 
+// Wide names keep clear of their scores; ordinary ones leave the scores at x 475.
+TEST_F(TopTen, ScoresKeepClearOfWideNames) {
+  Run("click 400 398\n");
+  auto inked = [](const Surface& s, int x) {
+    for (int y = 164; y < 180; ++y)
+      if (s.Pixel(x, y) == SetupInk) return true;
+    return false;
+  };
+  for (const char* name : {"WWWWWWWW", "MMMMMMMM", "Bob"}) {
+    SCOPED_TRACE(name);
+    // Where the name alone inks.
+    Surface alone;
+    alone.FillRect(0, 0, 632, 434, Parchment);
+    alone.DrawText(FontId::Setup, 350, 164, name, SetupInk);
+    int nameInkEnd = -1;
+    for (int x = 350; x < 632; ++x)
+      if (inked(alone, x)) nameInkEnd = x;
+    SetTable({{name, 300}});
+    Run("command 104\n");
+    int scoreStart = -1;
+    for (int x = nameInkEnd + 1; x < 576 && scoreStart < 0; ++x)
+      if (inked(W().Screen(), x)) scoreStart = x;
+    ASSERT_GE(scoreStart, 0);
+    EXPECT_GE(scoreStart - nameInkEnd, 3);  // clear columns between name and score
+    if (std::string(name) == "Bob") {
+      EXPECT_LE(scoreStart, 480);
+    }
+    Run("click 400 350\n");
+  }
+}
+
 TEST_F(TopTen, CommandsFollowTheScreens) {
   // On the setup screen the Top Ten command does nothing; Clear works at any time.
   Run("command 104\n");

@@ -172,8 +172,13 @@ void TYachtWindow::DrawTopTen() {
   int y = 164;
   for (int k = 1; k <= 10; ++k) {
     if (IsEightSpaces(TopTen[k].Name) || TopTen[k].Score <= 0) continue;
-    screen_.DrawText(FontId::Setup, 350, y, NameText(TopTen[k].Name), SetupInk);
-    screen_.DrawText(FontId::Setup, 475, y, std::to_string(TopTen[k].Score), SetupInk);
+    const std::string name = NameText(TopTen[k].Name);
+    screen_.DrawText(FontId::Setup, 350, y, name, SetupInk);
+    // Scores stand at x 475; a name too wide for that ("WWWWWWWW") pushes its score two spaces
+    // width past its end rather than running into it.
+    const int scoreX = std::max(
+        475, 350 + screen_.TextWidth(FontId::Setup, name) + screen_.TextWidth(FontId::Setup, "  "));
+    screen_.DrawText(FontId::Setup, scoreX, y, std::to_string(TopTen[k].Score), SetupInk);
     y += 16;
   }
 }
