@@ -7,7 +7,10 @@ command, ticks, music notices, paints, fields set to extreme values, scripted fa
 A case fails on a crash, a hang, a sanitizer report, an exit status other than 0, or an output
 line that is not one JSON object.
 
-  fuzz_script.py RUNNER [--seed N] [--count N] [--lines N] [--timeout S] [--keep DIR]
+  fuzz_script.py RUNNER [--seed N] [--count N] [--lines N] [--timeout S] [--minimise] [--brief]
+
+--minimise shortens each failing script to the lines the failure needs; --brief prints one
+line per failure (its kind and the place the sanitizer names).
 """
 import argparse
 import json
@@ -135,7 +138,7 @@ def topten_bytes(rng):
     return bytes(rng.getrandbits(8) for _ in range(rng.randint(0, 200)))
 
 
-def game(rng, lines):
+def game(rng):
     """Whole games: the cup, dice and score rows pressed in turn, with a few random lines."""
     script = ["set PlayerCount %d" % rng.randint(0, 4), "click 400 398"]
     for _ in range(rng.randint(20, 150)):
@@ -155,7 +158,7 @@ def game(rng, lines):
 def make_case(rng, lines):
     tampering = rng.random() < 0.7
     if rng.random() < 0.25:
-        script = game(rng, lines)
+        script = game(rng)
     else:
         script = [line(rng, tampering) for _ in range(rng.randint(1, lines))]
     if rng.random() < 0.2:
@@ -163,7 +166,7 @@ def make_case(rng, lines):
     return settings_bytes(rng), topten_bytes(rng), script
 
 
-def run_case(runner, case, timeout, keep=None):
+def run_case(runner, case, timeout):
     ini, dat, script = case
     work = tempfile.mkdtemp(prefix="ossaric-fuzz-")
     try:
@@ -193,7 +196,11 @@ def run_case(runner, case, timeout, keep=None):
         if p.returncode != 0:
             return "exit status %d\n%s\n%s" % (p.returncode, err[-2000:],
                                               p.stdout.decode("utf-8", "replace")[-1000:])
-        for n, text in enumerate(p.stdout.decode("utf-8", "replace").splitlines(), 1):
+        try:
+            out = p.stdout.decode("utf-8")
+        except UnicodeDecodeError as e:
+            return "output is not UTF-8: %s" % e
+        for n, text in enumerate(out.splitlines(), 1):
             try:
                 obj = json.loads(text)
             except ValueError:
@@ -204,8 +211,6 @@ def run_case(runner, case, timeout, keep=None):
                 return "runner rejected a line: %r" % text[:300]
         return None
     finally:
-        if keep:
-            shutil.copytree(work, keep, dirs_exist_ok=True)
         shutil.rmtree(work, ignore_errors=True)
 
 
