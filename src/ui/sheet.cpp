@@ -1,6 +1,5 @@
 // The score sheet: the current player's twelve scores right-aligned at x 575 on the label rows,
 // and the total line under them.
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -50,11 +49,8 @@ void TYachtWindow::DrawTotalLine(bool erase) {
   const std::string number = std::to_string(Sheet[CurrentPlayer].Total);
   const Rgb ink = PaletteInk(ScoreInk);
   screen_.DrawText(FontId::Sheet, 335, 375, label, ink, kTotalX, kTotalY, kTotalW, kTotalH);
-  // The total ends 40 pixels after the label; a total too wide for that (three digits after a
-  // long label) keeps a space's width clear of the colon rather than running into it.
-  const int labelEnd = 335 + screen_.TextWidth(FontId::Sheet, label);
-  const int x = std::max(labelEnd + 40 - screen_.TextWidth(FontId::Sheet, number),
-                         labelEnd + screen_.TextWidth(FontId::Sheet, " "));
+  const int x =
+      335 + screen_.TextWidth(FontId::Sheet, label) + 40 - screen_.TextWidth(FontId::Sheet, number);
   screen_.DrawText(FontId::Sheet, x, 375, number, ink, kTotalX, kTotalY, kTotalW, kTotalH);
 }
 
