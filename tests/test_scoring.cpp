@@ -34,6 +34,11 @@ TEST(Scoring, WorkedExamplesScoreEveryCategory) {
   }
   EXPECT_EQ(CategoryPoints(0, {1, 1, 1, 1, 1}), 0);
   EXPECT_EQ(CategoryPoints(13, {1, 1, 1, 1, 1}), 0);
+  // A garbled face is no face: it adds nothing to a sum, and the largest faces do not overflow.
+  EXPECT_EQ(CategoryPoints(kChoice, {1, INT_MAX, INT_MAX, 6, 0}), 7);
+  EXPECT_EQ(CategoryPoints(kFourOfAKind, {5, 5, 5, 5, INT_MAX}), 20);
+  EXPECT_EQ(CategoryPoints(kFullHouse, {2, 2, 3, 3, 3}), 13);
+  EXPECT_EQ(CategoryPoints(kChoice, {INT_MIN, -1, 7, 3, 3}), 6);
 }
 
 class Patterns : public testing::GameTest {

@@ -15,9 +15,11 @@ std::array<int, 7> FaceCounts(const Faces& faces) {
 
 namespace {
 
+// A face outside 1..6 is no face and adds nothing, as it counts for nothing above.
 int Sum(const Faces& faces) {
   int sum = 0;
-  for (int f : faces) sum += f;
+  for (int f : faces)
+    if (f >= 1 && f <= 6) sum += f;
   return sum;
 }
 
