@@ -155,9 +155,29 @@ def game(rng):
     return script
 
 
+def tampered_game(rng):
+    """A game whose fields are set to extreme values between the presses of every turn."""
+    script = ["set PlayerCount %d" % rng.randint(0, 4), "click 400 398"]
+    presses = ["click 80 350", "click 80 350", "command 106", "command 103", "command 104",
+               "click 450 375", "click 340 375", "click 435 360", "key p", "key +", "key -"]
+    for _ in range(rng.randint(10, 80)):
+        for _ in range(rng.randint(0, 3)):
+            script.append("set %s %d" % (field(rng), value(rng)))
+        script.append(rng.choice(presses))
+        x, y = rng.choice(SLOTS)
+        script.append("click %d %d" % (x + 25, y + 25))
+        script.append("click 450 %d" % (75 + 24 * rng.randint(0, 11) + 8))
+        if rng.random() < 0.3:
+            script.append(line(rng, True))
+    return script
+
+
 def make_case(rng, lines):
     tampering = rng.random() < 0.7
-    if rng.random() < 0.25:
+    kind = rng.random()
+    if kind < 0.2:
+        script = tampered_game(rng)
+    elif kind < 0.4:
         script = game(rng)
     else:
         script = [line(rng, tampering) for _ in range(rng.randint(1, lines))]
