@@ -2,6 +2,7 @@
 // hidden five-key sequence; and the About and Help commands.
 #include <cstring>
 
+#include "ui/name_fields.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -32,9 +33,6 @@ void Unscramble(std::string& text) {
 void Scramble(std::string& text) {
   for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) + kScrambleShift);
 }
-
-// Name field d's text origin on the setup screen; its box lies 3 pixels up and left.
-constexpr int kNameOrigin[5][2] = {{0, 0}, {355, 280}, {462, 280}, {355, 308}, {462, 308}};
 
 bool IsNameCharacter(int ch) {
   return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
@@ -84,10 +82,10 @@ void TYachtWindow::EditName(int ch) {
   } else {
     return;
   }
-  const int x = kNameOrigin[d][0];
-  const int y = kNameOrigin[d][1];
+  const int x = kNameFieldX[d] + kNameInset;
+  const int y = kNameFieldY[d] + kNameInset;
   const std::string text(name, strnlen(name, 8));
-  screen_.DrawBitmap(NameBoxImage, x - 3, y - 3);
+  screen_.DrawBitmap(NameBoxImage, kNameFieldX[d], kNameFieldY[d]);
   screen_.DrawText(FontId::Name, x, y, text, SetupInk);
   CaretX = x + screen_.TextWidth(FontId::Name, text);
   CaretY = y;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "ui/name_fields.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -13,10 +14,6 @@ namespace {
 
 // The setup picture's top-left on the screen.
 constexpr int kSetupX = 275, kSetupY = 8;
-
-// Top-left of the name fields 1..4; a name is written 3 pixels in from its field's corner.
-constexpr int kNameFieldX[5] = {0, 352, 459, 352, 459};
-constexpr int kNameFieldY[5] = {0, 277, 277, 305, 305};
 
 std::string NameText(const char (&name)[9]) {
   return std::string(name, strnlen(name, 8));
@@ -71,7 +68,7 @@ void TYachtWindow::DrawPlayerNames() {
   for (int n = 1; n <= 4; ++n) NameCursor[n] = static_cast<int>(NameText(PlayerName[n]).size()) - 1;
   auto write = [&](int n) {
     const std::string name = NameText(PlayerName[n]);
-    const int x = kNameFieldX[n] + 3, y = kNameFieldY[n] + 3;
+    const int x = kNameFieldX[n] + kNameInset, y = kNameFieldY[n] + kNameInset;
     screen_.DrawText(FontId::Name, x, y, name, ink);
     CaretX = x + screen_.TextWidth(FontId::Name, name);
     CaretY = y;
