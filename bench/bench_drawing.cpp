@@ -39,19 +39,19 @@ struct Game {
     w->EvPaint();
     w->SetupShown = 0;
     w->HintsShown = w->TopTenShown = w->TotalsShown = 0;
-    w->GameActive = 1;
-    w->PlayerCount = 2;
-    w->CurrentPlayer = 1;
+    w->Game().GameActive = 1;
+    w->Game().PlayerCount = 2;
+    w->Game().CurrentPlayer = 1;
     w->SoundOn = 0;
     const int places[6] = {0, 3, 7, 12, 18, 20};
     for (int i = 1; i <= 5; ++i) {
-      w->Die[i].Slot = places[i];
-      w->Die[i].Face = i;
-      w->Die[i].InCup = 0;
-      w->TableSlot[places[i]].Occupied = 1;
+      w->Game().Die[i].Slot = places[i];
+      w->Game().Die[i].Face = i;
+      w->Game().Die[i].InCup = 0;
+      w->Game().TableSlot[places[i]].Occupied = 1;
     }
-    for (int k = 1; k <= 8; ++k) w->Sheet[1].Entry[k] = 5 * k;
-    w->Sheet[1].Total = 180;
+    for (int k = 1; k <= 8; ++k) w->Game().Sheet[1].Entry[k] = 5 * k;
+    w->Game().Sheet[1].Total = 180;
     w->EvPaint();
   }
   ~Game() {
@@ -101,7 +101,7 @@ BENCHMARK(CupShakeStep)->Unit(benchmark::kMicrosecond);
 void DieFlightStep(benchmark::State& state) {
   Game g;
   g.w->DrawDieAtPlace(3);
-  const int x = g.w->TableSlot[g.w->Die[3].Slot].X;
+  const int x = g.w->Game().TableSlot[g.w->Game().Die[3].Slot].X;
   // One of the ten steps of a flight: restore, move, save, draw with pips. A flight pauses
   // three times in ten steps, so a step's share of the pacing is 3/10 of a pause.
   Measure(state, kPacingMs * 3 / 10, [&] {
@@ -129,13 +129,13 @@ void WholeThrowOfFive(benchmark::State& state) {
   g.w->AnimDelay = 0;
   Measure(state, (8 + 3 * 5) * kPacingMs, [&] {
     for (int i = 1; i <= 5; ++i) {
-      g.w->Die[i].InCup = 1;
-      g.w->ToThrow[i] = 1;
+      g.w->Game().Die[i].InCup = 1;
+      g.w->Game().ToThrow[i] = 1;
     }
-    for (int k = 1; k <= 20; ++k) g.w->TableSlot[k].Occupied = 0;
-    g.w->DiceInCup = 5;
-    g.w->ThrowsMade = 0;
-    g.w->ThrowDice();
+    for (int k = 1; k <= 20; ++k) g.w->Game().TableSlot[k].Occupied = 0;
+    g.w->Game().DiceInCup = 5;
+    g.w->Game().ThrowsMade = 0;
+    g.w->Game().ThrowDice();
   });
 }
 BENCHMARK(WholeThrowOfFive)->Unit(benchmark::kMicrosecond);

@@ -45,25 +45,25 @@ class Computer : public GameTest {
   // `written` hold 0 in its column, every other one is open, and player 1's column is empty.
   void Table(const Dice& faces, const std::vector<int>& written, int throws) {
     TYachtWindow& w = W();
-    w.GameActive = 1;
-    w.PlayerCount = 0;
-    w.CurrentPlayer = 0;
-    w.ComputerBusy = 1;
-    w.ComputerDone = 0;
-    w.NextPlayerPending = 0;
-    w.ThrowsMade = throws;
-    w.ScoreAllowed = 1;
-    w.DiceInCup = 0;
-    w.Sheet[0] = TScoreColumn{};
-    w.Sheet[1] = TScoreColumn{};
-    for (int k : written) w.Sheet[0].Entry[k] = 0;
-    for (int k = 1; k <= 20; ++k) w.TableSlot[k].Occupied = k <= 5 ? 1 : 0;
+    w.Game().GameActive = 1;
+    w.Game().PlayerCount = 0;
+    w.Game().CurrentPlayer = 0;
+    w.Game().ComputerBusy = 1;
+    w.Game().ComputerDone = 0;
+    w.Game().NextPlayerPending = 0;
+    w.Game().ThrowsMade = throws;
+    w.Game().ScoreAllowed = 1;
+    w.Game().DiceInCup = 0;
+    w.Game().Sheet[0] = TScoreColumn{};
+    w.Game().Sheet[1] = TScoreColumn{};
+    for (int k : written) w.Game().Sheet[0].Entry[k] = 0;
+    for (int k = 1; k <= 20; ++k) w.Game().TableSlot[k].Occupied = k <= 5 ? 1 : 0;
     for (int i = 1; i <= 5; ++i) {
-      w.Die[i] = TDie{};
-      w.Die[i].Face = faces[i - 1];
-      w.Die[i].Slot = i;
-      w.Die[i].InCup = 0;
-      w.ToThrow[i] = 0;
+      w.Game().Die[i] = TDie{};
+      w.Game().Die[i].Face = faces[i - 1];
+      w.Game().Die[i].Slot = i;
+      w.Game().Die[i].InCup = 0;
+      w.Game().ToThrow[i] = 0;
     }
   }
 
@@ -72,7 +72,7 @@ class Computer : public GameTest {
     int found = 0;
     for (int k = 1; k <= 12; ++k) {
       const bool was = std::find(written.begin(), written.end(), k) != written.end();
-      if (!was && W().Sheet[0].Entry[k] != -1) found = found == 0 ? k : -1;
+      if (!was && W().Game().Sheet[0].Entry[k] != -1) found = found == 0 ? k : -1;
     }
     return found;
   }
@@ -80,16 +80,16 @@ class Computer : public GameTest {
   std::vector<int> InCup() {
     std::vector<int> dice;
     for (int i = 1; i <= 5; ++i)
-      if (W().Die[i].InCup == 1) dice.push_back(i);
+      if (W().Game().Die[i].InCup == 1) dice.push_back(i);
     return dice;
   }
 
   // Hands the cup from player 1 to the computer, whose throws take `faces` in order.
   void ComputerTurn(const std::deque<int>& faces) {
     runner_->Rand().ScriptFaces(faces);
-    W().CurrentPlayer = 1;
-    W().NextPlayerPending = 1;
-    W().NextPlayer();
+    W().Game().CurrentPlayer = 1;
+    W().Game().NextPlayerPending = 1;
+    W().Game().NextPlayer();
   }
 
   bool SawEmptyCup() {
@@ -272,16 +272,16 @@ TEST_F(Computer, KeepRulesHoldOrWriteAsTheirListsSay) {
   for (const KeepCase& c : cases) {
     SCOPED_TRACE(c.what);
     Table(c.faces, c.written, 1);
-    W().DecideKeep();
+    W().Computer().DecideKeep();
     const int wrote = Written(c.written);
     EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kNames[wrote] : "");
     if (c.writes != 0) {
-      EXPECT_EQ(W().ComputerDone, 1);
-      EXPECT_EQ(W().Sheet[0].Entry[c.writes], c.points);
+      EXPECT_EQ(W().Game().ComputerDone, 1);
+      EXPECT_EQ(W().Game().Sheet[0].Entry[c.writes], c.points);
     } else {
-      EXPECT_EQ(W().ComputerDone, 0);
+      EXPECT_EQ(W().Game().ComputerDone, 0);
       EXPECT_EQ(InCup(), c.returned);
-      EXPECT_EQ(W().DiceInCup, static_cast<int>(c.returned.size()));
+      EXPECT_EQ(W().Game().DiceInCup, static_cast<int>(c.returned.size()));
     }
   }
 }
@@ -386,13 +386,13 @@ TEST_F(Computer, ChoosersTakeTheFirstOpenOfTheirLists) {
   for (const ChooseCase& c : cases) {
     SCOPED_TRACE(c.what);
     Table(c.faces, c.written, 3);
-    W().ChooseComputerCategory();
+    W().Computer().ChooseComputerCategory();
     const int wrote = Written(c.written);
     EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kNames[wrote] : "");
     if (c.writes > 0) {
-      EXPECT_EQ(W().Sheet[0].Entry[c.writes], c.points);
+      EXPECT_EQ(W().Game().Sheet[0].Entry[c.writes], c.points);
     }
-    EXPECT_EQ(W().ComputerDone, 0);
+    EXPECT_EQ(W().Game().ComputerDone, 0);
   }
 }
 
@@ -422,8 +422,8 @@ TEST_F(Computer, ChooserAlwaysWritesExactlyOneOpenCategory) {
       if ((open & (1 << (k - 1))) == 0) written.push_back(k);
     for (const Dice& faces : throws) {
       Table(faces, written, 3);
-      for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;  // scores the same, saves the slide
-      W().ChooseComputerCategory();
+      for (int i = 1; i <= 5; ++i) W().Game().Die[i].InCup = 1;  // scores the same, saves the slide
+      W().Computer().ChooseComputerCategory();
       if (Written(written) <= 0) {
         ADD_FAILURE() << "dice " << faces[0] << faces[1] << faces[2] << faces[3] << faces[4]
                       << " open mask " << open << ": wrote " << Written(written);
@@ -439,13 +439,13 @@ TEST_F(Computer, ChooserAlwaysWritesExactlyOneOpenCategory) {
 TEST_F(Computer, FourOfAKindTurnFromThreeTwos) {
   const int start = static_cast<int>(Host().clock_);
   ComputerTurn({2, 3, 4, 2, 2, /*dice 2, 3:*/ 6, 1, /*dice 2, 3:*/ 1, 2});
-  EXPECT_EQ(W().Sheet[0].Entry[kFourOfAKind], 9);
-  EXPECT_EQ(W().Sheet[0].Total, 9);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kFourOfAKind], 9);
+  EXPECT_EQ(W().Game().Sheet[0].Total, 9);
   EXPECT_EQ(Written({}), kFourOfAKind);
-  EXPECT_EQ(W().Die[1].Face, 2);
-  EXPECT_EQ(W().Die[2].Face, 1);
-  EXPECT_EQ(W().Die[3].Face, 2);
-  EXPECT_EQ(W().SavedThrows, 3);
+  EXPECT_EQ(W().Game().Die[1].Face, 2);
+  EXPECT_EQ(W().Game().Die[2].Face, 1);
+  EXPECT_EQ(W().Game().Die[3].Face, 2);
+  EXPECT_EQ(W().Game().SavedThrows, 3);
   // Three throws, each followed by its pause; without sound and animation nothing else waits.
   EXPECT_EQ(static_cast<int>(Host().clock_) - start, 3 * 1500);
 }
@@ -453,23 +453,23 @@ TEST_F(Computer, FourOfAKindTurnFromThreeTwos) {
 TEST_F(Computer, FivesTurnFromTwoPairs) {
   ComputerTurn({1, 5, 6, 6, 5, /*die 1:*/ 2, /*die 1:*/ 3});
   EXPECT_EQ(Written({}), kFives);
-  EXPECT_EQ(W().Sheet[0].Entry[kFives], 10);
-  EXPECT_EQ(W().Die[1].Face, 3);
-  EXPECT_EQ(W().SavedThrows, 3);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kFives], 10);
+  EXPECT_EQ(W().Game().Die[1].Face, 3);
+  EXPECT_EQ(W().Game().SavedThrows, 3);
 }
 
 TEST_F(Computer, TurnEndsCleanAndUndoOffersNothing) {
   Host().events_.clear();
   ComputerTurn({6, 6, 6, 6, 6});  // Bexil at once
-  EXPECT_EQ(W().Sheet[0].Entry[kBexil], 50);
-  EXPECT_EQ(W().SavedThrows, 1);
-  EXPECT_EQ(W().ComputerBusy, 0);
-  EXPECT_EQ(W().LastCategory, 0);
-  EXPECT_EQ(W().UndoScore, 0);
-  EXPECT_EQ(W().UndoReturn, 0);
-  EXPECT_EQ(W().CurrentPlayer, 0);
-  EXPECT_EQ(W().NextPlayerPending, 1);
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kBexil], 50);
+  EXPECT_EQ(W().Game().SavedThrows, 1);
+  EXPECT_EQ(W().Game().ComputerBusy, 0);
+  EXPECT_EQ(W().Game().LastCategory, 0);
+  EXPECT_EQ(W().Game().UndoScore, 0);
+  EXPECT_EQ(W().Game().UndoReturn, 0);
+  EXPECT_EQ(W().Game().CurrentPlayer, 0);
+  EXPECT_EQ(W().Game().NextPlayerPending, 1);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   // The wait cursor for the turn, the arrow at its end.
   std::vector<std::string> cursors;
   for (const auto& e : Host().events_)
@@ -481,41 +481,41 @@ TEST_F(Computer, TurnEndsCleanAndUndoOffersNothing) {
   });
   EXPECT_NE(arrow, cursors.end());
   W().Undo();
-  EXPECT_EQ(W().Sheet[0].Entry[kBexil], 50);
-  EXPECT_EQ(W().Sheet[0].Total, 50);
-  EXPECT_EQ(W().NextPlayerPending, 1);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kBexil], 50);
+  EXPECT_EQ(W().Game().Sheet[0].Total, 50);
+  EXPECT_EQ(W().Game().NextPlayerPending, 1);
 }
 
 TEST_F(Computer, MarksFromAnEarlierThrowAreNotSeen) {
   // A mark left on die 1 would keep the 5 of 5-3-3-1-6 with the pair of 3s; cleared, dice 1,
   // 4 and 5 go back, come up 3s and make a Bexil.
-  W().Die[1].Keep = 1;
-  W().Die[4].Keep = 1;
-  W().Die[1].Work1 = 6;
-  W().Die[1].Work2 = 6;
+  W().Game().Die[1].Keep = 1;
+  W().Game().Die[4].Keep = 1;
+  W().Game().Die[1].Work1 = 6;
+  W().Game().Die[1].Work2 = 6;
   ComputerTurn({5, 3, 3, 1, 6, 3, 3, 3});
   EXPECT_EQ(Written({}), kBexil);
-  EXPECT_EQ(W().Sheet[0].Entry[kBexil], 50);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kBexil], 50);
 }
 
 TEST_F(Computer, InputIsIgnoredWhileTheComputerPlays) {
-  W().ComputerBusy = 1;
-  W().CurrentPlayer = 1;
+  W().Game().ComputerBusy = 1;
+  W().Game().CurrentPlayer = 1;
   const int delay = W().AnimDelay;
   Run("click 60 300\nkey +\nkey -\n");
   W().Undo();
-  EXPECT_EQ(W().ThrowsMade, 0);
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().ThrowsMade, 0);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   EXPECT_EQ(W().AnimDelay, delay);
 }
 
 TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   // Player 1's column is full; the computer has only Choice left.
-  for (int k = 1; k <= 12; ++k) W().Sheet[1].Entry[k] = 0;
-  for (int k = 1; k < 12; ++k) W().Sheet[0].Entry[k] = 0;
+  for (int k = 1; k <= 12; ++k) W().Game().Sheet[1].Entry[k] = 0;
+  for (int k = 1; k < 12; ++k) W().Game().Sheet[0].Entry[k] = 0;
   Host().events_.clear();
   ComputerTurn({6, 6, 6, 6, 6});
-  EXPECT_EQ(W().Sheet[0].Entry[kChoice], 30);
+  EXPECT_EQ(W().Game().Sheet[0].Entry[kChoice], 30);
   // The result box comes before the turn's closing arrow cursor.
   const auto& events = Host().events_;
   auto find = [&](const char* a, const char* b) {
@@ -529,10 +529,10 @@ TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   ASSERT_NE(arrow, events.end());
   EXPECT_LT(gameOver, arrow);
   EXPECT_NE(gameOver->find("30\\tComputer"), std::string::npos) << *gameOver;
-  EXPECT_EQ(W().GameActive, 0);
+  EXPECT_EQ(W().Game().GameActive, 0);
   EXPECT_EQ(W().TopTenShown, 1);  // the end of the game ran before the turn returned
-  EXPECT_EQ(W().NextPlayerPending, 0);
-  EXPECT_EQ(W().ComputerBusy, 0);
+  EXPECT_EQ(W().Game().NextPlayerPending, 0);
+  EXPECT_EQ(W().Game().ComputerBusy, 0);
 }
 
 TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
@@ -554,24 +554,24 @@ TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
     W().SoundOn = 0;
     Run(std::string("set ") + c.field + " " + std::to_string(c.value) + "\n");
     ComputerTurn({});
-    EXPECT_EQ(W().ComputerOpenCount(), 11);
-    EXPECT_EQ(W().NextPlayerPending, 1);
-    EXPECT_EQ(W().ComputerBusy, 0);
-    EXPECT_EQ(W().CurrentPlayer, 0);
+    EXPECT_EQ(W().Computer().ComputerOpenCount(), 11);
+    EXPECT_EQ(W().Game().NextPlayerPending, 1);
+    EXPECT_EQ(W().Game().ComputerBusy, 0);
+    EXPECT_EQ(W().Game().CurrentPlayer, 0);
   }
   // Garbage faces and marks on the table: the chooser stays in bounds and still writes.
   Start();
   StartGame(0);
   W().SoundOn = 0;
   Table({0, 9, -3, 7, 100}, {}, 3);
-  W().Die[2].Keep = 1;
-  W().Die[1].Work1 = 99;
-  W().Die[1].Work2 = -7;
-  W().ChooseComputerCategory();
-  EXPECT_EQ(W().ComputerOpenCount(), 11);
+  W().Game().Die[2].Keep = 1;
+  W().Game().Die[1].Work1 = 99;
+  W().Game().Die[1].Work2 = -7;
+  W().Computer().ChooseComputerCategory();
+  EXPECT_EQ(W().Computer().ComputerOpenCount(), 11);
   Table({0, 9, -3, 7, 100}, {}, 1);
-  W().DecideKeep();
-  EXPECT_GE(W().ComputerOpenCount(), 11);
+  W().Computer().DecideKeep();
+  EXPECT_GE(W().Computer().ComputerOpenCount(), 11);
 }
 
 // Any value in the fields the computer reads: its turn stays in bounds, ends, and frees the
@@ -582,29 +582,30 @@ TEST_F(Computer, TamperedFieldsNeverBreakTheTurn) {
   auto any = [&] { return odd[pick() % std::size(odd)]; };
   for (int round = 0; round < 200; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
-    W().GameActive = 1;
-    W().PlayerCount = 0;
-    W().Sheet[1] = TScoreColumn{};
+    W().Game().GameActive = 1;
+    W().Game().PlayerCount = 0;
+    W().Game().Sheet[1] = TScoreColumn{};
     for (int i = 1; i <= 5; ++i) {
-      TDie& d = W().Die[i];
+      TDie& d = W().Game().Die[i];
       d.Face = any();
       d.Keep = any();
       d.Work1 = any();
       d.Work2 = any();
       if (pick() % 4 == 0) d.Slot = any();
     }
-    for (int k = 1; k <= 12; ++k) W().Sheet[0].Entry[k] = pick() % 3 == 0 ? any() : -1;
-    if (pick() % 4 == 0) W().ThrowsMade = any();
-    if (pick() % 4 == 0) W().DiceInCup = any();
-    W().CurrentPlayer = pick() % 4 == 0 ? any() : 1;
-    W().NextPlayerPending = 1;
-    W().NextPlayer();
-    EXPECT_EQ(W().ComputerBusy, 0);
-    EXPECT_EQ(W().UndoScore, 0);
-    EXPECT_EQ(W().LastCategory, 0);
-    EXPECT_TRUE(W().CurrentPlayer == 0 || W().CurrentPlayer == 1);
+    for (int k = 1; k <= 12; ++k) W().Game().Sheet[0].Entry[k] = pick() % 3 == 0 ? any() : -1;
+    if (pick() % 4 == 0) W().Game().ThrowsMade = any();
+    if (pick() % 4 == 0) W().Game().DiceInCup = any();
+    W().Game().CurrentPlayer = pick() % 4 == 0 ? any() : 1;
+    W().Game().NextPlayerPending = 1;
+    W().Game().NextPlayer();
+    EXPECT_EQ(W().Game().ComputerBusy, 0);
+    EXPECT_EQ(W().Game().UndoScore, 0);
+    EXPECT_EQ(W().Game().LastCategory, 0);
+    EXPECT_TRUE(W().Game().CurrentPlayer == 0 || W().Game().CurrentPlayer == 1);
     // Whatever happened, the next press on the cup has something to do.
-    EXPECT_TRUE(W().NextPlayerPending == 1 || W().CurrentPlayer == 1 || W().GameActive == 0);
+    EXPECT_TRUE(W().Game().NextPlayerPending == 1 || W().Game().CurrentPlayer == 1 ||
+                W().Game().GameActive == 0);
     if (round % 50 == 0) ClearOutput(), Host().events_.clear();
   }
 }
@@ -624,19 +625,19 @@ TEST_F(Computer, EveryTurnWritesExactlyOneCategory) {
         written.push_back(k);
         before.Entry[k] = static_cast<int>(pick() % 30);
       }
-    W().GameActive = 1;
-    W().Sheet[0] = before;
-    W().Sheet[1] = TScoreColumn{};
+    W().Game().GameActive = 1;
+    W().Game().Sheet[0] = before;
+    W().Game().Sheet[1] = TScoreColumn{};
     ComputerTurn({});
     int changed = 0;
     for (int k = 1; k <= 12; ++k) {
-      if (W().Sheet[0].Entry[k] == before.Entry[k]) continue;
+      if (W().Game().Sheet[0].Entry[k] == before.Entry[k]) continue;
       ++changed;
       ASSERT_EQ(before.Entry[k], -1) << "mask " << open << " wrote over " << kNames[k];
     }
     ASSERT_EQ(changed, 1) << "mask " << open;
     ASSERT_FALSE(SawEmptyCup());
-    ASSERT_EQ(W().ComputerBusy, 0);
+    ASSERT_EQ(W().Game().ComputerBusy, 0);
     if (turn % 100 == 0) ClearOutput(), Host().events_.clear();
   }
 }
@@ -650,40 +651,40 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
     W().RestartGame();  // a fresh game with the same players
     W().AnimDelay = 0;
     W().SoundOn = 0;
-    ASSERT_EQ(W().GameActive, 1);
+    ASSERT_EQ(W().Game().GameActive, 1);
     std::vector<int> order;
     for (int turn = 0; turn < 12; ++turn) {
       // Player 1 (after the first turn the press also takes the cup back) throws once and
       // writes its first open category; the next press hands the cup to the computer.
       Run("click 60 300\n");
-      ASSERT_EQ(W().CurrentPlayer, 1);
+      ASSERT_EQ(W().Game().CurrentPlayer, 1);
       order.push_back(1);
       int k = 1;
-      while (W().Sheet[1].Entry[k] != -1) ++k;
+      while (W().Game().Sheet[1].Entry[k] != -1) ++k;
       Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
-      ASSERT_NE(W().Sheet[1].Entry[k], -1);
-      const TScoreColumn before = W().Sheet[0];
+      ASSERT_NE(W().Game().Sheet[1].Entry[k], -1);
+      const TScoreColumn before = W().Game().Sheet[0];
       Run("click 60 300\n");
-      order.push_back(W().CurrentPlayer);
+      order.push_back(W().Game().CurrentPlayer);
       int changed = 0;
       for (int c = 1; c <= 12; ++c) {
-        if (W().Sheet[0].Entry[c] == before.Entry[c]) continue;
+        if (W().Game().Sheet[0].Entry[c] == before.Entry[c]) continue;
         ++changed;
         ASSERT_EQ(before.Entry[c], -1) << "wrote over " << kNames[c];
       }
       ASSERT_EQ(changed, 1);
-      ASSERT_EQ(W().ComputerBusy, 0);
+      ASSERT_EQ(W().Game().ComputerBusy, 0);
       ASSERT_FALSE(SawEmptyCup());
     }
-    EXPECT_EQ(W().GameActive, 0);
-    EXPECT_FALSE(W().GameUnfinished());
+    EXPECT_EQ(W().Game().GameActive, 0);
+    EXPECT_FALSE(W().Game().GameUnfinished());
     int total = 0;
     for (int c = 1; c <= 12; ++c) {
-      EXPECT_GE(W().Sheet[0].Entry[c], 0);
-      EXPECT_GE(W().Sheet[1].Entry[c], 0);
-      total += W().Sheet[0].Entry[c];
+      EXPECT_GE(W().Game().Sheet[0].Entry[c], 0);
+      EXPECT_GE(W().Game().Sheet[1].Entry[c], 0);
+      total += W().Game().Sheet[0].Entry[c];
     }
-    EXPECT_EQ(W().Sheet[0].Total, total);
+    EXPECT_EQ(W().Game().Sheet[0].Total, total);
     for (size_t t = 0; t < order.size(); ++t) ASSERT_EQ(order[t], t % 2 == 0 ? 1 : 0);
     ClearOutput();
     Host().events_.clear();

@@ -203,7 +203,7 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
     Host().events_.clear();
     Run(std::string(kCup));
     // The pen after a score, and the 1000 ms pause only with sound on.
-    const TTableSlot& s = W().TableSlot[W().Die[1].Slot];
+    const TTableSlot& s = W().Game().TableSlot[W().Game().Die[1].Slot];
     Run("click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n");
     const uint32_t before = Host().clock_;
     Run("set AnimDelay 0\nclick 400 80\n");
@@ -229,7 +229,7 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
       EXPECT_EQ(heard, expect);
       EXPECT_LT(pause, 1000u);
     }
-    EXPECT_EQ(W().Sheet[1].Entry[1] >= 0, true);
+    EXPECT_EQ(W().Game().Sheet[1].Entry[1] >= 0, true);
   }
 }
 
@@ -240,9 +240,9 @@ TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
   ClearOutput();
   // A pair to keep, so the computer returns three dice and throws them again.
   runner_->Rand().ScriptFaces({1, 1, 2, 4, 6, 3, 5, 6, 2, 4, 5});
-  W().CurrentPlayer = 1;
-  W().NextPlayerPending = 1;
-  W().NextPlayer();
+  W().Game().CurrentPlayer = 1;
+  W().Game().NextPlayerPending = 1;
+  W().Game().NextPlayer();
   const std::vector<std::string>& heard = Sound().effects_;
   EXPECT_GE(std::count(heard.begin(), heard.end(), "rattle2.wav"), 2) << heard.size();
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "dicecup.wav"), 0);

@@ -17,7 +17,7 @@ std::string Row(int k) {
 
 // A click on the centre of die i's place.
 std::string DieClick(TYachtWindow& w, int i) {
-  const TTableSlot& s = w.TableSlot[w.Die[i].Slot];
+  const TTableSlot& s = w.Game().TableSlot[w.Game().Die[i].Slot];
   return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
 }
 
@@ -26,11 +26,11 @@ class Flow : public GameTest {
   // Plays a whole game by presses: every turn throws once and writes the first open category.
   void PlayToTheEnd(int columns, std::vector<int>& order) {
     for (int turn = 0; turn < 12 * columns; ++turn) {
-      ASSERT_TRUE(W().GameActive);
+      ASSERT_TRUE(W().Game().GameActive);
       Run(kCup);
-      order.push_back(W().CurrentPlayer);
+      order.push_back(W().Game().CurrentPlayer);
       for (int k = 1; k <= 12; ++k) {
-        if (W().Sheet[W().CurrentPlayer].Entry[k] == -1) {
+        if (W().Game().Sheet[W().Game().CurrentPlayer].Entry[k] == -1) {
           Run(Row(k));
           break;
         }
@@ -41,15 +41,15 @@ class Flow : public GameTest {
 
 TEST_F(Flow, OpensOnSetupAndStartsAFreshGame) {
   EXPECT_EQ(W().SetupShown, 1);
-  EXPECT_EQ(W().PlayerCount, 1);
+  EXPECT_EQ(W().Game().PlayerCount, 1);
   EXPECT_EQ(W().HintIndex, 0);
-  EXPECT_EQ(W().GameActive, 0);
+  EXPECT_EQ(W().Game().GameActive, 0);
   StartGame(1);
   EXPECT_EQ(W().SetupShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
-  EXPECT_EQ(W().CurrentPlayer, 1);
-  EXPECT_EQ(W().DiceInCup, 5);
-  EXPECT_EQ(W().ThrowsMade, 0);
+  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(W().Game().CurrentPlayer, 1);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(W().Game().ThrowsMade, 0);
   EXPECT_EQ(W().TotalsPlayer, 1);
 }
 
@@ -58,26 +58,26 @@ TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
   Run("places 3 3 7 1 20 12\nfaces 6 5 4 3 2\n" + std::string(kCup));
   const int expectSlots[] = {0, 3, 7, 1, 20, 12};
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Die[i].Slot, expectSlots[i]);
-    EXPECT_EQ(W().Die[i].Face, 7 - i);
-    EXPECT_EQ(W().Die[i].InCup, 0);
-    EXPECT_EQ(W().ToThrow[i], 0);
-    EXPECT_EQ(W().TableSlot[expectSlots[i]].Occupied, 1);
+    EXPECT_EQ(W().Game().Die[i].Slot, expectSlots[i]);
+    EXPECT_EQ(W().Game().Die[i].Face, 7 - i);
+    EXPECT_EQ(W().Game().Die[i].InCup, 0);
+    EXPECT_EQ(W().Game().ToThrow[i], 0);
+    EXPECT_EQ(W().Game().TableSlot[expectSlots[i]].Occupied, 1);
   }
-  EXPECT_EQ(W().DiceInCup, 0);
-  EXPECT_EQ(W().ThrowsMade, 1);
-  EXPECT_EQ(W().ScoreAllowed, 1);
+  EXPECT_EQ(W().Game().DiceInCup, 0);
+  EXPECT_EQ(W().Game().ThrowsMade, 1);
+  EXPECT_EQ(W().Game().ScoreAllowed, 1);
   // Return dice 2 and 4, then throw them: the kept dice's places are never chosen.
   Run(DieClick(W(), 2));
   Run(DieClick(W(), 4));
-  EXPECT_EQ(W().DiceInCup, 2);
-  EXPECT_EQ(W().TableSlot[7].Occupied, 0);
-  EXPECT_EQ(W().Die[2].Slot, 7);  // the old place is remembered in the cup
+  EXPECT_EQ(W().Game().DiceInCup, 2);
+  EXPECT_EQ(W().Game().TableSlot[7].Occupied, 0);
+  EXPECT_EQ(W().Game().Die[2].Slot, 7);  // the old place is remembered in the cup
   Run("places 3 1 12 5 6\nfaces 1 1\n" + std::string(kCup));
-  EXPECT_EQ(W().Die[2].Slot, 5);
-  EXPECT_EQ(W().Die[4].Slot, 6);
-  EXPECT_EQ(W().Die[1].Slot, 3);
-  EXPECT_EQ(W().ThrowsMade, 2);
+  EXPECT_EQ(W().Game().Die[2].Slot, 5);
+  EXPECT_EQ(W().Game().Die[4].Slot, 6);
+  EXPECT_EQ(W().Game().Die[1].Slot, 3);
+  EXPECT_EQ(W().Game().ThrowsMade, 2);
 }
 
 TEST_F(Flow, EffectsFollowTheNumberOfDiceInTheCup) {
@@ -120,15 +120,15 @@ TEST_F(Flow, RefusalsShowTheirMessages) {
   Run(std::string(kCup));
   Run(DieClick(W(), 1) + kCup);
   Run(DieClick(W(), 2) + kCup);
-  EXPECT_EQ(W().ThrowsMade, 3);
+  EXPECT_EQ(W().Game().ThrowsMade, 3);
   ClearOutput();
-  W().LastCategory = 5;
+  W().Game().LastCategory = 5;
   Run(kCup);
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
-  EXPECT_EQ(W().LastCategory, 0);  // a refused throw still clears it
+  EXPECT_EQ(W().Game().LastCategory, 0);  // a refused throw still clears it
   Run(DieClick(W(), 3));
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
-  EXPECT_EQ(W().Die[3].InCup, 0);
+  EXPECT_EQ(W().Game().Die[3].InCup, 0);
 
   Start();
   StartGame(1);
@@ -141,33 +141,33 @@ TEST_F(Flow, ScoringWritesOnceAndTheTurnStartsAgain) {
   StartGame(1);
   // Presses between rows or before a throw write nothing.
   Run("click 400 95\n" + Row(12));
-  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
   Run("faces 3 3 3 3 5\n" + std::string(kCup) + "click 400 96\n");
-  EXPECT_EQ(W().Sheet[1].Total, 0);
+  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
   ClearOutput();
   const uint32_t before = Host().clock_;
   Run(Row(4));
-  EXPECT_EQ(W().Sheet[1].Entry[4], 17);
-  EXPECT_EQ(W().Sheet[1].Total, 17);
-  EXPECT_EQ(W().LastCategory, 4);
-  EXPECT_EQ(W().UndoScore, 1);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(W().Game().Sheet[1].Total, 17);
+  EXPECT_EQ(W().Game().LastCategory, 4);
+  EXPECT_EQ(W().Game().UndoScore, 1);
   // pen, then the 1000 ms pause.
   EXPECT_EQ(Sound().effects_.front(), "pen.wav");
   EXPECT_GE(Host().clock_ - before, 1000u);
   // One player: no hand-over, the next press on the cup throws at once.
-  EXPECT_EQ(W().NextPlayerPending, 0);
-  EXPECT_EQ(W().ThrowsMade, 0);
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().NextPlayerPending, 0);
+  EXPECT_EQ(W().Game().ThrowsMade, 0);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   Run(Row(12));  // after the score every scorer refuses until the next throw
-  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
   Run(kCup);
-  EXPECT_EQ(W().ThrowsMade, 1);
+  EXPECT_EQ(W().Game().ThrowsMade, 1);
   Run(Row(4));  // a full category cannot be written again
-  EXPECT_EQ(W().Sheet[1].Entry[4], 17);
-  EXPECT_EQ(W().ScoreAllowed, 1);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(W().Game().ScoreAllowed, 1);
   // Dice returned to the cup still count with their last faces.
   Run("faces 6 6 6 6 6\ncommand 101\n" + std::string(kCup) + DieClick(W(), 1) + Row(1));
-  EXPECT_EQ(W().Sheet[1].Entry[1], 50);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[1], 50);
   // With sound off there is no pause after a score.
   Run("command 133\ncommand 101\nset AnimDelay 0\n" + std::string(kCup));
   const uint32_t quiet = Host().clock_;
@@ -185,31 +185,31 @@ TEST_F(Flow, WholeGamesHandTheCupOnInTurn) {
     PlayToTheEnd(players, order);
     for (size_t t = 0; t < order.size(); ++t)
       EXPECT_EQ(order[t], static_cast<int>(t % players) + 1) << players << " players, turn " << t;
-    EXPECT_EQ(W().GameActive, 0);
+    EXPECT_EQ(W().Game().GameActive, 0);
     EXPECT_EQ(W().TopTenShown, 1);
-    EXPECT_FALSE(W().GameUnfinished());
+    EXPECT_FALSE(W().Game().GameUnfinished());
     for (int p = 1; p <= players; ++p) {
       int sum = 0;
       for (int k = 1; k <= 12; ++k) {
-        EXPECT_GE(W().Sheet[p].Entry[k], 0);
-        sum += W().Sheet[p].Entry[k];
+        EXPECT_GE(W().Game().Sheet[p].Entry[k], 0);
+        sum += W().Game().Sheet[p].Entry[k];
       }
-      EXPECT_EQ(W().Sheet[p].Total, sum);
+      EXPECT_EQ(W().Game().Sheet[p].Total, sum);
     }
-    for (int p = players + 1; p <= 4; ++p) EXPECT_EQ(W().Sheet[p].Entry[1], -1);
+    for (int p = players + 1; p <= 4; ++p) EXPECT_EQ(W().Game().Sheet[p].Entry[1], -1);
   }
 }
 
 TEST_F(Flow, HandOverWaitsForTheCup) {
   StartGame(3);
   Run(std::string(kCup) + Row(12));
-  EXPECT_EQ(W().NextPlayerPending, 1);
+  EXPECT_EQ(W().Game().NextPlayerPending, 1);
   EXPECT_EQ(Host().cursor_, CursorId::Next);
-  EXPECT_EQ(W().CurrentPlayer, 1);
+  EXPECT_EQ(W().Game().CurrentPlayer, 1);
   Run(kCup);  // hands over and throws for player 2 at once
-  EXPECT_EQ(W().NextPlayerPending, 0);
-  EXPECT_EQ(W().CurrentPlayer, 2);
-  EXPECT_EQ(W().ThrowsMade, 1);
+  EXPECT_EQ(W().Game().NextPlayerPending, 0);
+  EXPECT_EQ(W().Game().CurrentPlayer, 2);
+  EXPECT_EQ(W().Game().ThrowsMade, 1);
   EXPECT_EQ(Host().cursor_, CursorId::Roll);
 }
 
@@ -217,65 +217,65 @@ TEST_F(Flow, UndoTakesBackReturnsAndScores) {
   StartGame(2);
   Run("faces 1 2 3 4 6\n" + std::string(kCup));
   Run(DieClick(W(), 1) + DieClick(W(), 2) + DieClick(W(), 3));
-  EXPECT_EQ(W().DiceInCup, 3);
+  EXPECT_EQ(W().Game().DiceInCup, 3);
   Run("command 106\n");  // all three come back, not only the last
-  EXPECT_EQ(W().DiceInCup, 0);
+  EXPECT_EQ(W().Game().DiceInCup, 0);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Die[i].InCup, 0);
-    EXPECT_EQ(W().TableSlot[W().Die[i].Slot].Occupied, 1);
+    EXPECT_EQ(W().Game().Die[i].InCup, 0);
+    EXPECT_EQ(W().Game().TableSlot[W().Game().Die[i].Slot].Occupied, 1);
   }
-  EXPECT_EQ(W().Die[2].Face, 2);
+  EXPECT_EQ(W().Game().Die[2].Face, 2);
   Run(DieClick(W(), 5));
   Run("command 106\ncommand 106\n");  // a second Undo does nothing
-  EXPECT_EQ(W().DiceInCup, 0);
+  EXPECT_EQ(W().Game().DiceInCup, 0);
   Run(DieClick(W(), 5) + std::string(kCup) + Row(3));  // second throw, Small Straight
-  EXPECT_EQ(W().NextPlayerPending, 1);
-  const int points = W().Sheet[1].Entry[3];
-  EXPECT_EQ(W().Sheet[1].Total, points);
+  EXPECT_EQ(W().Game().NextPlayerPending, 1);
+  const int points = W().Game().Sheet[1].Entry[3];
+  EXPECT_EQ(W().Game().Sheet[1].Total, points);
   Run("command 106\n");
-  EXPECT_EQ(W().Sheet[1].Entry[3], -1);
-  EXPECT_EQ(W().Sheet[1].Total, 0);
-  EXPECT_EQ(W().NextPlayerPending, 0);
-  EXPECT_EQ(W().ThrowsMade, 2);
-  EXPECT_EQ(W().ScoreAllowed, 1);
-  EXPECT_EQ(W().CurrentPlayer, 1);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(W().Die[i].InCup, 0);  // all five back on the table
-  EXPECT_EQ(W().DiceInCup, 0);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[3], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
+  EXPECT_EQ(W().Game().NextPlayerPending, 0);
+  EXPECT_EQ(W().Game().ThrowsMade, 2);
+  EXPECT_EQ(W().Game().ScoreAllowed, 1);
+  EXPECT_EQ(W().Game().CurrentPlayer, 1);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(W().Game().Die[i].InCup, 0);  // all five back on the table
+  EXPECT_EQ(W().Game().DiceInCup, 0);
   Run(Row(12));  // any open category can be written again
-  EXPECT_GT(W().Sheet[1].Entry[12], 0);
+  EXPECT_GT(W().Game().Sheet[1].Entry[12], 0);
 }
 
 TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 101\ncommand 106\n");
-  EXPECT_EQ(W().ThrowsMade, 0);
-  EXPECT_EQ(W().ScoreAllowed, 0);
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().ThrowsMade, 0);
+  EXPECT_EQ(W().Game().ScoreAllowed, 0);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   Run(Row(12));
-  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
 }
 
 TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 102\n");
   EXPECT_EQ(W().SetupShown, 1);
-  EXPECT_EQ(W().GameActive, 1);
-  EXPECT_GE(W().Sheet[1].Entry[12], 0);
+  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
   Run("command 106\n");  // ignored on the setup screen
-  EXPECT_GE(W().Sheet[1].Entry[12], 0);
+  EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
   Run("command 101\n");  // Restart is ignored on the setup screen too
   EXPECT_EQ(W().SetupShown, 1);
   Run("click 400 398\n");
-  EXPECT_EQ(W().Sheet[1].Entry[12], -1);
-  EXPECT_EQ(W().Sheet[1].Total, 0);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
 }
 
 TEST_F(Flow, ClickDecodingBoundaries) {
   // Setup screen: player count boxes, hidden name fields, hints box.
   Run("click 361 223\n");
-  EXPECT_EQ(W().PlayerCount, 2);
+  EXPECT_EQ(W().Game().PlayerCount, 2);
   Run("click 557 241\n");
-  EXPECT_EQ(W().PlayerCount, 0);
+  EXPECT_EQ(W().Game().PlayerCount, 0);
   Run("click 459 277\n");  // player 2's field is hidden against the computer
   EXPECT_EQ(W().NameEditing, 0);
   Run("click 352 277\n");  // player 1's field always opens
@@ -296,7 +296,7 @@ TEST_F(Flow, ClickDecodingBoundaries) {
   Run("click 445 360\n");
   EXPECT_EQ(W().HintIndex, 2);
   EXPECT_EQ(W().HintsShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
   // Current Totals: x 339 is outside Return, 340 inside.
   Run("set TotalsShown 1\nclick 339 375\n");
   EXPECT_EQ(W().TotalsShown, 1);
@@ -304,13 +304,13 @@ TEST_F(Flow, ClickDecodingBoundaries) {
   EXPECT_EQ(W().TotalsShown, 0);
   // With five dice in the cup the table takes no presses, even on old places.
   Run("set Die[1].Slot 1\nclick 30 30\n");
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   // A die's hit box includes one more pixel right and below. (Place 13's corner lies on the cup,
   // which takes the press first: keep die 1 away from it.)
   Run("places 1 2 3 4 5\n" + std::string(kCup));
-  const TTableSlot& s = W().TableSlot[W().Die[1].Slot];
+  const TTableSlot& s = W().Game().TableSlot[W().Game().Die[1].Slot];
   Run("click " + std::to_string(s.X + 50) + " " + std::to_string(s.Y + 50) + "\n");
-  EXPECT_EQ(W().Die[1].InCup, 1);
+  EXPECT_EQ(W().Game().Die[1].InCup, 1);
 }
 
 TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
@@ -320,7 +320,7 @@ TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
   Run("set ComputerBusy 0\nclick 352 277\nset ComputerBusy 1\n" + std::string(kCup));
   EXPECT_EQ(W().NameEditing, 0);  // still ends name editing
   EXPECT_FALSE(Host().timerRunning_);
-  EXPECT_EQ(W().ThrowsMade, 0);
+  EXPECT_EQ(W().Game().ThrowsMade, 0);
 }
 
 TEST_F(Flow, RobustAgainstOutOfRangeState) {
@@ -338,26 +338,26 @@ TEST_F(Flow, GarbledCupAndPlaceMarksDoNotStopTheGame) {
   Run(marks + "places 1 2 3 4 5\n" + kCup);
   std::set<int> slots;
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Die[i].InCup, 0);
-    slots.insert(W().Die[i].Slot);
+    EXPECT_EQ(W().Game().Die[i].InCup, 0);
+    slots.insert(W().Game().Die[i].Slot);
   }
   EXPECT_EQ(slots.size(), 5u);
   // A cup count at the top of the range: returning dice at the end of the turn leaves five.
   Run("set DiceInCup 2147483647\n" + Row(12));
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
 }
 
 TEST_F(Flow, PressOnADiePlacedAtTheEdgeOfTheCoordinates) {
   // A place moved to the largest coordinates still has its whole die picture to hit.
   StartGame(1);
   Run("places 3 5 7 9 11\nfaces 1 2 3 4 5\n" + std::string(kCup));
-  ASSERT_EQ(W().Die[1].Slot, 3);
+  ASSERT_EQ(W().Game().Die[1].Slot, 3);
   Run("set TableSlot[3].X 2147483627\nclick 2147483647 40\n");
-  EXPECT_EQ(W().Die[1].InCup, 1);
-  EXPECT_EQ(W().DiceInCup, 1);
+  EXPECT_EQ(W().Game().Die[1].InCup, 1);
+  EXPECT_EQ(W().Game().DiceInCup, 1);
   Run("set TableSlot[5].Y -2147483648\nclick 30 -2147483648\nclick 80 2147483647\n");
-  EXPECT_EQ(W().Die[2].InCup, 1);
-  EXPECT_EQ(W().DiceInCup, 2);
+  EXPECT_EQ(W().Game().Die[2].InCup, 1);
+  EXPECT_EQ(W().Game().DiceInCup, 2);
 }
 
 }  // namespace
@@ -369,7 +369,7 @@ namespace {
 class State : public testing::GameTest {
  protected:
   void Fill(int column, int value) {
-    for (int k = 1; k <= 12; ++k) W().Sheet[column].Entry[k] = value;
+    for (int k = 1; k <= 12; ++k) W().Game().Sheet[column].Entry[k] = value;
   }
 };
 
@@ -385,31 +385,31 @@ TEST_F(State, GameUnfinishedLooksOnlyAtTheColumnsInPlay) {
       {4, {1, 2, 3, 4}, false}, {3, {0, 1, 2, 3}, false}, {3, {0, 1, 2}, true},
   };
   for (const Case& c : cases) {
-    W().ResetGame(false);
-    W().PlayerCount = c.players;
+    W().Game().ResetGame(false);
+    W().Game().PlayerCount = c.players;
     for (int column : c.full) Fill(column, 0);  // a column of scratches is full
-    EXPECT_EQ(W().GameUnfinished(), c.unfinished) << c.players << " players";
+    EXPECT_EQ(W().Game().GameUnfinished(), c.unfinished) << c.players << " players";
   }
 }
 
 TEST_F(State, ResetGameKeepsFacesAndPlacesButClearsTheTable) {
   Run("click 400 398\nfaces 6 5 4 3 2\nplaces 1 2 3 4 5\nclick 60 300\nclick 400 80\n");
-  W().Die[2].InCup = 0;
-  W().ResetGame(false);
+  W().Game().Die[2].InCup = 0;
+  W().Game().ResetGame(false);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Die[i].Face, 7 - i);
-    EXPECT_EQ(W().Die[i].Slot, i);
-    EXPECT_EQ(W().Die[i].InCup, 1);
-    EXPECT_EQ(W().ToThrow[i], 1);
+    EXPECT_EQ(W().Game().Die[i].Face, 7 - i);
+    EXPECT_EQ(W().Game().Die[i].Slot, i);
+    EXPECT_EQ(W().Game().Die[i].InCup, 1);
+    EXPECT_EQ(W().Game().ToThrow[i], 1);
   }
-  for (int k = 1; k <= 20; ++k) EXPECT_EQ(W().TableSlot[k].Occupied, 0);
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(W().Game().TableSlot[k].Occupied, 0);
   for (int p = 0; p <= 4; ++p) {
-    EXPECT_EQ(W().Sheet[p].Total, 0);
-    for (int k = 1; k <= 12; ++k) EXPECT_EQ(W().Sheet[p].Entry[k], -1);
+    EXPECT_EQ(W().Game().Sheet[p].Total, 0);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(W().Game().Sheet[p].Entry[k], -1);
   }
-  EXPECT_EQ(W().DiceInCup, 5);
-  EXPECT_EQ(W().GameActive, 1);  // untouched
-  EXPECT_EQ(W().UndoScore, 1);   // untouched
+  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(W().Game().GameActive, 1);  // untouched
+  EXPECT_EQ(W().Game().UndoScore, 1);   // untouched
   for (int n = 1; n <= 4; ++n) EXPECT_EQ(std::string(W().PlayerName[n]).size(), 8u);
 }
 
@@ -418,23 +418,23 @@ TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
   for (int turn = 0; turn < 24; ++turn) {
     Run("click 60 300\n");
     for (int k = 1; k <= 12; ++k) {
-      if (W().Sheet[W().CurrentPlayer].Entry[k] == -1) {
+      if (W().Game().Sheet[W().Game().CurrentPlayer].Entry[k] == -1) {
         Run("click 400 " + std::to_string(RowTop(k) + 2) + "\n");
         break;
       }
     }
   }
-  ASSERT_EQ(W().GameActive, 0);
+  ASSERT_EQ(W().Game().GameActive, 0);
   ASSERT_EQ(W().TopTenShown, 1);
   ClearOutput();
   Run("click 60 300\n");  // the panel takes no board presses
   EXPECT_TRUE(Host().messages_.empty());
   Run("click 400 350\n");
   EXPECT_EQ(W().TopTenShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
-  EXPECT_EQ(W().PlayerCount, 2);
-  EXPECT_EQ(W().CurrentPlayer, 1);
-  EXPECT_EQ(W().Sheet[1].Total, 0);
+  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(W().Game().PlayerCount, 2);
+  EXPECT_EQ(W().Game().CurrentPlayer, 1);
+  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
 }
 
 }  // namespace

@@ -27,12 +27,12 @@ class Paint : public GameTest {
   const Surface& S() { return W().Screen(); }
   // Puts die i on place `slot` showing `face`, as the game state has it after a throw.
   void Lay(int i, int slot, int face) {
-    W().Die[i].Slot = slot;
-    W().Die[i].Face = face;
-    W().Die[i].InCup = 0;
+    W().Game().Die[i].Slot = slot;
+    W().Game().Die[i].Face = face;
+    W().Game().Die[i].InCup = 0;
   }
   std::string DieClick(int i) {
-    const TTableSlot& s = W().TableSlot[W().Die[i].Slot];
+    const TTableSlot& s = W().Game().TableSlot[W().Game().Die[i].Slot];
     return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
   }
 };
@@ -165,7 +165,9 @@ TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
   Run("set GameActive 1\nset PlayerCount 2\nset NextPlayerPending 1\nset Sheet[1].Entry[6] 18\n"
       "paint\n");
   EXPECT_EQ(Count(S(), 55, 317, 50, 50, C(testing::kButton)), 2500);
-  EXPECT_EQ(Count(S(), W().TableSlot[3].X, W().TableSlot[3].Y, 50, 50, C(testing::kPip)), 5 * 52);
+  EXPECT_EQ(
+      Count(S(), W().Game().TableSlot[3].X, W().Game().TableSlot[3].Y, 50, 50, C(testing::kPip)),
+      5 * 52);
   EXPECT_GT(Count(S(), 548, RowTop(6), 47, 30, C(testing::kScore)), 20);
   EXPECT_GT(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 100);
   EXPECT_EQ(Host().cursor_, CursorId::Next);
@@ -191,8 +193,8 @@ TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
     int wrong = 0;
     for (int y = 0; y < 50; ++y)
       for (int x = 0; x < 50; ++x)
-        wrong +=
-            under.pixels[y * 50 + x] != Scene(W(), W().TableSlot[k].X + x, W().TableSlot[k].Y + y);
+        wrong += under.pixels[y * 50 + x] !=
+                 Scene(W(), W().Game().TableSlot[k].X + x, W().Game().TableSlot[k].Y + y);
     EXPECT_EQ(wrong, 0) << "place " << k;
   }
   int wrong = 0;
@@ -274,7 +276,7 @@ TEST_F(Paint, PipsStandAtTheirOffsetsForEveryFace) {
   // An 8 x 8 disc: rows of 4, 6, 8, 8, 8, 8, 6 and 4 pixels, centred.
   const int rowWidth[8] = {4, 6, 8, 8, 8, 8, 6, 4};
   Run("set SetupShown 0\npaint\n");
-  const int px = W().TableSlot[6].X, py = W().TableSlot[6].Y;
+  const int px = W().Game().TableSlot[6].X, py = W().Game().TableSlot[6].Y;
   for (int face = 0; face <= 7; ++face) {
     Lay(1, 6, face);
     W().DrawDieAtPlace(1);
@@ -299,7 +301,7 @@ TEST_F(Paint, PipsStandAtTheirOffsetsForEveryFace) {
 
 TEST_F(Paint, ADieOnItsPlaceIsDrawnOnTheCleanPlacePicture) {
   Run("set SetupShown 0\npaint\n");
-  const int px = W().TableSlot[9].X, py = W().TableSlot[9].Y;
+  const int px = W().Game().TableSlot[9].X, py = W().Game().TableSlot[9].Y;
   Lay(2, 9, 6);
   W().DrawDieAtPlace(2);
   // Something else left on the place: a smear over it.
@@ -326,7 +328,7 @@ TEST_F(Paint, ADieOnItsPlaceIsDrawnOnTheCleanPlacePicture) {
     for (int x = 0; x < 50; ++x) EXPECT_EQ(S().Pixel(px + x, py + y), Scene(W(), px + x, py + y));
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{px, py, 50, 50}}), 0);
   // Every die in the cup: nothing is drawn.
-  for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;
+  for (int i = 1; i <= 5; ++i) W().Game().Die[i].InCup = 1;
   const auto empty = Snapshot(S());
   W().DrawTableDice();
   EXPECT_EQ(Differences(empty, Snapshot(S()), 632), 0);
@@ -338,8 +340,8 @@ TEST_F(Paint, ThrowDotsLitAndDarkByThrowsMade) {
     int limit, made, lit;
   } cases[] = {{3, 0, 3}, {3, 1, 2}, {3, 2, 1}, {3, 3, 0}, {3, 5, 0}, {3, -4, 3}, {4, 2, 2}};
   for (const Case& c : cases) {
-    W().ThrowLimit = c.limit;
-    W().ThrowsMade = c.made;
+    W().Game().ThrowLimit = c.limit;
+    W().Game().ThrowsMade = c.made;
     W().DrawThrowDots();
     for (int n = 0; n < 3; ++n) {
       const int x = 70 + 8 * n;
@@ -364,14 +366,14 @@ TEST_F(Paint, AThrowAndTheReturnsLeaveTheSceneWhole) {
   Run("places 1 4 16 19 20\nfaces 1 2 3 4 5\n" + std::string(kCup));
   std::vector<std::array<int, 4>> dice;
   for (int i = 0; i < 5; ++i) {
-    const TTableSlot& s = W().TableSlot[places[i]];
+    const TTableSlot& s = W().Game().TableSlot[places[i]];
     dice.push_back({s.X, s.Y, 50, 50});
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 52 * (i + 1)) << i;
   }
   dice.push_back({70, 425, 20, 4});
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, dice), 0);
   for (int i = 1; i <= 5; ++i) Run(DieClick(i));
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{70, 425, 20, 4}}), 0);
 }
 
@@ -394,7 +396,7 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
     Run("set SoundOn " + std::string(delay == 25 ? "1" : "0") + "\n");
     t = Host().clock_;
     for (int k = 1; k <= 12; ++k) {
-      if (W().Sheet[1].Entry[k] != -1) continue;
+      if (W().Game().Sheet[1].Entry[k] != -1) continue;
       Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
       break;
     }
@@ -405,15 +407,15 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
 TEST_F(Paint, FlightsEndExactlyOnThePlace) {
   Run("set SetupShown 0\npaint\n");
   // From y 344 the die rises 9 pixels a step; from y 17 it rises 41 and is put on its place.
-  ASSERT_EQ(W().TableSlot[19].Y, 344);
-  ASSERT_EQ(W().TableSlot[4].Y, 17);
+  ASSERT_EQ(W().Game().TableSlot[19].Y, 344);
+  ASSERT_EQ(W().Game().TableSlot[4].Y, 17);
   for (int slot : {19, 4, 1, 16}) {
-    for (int i = 1; i <= 5; ++i) W().Die[i].InCup = 1;
+    for (int i = 1; i <= 5; ++i) W().Game().Die[i].InCup = 1;
     Run("paint\n");
     const auto before = Snapshot(S());
     Lay(3, slot, 4);
     W().AnimateDieFlight(3);
-    const TTableSlot& s = W().TableSlot[slot];
+    const TTableSlot& s = W().Game().TableSlot[slot];
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 4 * 52);
     EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{s.X, s.Y, 50, 50}}), 0) << slot;
   }
@@ -456,8 +458,8 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
   auto flight = [&](int slot, std::vector<int> tops) {
     w.EvPaint();
     host.seen_.clear();
-    w.Die[1].Slot = slot;
-    w.Die[1].Face = 2;
+    w.Game().Die[1].Slot = slot;
+    w.Game().Die[1].Face = 2;
     w.AnimateDieFlight(1);
     ASSERT_EQ(host.seen_.size(), 3u) << slot;
     for (size_t n = 0; n < 3; ++n) EXPECT_EQ(host.seen_[n].dieTop, tops[n] + 1) << slot << " " << n;
@@ -466,7 +468,7 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
   flight(4, {434 - 2 * 41, 434 - 5 * 41, 434 - 8 * 41});  // y 17: steps of 41
   // Back to the cup from (25, 25): (3, 22) a step, pausing after steps 2, 5 and 8.
   w.EvPaint();
-  w.Die[1].Slot = 1;
+  w.Game().Die[1].Slot = 1;
   w.DrawDieAtPlace(1);
   host.seen_.clear();
   w.AnimateDieToCup(1);

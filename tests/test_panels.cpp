@@ -62,7 +62,7 @@ TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
     }
     // The board takes no presses meanwhile; Return closes the panel at the first column.
     Run("click 60 300\n");
-    EXPECT_EQ(W().ThrowsMade, 0);
+    EXPECT_EQ(W().Game().ThrowsMade, 0);
     Run("click 339 375\n");
     EXPECT_EQ(W().TotalsShown, 1);
     Run(kTotalsReturn);
@@ -81,8 +81,8 @@ TEST_F(Panels, CurrentTotalsOnlyDuringAGame) {
   EXPECT_EQ(W().TotalsShown, 1);
   // DrawTotals draws nothing at all without a game.
   const auto before = Pixels();
-  W().GameActive = 0;
-  W().Sheet[1].Entry[3] = 25;
+  W().Game().GameActive = 0;
+  W().Game().Sheet[1].Entry[3] = 25;
   W().DrawTotals();
   EXPECT_EQ(Pixels(), before);
 }
@@ -92,14 +92,14 @@ TEST_F(Panels, AWrittenZeroShowsAndAnEmptyCategoryDoesNot) {
   Run("command 103\n");
   W().DrawTotals();
   const auto blank = Pixels();
-  W().Sheet[1].Entry[5] = 0;
+  W().Game().Sheet[1].Entry[5] = 0;
   W().DrawTotals();
   EXPECT_NE(Pixels(), blank);
-  W().Sheet[1].Entry[5] = -1;
+  W().Game().Sheet[1].Entry[5] = -1;
   W().DrawTotals();
   EXPECT_EQ(Pixels(), blank);
   // Against the computer the first column is the computer's, titled by its name.
-  W().PlayerCount = 0;
+  W().Game().PlayerCount = 0;
   W().TotalsPlayer = 0;
   W().DrawTotals();
   const auto computer = Pixels();
@@ -115,7 +115,7 @@ TEST_F(Panels, TotalsSurviveOutOfRangeState) {
   for (int who : {-7, 5, 1000}) {
     for (int players : {-2, 0, 3, 9}) {
       W().TotalsPlayer = who;
-      W().PlayerCount = players;
+      W().Game().PlayerCount = players;
       W().DrawTotals();
       EXPECT_GE(W().TotalsPlayer, 0);
       EXPECT_LE(W().TotalsPlayer, 4);
@@ -152,8 +152,8 @@ TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {
   Run("click 445 360\n");
   EXPECT_EQ(W().HintsShown, 0);
   EXPECT_EQ(W().HintIndex, 19);
-  EXPECT_EQ(W().GameActive, 1);
-  EXPECT_EQ(W().PlayerCount, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(W().Game().PlayerCount, 1);
   Run("close\n");
   std::ifstream in("bexil.ini", std::ios::binary);
   std::vector<char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

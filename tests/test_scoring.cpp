@@ -45,13 +45,13 @@ class Patterns : public testing::GameTest {
  protected:
   void Faces(std::array<int, 5> f) {
     for (int i = 1; i <= 5; ++i) {
-      W().Die[i].Face = f[i - 1];
-      W().Die[i].Keep = 0;
+      W().Game().Die[i].Face = f[i - 1];
+      W().Game().Die[i].Keep = 0;
     }
   }
   std::string Kept() {
     std::string s;
-    for (int i = 1; i <= 5; ++i) s += W().Die[i].Keep ? '1' : '0';
+    for (int i = 1; i <= 5; ++i) s += W().Game().Die[i].Keep ? '1' : '0';
     return s;
   }
 };
@@ -71,64 +71,64 @@ TEST_F(Patterns, TotalsHoldAtTheEndsOfTheRange) {
 
   Run("set PlayerCount 1\nclick 400 398\nfaces 6 6 6 6 5\nclick 60 300\n");
   Run("set Sheet[1].Total 2147483640\nclick 400 " + std::to_string(RowTop(kChoice) + 5) + "\n");
-  EXPECT_EQ(W().Sheet[1].Entry[kChoice], 29);
-  EXPECT_EQ(W().Sheet[1].Total, INT_MAX);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[kChoice], 29);
+  EXPECT_EQ(W().Game().Sheet[1].Total, INT_MAX);
   Run("set Sheet[1].Total -2147483640\ncommand 106\n");
-  EXPECT_EQ(W().Sheet[1].Entry[kChoice], -1);
-  EXPECT_EQ(W().Sheet[1].Total, INT_MIN);
+  EXPECT_EQ(W().Game().Sheet[1].Entry[kChoice], -1);
+  EXPECT_EQ(W().Game().Sheet[1].Total, INT_MIN);
 }
 
 TEST_F(Patterns, TestsAnswerAndMarkTheirDice) {
   Faces({2, 2, 5, 5, 3});
-  EXPECT_TRUE(W().MarkTwoPairs());
+  EXPECT_TRUE(W().Game().MarkTwoPairs());
   EXPECT_EQ(Kept(), "11110");
-  EXPECT_EQ(W().PairFace(1), 2);
-  EXPECT_EQ(W().PairFace(2), 5);
+  EXPECT_EQ(W().Game().PairFace(1), 2);
+  EXPECT_EQ(W().Game().PairFace(2), 5);
   Faces({2, 2, 5, 5, 3});
-  EXPECT_TRUE(W().MarkPair());
+  EXPECT_TRUE(W().Game().MarkPair());
   EXPECT_EQ(Kept(), "11000");
   Faces({3, 4, 5, 6, 6});
-  EXPECT_TRUE(W().MarkSmallStraight());
+  EXPECT_TRUE(W().Game().MarkSmallStraight());
   EXPECT_EQ(Kept(), "11110");
   // Two runs present: 1-2-3-4 and 2-3-4-5 keep one die per face of both.
   Faces({5, 4, 3, 2, 1});
-  EXPECT_TRUE(W().MarkSmallStraight());
+  EXPECT_TRUE(W().Game().MarkSmallStraight());
   EXPECT_EQ(Kept(), "11111");
   // MarkSmallStraight starts from a clean slate, even when it answers false.
   Faces({1, 1, 6, 6, 3});
-  W().Die[1].Keep = 1;
-  EXPECT_FALSE(W().MarkSmallStraight());
+  W().Game().Die[1].Keep = 1;
+  EXPECT_FALSE(W().Game().MarkSmallStraight());
   EXPECT_EQ(Kept(), "00000");
   // A single pair: marked, first pair face set, answer false.
   Faces({4, 4, 1, 2, 6});
-  EXPECT_FALSE(W().MarkTwoPairs());
+  EXPECT_FALSE(W().Game().MarkTwoPairs());
   EXPECT_EQ(Kept(), "11000");
-  EXPECT_EQ(W().PairFace(1), 4);
+  EXPECT_EQ(W().Game().PairFace(1), 4);
   // A three with no pair still marks the three.
   Faces({6, 1, 6, 2, 6});
-  EXPECT_FALSE(W().MarkFullHouse());
+  EXPECT_FALSE(W().Game().MarkFullHouse());
   EXPECT_EQ(Kept(), "10101");
   Faces({6, 1, 6, 1, 6});
-  EXPECT_TRUE(W().MarkFullHouse());
+  EXPECT_TRUE(W().Game().MarkFullHouse());
   EXPECT_EQ(Kept(), "10101");
   // Five alike is not four alike, nor three alike.
   Faces({3, 3, 3, 3, 3});
-  EXPECT_TRUE(W().IsAllAlike());
-  EXPECT_FALSE(W().MarkFourAlike());
-  EXPECT_FALSE(W().MarkThreeAlike());
+  EXPECT_TRUE(W().Game().IsAllAlike());
+  EXPECT_FALSE(W().Game().MarkFourAlike());
+  EXPECT_FALSE(W().Game().MarkThreeAlike());
   EXPECT_EQ(Kept(), "00000");
   Faces({3, 2, 3, 3, 3});
-  EXPECT_TRUE(W().MarkFourAlike());
+  EXPECT_TRUE(W().Game().MarkFourAlike());
   EXPECT_EQ(Kept(), "10111");
   // Marks add up across tests and are never cleared by a false answer.
   Faces({1, 1, 2, 3, 4});
-  W().Die[5].Keep = 1;
-  EXPECT_FALSE(W().MarkThreeAlike());
+  W().Game().Die[5].Keep = 1;
+  EXPECT_FALSE(W().Game().MarkThreeAlike());
   EXPECT_EQ(Kept(), "00001");
   Faces({2, 3, 4, 5, 6});
-  EXPECT_TRUE(W().IsLargeStraight());
+  EXPECT_TRUE(W().Game().IsLargeStraight());
   Faces({1, 2, 3, 4, 6});
-  EXPECT_FALSE(W().IsLargeStraight());
+  EXPECT_FALSE(W().Game().IsLargeStraight());
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ TEST_F(Settings, EveryFieldIsReadBack) {
   const char* const names[4] = {"Anna", "Bert", "Cleo12", "Dorothea"};
   WriteAll("bexil.ini", Record(4, names, 7, 0, 0, 60));
   Start();
-  EXPECT_EQ(W().PlayerCount, 4);
+  EXPECT_EQ(W().Game().PlayerCount, 4);
   for (int n = 1; n <= 4; ++n) EXPECT_STREQ(W().PlayerName[n], names[n - 1]);
   EXPECT_EQ(W().HintIndex, 7);
   EXPECT_EQ(W().MusicOn, 0);
@@ -138,8 +138,8 @@ TEST_F(Settings, TheThreeOpenings) {
   // No file: the setup screen, one player, tips on.
   EXPECT_EQ(W().SetupShown, 1);
   EXPECT_EQ(W().HintsShown, 0);
-  EXPECT_EQ(W().GameActive, 0);
-  EXPECT_EQ(W().PlayerCount, 1);
+  EXPECT_EQ(W().Game().GameActive, 0);
+  EXPECT_EQ(W().Game().PlayerCount, 1);
   EXPECT_EQ(W().HintIndex, 0);
 
   // Tips on: the tips panel, whose Return starts the game and moves the counter on.
@@ -147,12 +147,12 @@ TEST_F(Settings, TheThreeOpenings) {
   Start();
   EXPECT_EQ(W().SetupShown, 0);
   EXPECT_EQ(W().HintsShown, 1);
-  EXPECT_EQ(W().GameActive, 0);
+  EXPECT_EQ(W().Game().GameActive, 0);
   Run("click 400 360\n");
   EXPECT_EQ(W().HintsShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_EQ(W().HintIndex, 6);
-  EXPECT_EQ(W().PlayerCount, 2);
+  EXPECT_EQ(W().Game().PlayerCount, 2);
   EXPECT_EQ(CloseAndRead()[44], 6);
 
   // Tips off: a game at once, player 1 to throw.
@@ -160,10 +160,10 @@ TEST_F(Settings, TheThreeOpenings) {
   Start();
   EXPECT_EQ(W().SetupShown, 0);
   EXPECT_EQ(W().HintsShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
-  EXPECT_EQ(W().CurrentPlayer, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(W().Game().CurrentPlayer, 1);
   EXPECT_EQ(W().TotalsPlayer, 0);
-  EXPECT_EQ(W().DiceInCup, 5);
+  EXPECT_EQ(W().Game().DiceInCup, 5);
   // The tips stay off in the file.
   EXPECT_EQ(CloseAndRead()[44], 0xff);
 }
@@ -218,7 +218,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
     WriteAll("bexil.ini", c.bytes);
     Start();
     EXPECT_EQ(W().SetupShown, c.opensOnSetup ? 1 : 0);
-    EXPECT_EQ(W().PlayerCount, c.players);
+    EXPECT_EQ(W().Game().PlayerCount, c.players);
     // A counter of 20 starts again at 0 as soon as the first paint draws the tips panel.
     EXPECT_TRUE(W().HintIndex == c.hints || (c.hints == 20 && W().HintIndex == 0)) << W().HintIndex;
     EXPECT_EQ(W().MusicOn, c.music);
@@ -252,8 +252,8 @@ TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {
   WriteAll("bexil.ini", bytes);
   ASSERT_EQ(chmod("bexil.ini", 0444), 0);
   Start();
-  EXPECT_EQ(W().PlayerCount, 2);
-  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().Game().PlayerCount, 2);
+  EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_STREQ(W().PlayerName[4], "Dora");
   Run("set PlayerCount 4\n");
   EXPECT_EQ(CloseAndRead(), bytes);

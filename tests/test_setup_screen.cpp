@@ -106,10 +106,10 @@ TEST_F(Setup, TipBoxTickedByHintIndex) {
 }
 
 TEST_F(Setup, ChoiceDotGrowsAndShrinksInHundredMillisecondSteps) {
-  ASSERT_EQ(W().PlayerCount, 1);
+  ASSERT_EQ(W().Game().PlayerCount, 1);
   uint32_t t = Host().clock_;
   Run("click 361 223\n");  // two players: the old dot shrinks away, the new one grows
-  EXPECT_EQ(W().PlayerCount, 2);
+  EXPECT_EQ(W().Game().PlayerCount, 2);
   EXPECT_EQ(Host().clock_ - t, 600u);
   EXPECT_TRUE(Filled(365, 227, 11, 11, testing::kDotL));
   EXPECT_TRUE(Filled(323, 223, 19, 19, testing::kBox));

@@ -60,7 +60,7 @@ TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
   const int values[13] = {0, -1, 0, 5, 25, 50, -1, 30, 7, 12, 1, 28, 18};
   for (int player : {1, 0, 4}) {
     Run("set CurrentPlayer " + std::to_string(player) + "\n");
-    for (int k = 1; k <= 12; ++k) W().Sheet[player].Entry[k] = values[k];
+    for (int k = 1; k <= 12; ++k) W().Game().Sheet[player].Entry[k] = values[k];
     W().DrawScoreColumn(true);
     W().DrawScoreColumn(false);
     for (int k = 1; k <= 12; ++k) {
@@ -76,7 +76,7 @@ TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
       EXPECT_NEAR(lo, 575 - width, 3) << "row " << k;
     }
     // Erasing brings back the clean sheet, even after numbers too wide for the column.
-    W().Sheet[player].Entry[2] = 12345;
+    W().Game().Sheet[player].Entry[2] = 12345;
     W().DrawScoreColumn(false);
     W().DrawNewScore(4567, RowTop(6));
     W().DrawScoreColumn(true);
@@ -102,7 +102,7 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
   for (const Case& c : cases) {
     Run("set CurrentPlayer " + std::to_string(c.player) + "\n");
     if (c.player > 0) std::snprintf(W().PlayerName[c.player], 9, "%s", c.name);
-    W().Sheet[c.player].Total = c.total;
+    W().Game().Sheet[c.player].Total = c.total;
     W().DrawTotalLine(false);
     // The same line composed from its geometry: label at 335, number ending 40 px after it.
     Surface reference;
@@ -138,7 +138,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
     InstallTestArt(W());
     Run("set SoundOn 0\nfaces 3 3 3 3 3\nclick 60 300\nclick 400 " +
         std::to_string(RowTop(kThrees) + 5) + "\n");
-    ASSERT_EQ(W().Sheet[1].Entry[kThrees], 15);
+    ASSERT_EQ(W().Game().Sheet[1].Entry[kThrees], 15);
     const Rgb ink = players == 1 ? C(testing::kScore) : C(testing::kNewScore);
     const Rgb other = players == 1 ? C(testing::kNewScore) : C(testing::kScore);
     EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, ink), 20) << players;
@@ -149,7 +149,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
       // Player 1 gets the cup back later: his column is then drawn in the score ink.
       Run("click 60 300\nfaces 1 1 1 1 1\nclick 60 300\nclick 400 " +
           std::to_string(RowTop(kOnes) + 5) + "\nclick 60 300\n");
-      ASSERT_EQ(W().CurrentPlayer, 1);
+      ASSERT_EQ(W().Game().CurrentPlayer, 1);
       EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, C(testing::kScore)), 20);
       EXPECT_EQ(Count(S(), 540, 75, 60, 290, C(testing::kNewScore)), 0);
     }

@@ -65,10 +65,10 @@ class TopTen : public testing::GameTest {
   }
   // Ends a game of `players` with the given totals of columns 0..4.
   void EndGame(int players, std::initializer_list<int> totals) {
-    W().PlayerCount = players;
+    W().Game().PlayerCount = players;
     int c = 0;
-    for (int t : totals) W().Sheet[c++].Total = t;
-    W().GameActive = 0;
+    for (int t : totals) W().Game().Sheet[c++].Total = t;
+    W().Game().GameActive = 0;
     ClearOutput();
     W().AnnounceGameOver();
   }
@@ -234,7 +234,7 @@ TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   // Return goes back to the game.
   Run("click 400 350\n");
   EXPECT_EQ(W().TopTenShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
 }
 
 // Wide names keep clear of their scores; ordinary ones leave the scores at x 475.
@@ -286,7 +286,7 @@ TEST_F(TopTen, CommandsFollowTheScreens) {
   EXPECT_EQ(W().TotalsPlayer, 0);
   Run("click 471 373\n");
   EXPECT_EQ(W().TopTenShown, 0);
-  EXPECT_EQ(W().GameActive, 1);
+  EXPECT_EQ(W().Game().GameActive, 1);
 }
 
 TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
@@ -294,15 +294,15 @@ TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
   for (int turn = 0; turn < 12; ++turn) {
     Run("faces 6 6 6 6 6\nclick 60 300\n");
     for (int k = 1; k <= 12; ++k) {
-      if (W().Sheet[1].Entry[k] == -1) {
+      if (W().Game().Sheet[1].Entry[k] == -1) {
         Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
         break;
       }
     }
   }
-  ASSERT_EQ(W().GameActive, 0);
+  ASSERT_EQ(W().Game().GameActive, 0);
   EXPECT_EQ(W().TopTenShown, 1);
-  const int total = W().Sheet[1].Total;
+  const int total = W().Game().Sheet[1].Total;
   ASSERT_GT(total, 0);
   EXPECT_NE(std::find(Host().messages_.begin(), Host().messages_.end(),
                       "Game Over|" + std::to_string(total) + " points was scored by Player 1"),
@@ -324,8 +324,8 @@ TEST_F(TopTen, NoPlaceForTheFile) {
     ASSERT_FALSE(host.messages_.empty());
     EXPECT_EQ(host.messages_[0], "GetWindowsDirectory|function failed");
     EXPECT_TRUE(w.TopTenPath.empty());
-    w.Sheet[1].Total = 42;
-    w.GameActive = 0;
+    w.Game().Sheet[1].Total = 42;
+    w.Game().GameActive = 0;
     w.AnnounceGameOver();
     EXPECT_EQ(w.TopTen[1].Score, 42);
     w.ClearTopTen();
@@ -391,8 +391,8 @@ TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
     WriteAll("bexil.ini", settings);
     WriteAll(File(), table);
     Start();
-    ASSERT_GE(W().PlayerCount, 0);
-    ASSERT_LE(W().PlayerCount, 4);
+    ASSERT_GE(W().Game().PlayerCount, 0);
+    ASSERT_LE(W().Game().PlayerCount, 4);
     ASSERT_GE(W().HintIndex, -1);
     ASSERT_LE(W().HintIndex, 20);
     ASSERT_GE(W().AnimDelay, 0);
@@ -401,8 +401,8 @@ TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
     W().AnimDelay = 0;
     Run("paint\nclick 446 360\nclick 400 360\ncommand 103\nclick 460 380\ncommand 104\n"
         "click 400 360\nclick 60 300\nclick 400 80\n");
-    W().GameActive = 0;
-    W().Sheet[1].Total = static_cast<int>(rng() % 400);
+    W().Game().GameActive = 0;
+    W().Game().Sheet[1].Total = static_cast<int>(rng() % 400);
     W().AnnounceGameOver();
     Run("close\n");
     ASSERT_EQ(ReadAll("bexil.ini").size(), 52u);

@@ -2,8 +2,8 @@
 // for the keep rules, and the chooser of that pattern writes the first open category of its
 // leading steps, then of its list. No chooser weighs points: a category is taken because it is
 // open and stands earlier, so a category that does not fit the dice is scratched with 0.
+#include "ai/computer.h"
 #include "ai/rules.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -11,68 +11,68 @@ using ai::FaceOfHeld;
 using ai::FaceOfUnheld;
 using ai::NumberCategory;
 
-void TYachtWindow::ChooseComputerCategory() {
-  if (IsAllAlike()) {
+void TComputerPlayer::ChooseComputerCategory() {
+  if (game_.IsAllAlike()) {
     ChooseForAllAlike();
-  } else if (MarkFourAlike()) {
+  } else if (game_.MarkFourAlike()) {
     ChooseForFourAlike();
-  } else if (IsLargeStraight()) {
+  } else if (game_.IsLargeStraight()) {
     ChooseForLargeStraight();
-  } else if (MarkSmallStraight()) {
+  } else if (game_.MarkSmallStraight()) {
     ChooseForSmallStraight();
-  } else if (MarkFullHouse()) {
+  } else if (game_.MarkFullHouse()) {
     ChooseForFullHouse();
-  } else if (MarkThreeAlike()) {
+  } else if (game_.MarkThreeAlike()) {
     ChooseForThreeAlike();
-  } else if (MarkTwoPairs()) {
+  } else if (game_.MarkTwoPairs()) {
     ChooseForTwoPairs();
-  } else if (MarkPair()) {
+  } else if (game_.MarkPair()) {
     ChooseForPair();
   } else {
     ChooseForNothing();
   }
 }
 
-bool TYachtWindow::WriteIfOpen(int category) {
+bool TComputerPlayer::WriteIfOpen(int category) {
   if (!ComputerOpen(category)) return false;
-  ScoreCategory(category);
+  game_.ScoreCategory(category);
   return true;
 }
 
-void TYachtWindow::WriteFirstOpen(std::initializer_list<int> list) {
+void TComputerPlayer::WriteFirstOpen(std::initializer_list<int> list) {
   for (int category : list)
     if (WriteIfOpen(category)) return;
 }
 
 // Five alike, face f. Its own list names no number category but f's; should only those be
 // left, the first open of Sixes down to Ones is taken, as on the earlier throws.
-void TYachtWindow::ChooseForAllAlike() {
-  const int f = Die[1].Face;
+void TComputerPlayer::ChooseForAllAlike() {
+  const int f = game_.Die[1].Face;
   if (WriteIfOpen(kBexil) || WriteIfOpen(kFourOfAKind) || WriteIfOpen(NumberCategory(f))) return;
   WriteFirstOpen({kChoice, kSmallStraight, kFullHouse, kLargeStraight,  //
                   kSixes, kFives, kFours, kThrees, kTwos, kOnes});
 }
 
 // Four alike (held), face f.
-void TYachtWindow::ChooseForFourAlike() {
-  const int f = FaceOfHeld(Die);
+void TComputerPlayer::ChooseForFourAlike() {
+  const int f = FaceOfHeld(game_.Die);
   if (WriteIfOpen(kFourOfAKind) || WriteIfOpen(NumberCategory(f))) return;
   WriteFirstOpen({kChoice, kOnes, kTwos, kThrees, kFours, kSmallStraight, kFives, kSixes,
                   kFullHouse, kLargeStraight, kBexil});
 }
 
-void TYachtWindow::ChooseForLargeStraight() {
+void TComputerPlayer::ChooseForLargeStraight() {
   if (WriteIfOpen(kLargeStraight)) return;
   ChooseForSmallStraight();
 }
 
 // A run of four. With Small Straight written, a face shown twice is worth its number
 // category: the lowest such face first, then the faces above it.
-void TYachtWindow::ChooseForSmallStraight() {
+void TComputerPlayer::ChooseForSmallStraight() {
   if (WriteIfOpen(kSmallStraight)) return;
   int a = 0;
   for (int face = 6; face >= 1; --face)
-    if (ai::Count(Die, face) >= 2) a = face;
+    if (ai::Count(game_.Die, face) >= 2) a = face;
   if (a > 0) {
     for (int face = a; face <= 6; ++face)
       if (WriteIfOpen(NumberCategory(face))) return;
@@ -82,9 +82,9 @@ void TYachtWindow::ChooseForSmallStraight() {
 }
 
 // Three alike of face t (held) and a pair of face p.
-void TYachtWindow::ChooseForFullHouse() {
-  const int t = FaceOfHeld(Die);
-  const int p = FaceOfUnheld(Die);
+void TComputerPlayer::ChooseForFullHouse() {
+  const int t = FaceOfHeld(game_.Die);
+  const int p = FaceOfUnheld(game_.Die);
   if (WriteIfOpen(kFullHouse) || WriteIfOpen(NumberCategory(t)) || WriteIfOpen(NumberCategory(p)))
     return;
   WriteFirstOpen({kChoice, kOnes, kTwos, kThrees, kFours, kFives, kSixes, kFourOfAKind,
@@ -92,32 +92,32 @@ void TYachtWindow::ChooseForFullHouse() {
 }
 
 // Three alike of face t (held).
-void TYachtWindow::ChooseForThreeAlike() {
-  const int t = FaceOfHeld(Die);
+void TComputerPlayer::ChooseForThreeAlike() {
+  const int t = FaceOfHeld(game_.Die);
   if (WriteIfOpen(NumberCategory(t))) return;
   WriteFirstOpen({kChoice, kOnes, kTwos, kThrees, kSmallStraight, kFours, kFives, kSixes,
                   kFullHouse, kFourOfAKind, kLargeStraight, kBexil});
 }
 
 // Two pairs: here the lower pair goes first.
-void TYachtWindow::ChooseForTwoPairs() {
-  const int low = PairFace(1);
-  const int high = PairFace(2);
+void TComputerPlayer::ChooseForTwoPairs() {
+  const int low = game_.PairFace(1);
+  const int high = game_.PairFace(2);
   if (WriteIfOpen(NumberCategory(low)) || WriteIfOpen(NumberCategory(high))) return;
   WriteFirstOpen({kChoice, kOnes, kTwos, kThrees, kFours, kSmallStraight, kFives, kSixes,
                   kFullHouse, kFourOfAKind, kLargeStraight, kBexil});
 }
 
 // One pair of face p (held).
-void TYachtWindow::ChooseForPair() {
-  const int p = FaceOfHeld(Die);
+void TComputerPlayer::ChooseForPair() {
+  const int p = FaceOfHeld(game_.Die);
   if (WriteIfOpen(NumberCategory(p))) return;
   WriteFirstOpen({kChoice, kOnes, kTwos, kThrees, kSmallStraight, kFours, kFives, kSixes,
                   kFullHouse, kFourOfAKind, kLargeStraight, kBexil});
 }
 
 // Five different faces without a run of four.
-void TYachtWindow::ChooseForNothing() {
+void TComputerPlayer::ChooseForNothing() {
   WriteFirstOpen({kOnes, kTwos, kThrees, kFours, kSmallStraight, kFives, kSixes, kChoice,
                   kFullHouse, kFourOfAKind, kLargeStraight, kBexil});
 }

@@ -6,8 +6,8 @@
 // Every decider is a rule list: the first rule whose condition holds is carried out, and the
 // decider returns. The rules only look at which categories are still open and at the faces;
 // the computer never draws a random number of its own.
+#include "ai/computer.h"
 #include "ai/rules.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -60,54 +60,54 @@ void Release(TDie* die, int i) {
 
 // ---- The turn ----
 
-void TYachtWindow::PlayComputerTurn() {
-  DrawTotalLine(false);
-  DrawScoreColumn(false);
-  ComputerDone = 0;
+void TComputerPlayer::PlayComputerTurn() {
+  game_.Show().DrawTotalLine(false);
+  game_.Show().DrawScoreColumn(false);
+  game_.ComputerDone = 0;
   const int openBefore = ComputerOpenCount();
   for (int pass = 1; pass <= 3; ++pass) {
     // Nothing carries over from the last throw: no marks, no pair faces.
-    for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Work1 = Die[i].Work2 = 0;
-    const int throwsBefore = ThrowsMade;
-    ThrowDice();
-    if (ThrowsMade == throwsBefore) break;  // refused; the message said why
-    Delay(1500);
-    if (ThrowsMade > 2) {
+    for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Work1 = game_.Die[i].Work2 = 0;
+    const int throwsBefore = game_.ThrowsMade;
+    game_.ThrowDice();
+    if (game_.ThrowsMade == throwsBefore) break;  // refused; the message said why
+    game_.Show().Delay(1500);
+    if (game_.ThrowsMade > 2) {
       ChooseComputerCategory();
     } else {
       DecideKeep();
     }
-    if (ComputerDone != 0) break;
+    if (game_.ComputerDone != 0) break;
     // A decider always writes or returns a die while a category is open; should a broken
     // state leave the cup empty, there is nothing to throw.
-    if (DiceInCup <= 0) break;
+    if (game_.DiceInCup <= 0) break;
   }
-  if (GameActive == 1 && ComputerOpenCount() == openBefore) FinishComputerTurnWithoutScore();
-  host_.SetCursor(CursorId::Arrow);
-  LastCategory = 0;
-  UndoReturn = 0;
-  UndoScore = 0;
-  ComputerBusy = 0;
+  if (game_.GameActive == 1 && ComputerOpenCount() == openBefore) FinishComputerTurnWithoutScore();
+  game_.Show().ShowPointer(GamePointer::Arrow);
+  game_.LastCategory = 0;
+  game_.UndoReturn = 0;
+  game_.UndoScore = 0;
+  game_.ComputerBusy = 0;
 }
 
 // Sorts the throw by pattern, the first test that holds deciding, and asks that pattern's
 // keep decider.
-void TYachtWindow::DecideKeep() {
-  if (IsAllAlike()) {
+void TComputerPlayer::DecideKeep() {
+  if (game_.IsAllAlike()) {
     KeepForAllAlike();
-  } else if (MarkFourAlike()) {
+  } else if (game_.MarkFourAlike()) {
     KeepForFourAlike();
-  } else if (IsLargeStraight()) {
+  } else if (game_.IsLargeStraight()) {
     KeepForLargeStraight();
-  } else if (MarkSmallStraight()) {
+  } else if (game_.MarkSmallStraight()) {
     KeepForSmallStraight();
-  } else if (MarkFullHouse()) {
+  } else if (game_.MarkFullHouse()) {
     KeepForFullHouse();
-  } else if (MarkThreeAlike()) {
+  } else if (game_.MarkThreeAlike()) {
     KeepForThreeAlike();
-  } else if (MarkTwoPairs()) {
+  } else if (game_.MarkTwoPairs()) {
     KeepForTwoPairs();
-  } else if (MarkPair()) {
+  } else if (game_.MarkPair()) {
     KeepForPair();
   } else {
     KeepForNothing();
@@ -117,51 +117,51 @@ void TYachtWindow::DecideKeep() {
 // Reached only when the state was tampered with (a throw refused, a rule that found nothing
 // open): the computer still writes what the dice on the table give, or at least hands the cup
 // back, so the player is never left without a move.
-void TYachtWindow::FinishComputerTurnWithoutScore() {
+void TComputerPlayer::FinishComputerTurnWithoutScore() {
   if (ComputerOpenCount() > 0) {
-    for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Work1 = Die[i].Work2 = 0;
-    ScoreAllowed = 1;
+    for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Work1 = game_.Die[i].Work2 = 0;
+    game_.ScoreAllowed = 1;
     ChooseComputerCategory();
   }
-  if (GameActive == 1 && NextPlayerPending == 0) {
-    ScoreAllowed = 0;
-    PrepareNextTurn();
+  if (game_.GameActive == 1 && game_.NextPlayerPending == 0) {
+    game_.ScoreAllowed = 0;
+    game_.PrepareNextTurn();
   }
 }
 
-void TYachtWindow::ReturnUnkeptDice() {
+void TComputerPlayer::ReturnUnkeptDice() {
   for (int i = 1; i <= 5; ++i) {
-    if (Die[i].Keep != 0) continue;
-    SelectedDie = i;
-    ReturnDieToCup();
-    Die[i].InCup = 1;
+    if (game_.Die[i].Keep != 0) continue;
+    game_.SelectedDie = i;
+    game_.ReturnDieToCup();
+    game_.Die[i].InCup = 1;
   }
 }
 
-bool TYachtWindow::ComputerOpen(int category) const {
-  return category >= 1 && category <= kCategoryCount && Sheet[0].Entry[category] == -1;
+bool TComputerPlayer::ComputerOpen(int category) const {
+  return category >= 1 && category <= kCategoryCount && game_.Sheet[0].Entry[category] == -1;
 }
 
-int TYachtWindow::ComputerOpenCount() const {
+int TComputerPlayer::ComputerOpenCount() const {
   int n = 0;
   for (int k = 1; k <= kCategoryCount; ++k) n += ComputerOpen(k) ? 1 : 0;
   return n;
 }
 
-void TYachtWindow::ComputerWrites(int category) {
-  ScoreCategory(category);
-  ComputerDone = 1;
+void TComputerPlayer::ComputerWrites(int category) {
+  game_.ScoreCategory(category);
+  game_.ComputerDone = 1;
 }
 
 // ---- Building blocks ----
 
-void TYachtWindow::HoldOnlyFace(int face) {
-  for (int i = 1; i <= 5; ++i) Die[i].Keep = Die[i].Face == face ? 1 : 0;
+void TComputerPlayer::HoldOnlyFace(int face) {
+  for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Face == face ? 1 : 0;
 }
 
 // Goes after the first open number category, from Ones up; when no die shows its face, all
 // five dice go back.
-bool TYachtWindow::ChaseOpenNumber() {
+bool TComputerPlayer::ChaseOpenNumber() {
   for (int face = 1; face <= 6; ++face) {
     if (ComputerOpen(NumberCategory(face))) {
       HoldOnlyFace(face);
@@ -172,26 +172,26 @@ bool TYachtWindow::ChaseOpenNumber() {
   return false;
 }
 
-void TYachtWindow::TrimForLargeStraight() {
-  if (Count(Die, 1) > 0) ReleaseFace(Die, 6);
+void TComputerPlayer::TrimForLargeStraight() {
+  if (Count(game_.Die, 1) > 0) ReleaseFace(game_.Die, 6);
 }
 
-void TYachtWindow::TrimForSmallStraight() {
-  if (Count(Die, 1) > 0) {
-    ReleaseFace(Die, 5);
-    ReleaseFace(Die, 6);
-  } else if (Count(Die, 6) > 0) {
-    ReleaseFace(Die, 1);
-    ReleaseFace(Die, 2);
+void TComputerPlayer::TrimForSmallStraight() {
+  if (Count(game_.Die, 1) > 0) {
+    ReleaseFace(game_.Die, 5);
+    ReleaseFace(game_.Die, 6);
+  } else if (Count(game_.Die, 6) > 0) {
+    ReleaseFace(game_.Die, 1);
+    ReleaseFace(game_.Die, 2);
   }
 }
 
 // High dice stay, low dice go; with nothing low on the table, Choice is written.
-void TYachtWindow::ChaseChoice() {
+void TComputerPlayer::ChaseChoice() {
   int released = 0;
   for (int i = 1; i <= 5; ++i) {
-    Die[i].Keep = Die[i].Face >= 4 ? 1 : 0;
-    released += 1 - Die[i].Keep;
+    game_.Die[i].Keep = game_.Die[i].Face >= 4 ? 1 : 0;
+    released += 1 - game_.Die[i].Keep;
   }
   if (released == 0) {
     ComputerWrites(kChoice);
@@ -202,7 +202,7 @@ void TYachtWindow::ChaseChoice() {
 
 // The hold set (one die of each face) is formed by the decider; this trims it for the
 // straight wanted and throws the rest again.
-void TYachtWindow::ChaseStraight(int category) {
+void TComputerPlayer::ChaseStraight(int category) {
   if (category == kLargeStraight) {
     TrimForLargeStraight();
   } else {
@@ -214,42 +214,42 @@ void TYachtWindow::ChaseStraight(int category) {
 // ---- The nine keep deciders ----
 
 // Five dice of face f; nothing held.
-void TYachtWindow::KeepForAllAlike() {
-  const int f = Die[1].Face;
+void TComputerPlayer::KeepForAllAlike() {
+  const int f = game_.Die[1].Face;
   if (ComputerOpen(kBexil)) return ComputerWrites(kBexil);
   if (ComputerOpen(kFourOfAKind)) {
-    HoldDice(Die, 1, 4);
+    HoldDice(game_.Die, 1, 4);
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(kFullHouse)) {
-    HoldDice(Die, 1, 3);
+    HoldDice(game_.Die, 1, 3);
     return ReturnUnkeptDice();
   }
   for (int k : {kSixes, kFives, kFours, kThrees, kTwos, kOnes})
     if (ComputerOpen(k)) return ComputerWrites(k);
   if (ComputerOpen(kLargeStraight) || ComputerOpen(kSmallStraight)) {
-    HoldDice(Die, 1, 1);
+    HoldDice(game_.Die, 1, 1);
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(kChoice)) {
     if (f >= 4 && f <= 6) return ComputerWrites(kChoice);
-    ReleaseAll(Die);
+    ReleaseAll(game_.Die);
     return ReturnUnkeptDice();
   }
 }
 
 // Face f four times, the four held; one odd die.
-void TYachtWindow::KeepForFourAlike() {
-  const int f = FaceOfHeld(Die);
+void TComputerPlayer::KeepForFourAlike() {
+  const int f = FaceOfHeld(game_.Die);
   // The straight chase keeps the last of the four and the odd die.
   auto holdStraightSet = [&] {
-    HoldAllBut(Die, f, 0);
-    Hold(Die, LastShowing(Die, f));
+    HoldAllBut(game_.Die, f, 0);
+    Hold(game_.Die, LastShowing(game_.Die, f));
   };
   if (ComputerOpen(kBexil)) return ReturnUnkeptDice();
   if (ComputerOpen(kFourOfAKind)) return ComputerWrites(kFourOfAKind);
   if (ComputerOpen(kFullHouse)) {
-    Release(Die, FirstShowing(Die, f));
+    Release(game_.Die, FirstShowing(game_.Die, f));
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(NumberCategory(f))) return ReturnUnkeptDice();
@@ -266,28 +266,28 @@ void TYachtWindow::KeepForFourAlike() {
 }
 
 // Nothing held.
-void TYachtWindow::KeepForLargeStraight() {
+void TComputerPlayer::KeepForLargeStraight() {
   if (ComputerOpen(kLargeStraight)) return ComputerWrites(kLargeStraight);
   if (ComputerOpen(kSmallStraight)) return ComputerWrites(kSmallStraight);
   KeepForNothing();
 }
 
 // One die of each face of the run held.
-void TYachtWindow::KeepForSmallStraight() {
+void TComputerPlayer::KeepForSmallStraight() {
   if (ComputerOpen(kLargeStraight)) return ReturnUnkeptDice();
   if (ComputerOpen(kSmallStraight)) return ComputerWrites(kSmallStraight);
   KeepForNothing();
 }
 
 // Face t three times, held; face p twice.
-void TYachtWindow::KeepForFullHouse() {
-  const int t = FaceOfHeld(Die);
-  const int p = FaceOfUnheld(Die);
+void TComputerPlayer::KeepForFullHouse() {
+  const int t = FaceOfHeld(game_.Die);
+  const int p = FaceOfUnheld(game_.Die);
   // The straight chase keeps the last of the three and the first of the pair.
   auto holdStraightSet = [&] {
-    ReleaseAll(Die);
-    Hold(Die, LastShowing(Die, t));
-    Hold(Die, FirstShowing(Die, p));
+    ReleaseAll(game_.Die);
+    Hold(game_.Die, LastShowing(game_.Die, t));
+    Hold(game_.Die, FirstShowing(game_.Die, p));
   };
   if (ComputerOpen(kFullHouse)) return ComputerWrites(kFullHouse);
   if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind)) return ReturnUnkeptDice();
@@ -306,12 +306,12 @@ void TYachtWindow::KeepForFullHouse() {
 }
 
 // Face t three times, held; two other dice of two other faces.
-void TYachtWindow::KeepForThreeAlike() {
-  const int t = FaceOfHeld(Die);
+void TComputerPlayer::KeepForThreeAlike() {
+  const int t = FaceOfHeld(game_.Die);
   // The straight chase keeps the last of the three and both other dice.
   auto holdStraightSet = [&] {
-    HoldAllBut(Die, t, 0);
-    Hold(Die, LastShowing(Die, t));
+    HoldAllBut(game_.Die, t, 0);
+    Hold(game_.Die, LastShowing(game_.Die, t));
   };
   if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind) || ComputerOpen(kFullHouse))
     return ReturnUnkeptDice();
@@ -329,14 +329,14 @@ void TYachtWindow::KeepForThreeAlike() {
 }
 
 // Both pairs held: the higher face H, the lower L; one odd die. The higher pair goes first.
-void TYachtWindow::KeepForTwoPairs() {
-  const int low = PairFace(1);
-  const int high = PairFace(2);
+void TComputerPlayer::KeepForTwoPairs() {
+  const int low = game_.PairFace(1);
+  const int high = game_.PairFace(2);
   // The straight chase keeps the second die of each pair and the odd die.
   auto holdStraightSet = [&] {
-    HoldAllBut(Die, low, high);
-    Hold(Die, LastShowing(Die, low));
-    Hold(Die, LastShowing(Die, high));
+    HoldAllBut(game_.Die, low, high);
+    Hold(game_.Die, LastShowing(game_.Die, low));
+    Hold(game_.Die, LastShowing(game_.Die, high));
   };
   if (ComputerOpen(kFullHouse)) return ReturnUnkeptDice();
   if (ComputerOpen(NumberCategory(high))) {
@@ -364,12 +364,12 @@ void TYachtWindow::KeepForTwoPairs() {
 }
 
 // Face p twice, held; three other dice of three other faces.
-void TYachtWindow::KeepForPair() {
-  const int p = FaceOfHeld(Die);
+void TComputerPlayer::KeepForPair() {
+  const int p = FaceOfHeld(game_.Die);
   // The straight chase keeps the second die of the pair and the three other dice.
   auto holdStraightSet = [&] {
-    HoldAllBut(Die, p, 0);
-    Hold(Die, LastShowing(Die, p));
+    HoldAllBut(game_.Die, p, 0);
+    Hold(game_.Die, LastShowing(game_.Die, p));
   };
   if (ComputerOpen(NumberCategory(p))) return ReturnUnkeptDice();
   if (ComputerOpen(kLargeStraight)) {
@@ -388,27 +388,27 @@ void TYachtWindow::KeepForPair() {
 
 // Five different faces without a run of four, or a straight whose categories are both
 // written. Every rule sets all five marks itself.
-void TYachtWindow::KeepForNothing() {
+void TComputerPlayer::KeepForNothing() {
   int a = 0;  // the lowest face shown twice or more
   for (int face = 6; face >= 1; --face)
-    if (Count(Die, face) >= 2) a = face;
+    if (Count(game_.Die, face) >= 2) a = face;
   if (ComputerOpen(kLargeStraight)) {
-    if (Count(Die, 6) > 0) {
-      HoldAllBut(Die, 1, 0);
+    if (Count(game_.Die, 6) > 0) {
+      HoldAllBut(game_.Die, 1, 0);
     } else {
-      HoldAllBut(Die, 6, 0);
+      HoldAllBut(game_.Die, 6, 0);
     }
     for (int face = 1; face <= 6; ++face)
-      if (Count(Die, face) == 2) Release(Die, FirstShowing(Die, face));
+      if (Count(game_.Die, face) == 2) Release(game_.Die, FirstShowing(game_.Die, face));
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(kSmallStraight)) {
-    if (Count(Die, 6) > 0) {
-      HoldAllBut(Die, 1, 2);
-    } else if (Count(Die, 1) > 0) {
-      HoldAllBut(Die, 5, 6);
+    if (Count(game_.Die, 6) > 0) {
+      HoldAllBut(game_.Die, 1, 2);
+    } else if (Count(game_.Die, 1) > 0) {
+      HoldAllBut(game_.Die, 5, 6);
     } else {
-      HoldAllBut(Die, 1, 6);
+      HoldAllBut(game_.Die, 1, 6);
     }
     return ReturnUnkeptDice();
   }
@@ -424,7 +424,7 @@ void TYachtWindow::KeepForNothing() {
   }
   if (ChaseOpenNumber()) return;
   if (ComputerOpen(kFullHouse) || ComputerOpen(kFourOfAKind) || ComputerOpen(kBexil)) {
-    HoldDice(Die, 5, 5);
+    HoldDice(game_.Die, 5, 5);
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(kChoice)) return ChaseChoice();

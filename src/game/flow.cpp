@@ -1,7 +1,7 @@
 // The turn cycle and the life of a game: throwing, returning dice, the hand-over of the cup,
 // new games and Undo.
+#include "game/game.h"
 #include "game/scoring.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -15,26 +15,28 @@ bool HasFreePlace(const TTableSlot (&places)[21]) {
 
 }  // namespace
 
-void TYachtWindow::ThrowDice() {
+void TYachtGame::ThrowDice() {
   LastCategory = 0;
   if (GameActive == 0) {
-    host_.MessageBox("Choose option from the Play menu", "Start new play", MessageIcon::None, true);
+    show_.ShowNotice("Choose option from the Play menu", "Start new play");
     return;
   }
   if (ThrowsMade >= ThrowLimit) {
-    host_.MessageBox("Choose a score category now", "Three roll limit", MessageIcon::None, true);
+    show_.ShowNotice("Choose a score category now", "Three roll limit");
     return;
   }
   if (DiceInCup <= 0) {
-    host_.MessageBox("There are no dice in the cup", "", MessageIcon::None, true);
+    show_.ShowNotice("There are no dice in the cup", "");
     return;
   }
   ScoreAllowed = 1;
-  if (SoundOn) PlayEffect(DiceInCup == 1 ? kRattle1 : kRattle2, false);
-  AnimateCupShake();
-  StopEffects();
-  if (SoundOn)
-    PlayEffect(DiceInCup <= 2 ? kOneDice : DiceInCup == 3 ? kMoreDice : kManyDice, false);
+  show_.PlaySound(DiceInCup == 1 ? GameSound::Rattle1 : GameSound::Rattle2, false);
+  show_.AnimateCupShake();
+  show_.StopSounds();
+  show_.PlaySound(DiceInCup <= 2   ? GameSound::OneDice
+                  : DiceInCup == 3 ? GameSound::MoreDice
+                                   : GameSound::ManyDice,
+                  false);
   for (int i = 1; i <= 5; ++i) {
     if (ToThrow[i] != 1) continue;
     // At most five of the twenty places are ever taken, so a free one is always found; a
@@ -54,17 +56,17 @@ void TYachtWindow::ThrowDice() {
     Die[i].Slot = k;
     Die[i].Face = face;
     Die[i].InCup = 0;
-    AnimateDieFlight(i);
+    show_.AnimateDieFlight(i);
     ToThrow[i] = 0;
   }
-  StopEffects();
-  SettleCup();
+  show_.StopSounds();
+  show_.SettleCup();
   DiceInCup = 0;
   ThrowsMade += 1;
-  DrawThrowDots();
+  show_.DrawThrowDots();
 }
 
-void TYachtWindow::ReturnDieToCup() {
+void TYachtGame::ReturnDieToCup() {
   if (ThrowsMade >= ThrowLimit) return;
   const int s = SelectedDie;
   if (s < 1 || s > 5) return;
@@ -72,21 +74,21 @@ void TYachtWindow::ReturnDieToCup() {
   Die[s].InCup = 1;
   ToThrow[s] = 1;
   if (Die[s].Slot >= 1 && Die[s].Slot <= 20) TableSlot[Die[s].Slot].Occupied = 0;
-  AnimateDieToCup(s);
+  show_.AnimateDieToCup(s);
 }
 
-void TYachtWindow::PutCupDiceBack() {
+void TYachtGame::PutCupDiceBack() {
   DiceInCup = 0;
   for (int i = 1; i <= 5; ++i) {
     if (Die[i].InCup != 1) continue;
     Die[i].InCup = 0;
     ToThrow[i] = 0;
     if (Die[i].Slot >= 1 && Die[i].Slot <= 20) TableSlot[Die[i].Slot].Occupied = 1;
-    DrawDieAtPlace(i);
+    show_.DrawDieAtPlace(i);
   }
 }
 
-void TYachtWindow::PrepareNextTurn() {
+void TYachtGame::PrepareNextTurn() {
   NextPlayerPending = 0;
   SavedThrows = ThrowsMade;
   ThrowsMade = 0;
@@ -101,21 +103,21 @@ void TYachtWindow::PrepareNextTurn() {
   DiceInCup = 5;
   for (int k = 1; k <= 20; ++k) TableSlot[k].Occupied = 0;
   if (PlayerCount == 1) {
-    DrawThrowDots();
+    show_.DrawThrowDots();
   } else {
     NextPlayerPending = 1;
-    DrawNextPlayerButton();
-    host_.SetCursor(CursorId::Next);
+    show_.DrawNextPlayerButton();
+    show_.ShowPointer(GamePointer::Next);
   }
 }
 
-void TYachtWindow::NextPlayer() {
+void TYachtGame::NextPlayer() {
   NextPlayerPending = 0;
   LastCategory = 0;
-  DrawCupAtHome();
-  DrawThrowDots();
-  DrawScoreColumn(true);
-  DrawTotalLine(true);
+  show_.DrawCupAtHome();
+  show_.DrawThrowDots();
+  show_.DrawScoreColumn(true);
+  show_.DrawTotalLine(true);
   if (PlayerCount == 0) {
     // Player 1 hands the cup to the computer, the computer back to player 1; a column out of
     // play (a broken state) gives it to player 1.
@@ -125,24 +127,24 @@ void TYachtWindow::NextPlayer() {
       ComputerBusy = 1;
       UndoReturn = 0;
       UndoScore = 0;
-      host_.SetCursor(CursorId::Wait);
-      DrawTotalLine(false);
-      DrawScoreColumn(false);
-      PlayComputerTurn();
+      show_.ShowPointer(GamePointer::Wait);
+      show_.DrawTotalLine(false);
+      show_.DrawScoreColumn(false);
+      if (computer_ != nullptr) computer_->PlayComputerTurn();
     } else {
-      DrawTotalLine(false);
-      DrawScoreColumn(false);
+      show_.DrawTotalLine(false);
+      show_.DrawScoreColumn(false);
     }
   } else if (PlayerCount >= 2) {
     const int last = PlayerCount > 4 ? 4 : PlayerCount;
     CurrentPlayer = CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
-    DrawTotalLine(false);
-    DrawScoreColumn(false);
+    show_.DrawTotalLine(false);
+    show_.DrawScoreColumn(false);
   }
-  host_.SetCursor(CursorId::Roll);
+  show_.ShowPointer(GamePointer::Roll);
 }
 
-void TYachtWindow::BeginGame() {
+void TYachtGame::BeginGame() {
   // A fresh game has nothing to take back: an Undo here would bring the last game's throw
   // onto the new table, ready to be scored.
   UndoScore = 0;
@@ -151,30 +153,34 @@ void TYachtWindow::BeginGame() {
   ComputerBusy = 0;
   CurrentPlayer = 1;
   ResetGame(true);
-  DrawTotalLine(false);
+  show_.DrawTotalLine(false);
 }
 
-void TYachtWindow::RestartGame() {
-  if (SetupShown) return;
-  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
-  TotalsShown = TopTenShown = HintsShown = 0;
-  BeginGame();
+void TYachtGame::StartFromSetup() {
+  GameActive = 1;
+  CurrentPlayer = 1;
+  UndoScore = 0;  // the discarded game's last move is not this game's
+  UndoReturn = 0;
+  ResetGame(true);
+  NextPlayerPending = 0;
+  SavedThrows = ThrowsMade;
+  ThrowsMade = 0;
+  for (int i = 1; i <= 5; ++i) {
+    Die[i].InCup = 1;
+    ToThrow[i] = 1;
+  }
+  DiceInCup = 5;
+  for (int k = 1; k <= 20; ++k) TableSlot[k].Occupied = 0;
+  show_.DrawThrowDots();
 }
 
-void TYachtWindow::NewGame() {
-  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
-  TotalsShown = TopTenShown = HintsShown = 0;
-  ShowSetupScreen();
-}
-
-void TYachtWindow::Undo() {
-  if (ComputerBusy || SetupShown || TotalsShown || TopTenShown || HintsShown) return;
+void TYachtGame::Undo() {
+  if (ComputerBusy) return;
   if (UndoScore == 1) {
     UndoScore = 0;
-    DrawScoreColumn(true);
-    DrawTotalLine(true);
-    screen_.CopyIn(CupUnder, 30, 274);
-    DrawCupAtHome();
+    show_.DrawScoreColumn(true);
+    show_.DrawTotalLine(true);
+    show_.ClearCupAtHome();
     NextPlayerPending = 0;
     if (LastCategory >= 1 && LastCategory <= kCategoryCount && CurrentPlayer >= 0 &&
         CurrentPlayer <= 4) {
@@ -185,9 +191,9 @@ void TYachtWindow::Undo() {
     LastCategory = 0;
     NextPlayerPending = 0;
     ThrowsMade = SavedThrows;
-    DrawThrowDots();
-    DrawScoreColumn(false);
-    DrawTotalLine(false);
+    show_.DrawThrowDots();
+    show_.DrawScoreColumn(false);
+    show_.DrawTotalLine(false);
     PutCupDiceBack();
     ScoreAllowed = 1;
   } else if (UndoReturn == 1) {

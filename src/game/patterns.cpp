@@ -1,8 +1,8 @@
 // The pattern tests the computer player classifies a throw with. The Mark tests also hold
 // (Keep = 1) the dice that make up the pattern, and never release a mark on their own, except
 // MarkSmallStraight, which starts from a clean slate.
+#include "game/game.h"
 #include "game/scoring.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -26,21 +26,21 @@ void HoldFace(TDie* die, int face) {
 
 }  // namespace
 
-bool TYachtWindow::IsAllAlike() {
+bool TYachtGame::IsAllAlike() {
   const auto count = Counts(Die);
   for (int f = 6; f >= 1; --f)
     if (count[f] == 5) return true;
   return false;
 }
 
-bool TYachtWindow::MarkFourAlike() {
+bool TYachtGame::MarkFourAlike() {
   const int face = FaceWithCount(Counts(Die), 4);
   if (face == 0) return false;
   HoldFace(Die, face);
   return true;
 }
 
-bool TYachtWindow::IsLargeStraight() {
+bool TYachtGame::IsLargeStraight() {
   const auto count = Counts(Die);
   bool high = true, low = true;
   for (int f = 2; f <= 6; ++f) high = high && count[f] == 1;
@@ -48,7 +48,7 @@ bool TYachtWindow::IsLargeStraight() {
   return high || low;
 }
 
-bool TYachtWindow::MarkSmallStraight() {
+bool TYachtGame::MarkSmallStraight() {
   for (int i = 1; i <= 5; ++i) Die[i].Keep = 0;
   const auto count = Counts(Die);
   bool found = false;
@@ -72,7 +72,7 @@ bool TYachtWindow::MarkSmallStraight() {
   return found;
 }
 
-bool TYachtWindow::MarkFullHouse() {
+bool TYachtGame::MarkFullHouse() {
   const auto count = Counts(Die);
   const int three = FaceWithCount(count, 3);
   if (three == 0) return false;
@@ -80,14 +80,14 @@ bool TYachtWindow::MarkFullHouse() {
   return FaceWithCount(count, 2) != 0;
 }
 
-bool TYachtWindow::MarkThreeAlike() {
+bool TYachtGame::MarkThreeAlike() {
   const int face = FaceWithCount(Counts(Die), 3);
   if (face == 0) return false;
   HoldFace(Die, face);
   return true;
 }
 
-bool TYachtWindow::MarkTwoPairs() {
+bool TYachtGame::MarkTwoPairs() {
   const auto count = Counts(Die);
   int pairs = 0;
   for (int f = 1; f <= 6; ++f) {
@@ -99,7 +99,7 @@ bool TYachtWindow::MarkTwoPairs() {
   return pairs == 2;
 }
 
-bool TYachtWindow::MarkPair() {
+bool TYachtGame::MarkPair() {
   const int face = FaceWithCount(Counts(Die), 2);
   if (face == 0) return false;
   HoldFace(Die, face);

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "ui/yacht_window.h"
+#include "game/game.h"
 
 namespace ossaric {
 
@@ -80,7 +80,7 @@ int AddToTotal(int total, int points) {
   return points > 0 ? INT_MAX : INT_MIN;
 }
 
-void TYachtWindow::ScoreCategory(int k) {
+void TYachtGame::ScoreCategory(int k) {
   if (k < 1 || k > kCategoryCount) return;
   if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
   int& entry = Sheet[CurrentPlayer].Entry[k];
@@ -94,55 +94,55 @@ void TYachtWindow::ScoreCategory(int k) {
   WriteScore(points, RowTop(k));
 }
 
-void TYachtWindow::ScoreBexil() {
+void TYachtGame::ScoreBexil() {
   ScoreCategory(kBexil);
 }
-void TYachtWindow::ScoreLargeStraight() {
+void TYachtGame::ScoreLargeStraight() {
   ScoreCategory(kLargeStraight);
 }
-void TYachtWindow::ScoreSmallStraight() {
+void TYachtGame::ScoreSmallStraight() {
   ScoreCategory(kSmallStraight);
 }
-void TYachtWindow::ScoreFourOfAKind() {
+void TYachtGame::ScoreFourOfAKind() {
   ScoreCategory(kFourOfAKind);
 }
-void TYachtWindow::ScoreFullHouse() {
+void TYachtGame::ScoreFullHouse() {
   ScoreCategory(kFullHouse);
 }
-void TYachtWindow::ScoreSixes() {
+void TYachtGame::ScoreSixes() {
   ScoreCategory(kSixes);
 }
-void TYachtWindow::ScoreFives() {
+void TYachtGame::ScoreFives() {
   ScoreCategory(kFives);
 }
-void TYachtWindow::ScoreFours() {
+void TYachtGame::ScoreFours() {
   ScoreCategory(kFours);
 }
-void TYachtWindow::ScoreThrees() {
+void TYachtGame::ScoreThrees() {
   ScoreCategory(kThrees);
 }
-void TYachtWindow::ScoreTwos() {
+void TYachtGame::ScoreTwos() {
   ScoreCategory(kTwos);
 }
-void TYachtWindow::ScoreOnes() {
+void TYachtGame::ScoreOnes() {
   ScoreCategory(kOnes);
 }
-void TYachtWindow::ScoreChoice() {
+void TYachtGame::ScoreChoice() {
   ScoreCategory(kChoice);
 }
 
-void TYachtWindow::WriteScore(int points, int y) {
+void TYachtGame::WriteScore(int points, int y) {
   Sheet[CurrentPlayer].Total = AddToTotal(Sheet[CurrentPlayer].Total, points);
-  if (SoundOn) PlayEffect(kPen, false);
-  DrawNewScore(points, y);
-  if (SoundOn) Delay(1000);
+  show_.PlaySound(GameSound::Pen, false);
+  show_.DrawNewScore(points, y);
+  show_.PauseAfterPen();
   ScoreAllowed = 0;
-  DrawTotalLine(false);
+  show_.DrawTotalLine(false);
   if (GameUnfinished()) {
     PrepareNextTurn();
   } else {
     GameActive = 0;
-    AnnounceGameOver();
+    show_.AnnounceGameOver();
   }
 }
 

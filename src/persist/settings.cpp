@@ -26,7 +26,7 @@ bool TYachtWindow::ReadSettings() {
   if (!DecodeSettings(bytes.data(), bytes.size(), s)) return false;
   SettingsRecord.fill(0);
   std::memcpy(SettingsRecord.data(), bytes.data(), bytes.size());
-  PlayerCount = s.PlayerCount;
+  game_.PlayerCount = s.PlayerCount;
   for (int n = 1; n <= 4; ++n) std::memcpy(PlayerName[n], s.PlayerName[n], 9);
   HintIndex = s.HintIndex;
   MusicOn = s.MusicOn;
@@ -38,7 +38,7 @@ bool TYachtWindow::ReadSettings() {
 // Fills the record from the game state and replaces the file with it; a failure is silent.
 void TYachtWindow::WriteSettings() {
   TSettings s;
-  s.PlayerCount = PlayerCount;
+  s.PlayerCount = game_.PlayerCount;
   for (int n = 1; n <= 4; ++n) std::memcpy(s.PlayerName[n], PlayerName[n], 9);
   s.HintIndex = HintIndex;
   s.MusicOn = MusicOn;
@@ -52,16 +52,16 @@ void TYachtWindow::WriteSettings() {
 // tips switched off, straight on a game.
 void TYachtWindow::ChooseOpening() {
   if (!ReadSettings()) {
-    PlayerCount = 1;
+    game_.PlayerCount = 1;
     HintIndex = 0;
     SetupShown = 1;
     return;
   }
   SetupShown = 0;
-  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
   if (HintIndex < 0) {
-    ResetGame(false);
-    GameActive = 1;
+    game_.ResetGame(false);
+    game_.GameActive = 1;
   } else {
     HintsShown = 1;
   }

@@ -82,21 +82,23 @@ void TYachtWindow::SaveTopTen() {
 void TYachtWindow::AnnounceGameOver() {
   auto line = [&](int column) {
     const std::string name = column == 0 ? std::string("Computer") : NameText(PlayerName[column]);
-    return std::to_string(Sheet[column].Total) + "\t" + name;
+    return std::to_string(game_.Sheet[column].Total) + "\t" + name;
   };
   auto pair = [&](int a, int b) {
-    return Sheet[b].Total > Sheet[a].Total ? line(b) + "\n" + line(a) : line(a) + "\n" + line(b);
+    return game_.Sheet[b].Total > game_.Sheet[a].Total ? line(b) + "\n" + line(a)
+                                                       : line(a) + "\n" + line(b);
   };
   std::string text;
-  if (PlayerCount == 1) {
-    text = std::to_string(Sheet[1].Total) + " points " + "was scored by " + NameText(PlayerName[1]);
-  } else if (PlayerCount == 0) {
+  if (game_.PlayerCount == 1) {
+    text = std::to_string(game_.Sheet[1].Total) + " points " + "was scored by " +
+           NameText(PlayerName[1]);
+  } else if (game_.PlayerCount == 0) {
     text = pair(1, 0);
-  } else if (PlayerCount == 2) {
+  } else if (game_.PlayerCount == 2) {
     text = pair(1, 2);
   } else {
     RankPlayers();
-    const int places = std::clamp(PlayerCount, 1, 4);
+    const int places = std::clamp(game_.PlayerCount, 1, 4);
     text = "\n";
     for (int i = 1; i <= places; ++i) {
       const int p = Placing[i].Player;
@@ -116,9 +118,9 @@ void TYachtWindow::RankPlayers() {
     for (int j = 1; j <= 4; ++j) {
       bool placed = false;
       for (int k = 1; k < i; ++k) placed = placed || Placing[k].Player == j;
-      if (!placed && Sheet[j].Total > Placing[i].Score) {
+      if (!placed && game_.Sheet[j].Total > Placing[i].Score) {
         Placing[i].Player = j;
-        Placing[i].Score = Sheet[j].Total;
+        Placing[i].Score = game_.Sheet[j].Total;
       }
     }
   }
@@ -129,7 +131,7 @@ void TYachtWindow::ShowTopTen(bool enter) {
     // Players 1 to 4 in order; the computer's column never enters. A new total goes below the
     // entries with the same score. Totals are kept to what a 16-bit score can hold.
     for (int i = 1; i <= 4; ++i) {
-      const int t = std::min(Sheet[i].Total, 32767);
+      const int t = std::min(game_.Sheet[i].Total, 32767);
       if (t <= 0 || t <= TopTen[10].Score) continue;
       int j = 1;
       while (j <= 10 && TopTen[j].Score >= t) ++j;
@@ -147,7 +149,7 @@ void TYachtWindow::ShowTopTen(bool enter) {
 
 void TYachtWindow::TopTenCommand() {
   if (SetupShown) return;
-  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
   TotalsShown = 0;
   HintsShown = 0;
   ShowTopTen(false);

@@ -67,10 +67,10 @@ void TYachtWindow::AnimateCupShake() {
 // is finally drawn exactly on its place (the steps may stop up to nine pixels short of it).
 void TYachtWindow::AnimateDieFlight(int i) {
   if (i < 1 || i > 5) return;
-  const int slot = Die[i].Slot;
+  const int slot = game_.Die[i].Slot;
   if (slot < 1 || slot > 20) return;
-  const int x = Sane(TableSlot[slot].X), y = Sane(TableSlot[slot].Y);
-  const int face = Die[i].Face;
+  const int x = Sane(game_.TableSlot[slot].X), y = Sane(game_.TableSlot[slot].Y);
+  const int face = game_.Die[i].Face;
   const int step = (434 - y) / 10;
   int cy = 434;
   screen_.CopyOut(x, 434, 50, 50, DieUnder[i]);  // wholly below the scene: nothing is kept
@@ -93,9 +93,9 @@ void TYachtWindow::SettleCup() {
 // vanishes there; whatever it crossed is whole again behind it.
 void TYachtWindow::AnimateDieToCup(int i) {
   if (i < 1 || i > 5) return;
-  const int slot = Die[i].Slot;
+  const int slot = game_.Die[i].Slot;
   if (slot < 1 || slot > 20) return;
-  int x = Sane(TableSlot[slot].X), y = Sane(TableSlot[slot].Y);
+  int x = Sane(game_.TableSlot[slot].X), y = Sane(game_.TableSlot[slot].Y);
   const int dx = std::abs(55 - x) / 10;
   const int dy = std::abs(249 - y) / 10;
   for (int j = 1; j <= 10; ++j) {
@@ -111,16 +111,16 @@ void TYachtWindow::AnimateDieToCup(int i) {
 
 void TYachtWindow::DrawDieAtPlace(int i) {
   if (i < 1 || i > 5) return;
-  const int s = Die[i].Slot;
+  const int s = game_.Die[i].Slot;
   if (s < 1 || s > 20) return;
-  const int x = Sane(TableSlot[s].X), y = Sane(TableSlot[s].Y);
+  const int x = Sane(game_.TableSlot[s].X), y = Sane(game_.TableSlot[s].Y);
   screen_.CopyIn(SlotUnder[s], x, y);
-  DrawDieSprite(i, Die[i].Face, x, y);
+  DrawDieSprite(i, game_.Die[i].Face, x, y);
 }
 
 void TYachtWindow::DrawTableDice() {
   for (int i = 1; i <= 5; ++i)
-    if (Die[i].InCup == 0) DrawDieAtPlace(i);
+    if (game_.Die[i].InCup == 0) DrawDieAtPlace(i);
 }
 
 // Three dots under the cup: all dark, then as many lit from the left as throws remain.
@@ -128,7 +128,7 @@ void TYachtWindow::DrawThrowDots() {
   const Rgb dark = PaletteInk(DotDark);
   for (int n = 0; n < 3; ++n) screen_.FillEllipse(70 + 8 * n, 425, 74 + 8 * n, 429, dark, dark);
   const Rgb lit = PaletteInk(DotLit);
-  const long long left = static_cast<long long>(ThrowLimit) - ThrowsMade;
+  const long long left = static_cast<long long>(game_.ThrowLimit) - game_.ThrowsMade;
   for (int n = 0; n < 3 && n < left; ++n)
     screen_.FillEllipse(70 + 8 * n, 425, 74 + 8 * n, 429, lit, lit);
 }

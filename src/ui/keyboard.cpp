@@ -51,7 +51,7 @@ void TYachtWindow::Slower() {
 }
 
 void TYachtWindow::HandleChar(int ch) {
-  if (ComputerBusy) return;
+  if (game_.ComputerBusy) return;
   if (!(SetupShown && NameEditing)) {
     if (ch == '+' || ch == '=')
       Faster();

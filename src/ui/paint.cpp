@@ -99,14 +99,14 @@ void TYachtWindow::PaintScreen() {
     // places, and a die redrawn there must not bring a strip of it back onto the table.
     screen_.CopyOut(30, 274, 100, 150, CupUnder);
     for (int k = 1; k <= 20; ++k)
-      screen_.CopyOut(TableSlot[k].X, TableSlot[k].Y, 50, 50, SlotUnder[k]);
+      screen_.CopyOut(game_.TableSlot[k].X, game_.TableSlot[k].Y, 50, 50, SlotUnder[k]);
     FirstPaint = 0;
     startMusic = MusicOn != 0;
     if (SetupShown)
       ShowSetupScreen();
     else if (HintsShown)
       DrawHints();
-    TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+    TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
     SetAudioCheckMarks();
     host_.SetCursor(CursorId::Arrow);
   }
@@ -117,17 +117,17 @@ void TYachtWindow::PaintScreen() {
   } else if (TopTenShown) {
     ShowTopTen(false);
   } else if (TotalsShown) {
-    TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+    TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
     DrawTotals();
   }
   const bool panelShown = SetupShown || HintsShown || TopTenShown || TotalsShown;
   if (!panelShown) DrawCategoryLabels();
   DrawCupAtHome();
-  if (!panelShown && GameActive == 1) {
+  if (!panelShown && game_.GameActive == 1) {
     DrawTableDice();
     DrawScoreColumn(false);
     DrawTotalLine(false);
-    if (NextPlayerPending) {
+    if (game_.NextPlayerPending) {
       DrawNextPlayerButton();
       host_.SetCursor(CursorId::Next);
     }
@@ -139,12 +139,12 @@ void TYachtWindow::PaintScreen() {
 }
 
 void TYachtWindow::UpdateCursor(int x, int y) {
-  if (ComputerBusy) {
+  if (game_.ComputerBusy) {
     host_.SetCursor(CursorId::Wait);
   } else if (y < 7 || SetupShown || TotalsShown || TopTenShown || HintsShown) {
     host_.SetCursor(CursorId::Arrow);
   } else if (x >= 30 && x <= 120 && y >= 260 && y <= 424) {
-    host_.SetCursor(NextPlayerPending ? CursorId::Next : CursorId::Roll);
+    host_.SetCursor(game_.NextPlayerPending ? CursorId::Next : CursorId::Roll);
   } else {
     host_.SetCursor(x >= 305 ? CursorId::Pen : CursorId::Hand);
   }

@@ -68,7 +68,7 @@ void TYachtWindow::FillHints() {
 }
 
 void TYachtWindow::ShowCurrentTotals() {
-  if (!GameActive || SetupShown) return;
+  if (!game_.GameActive || SetupShown) return;
   TopTenShown = 0;
   HintsShown = 0;
   TotalsShown = 1;
@@ -78,12 +78,12 @@ void TYachtWindow::ShowCurrentTotals() {
 // One column of the sheet: its name, the twelve categories and the total. "Next Player" steps
 // to the next column of the game and from the last back to the first.
 void TYachtWindow::DrawTotals() {
-  if (!GameActive) return;
+  if (!game_.GameActive) return;
   RestorePanelRect();
   screen_.DrawText(FontId::Sheet, 340, 375, "Return", SetupInk);
   screen_.DrawText(FontId::Sheet, 450, 375, "Next Player", SetupInk);
-  const int first = PlayerCount == 0 ? 0 : 1;
-  const int last = PlayerCount <= 1 ? 1 : std::min(PlayerCount, 4);
+  const int first = game_.PlayerCount == 0 ? 0 : 1;
+  const int last = game_.PlayerCount <= 1 ? 1 : std::min(game_.PlayerCount, 4);
   if (TotalsPlayer > last || TotalsPlayer < first) TotalsPlayer = first;
   const int k = TotalsPlayer;
   const std::string name =
@@ -92,10 +92,10 @@ void TYachtWindow::DrawTotals() {
   for (int c = 1; c <= kCategoryCount; ++c) {
     const int y = 130 + 16 * (c - 1);
     screen_.DrawText(FontId::Setup, 350, y, kCategoryNames[c], SetupInk);
-    screen_.DrawText(FontId::Setup, 500, y, EntryText(Sheet[k].Entry[c]), SetupInk);
+    screen_.DrawText(FontId::Setup, 500, y, EntryText(game_.Sheet[k].Entry[c]), SetupInk);
   }
   screen_.DrawText(FontId::Setup, 350, 336, "Total", SetupInk);
-  screen_.DrawText(FontId::Setup, 500, 336, EntryText(Sheet[k].Total), SetupInk);
+  screen_.DrawText(FontId::Setup, 500, 336, EntryText(game_.Sheet[k].Total), SetupInk);
 }
 
 // The tip `HintIndex`, each line centred on x = 445. The counter runs past the last tip only

@@ -60,7 +60,8 @@ void TYachtWindow::DrawPlayersRow() {
   screen_.DrawBitmap(BoxImage, 471, 223);
   screen_.DrawText(FontId::Setup, 491, 223, "Computer", PaletteInk(SetupInk));
   constexpr int kDotX[5] = {475, 327, 365, 404, 440};
-  if (PlayerCount >= 0 && PlayerCount <= 4) screen_.DrawBitmap(DotLarge, kDotX[PlayerCount], 227);
+  if (game_.PlayerCount >= 0 && game_.PlayerCount <= 4)
+    screen_.DrawBitmap(DotLarge, kDotX[game_.PlayerCount], 227);
 }
 
 void TYachtWindow::DrawPlayerNames() {
@@ -76,7 +77,7 @@ void TYachtWindow::DrawPlayerNames() {
     NameEndY[n] = CaretY;
   };
   write(1);
-  const int named = std::min(PlayerCount, 4);
+  const int named = std::min(game_.PlayerCount, 4);
   for (int n = 2; n <= named; ++n) {
     screen_.DrawBitmap(NameBoxImage, kNameFieldX[n], kNameFieldY[n]);
     write(n);

@@ -27,9 +27,9 @@ void TYachtWindow::DrawScoreColumn(bool erase) {
     screen_.DrawBitmapPart(Background, kColumnX, kColumnY, kColumnW, kColumnH, kColumnX, kColumnY);
     return;
   }
-  if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
+  if (game_.CurrentPlayer < 0 || game_.CurrentPlayer > 4) return;
   const Rgb ink = PaletteInk(ScoreInk);
-  const TScoreColumn& column = Sheet[CurrentPlayer];
+  const TScoreColumn& column = game_.Sheet[game_.CurrentPlayer];
   for (int k = 1; k <= kCategoryCount; ++k) {
     const int v = column.Entry[k];
     if (v < 0) continue;
@@ -42,11 +42,11 @@ void TYachtWindow::DrawScoreColumn(bool erase) {
 // "<name>'s Total:" and the total, whose right edge stands 40 pixels after the label.
 void TYachtWindow::DrawTotalLine(bool erase) {
   screen_.DrawBitmapPart(Background, kTotalX, kTotalY, kTotalW, kTotalH, kTotalX, kTotalY);
-  if (erase || CurrentPlayer < 0 || CurrentPlayer > 4) return;
-  const std::string label =
-      (CurrentPlayer == 0 ? std::string("Computer") : NameText(PlayerName[CurrentPlayer])) +
-      "'s Total:";
-  const std::string number = std::to_string(Sheet[CurrentPlayer].Total);
+  if (erase || game_.CurrentPlayer < 0 || game_.CurrentPlayer > 4) return;
+  const std::string label = (game_.CurrentPlayer == 0 ? std::string("Computer")
+                                                      : NameText(PlayerName[game_.CurrentPlayer])) +
+                            "'s Total:";
+  const std::string number = std::to_string(game_.Sheet[game_.CurrentPlayer].Total);
   const Rgb ink = PaletteInk(ScoreInk);
   screen_.DrawText(FontId::Sheet, 335, 375, label, ink, kTotalX, kTotalY, kTotalW, kTotalH);
   const int x =
@@ -58,7 +58,7 @@ void TYachtWindow::DrawTotalLine(bool erase) {
 // ink that marks it as the newest until its column is next drawn.
 void TYachtWindow::DrawNewScore(int points, int y) {
   const std::string text = std::to_string(points);
-  const Rgb ink = PaletteInk(PlayerCount == 1 ? ScoreInk : NewScoreInk);
+  const Rgb ink = PaletteInk(game_.PlayerCount == 1 ? ScoreInk : NewScoreInk);
   screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), y, text,
                    ink, kColumnX, kColumnY, kColumnW, kColumnH);
 }

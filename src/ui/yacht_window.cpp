@@ -1,30 +1,15 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
+#include <cstring>
 #include <ctime>
 
 namespace ossaric {
 
-namespace {
-
-// The twenty landing places on the table; none overlaps another or the cup.
-constexpr int kPlaces[21][2] = {
-    {0, 0},    {25, 25},   {80, 21},   {155, 29},  {220, 17},  {30, 90},   {95, 76},
-    {150, 89}, {210, 87},  {20, 150},  {80, 146},  {145, 164}, {200, 147}, {20, 224},
-    {95, 206}, {155, 224}, {230, 207}, {155, 285}, {210, 301}, {150, 344}, {225, 360}};
-
-}  // namespace
-
 TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
-    : host_(host), sound_(sound), random_(random) {
+    : host_(host), sound_(sound), random_(random), game_(*this, random), computer_(game_) {
+  game_.SetComputer(&computer_);
   // The frame and the music device come from the host, built before the window.
-  // Initial values of the game state (the rest are the fields' own initialisers).
-  for (int k = 1; k <= 20; ++k) {
-    TableSlot[k].X = kPlaces[k][0];
-    TableSlot[k].Y = kPlaces[k][1];
-    TableSlot[k].Occupied = 0;
-  }
-  for (int i = 1; i <= 10; ++i) ToThrow[i] = 1;
   // The host places the window at the screen's top-left with a 632 x 434 client area.
   random_.Seed(static_cast<uint32_t>(std::time(nullptr)));
   // The three fonts live in the surface, made with it.
@@ -102,6 +87,32 @@ void TYachtWindow::EvCommand(int id) {
       break;
     default:
       break;
+  }
+}
+
+void TYachtWindow::RestartGame() {
+  if (SetupShown) return;
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  TotalsShown = TopTenShown = HintsShown = 0;
+  game_.BeginGame();
+}
+
+void TYachtWindow::NewGame() {
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  TotalsShown = TopTenShown = HintsShown = 0;
+  ShowSetupScreen();
+}
+
+void TYachtWindow::Undo() {
+  if (SetupShown || TotalsShown || TopTenShown || HintsShown) return;
+  game_.Undo();
+}
+
+void TYachtWindow::SetDefaultNames() {
+  for (int n = 1; n <= 4; ++n) {
+    std::memset(PlayerName[n], 0, sizeof PlayerName[n]);
+    std::memcpy(PlayerName[n], "Player ", 7);
+    PlayerName[n][7] = static_cast<char>('0' + n);
   }
 }
 

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "ai/computer.h"
+#include "game/game.h"
 #include "game/records.h"
 #include "platform/bitmap.h"
 #include "platform/host.h"
@@ -23,7 +25,7 @@
 
 namespace ossaric {
 
-class TYachtWindow {
+class TYachtWindow : public TGameShow {
  public:
   // Builds the window's state and resources in the game directory `gameDir` (the current
   // directory when empty). The host and sound device must outlive the window.
@@ -44,6 +46,8 @@ class TYachtWindow {
   void EvClose() { CloseDown(); }
 
   Surface& Screen() { return screen_; }
+  TYachtGame& Game() { return game_; }
+  TComputerPlayer& Computer() { return computer_; }
   Host& GetHost() { return host_; }
   bool Closed() const { return closed_; }
 
@@ -64,30 +68,10 @@ class TYachtWindow {
   uint8_t TopTenShown = 0;
   uint8_t HintsShown = 0;
   int HintIndex = 0;
-  uint8_t UndoScore = 0;
-  uint8_t UndoReturn = 0;
   int EditedName = 0;
   int NameCursor[5] = {-1, -1, -1, -1, -1};
   int MusicOn = 1;
-  int NextPlayerPending = 0;
-  int GameActive = 0;
-  int PlayerCount = 1;
-  int CurrentPlayer = 1;
-  TScoreColumn Sheet[5];
-  int DiceInCup = 5;
-  int ToThrow[11] = {};
-  int SelectedDie = 0;
-  int ThrowsMade = 0;
-  int SavedThrows = 0;
-  int ComputerDone = 0;
-  int ComputerBusy = 0;
-  int ThrowLimit = 3;
-  int ScoreAllowed = 0;
-  int LastCategory = 0;
   int SoundOn = 1;
-  TDie Die[11];
-  TTableSlot TableSlot[21];
-
   // ==== Shell data ====
   std::string AboutText;   // held scrambled
   std::string HiddenCode;  // held scrambled
@@ -124,93 +108,21 @@ class TYachtWindow {
   static constexpr uint8_t kPaletteReserved = 0x01;
   static constexpr uint8_t kPaletteNoCollapse = 0x04;
 
-  // ---- game/state.cpp ----
-  void ResetGame(bool repaint);
-  bool GameUnfinished() const;
-  void SetDefaultNames();
-
-  // ---- game/scoring.cpp ----
-  void ScoreBexil();
-  void ScoreLargeStraight();
-  void ScoreSmallStraight();
-  void ScoreFourOfAKind();
-  void ScoreFullHouse();
-  void ScoreSixes();
-  void ScoreFives();
-  void ScoreFours();
-  void ScoreThrees();
-  void ScoreTwos();
-  void ScoreOnes();
-  void ScoreChoice();
-  void ScoreCategory(int category);  // the scorer of category 1..12
-  void WriteScore(int points, int y);
-
-  // ---- game/patterns.cpp ----
-  bool IsAllAlike();
-  bool MarkFourAlike();
-  bool IsLargeStraight();
-  bool MarkSmallStraight();
-  bool MarkFullHouse();
-  bool MarkThreeAlike();
-  bool MarkTwoPairs();
-  bool MarkPair();
-  int& PairFace(int n) { return n == 1 ? Die[1].Work1 : Die[1].Work2; }
-
-  // ---- game/flow.cpp ----
-  void ThrowDice();
-  void ReturnDieToCup();
-  void PutCupDiceBack();
-  void PrepareNextTurn();
-  void NextPlayer();
-  void BeginGame();
-  void RestartGame();
-  void NewGame();
-  void Undo();
-
-  // ---- game/click.cpp ----
+  // ---- ui/click.cpp ----
   void HandleClick(int x, int y);
   void ChoosePlayerCount(int n);
   void SelectNameField(int n);
   void ToggleHints();
   void StartFromSetup();
 
-  // ---- ai/keep.cpp ----
-  void PlayComputerTurn();
-  void ReturnUnkeptDice();
-  void DecideKeep();  // the pattern of a first or second throw picks the keep decider
-  void KeepForAllAlike();
-  void KeepForFourAlike();
-  void KeepForLargeStraight();
-  void KeepForSmallStraight();
-  void KeepForFullHouse();
-  void KeepForThreeAlike();
-  void KeepForTwoPairs();
-  void KeepForPair();
-  void KeepForNothing();
-  void HoldOnlyFace(int face);
-  bool ChaseOpenNumber();  // false when no number category is open (nothing done)
-  void TrimForLargeStraight();
-  void TrimForSmallStraight();
-  void ChaseChoice();
-  void ChaseStraight(int category);  // trims the hold set for that straight, returns the rest
-  bool ComputerOpen(int category) const;   // the computer's entry is still empty
-  void ComputerWrites(int category);       // a keep decider writes and ends the turn
-  int ComputerOpenCount() const;
-  void FinishComputerTurnWithoutScore();   // only a corrupted state gets here
-
-  // ---- ai/choose.cpp ----
-  void ChooseComputerCategory();
-  void ChooseForAllAlike();
-  void ChooseForFourAlike();
-  void ChooseForLargeStraight();
-  void ChooseForSmallStraight();
-  void ChooseForFullHouse();
-  void ChooseForThreeAlike();
-  void ChooseForTwoPairs();
-  void ChooseForPair();
-  void ChooseForNothing();
-  bool WriteIfOpen(int category);                        // a chooser's step
-  void WriteFirstOpen(std::initializer_list<int> list);  // a chooser's list
+  // ---- ui/show.cpp: what the game shows ----
+  void ShowNotice(const std::string& text, const std::string& caption) override;
+  void PlaySound(GameSound sound, bool wait) override;
+  void StopSounds() override;
+  void PauseAfterPen() override;
+  void ShowPointer(GamePointer pointer) override;
+  void Repaint() override;
+  void ClearCupAtHome() override;
 
   // ---- ui/paint.cpp ----
   void LoadPictures();
@@ -218,27 +130,27 @@ class TYachtWindow {
   void PaintScreen();
   void UpdateCursor(int x, int y);
   void DrawMasked(const Bitmap& picture, const Bitmap& mask, int x, int y);
-  void DrawCupAtHome();
+  void DrawCupAtHome() override;
   void DrawCategoryLabels();
   Rgb PaletteInk(Rgb colour) const;  // the nearest colour of SharedPalette
 
   // ---- ui/animation.cpp ----
-  void Delay(int ms);
+  void Delay(int ms) override;
   void DrawPips(int face, int x, int y);
   void DrawDieSprite(int i, int face, int x, int y);
-  void AnimateCupShake();
-  void AnimateDieFlight(int i);
-  void SettleCup();
-  void AnimateDieToCup(int i);
-  void DrawDieAtPlace(int i);
+  void AnimateCupShake() override;
+  void AnimateDieFlight(int i) override;
+  void SettleCup() override;
+  void AnimateDieToCup(int i) override;
+  void DrawDieAtPlace(int i) override;
   void DrawTableDice();
-  void DrawThrowDots();
-  void DrawNextPlayerButton();
+  void DrawThrowDots() override;
+  void DrawNextPlayerButton() override;
 
   // ---- ui/sheet.cpp ----
-  void DrawScoreColumn(bool erase);
-  void DrawTotalLine(bool erase);
-  void DrawNewScore(int points, int y);  // the newest score, in its own ink
+  void DrawScoreColumn(bool erase) override;
+  void DrawTotalLine(bool erase) override;
+  void DrawNewScore(int points, int y) override;  // the newest score, in its own ink
 
   // ---- ui/setup_screen.cpp ----
   void ShowSetupScreen();
@@ -267,7 +179,11 @@ class TYachtWindow {
   void OpenHelp();
 
   // ---- ui/yacht_window.cpp ----
+  void RestartGame();
+  void NewGame();
+  void Undo();  // the menu's Undo: nothing while a panel is shown
   void CloseDown();
+  void SetDefaultNames();
 
   // ---- persist/settings.cpp ----
   bool ReadSettings();
@@ -278,7 +194,7 @@ class TYachtWindow {
   void LocateTopTenFile();
   void LoadTopTen();
   void SaveTopTen();
-  void AnnounceGameOver();
+  void AnnounceGameOver() override;
   void RankPlayers();
   void ShowTopTen(bool enter);
   void TopTenCommand();
@@ -310,6 +226,8 @@ class TYachtWindow {
   SoundDevice& sound_;
   Random& random_;
   Surface screen_;
+  TYachtGame game_;
+  TComputerPlayer computer_;
   bool closed_ = false;
 };
 

@@ -93,22 +93,22 @@ long CheckEveryChoice(TYachtWindow& w, ossaric::HeadlessHost& host) {
               TScoreColumn before;
               for (int k = 1; k <= kCategoryCount; ++k)
                 if ((open & (1 << (k - 1))) == 0) before.Entry[k] = 0;
-              w.GameActive = 1;
-              w.CurrentPlayer = 0;
-              w.NextPlayerPending = 0;
-              w.ThrowsMade = 3;
-              w.ScoreAllowed = 1;
-              w.DiceInCup = 5;
-              w.Sheet[0] = before;
-              w.Sheet[1] = TScoreColumn{};
+              w.Game().GameActive = 1;
+              w.Game().CurrentPlayer = 0;
+              w.Game().NextPlayerPending = 0;
+              w.Game().ThrowsMade = 3;
+              w.Game().ScoreAllowed = 1;
+              w.Game().DiceInCup = 5;
+              w.Game().Sheet[0] = before;
+              w.Game().Sheet[1] = TScoreColumn{};
               for (int i = 1; i <= 5; ++i) {
-                w.Die[i] = ossaric::TDie{};
-                w.Die[i].Face = faces[i - 1];
-                w.Die[i].Slot = i;
+                w.Game().Die[i] = ossaric::TDie{};
+                w.Game().Die[i].Face = faces[i - 1];
+                w.Game().Die[i].Slot = i;
               }
-              w.ChooseComputerCategory();
+              w.Computer().ChooseComputerCategory();
               bool overwrote = false;
-              if (Changes(before, w.Sheet[0], overwrote) != 1 || overwrote) {
+              if (Changes(before, w.Game().Sheet[0], overwrote) != 1 || overwrote) {
                 if (failures < 10)
                   std::printf("choice failed: dice %d%d%d%d%d, open mask %d\n", a, b, c, d, e,
                               open);
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     w.MusicOn = 0;
     w.SetupShown = 0;
     w.HintsShown = 0;
-    w.PlayerCount = 0;
+    w.Game().PlayerCount = 0;
 
     if (o.exhaustive) failures += CheckEveryChoice(w, host);
 
@@ -172,28 +172,29 @@ int main(int argc, char** argv) {
       w.RestartGame();
       w.AnimDelay = 0;
       w.SoundOn = 0;
-      for (int turn = 0; turn < kCategoryCount && w.GameActive == 1; ++turn) {
+      for (int turn = 0; turn < kCategoryCount && w.Game().GameActive == 1; ++turn) {
         w.EvLeftButtonDown(60, 300);  // player 1 takes the cup and throws
         int k = 1;
-        while (k < kCategoryCount && w.Sheet[1].Entry[k] != -1) ++k;
+        while (k < kCategoryCount && w.Game().Sheet[1].Entry[k] != -1) ++k;
         w.EvLeftButtonDown(400, RowTop(k) + 5);
-        const TScoreColumn before = w.Sheet[0];
+        const TScoreColumn before = w.Game().Sheet[0];
         w.EvLeftButtonDown(60, 300);  // the cup goes to the computer, which plays its turn
         bool overwrote = false;
-        if (Changes(before, w.Sheet[0], overwrote) != 1 || overwrote) ++badTurns;
-        const int used = w.GameActive == 1 ? w.SavedThrows : w.ThrowsMade;
+        if (Changes(before, w.Game().Sheet[0], overwrote) != 1 || overwrote) ++badTurns;
+        const int used = w.Game().GameActive == 1 ? w.Game().SavedThrows : w.Game().ThrowsMade;
         if (used >= 1 && used <= 3) ++throwsUsed[used];
       }
       if (SawEmptyCup(host)) ++emptyCups;
-      if (w.GameActive == 1 || OpenCount(w.Sheet[0]) != 0 || OpenCount(w.Sheet[1]) != 0)
+      if (w.Game().GameActive == 1 || OpenCount(w.Game().Sheet[0]) != 0 ||
+          OpenCount(w.Game().Sheet[1]) != 0)
         ++unfinished;
-      const int total = w.Sheet[0].Total;
+      const int total = w.Game().Sheet[0].Total;
       sum += total;
       sumSquares += static_cast<double>(total) * total;
       lowest = std::min(lowest, total);
       highest = std::max(highest, total);
-      humanSum += w.Sheet[1].Total;
-      for (int c = 1; c <= kCategoryCount; ++c) categorySum[c] += w.Sheet[0].Entry[c];
+      humanSum += w.Game().Sheet[1].Total;
+      for (int c = 1; c <= kCategoryCount; ++c) categorySum[c] += w.Game().Sheet[0].Entry[c];
       host.events_.clear();
       host.messages_.clear();
     }

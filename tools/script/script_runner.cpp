@@ -75,19 +75,19 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
         {"HintIndex", &w.HintIndex},
         {"EditedName", &w.EditedName},
         {"MusicOn", &w.MusicOn},
-        {"NextPlayerPending", &w.NextPlayerPending},
-        {"GameActive", &w.GameActive},
-        {"PlayerCount", &w.PlayerCount},
-        {"CurrentPlayer", &w.CurrentPlayer},
-        {"DiceInCup", &w.DiceInCup},
-        {"SelectedDie", &w.SelectedDie},
-        {"ThrowsMade", &w.ThrowsMade},
-        {"SavedThrows", &w.SavedThrows},
-        {"ComputerDone", &w.ComputerDone},
-        {"ComputerBusy", &w.ComputerBusy},
-        {"ThrowLimit", &w.ThrowLimit},
-        {"ScoreAllowed", &w.ScoreAllowed},
-        {"LastCategory", &w.LastCategory},
+        {"NextPlayerPending", &w.Game().NextPlayerPending},
+        {"GameActive", &w.Game().GameActive},
+        {"PlayerCount", &w.Game().PlayerCount},
+        {"CurrentPlayer", &w.Game().CurrentPlayer},
+        {"DiceInCup", &w.Game().DiceInCup},
+        {"SelectedDie", &w.Game().SelectedDie},
+        {"ThrowsMade", &w.Game().ThrowsMade},
+        {"SavedThrows", &w.Game().SavedThrows},
+        {"ComputerDone", &w.Game().ComputerDone},
+        {"ComputerBusy", &w.Game().ComputerBusy},
+        {"ThrowLimit", &w.Game().ThrowLimit},
+        {"ScoreAllowed", &w.Game().ScoreAllowed},
+        {"LastCategory", &w.Game().LastCategory},
         {"SoundOn", &w.SoundOn},
         {"KeyTrailLength", &w.KeyTrailLength},
     };
@@ -97,22 +97,22 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
       const char* name;
       uint8_t* field;
     };
-    const Byte bytes[] = {{"TotalsShown", &w.TotalsShown}, {"TopTenShown", &w.TopTenShown},
-                          {"HintsShown", &w.HintsShown},   {"UndoScore", &w.UndoScore},
-                          {"UndoReturn", &w.UndoReturn},   {"MusicRestart", &w.MusicRestart}};
+    const Byte bytes[] = {{"TotalsShown", &w.TotalsShown},      {"TopTenShown", &w.TopTenShown},
+                          {"HintsShown", &w.HintsShown},        {"UndoScore", &w.Game().UndoScore},
+                          {"UndoReturn", &w.Game().UndoReturn}, {"MusicRestart", &w.MusicRestart}};
     for (const Byte& p : bytes)
       if (n == p.name) r.b = p.field;
     return r;
   }
   const int i = f.index;
   if (n == "NameCursor" && i >= 0 && i <= 4 && f.member.empty()) r.i = &w.NameCursor[i];
-  if (n == "ToThrow" && i >= 0 && i <= 10 && f.member.empty()) r.i = &w.ToThrow[i];
+  if (n == "ToThrow" && i >= 0 && i <= 10 && f.member.empty()) r.i = &w.Game().ToThrow[i];
   if (n == "NameEnd" && i >= 0 && i <= 4) {
     if (f.member == "X") r.i = &w.NameEndX[i];
     if (f.member == "Y") r.i = &w.NameEndY[i];
   }
   if (n == "Die" && i >= 0 && i <= 10) {
-    TDie& d = w.Die[i];
+    TDie& d = w.Game().Die[i];
     if (f.member == "Face") r.i = &d.Face;
     if (f.member == "Slot") r.i = &d.Slot;
     if (f.member == "InCup") r.i = &d.InCup;
@@ -121,15 +121,15 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
     if (f.member == "Work2") r.i = &d.Work2;
   }
   if (n == "TableSlot" && i >= 0 && i <= 20) {
-    TTableSlot& s = w.TableSlot[i];
+    TTableSlot& s = w.Game().TableSlot[i];
     if (f.member == "X") r.i = &s.X;
     if (f.member == "Y") r.i = &s.Y;
     if (f.member == "Occupied") r.i = &s.Occupied;
   }
   if (n == "Sheet" && i >= 0 && i <= 4) {
-    if (f.member == "Total") r.i = &w.Sheet[i].Total;
+    if (f.member == "Total") r.i = &w.Game().Sheet[i].Total;
     if (f.member == "Entry" && f.memberIndex >= 0 && f.memberIndex <= 12)
-      r.i = &w.Sheet[i].Entry[f.memberIndex];
+      r.i = &w.Game().Sheet[i].Entry[f.memberIndex];
   }
   return r;
 }
@@ -193,40 +193,40 @@ std::string StateJson(TYachtWindow& w, uint32_t clock) {
   field("TopTenShown", w.TopTenShown);
   field("HintsShown", w.HintsShown);
   field("HintIndex", w.HintIndex);
-  field("UndoScore", w.UndoScore);
-  field("UndoReturn", w.UndoReturn);
+  field("UndoScore", w.Game().UndoScore);
+  field("UndoReturn", w.Game().UndoReturn);
   field("EditedName", w.EditedName);
   s << ",\"NameCursor\":" << IntArray(w.NameCursor, 5, true);
   field("MusicOn", w.MusicOn);
-  field("NextPlayerPending", w.NextPlayerPending);
-  field("GameActive", w.GameActive);
-  field("PlayerCount", w.PlayerCount);
-  field("CurrentPlayer", w.CurrentPlayer);
+  field("NextPlayerPending", w.Game().NextPlayerPending);
+  field("GameActive", w.Game().GameActive);
+  field("PlayerCount", w.Game().PlayerCount);
+  field("CurrentPlayer", w.Game().CurrentPlayer);
   s << ",\"Sheet\":[";
   for (int p = 0; p <= 4; ++p)
-    s << (p ? "," : "") << "{\"Entry\":" << IntArray(w.Sheet[p].Entry, 13, true)
-      << ",\"Total\":" << w.Sheet[p].Total << "}";
+    s << (p ? "," : "") << "{\"Entry\":" << IntArray(w.Game().Sheet[p].Entry, 13, true)
+      << ",\"Total\":" << w.Game().Sheet[p].Total << "}";
   s << "]";
-  field("DiceInCup", w.DiceInCup);
-  s << ",\"ToThrow\":" << IntArray(w.ToThrow, 11, true);
-  field("SelectedDie", w.SelectedDie);
-  field("ThrowsMade", w.ThrowsMade);
-  field("SavedThrows", w.SavedThrows);
-  field("ComputerDone", w.ComputerDone);
-  field("ComputerBusy", w.ComputerBusy);
-  field("ThrowLimit", w.ThrowLimit);
-  field("ScoreAllowed", w.ScoreAllowed);
-  field("LastCategory", w.LastCategory);
+  field("DiceInCup", w.Game().DiceInCup);
+  s << ",\"ToThrow\":" << IntArray(w.Game().ToThrow, 11, true);
+  field("SelectedDie", w.Game().SelectedDie);
+  field("ThrowsMade", w.Game().ThrowsMade);
+  field("SavedThrows", w.Game().SavedThrows);
+  field("ComputerDone", w.Game().ComputerDone);
+  field("ComputerBusy", w.Game().ComputerBusy);
+  field("ThrowLimit", w.Game().ThrowLimit);
+  field("ScoreAllowed", w.Game().ScoreAllowed);
+  field("LastCategory", w.Game().LastCategory);
   field("SoundOn", w.SoundOn);
   s << ",\"Die\":[null";
   for (int i = 1; i <= 10; ++i) {
-    const TDie& d = w.Die[i];
+    const TDie& d = w.Game().Die[i];
     s << ",{\"Face\":" << d.Face << ",\"Slot\":" << d.Slot << ",\"InCup\":" << d.InCup
       << ",\"Keep\":" << d.Keep << ",\"Work1\":" << d.Work1 << ",\"Work2\":" << d.Work2 << "}";
   }
   s << "],\"TableSlot\":[null";
   for (int k = 1; k <= 20; ++k) {
-    const TTableSlot& t = w.TableSlot[k];
+    const TTableSlot& t = w.Game().TableSlot[k];
     s << ",{\"X\":" << t.X << ",\"Y\":" << t.Y << ",\"Occupied\":" << t.Occupied << "}";
   }
   s << "],\"TopTen\":[";

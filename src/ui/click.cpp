@@ -1,4 +1,5 @@
-// Decoding of every mouse press on the scene, and the setup screen's own operations.
+// Decoding of the presses on the panels and the setup screen, and the setup screen's own
+// operations; a press on the board goes to the game.
 #include <cstdint>
 
 #include "ui/yacht_window.h"
@@ -10,13 +11,6 @@ namespace {
 // Inclusive on all four sides.
 bool In(int x, int y, int left, int right, int top, int bottom) {
   return x >= left && x <= right && y >= top && y <= bottom;
-}
-
-// The 50 x 50 die picture at (left, top), edges included; wide arithmetic, so a place far off
-// the window never wraps around.
-bool OnDie(int x, int y, int left, int top) {
-  const int64_t dx = static_cast<int64_t>(x) - left, dy = static_cast<int64_t>(y) - top;
-  return dx >= 0 && dx <= 50 && dy >= 0 && dy <= 50;
 }
 
 // The tips counter after one more tip: a counter already past the last tip starts again.
@@ -34,11 +28,11 @@ void TYachtWindow::HandleClick(int x, int y) {
     host_.StopTimer(1);
     BlinkNameCaret();
   }
-  if (ComputerBusy == 1) return;
+  if (game_.ComputerBusy == 1) return;
 
   if (TotalsShown) {
     if (In(x, y, 340, 411, 375, 399)) {
-      TotalsPlayer = PlayerCount != 0 ? 1 : 0;
+      TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
       TotalsShown = 0;
       host_.Invalidate();
     } else if (In(x, y, 450, 571, 375, 403)) {
@@ -53,8 +47,8 @@ void TYachtWindow::HandleClick(int x, int y) {
       TopTenShown = 0;
       if (SetupShown)
         ShowSetupScreen();
-      else if (GameActive == 0)
-        BeginGame();
+      else if (game_.GameActive == 0)
+        game_.BeginGame();
       else
         host_.Invalidate();
     }
@@ -64,7 +58,7 @@ void TYachtWindow::HandleClick(int x, int y) {
     if (In(x, y, 345, 445, 350, 390)) {
       HintsShown = 0;
       HintIndex = NextHintIndex(HintIndex);
-      BeginGame();
+      game_.BeginGame();
     } else if (In(x, y, 445, 545, 350, 390)) {
       HintIndex = NextHintIndex(HintIndex);
       DrawHints();
@@ -85,11 +79,11 @@ void TYachtWindow::HandleClick(int x, int y) {
     } else if (In(x, y, 352, 433, 277, 299)) {
       SelectNameField(1);
     } else if (In(x, y, 459, 540, 277, 299)) {
-      if (PlayerCount >= 2) SelectNameField(2);
+      if (game_.PlayerCount >= 2) SelectNameField(2);
     } else if (In(x, y, 352, 433, 305, 328)) {
-      if (PlayerCount >= 3) SelectNameField(3);
+      if (game_.PlayerCount >= 3) SelectNameField(3);
     } else if (In(x, y, 459, 540, 305, 328)) {
-      if (PlayerCount == 4) SelectNameField(4);
+      if (game_.PlayerCount == 4) SelectNameField(4);
     } else if (In(x, y, 345, 545, 358, 376)) {
       ToggleHints();
     } else if (In(x, y, 326, 566, 389, 408)) {
@@ -98,47 +92,15 @@ void TYachtWindow::HandleClick(int x, int y) {
     return;
   }
 
-  // The board.
-  if (x >= 335 && x <= 620) {
-    for (int k = 1; k <= kCategoryCount; ++k) {
-      if (y >= RowTop(k) && y <= RowTop(k) + 19) {
-        ScoreCategory(k);
-        break;
-      }
-    }
-    return;
-  }
-  if (In(x, y, 30, 130, 274, 424)) {
-    if (NextPlayerPending == 1) NextPlayer();
-    if (PlayerCount != 0 || CurrentPlayer == 1) ThrowDice();
-    return;
-  }
-  if (DiceInCup >= 5) return;
-  for (int i = 1; i <= 5; ++i) {
-    const int slot = Die[i].Slot;
-    if (slot < 1 || slot > 20) continue;
-    const TTableSlot& place = TableSlot[slot];
-    if (!OnDie(x, y, place.X, place.Y)) continue;
-    if (GameActive == 0) {
-      host_.MessageBox("Choose option from the Play menu", "End of Game", MessageIcon::None, true);
-    } else if (ThrowsMade >= ThrowLimit) {
-      host_.MessageBox("Choose a score category now", "Three roll limit", MessageIcon::None, true);
-    } else if (Die[i].InCup == 0) {
-      SelectedDie = i;
-      ReturnDieToCup();
-      UndoReturn = 1;
-      UndoScore = 0;
-      if (SoundOn) PlayEffect(kDiceCup, true);
-    }
-    return;
-  }
+  game_.HandleBoardClick(x, y);
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {
-  if (n != PlayerCount) {
+  if (n != game_.PlayerCount) {
     const int boxX[5] = {196, 48, 86, 125, 161};
-    if (PlayerCount >= 0 && PlayerCount <= 4) AnimateChoiceDot(0, boxX[PlayerCount], 215);
-    PlayerCount = n;
+    if (game_.PlayerCount >= 0 && game_.PlayerCount <= 4)
+      AnimateChoiceDot(0, boxX[game_.PlayerCount], 215);
+    game_.PlayerCount = n;
     AnimateChoiceDot(1, boxX[n], 215);
   }
   DrawPlayerNames();
@@ -166,22 +128,8 @@ void TYachtWindow::ToggleHints() {
 void TYachtWindow::StartFromSetup() {
   SetupShown = 0;
   NameEditing = 0;
-  TotalsPlayer = PlayerCount != 0 ? 1 : 0;
-  GameActive = 1;
-  CurrentPlayer = 1;
-  UndoScore = 0;  // the discarded game's last move is not this game's
-  UndoReturn = 0;
-  ResetGame(true);
-  NextPlayerPending = 0;
-  SavedThrows = ThrowsMade;
-  ThrowsMade = 0;
-  for (int i = 1; i <= 5; ++i) {
-    Die[i].InCup = 1;
-    ToThrow[i] = 1;
-  }
-  DiceInCup = 5;
-  for (int k = 1; k <= 20; ++k) TableSlot[k].Occupied = 0;
-  DrawThrowDots();
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  game_.StartFromSetup();
 }
 
 }  // namespace ossaric

@@ -1,0 +1,36 @@
+// The state record of one game at the table: the players and their columns, the dice, the
+// landing places, the cup, the throw counts, the flags of the turn and of Undo, whose turn it
+// is and whether the computer is playing. Every field starts at its value for a fresh program.
+#pragma once
+
+#include <cstdint>
+
+#include "game/records.h"
+
+namespace ossaric {
+
+struct TGameState {
+  TGameState();
+
+  int NextPlayerPending = 0;  // the NEXT button stands on the cup
+  int GameActive = 0;
+  int PlayerCount = 1;    // 1..4 people, or 0 for one person against the computer
+  int CurrentPlayer = 1;  // 1..4, or 0 for the computer
+  TScoreColumn Sheet[5];  // column 0 is the computer's
+  int DiceInCup = 5;
+  int ToThrow[11] = {};  // 1 while die i goes into the next throw
+  int SelectedDie = 0;
+  int ThrowsMade = 0;
+  int SavedThrows = 0;  // the throws of the turn just ended, for Undo
+  int ComputerDone = 0;
+  int ComputerBusy = 0;
+  int ThrowLimit = 3;
+  int ScoreAllowed = 0;
+  int LastCategory = 0;
+  uint8_t UndoScore = 0;   // the last score may be taken back
+  uint8_t UndoReturn = 0;  // the last die returned to the cup may be taken back
+  TDie Die[11];
+  TTableSlot TableSlot[21];
+};
+
+}  // namespace ossaric

@@ -1,0 +1,47 @@
+// The window's side of what the game shows: notices through the host, the table's sounds
+// through the effects (only while sound effects are on), the pointer, and the few redraws that
+// are not drawing operations of their own.
+#include "ui/yacht_window.h"
+
+namespace ossaric {
+
+void TYachtWindow::ShowNotice(const std::string& text, const std::string& caption) {
+  host_.MessageBox(text, caption, MessageIcon::None, true);
+}
+
+void TYachtWindow::PlaySound(GameSound sound, bool wait) {
+  static_assert(int(GameSound::MoreDice) == kMoreDice && int(GameSound::OneDice) == kOneDice);
+  if (SoundOn) PlayEffect(static_cast<Effect>(sound), wait);
+}
+
+void TYachtWindow::StopSounds() {
+  StopEffects();
+}
+
+void TYachtWindow::PauseAfterPen() {
+  if (SoundOn) Delay(1000);
+}
+
+void TYachtWindow::ShowPointer(GamePointer pointer) {
+  switch (pointer) {
+    case GamePointer::Roll:
+      return host_.SetCursor(CursorId::Roll);
+    case GamePointer::Next:
+      return host_.SetCursor(CursorId::Next);
+    case GamePointer::Wait:
+      return host_.SetCursor(CursorId::Wait);
+    case GamePointer::Arrow:
+      return host_.SetCursor(CursorId::Arrow);
+  }
+}
+
+void TYachtWindow::Repaint() {
+  host_.Invalidate();
+}
+
+void TYachtWindow::ClearCupAtHome() {
+  screen_.CopyIn(CupUnder, 30, 274);
+  DrawCupAtHome();
+}
+
+}  // namespace ossaric
