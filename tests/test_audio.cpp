@@ -162,13 +162,13 @@ class Audio : public GameTest {
 TEST_F(Audio, EffectBuffersKeepTheirSizesWhateverTheFiles) {
   WithRecordings();
   for (const EffectSize& e : kEffects) {
-    EXPECT_EQ(W().EffectBuffer[e.effect].size(), e.bytes) << e.file;
-    EXPECT_TRUE(W().EffectPlayable[e.effect]) << e.file;
-    EXPECT_EQ(TYachtWindow::EffectFileName(e.effect), std::string(e.file));
-    EXPECT_EQ(TYachtWindow::EffectBufferBytes(e.effect), e.bytes);
+    EXPECT_EQ(W().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
+    EXPECT_TRUE(W().Effects().EffectPlayable(e.effect)) << e.file;
+    EXPECT_EQ(TEffects::EffectFileName(e.effect), std::string(e.file));
+    EXPECT_EQ(TEffects::EffectBufferBytes(e.effect), e.bytes);
   }
-  EXPECT_EQ(TYachtWindow::EffectFileName(-1), std::string());
-  EXPECT_EQ(TYachtWindow::EffectBufferBytes(kEffectCount), 0u);
+  EXPECT_EQ(TEffects::EffectFileName(-1), std::string());
+  EXPECT_EQ(TEffects::EffectBufferBytes(kEffectCount), 0u);
 
   // A missing file, a cut-off file, a longer recording and garbage play nothing; a smaller
   // sound file plays. The buffers keep their sizes.
@@ -181,8 +181,8 @@ TEST_F(Audio, EffectBuffersKeepTheirSizesWhateverTheFiles) {
   Start();
   const bool playable[kEffectCount] = {false, false, false, false, true, true, true};
   for (const EffectSize& e : kEffects) {
-    EXPECT_EQ(W().EffectBuffer[e.effect].size(), e.bytes) << e.file;
-    EXPECT_EQ(W().EffectPlayable[e.effect], playable[e.effect]) << e.file;
+    EXPECT_EQ(W().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
+    EXPECT_EQ(W().Effects().EffectPlayable(e.effect), playable[e.effect]) << e.file;
   }
   // An unplayable effect still cuts off the one playing, with an empty image.
   Sound().effectBytes_.clear();
@@ -279,7 +279,7 @@ TEST_F(Audio, PlaylistFollowsTheListingRestartsAndWraps) {
     Run("notify\n");
     EXPECT_EQ(LastOpened(), order[size_t(k % 2)]) << k;
   }
-  EXPECT_EQ(W().MusicFileName, order[0]);
+  EXPECT_EQ(W().Playlist().MusicFileName(), order[0]);
   // "Music on" while a piece plays starts again at the first file.
   Run("notify\ncommand 4\n");
   EXPECT_EQ(LastOpened(), order[0]);
@@ -309,7 +309,7 @@ TEST_F(Audio, FilesComingAndGoingChangeThePlaylist) {
   fs::remove(dir_.Path() / order[1]);
   Run("notify\n");
   EXPECT_EQ(LastOpened(), order[2]);
-  EXPECT_EQ(W().MusicFileName, order[2]);  // names of any length are kept whole
+  EXPECT_EQ(W().Playlist().MusicFileName(), order[2]);  // names of any length are kept whole
   // The next search sees the directory as it is now.
   std::ofstream(dir_.Path() / "three.mid") << "x";
   Run("notify\n");
@@ -321,7 +321,7 @@ TEST_F(Audio, WithoutMusicFilesThereIsSilence) {
   Run("command 4\nnotify\ncommand 5\ncommand 4\n");
   EXPECT_TRUE(Sound().pieces_.empty());
   EXPECT_TRUE(Host().messages_.empty());
-  EXPECT_EQ(W().MusicDevice, 0u);
+  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
   // Field values a script or a settings file may hold do no harm.
   std::ofstream(dir_.Path() / "a.mid") << "x";
   Run("set MusicOn 7\nset MusicRestart 0\nnotify\n");
@@ -357,7 +357,7 @@ TEST_F(Audio, APieceThatFailsIsReportedOnceAndNotPlayed) {
       played |= e.find(R"("action":"play")") != std::string::npos;
     EXPECT_EQ(played, c.played) << code;
     if (c.failOpen) {
-      EXPECT_EQ(W().MusicDevice, 0u);
+      EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
     }
   }
 }

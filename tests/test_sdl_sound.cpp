@@ -215,7 +215,7 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
   Random random;
   TYachtWindow window(host, sound, random);
   window.EvPaint();  // the first paint starts the music
-  const std::string first = window.MusicFileName;
+  const std::string first = window.Playlist().MusicFileName();
   ASSERT_FALSE(first.empty());
 
   auto start = Clock::now();
@@ -225,8 +225,8 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
 
   ASSERT_TRUE(notices.WaitFor(1, std::chrono::seconds(10)));
   window.EvMusicNotice();  // as the host delivers it
-  EXPECT_NE(window.MusicFileName, first);
-  EXPECT_NE(window.MusicDevice, 0u);
+  EXPECT_NE(window.Playlist().MusicFileName(), first);
+  EXPECT_NE(window.Playlist().MusicDevice(), 0u);
   window.SetMusicOff();  // closing the piece ourselves posts nothing
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(notices.Count(), 1);

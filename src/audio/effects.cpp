@@ -1,8 +1,9 @@
 // The seven sound effects: read into memory once at start, played from there.
+#include "audio/effects.h"
+
 #include <fstream>
 
 #include "audio/wav_image.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -15,20 +16,20 @@ constexpr size_t kEffectBytes[kEffectCount] = {8660, 8192, 9216, 12956, 4918, 15
 
 }  // namespace
 
-const char* TYachtWindow::EffectFileName(int e) {
+const char* TEffects::EffectFileName(int e) {
   return e >= 0 && e < kEffectCount ? kEffectFiles[e] : "";
 }
 
-size_t TYachtWindow::EffectBufferBytes(int e) {
+size_t TEffects::EffectBufferBytes(int e) {
   return e >= 0 && e < kEffectCount ? kEffectBytes[e] : 0;
 }
 
-void TYachtWindow::LoadEffects() {
+void TEffects::LoadEffects() {
   for (int e = 0; e < kEffectCount; ++e) {
     // Each file is read from its beginning into a block of its fixed size. What the file does
     // not fill stays zero and is never played: only an image whose sample data lies wholly
     // within the bytes actually read counts as playable.
-    std::vector<uint8_t>& buffer = EffectBuffer[e];
+    std::vector<uint8_t>& buffer = buffer_[e];
     buffer.assign(kEffectBytes[e], 0);
     size_t got = 0;
     std::ifstream file(kEffectFiles[e], std::ios::binary);
@@ -37,25 +38,25 @@ void TYachtWindow::LoadEffects() {
       got = static_cast<size_t>(file.gcount());
     }
     WavInfo info;
-    EffectPlayable[e] = got > 0 && ParseWavImage(buffer.data(), got, info);
+    playable_[e] = got > 0 && ParseWavImage(buffer.data(), got, info);
   }
 }
 
-void TYachtWindow::PlayEffect(Effect e, bool wait) {
-  if (e < 0 || e >= kEffectCount || closed_) return;
+void TEffects::PlayEffect(Effect e, bool wait) {
+  if (e < 0 || e >= kEffectCount) return;
   // An unplayable image only cuts off the effect playing: nothing is heard, never garbage.
   static const std::vector<uint8_t> kSilence;
-  sound_.PlayEffect(kEffectFiles[e], EffectPlayable[e] ? EffectBuffer[e] : kSilence, wait);
+  sound_.PlayEffect(kEffectFiles[e], playable_[e] ? buffer_[e] : kSilence, wait);
 }
 
-void TYachtWindow::StopEffects() {
+void TEffects::StopEffects() {
   sound_.StopEffects();
 }
 
-void TYachtWindow::ReleaseEffects() {
+void TEffects::ReleaseEffects() {
   for (int e = 0; e < kEffectCount; ++e) {
-    EffectBuffer[e] = {};
-    EffectPlayable[e] = false;
+    buffer_[e] = {};
+    playable_[e] = false;
   }
 }
 

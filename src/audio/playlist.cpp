@@ -1,9 +1,6 @@
-// Background music: every "*.mid" file of the game directory plays in turn, in the order the
-// file system lists them, and the list starts over after the last. The Audio menu switches
-// music and effects on and off.
-#include <filesystem>
+#include "audio/playlist.h"
 
-#include "ui/yacht_window.h"
+#include <filesystem>
 
 namespace ossaric {
 
@@ -24,35 +21,34 @@ bool IsNormalFile(const std::string& name) {
 
 }  // namespace
 
-void TYachtWindow::StartMusicSearch() {
-  MusicFiles.clear();
-  MusicSearchNext = 0;
-  MusicSearchRunning = true;
+void TPlaylist::StartMusicSearch() {
+  files_.clear();
+  next_ = 0;
+  searching_ = true;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (IsMidiName(name) && IsNormalFile(name)) MusicFiles.push_back(name);
+    if (IsMidiName(name) && IsNormalFile(name)) files_.push_back(name);
   }
 }
 
-std::string TYachtWindow::NextMusicFile() {
-  if (!MusicSearchRunning) return {};
+std::string TPlaylist::NextMusicFile() {
+  if (!searching_) return {};
   // A file deleted since the search started is passed over, as a live listing would.
-  while (MusicSearchNext < MusicFiles.size()) {
-    const std::string& name = MusicFiles[MusicSearchNext++];
+  while (next_ < files_.size()) {
+    const std::string& name = files_[next_++];
     if (IsNormalFile(name)) return name;
   }
-  MusicSearchRunning = false;
+  searching_ = false;
   return {};
 }
 
-void TYachtWindow::AdvancePlaylist() {
-  if (MusicOn == 0 || closed_) return;
+int TPlaylist::AdvancePlaylist() {
   sound_.MidiCloseAll();
-  MusicDevice = 0;
+  device_ = 0;
   std::string file;
-  if (MusicRestart) {
-    MusicRestart = 0;
+  if (restart_) {
+    restart_ = 0;
     StartMusicSearch();
     file = NextMusicFile();
   } else {
@@ -62,55 +58,22 @@ void TYachtWindow::AdvancePlaylist() {
       file = NextMusicFile();
     }
   }
-  if (file.empty()) return;  // no music in the directory: silence
-  MusicFileName = file;
+  if (file.empty()) return kMidiOk;  // no music in the directory: silence
+  fileName_ = file;
   int error = kMidiOk;
-  MusicDevice = sound_.MidiOpen(MusicFileName, error);
-  if (MusicDevice == 0) {
+  device_ = sound_.MidiOpen(fileName_, error);
+  if (device_ == 0) {
     // A piece that cannot be opened is reported once and not played. Without any audio
     // device there is nothing to hear and nothing to tell at every start.
-    if (error != kMidiNoDevice) ReportMciError(error != kMidiOk ? error : kMidiCannotOpen);
-    return;
+    if (error == kMidiNoDevice) return kMidiOk;
+    return error != kMidiOk ? error : kMidiCannotOpen;
   }
-  const int played = sound_.MidiPlay(MusicDevice);
-  if (played != kMidiOk) ReportMciError(played);
+  return sound_.MidiPlay(device_);
 }
 
-void TYachtWindow::ReportMciError(int code) {
-  host_.MessageBox(sound_.MidiErrorText(code), "MCI Error", MessageIcon::Exclamation, true);
-}
-
-void TYachtWindow::SetAudioCheckMarks() {
-  host_.CheckMenuItem(kCmdSoundOn, SoundOn != 0);
-  host_.CheckMenuItem(kCmdSoundOff, SoundOn == 0);
-  host_.CheckMenuItem(kCmdMusicOn, MusicOn != 0);
-  host_.CheckMenuItem(kCmdMusicOff, MusicOn == 0);
-  host_.DrawMenuBar();
-}
-
-void TYachtWindow::SetMusicOn() {
-  MusicOn = 1;
-  SetAudioCheckMarks();
-  MusicRestart = 1;
-  AdvancePlaylist();
-}
-
-void TYachtWindow::SetMusicOff() {
-  // Cleared before the close, so a notice the close might bring starts nothing.
-  MusicOn = 0;
-  SetAudioCheckMarks();
+void TPlaylist::Stop() {
   sound_.MidiCloseAll();
-  MusicDevice = 0;
-}
-
-void TYachtWindow::SetSoundOn() {
-  SoundOn = 1;
-  SetAudioCheckMarks();
-}
-
-void TYachtWindow::SetSoundOff() {
-  SoundOn = 0;
-  SetAudioCheckMarks();
+  device_ = 0;
 }
 
 }  // namespace ossaric

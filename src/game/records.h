@@ -56,9 +56,6 @@ constexpr int RowTop(int category) {
   return 75 + 24 * (category - 1);
 }
 
-// The seven sound effects, in the order they are loaded.
-enum Effect { kMoreDice, kRattle2, kRattle1, kPen, kDiceCup, kManyDice, kOneDice, kEffectCount };
-
 // Menu command identifiers.
 enum Command {
   kCmdMusicOn = 4,

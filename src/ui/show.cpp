@@ -15,7 +15,7 @@ void TYachtWindow::PlaySound(GameSound sound, bool wait) {
 }
 
 void TYachtWindow::StopSounds() {
-  StopEffects();
+  effects_.StopEffects();
 }
 
 void TYachtWindow::PauseAfterPen() {

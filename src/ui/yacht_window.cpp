@@ -7,7 +7,13 @@
 namespace ossaric {
 
 TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
-    : host_(host), sound_(sound), random_(random), game_(*this, random), computer_(game_) {
+    : host_(host),
+      sound_(sound),
+      random_(random),
+      game_(*this, random),
+      computer_(game_),
+      effects_(sound),
+      playlist_(sound) {
   game_.SetComputer(&computer_);
   // The frame and the music device come from the host, built before the window.
   // The host places the window at the screen's top-left with a 632 x 434 client area.
@@ -20,7 +26,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
   // The four cursors are the host's, loaded from the program's resources.
   LoadPictures();
   SetDefaultNames();
-  LoadEffects();
+  effects_.LoadEffects();
   FillHints();
   ChooseOpening();
 }
@@ -123,8 +129,8 @@ void TYachtWindow::CloseDown() {
   sound_.MidiCloseAll();
   // Fonts, pictures, buffers and cursors are released with the window and its host.
   host_.CloseHelp();
-  StopEffects();
-  ReleaseEffects();
+  effects_.StopEffects();
+  effects_.ReleaseEffects();
 }
 
 }  // namespace ossaric

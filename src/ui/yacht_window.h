@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "ai/computer.h"
+#include "audio/effects.h"
+#include "audio/playlist.h"
 #include "game/game.h"
 #include "game/records.h"
 #include "platform/bitmap.h"
@@ -48,6 +50,8 @@ class TYachtWindow : public TGameShow {
   Surface& Screen() { return screen_; }
   TYachtGame& Game() { return game_; }
   TComputerPlayer& Computer() { return computer_; }
+  TEffects& Effects() { return effects_; }
+  TPlaylist& Playlist() { return playlist_; }
   Host& GetHost() { return host_; }
   bool Closed() const { return closed_; }
 
@@ -86,16 +90,6 @@ class TYachtWindow : public TGameShow {
   // ==== Tips ====
   static constexpr int HintCount = 20;
   std::array<std::array<std::string, 5>, HintCount> HintText;  // lines 1..4
-
-  // ==== Audio ====
-  uint8_t MusicRestart = 1;
-  std::vector<std::string> MusicFiles;  // the running search: names in listing order
-  size_t MusicSearchNext = 0;
-  bool MusicSearchRunning = false;
-  uint32_t MusicDevice = 0;
-  std::string MusicFileName;
-  std::array<std::vector<uint8_t>, kEffectCount> EffectBuffer;
-  std::array<bool, kEffectCount> EffectPlayable{};  // a sound RIFF WAVE image was read
 
   // ==== Pictures, buffers, palette ====
   Bitmap Background, DieImage, DieMask, CupImage, CupMask, NextPlayerImage, SetupImage, TickImage,
@@ -201,18 +195,8 @@ class TYachtWindow : public TGameShow {
   void ClearTopTen();
   void DrawTopTen();
 
-  // ---- audio/effects.cpp ----
-  void LoadEffects();
-  void PlayEffect(Effect e, bool wait);
-  void StopEffects();
-  void ReleaseEffects();
-  static const char* EffectFileName(int e);  // "" outside 0..6
-  static size_t EffectBufferBytes(int e);    // 0 outside 0..6
-  // ---- audio/playlist.cpp (helpers) ----
-  void StartMusicSearch();
-  std::string NextMusicFile();  // "" when the running search has no further match
-
-  // ---- audio/playlist.cpp ----
+  // ---- ui/audio_menu.cpp ----
+  void PlayEffect(Effect e, bool wait);  // nothing once the window is closed
   void AdvancePlaylist();
   void ReportMciError(int code);
   void SetMusicOn();
@@ -228,6 +212,8 @@ class TYachtWindow : public TGameShow {
   Surface screen_;
   TYachtGame game_;
   TComputerPlayer computer_;
+  TEffects effects_;
+  TPlaylist playlist_;
   bool closed_ = false;
 };
 

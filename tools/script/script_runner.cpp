@@ -97,9 +97,10 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
       const char* name;
       uint8_t* field;
     };
-    const Byte bytes[] = {{"TotalsShown", &w.TotalsShown},      {"TopTenShown", &w.TopTenShown},
-                          {"HintsShown", &w.HintsShown},        {"UndoScore", &w.Game().UndoScore},
-                          {"UndoReturn", &w.Game().UndoReturn}, {"MusicRestart", &w.MusicRestart}};
+    const Byte bytes[] = {
+        {"TotalsShown", &w.TotalsShown},      {"TopTenShown", &w.TopTenShown},
+        {"HintsShown", &w.HintsShown},        {"UndoScore", &w.Game().UndoScore},
+        {"UndoReturn", &w.Game().UndoReturn}, {"MusicRestart", &w.Playlist().MusicRestart()}};
     for (const Byte& p : bytes)
       if (n == p.name) r.b = p.field;
     return r;
