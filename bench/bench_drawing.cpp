@@ -37,12 +37,12 @@ struct Game {
     setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
     w = std::make_unique<TYachtWindow>(host, sound, random);
     w->EvPaint();
-    w->SetupShown = 0;
-    w->HintsShown = w->TopTenShown = w->TotalsShown = 0;
+    w->State().SetupShown = 0;
+    w->State().HintsShown = w->State().TopTenShown = w->State().TotalsShown = 0;
     w->Game().GameActive = 1;
     w->Game().PlayerCount = 2;
     w->Game().CurrentPlayer = 1;
-    w->SoundOn = 0;
+    w->State().SoundOn = 0;
     const int places[6] = {0, 3, 7, 12, 18, 20};
     for (int i = 1; i <= 5; ++i) {
       w->Game().Die[i].Slot = places[i];
@@ -87,12 +87,12 @@ BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 
 void CupShakeStep(benchmark::State& state) {
   Game g;
-  g.w->Screen().CopyIn(g.w->CupUnder, 30, 274);
+  g.w->Screen().CopyIn(g.w->Pictures().CupUnder, 30, 274);
   // One shake position: save under, draw through the mask, restore; one pause each.
   Measure(state, kPacingMs, [&] {
-    g.w->Screen().CopyOut(40, 274, 100, 150, g.w->CupUnder);
-    g.w->DrawMasked(g.w->CupImage, g.w->CupMask, 40, 274);
-    g.w->Screen().CopyIn(g.w->CupUnder, 40, 274);
+    g.w->Screen().CopyOut(40, 274, 100, 150, g.w->Pictures().CupUnder);
+    g.w->DrawMasked(g.w->Pictures().CupImage, g.w->Pictures().CupMask, 40, 274);
+    g.w->Screen().CopyIn(g.w->Pictures().CupUnder, 40, 274);
   });
   g.w->SettleCup();
 }
@@ -105,7 +105,7 @@ void DieFlightStep(benchmark::State& state) {
   // One of the ten steps of a flight: restore, move, save, draw with pips. A flight pauses
   // three times in ten steps, so a step's share of the pacing is 3/10 of a pause.
   Measure(state, kPacingMs * 3 / 10, [&] {
-    g.w->Screen().CopyIn(g.w->DieUnder[3], x, 200);
+    g.w->Screen().CopyIn(g.w->Pictures().DieUnder[3], x, 200);
     g.w->DrawDieSprite(3, 6, x, 200);
   });
 }
@@ -115,9 +115,9 @@ void DieToCupStep(benchmark::State& state) {
   Game g;
   g.w->DrawDieAtPlace(2);
   Measure(state, kPacingMs * 3 / 10, [&] {
-    g.w->Screen().CopyIn(g.w->DieUnder[2], 80, 120);
-    g.w->Screen().CopyOut(80, 120, 50, 50, g.w->DieUnder[2]);
-    g.w->DrawMasked(g.w->DieImage, g.w->DieMask, 80, 120);
+    g.w->Screen().CopyIn(g.w->Pictures().DieUnder[2], 80, 120);
+    g.w->Screen().CopyOut(80, 120, 50, 50, g.w->Pictures().DieUnder[2]);
+    g.w->DrawMasked(g.w->Pictures().DieImage, g.w->Pictures().DieMask, 80, 120);
   });
 }
 BENCHMARK(DieToCupStep)->Unit(benchmark::kMicrosecond);
@@ -126,7 +126,7 @@ BENCHMARK(DieToCupStep)->Unit(benchmark::kMicrosecond);
 // pace it in play.
 void WholeThrowOfFive(benchmark::State& state) {
   Game g;
-  g.w->AnimDelay = 0;
+  g.w->State().AnimDelay = 0;
   Measure(state, (8 + 3 * 5) * kPacingMs, [&] {
     for (int i = 1; i <= 5; ++i) {
       g.w->Game().Die[i].InCup = 1;
@@ -143,7 +143,7 @@ BENCHMARK(WholeThrowOfFive)->Unit(benchmark::kMicrosecond);
 // Returning one die to the cup: ten steps, three pauses.
 void WholeReturn(benchmark::State& state) {
   Game g;
-  g.w->AnimDelay = 0;
+  g.w->State().AnimDelay = 0;
   Measure(state, 3 * kPacingMs, [&] {
     g.w->DrawDieAtPlace(4);
     g.w->AnimateDieToCup(4);

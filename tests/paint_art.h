@@ -91,24 +91,29 @@ inline bool InCup(int x, int y) {
 
 // Installs the test pictures and palette and repaints as on the first paint.
 inline void InstallTestArt(TYachtWindow& w) {
-  w.SharedPalette = TestPalette();
-  w.Background =
+  w.Pictures().SharedPalette = TestPalette();
+  w.Pictures().Background =
       Picture(632, 434, [](int x, int y) { return kSceneFirst + (x / 3 + y * 7) % 224; });
-  w.DieImage = Picture(50, 50, [](int x, int y) { return InDie(x, y) ? kDieBody : kBlack; });
-  w.DieMask = Picture(50, 50, [](int x, int y) { return InDie(x, y) ? kBlack : kWhite; });
-  w.CupImage = Picture(100, 150, [](int x, int y) { return InCup(x, y) ? kCupBody : kBlack; });
-  w.CupMask = Picture(100, 150, [](int x, int y) { return InCup(x, y) ? kBlack : kWhite; });
-  w.NextPlayerImage = Picture(50, 50, [](int, int) { return kButton; });
-  w.SetupImage = Picture(345, 415, [](int, int) { return kScroll; });
-  w.TickImage = Picture(15, 15, [](int x, int y) { return (x + y) % 2 ? kTick : kWhite; });
-  w.BoxImage = Picture(19, 19, [](int, int) { return kBox; });
-  w.GreyBoxImage = Picture(19, 19, [](int, int) { return kGreyBox; });
-  w.DotLarge = Picture(11, 11, [](int, int) { return kDotL; });
-  w.DotMedium = Picture(11, 11, [](int, int) { return kDotM; });
-  w.DotSmall = Picture(11, 11, [](int, int) { return kDotS; });
-  w.NameBoxImage = Picture(82, 24, [](int, int) { return kNameBox; });
-  w.GreyNameBoxImage = Picture(82, 24, [](int, int) { return kGreyNameBox; });
-  w.FirstPaint = 1;
+  w.Pictures().DieImage =
+      Picture(50, 50, [](int x, int y) { return InDie(x, y) ? kDieBody : kBlack; });
+  w.Pictures().DieMask =
+      Picture(50, 50, [](int x, int y) { return InDie(x, y) ? kBlack : kWhite; });
+  w.Pictures().CupImage =
+      Picture(100, 150, [](int x, int y) { return InCup(x, y) ? kCupBody : kBlack; });
+  w.Pictures().CupMask =
+      Picture(100, 150, [](int x, int y) { return InCup(x, y) ? kBlack : kWhite; });
+  w.Pictures().NextPlayerImage = Picture(50, 50, [](int, int) { return kButton; });
+  w.Pictures().SetupImage = Picture(345, 415, [](int, int) { return kScroll; });
+  w.Pictures().TickImage =
+      Picture(15, 15, [](int x, int y) { return (x + y) % 2 ? kTick : kWhite; });
+  w.Pictures().BoxImage = Picture(19, 19, [](int, int) { return kBox; });
+  w.Pictures().GreyBoxImage = Picture(19, 19, [](int, int) { return kGreyBox; });
+  w.Pictures().DotLarge = Picture(11, 11, [](int, int) { return kDotL; });
+  w.Pictures().DotMedium = Picture(11, 11, [](int, int) { return kDotM; });
+  w.Pictures().DotSmall = Picture(11, 11, [](int, int) { return kDotS; });
+  w.Pictures().NameBoxImage = Picture(82, 24, [](int, int) { return kNameBox; });
+  w.Pictures().GreyNameBoxImage = Picture(82, 24, [](int, int) { return kGreyNameBox; });
+  w.State().FirstPaint = 1;
   w.EvPaint();
 }
 
@@ -150,7 +155,7 @@ inline int Differences(const std::vector<Rgb>& a, const std::vector<Rgb>& b, int
 
 // The scene's own colour at a point.
 inline Rgb Scene(const TYachtWindow& w, int x, int y) {
-  return w.Background.Colour(x, y);
+  return w.Pictures().Background.Colour(x, y);
 }
 
 }  // namespace ossaric::testing

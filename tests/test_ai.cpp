@@ -37,8 +37,8 @@ class Computer : public GameTest {
   void SetUp() override {
     GameTest::SetUp();
     StartGame(0);
-    W().AnimDelay = 0;
-    W().SoundOn = 0;
+    W().State().AnimDelay = 0;
+    W().State().SoundOn = 0;
   }
 
   // The dice lie on places 1..5 after the computer's `throws`-th throw; the categories in
@@ -501,12 +501,12 @@ TEST_F(Computer, MarksFromAnEarlierThrowAreNotSeen) {
 TEST_F(Computer, InputIsIgnoredWhileTheComputerPlays) {
   W().Game().ComputerBusy = 1;
   W().Game().CurrentPlayer = 1;
-  const int delay = W().AnimDelay;
+  const int delay = W().State().AnimDelay;
   Run("click 60 300\nkey +\nkey -\n");
   W().Undo();
   EXPECT_EQ(W().Game().ThrowsMade, 0);
   EXPECT_EQ(W().Game().DiceInCup, 5);
-  EXPECT_EQ(W().AnimDelay, delay);
+  EXPECT_EQ(W().State().AnimDelay, delay);
 }
 
 TEST_F(Computer, GameEndsInsideTheComputersTurn) {
@@ -530,7 +530,7 @@ TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   EXPECT_LT(gameOver, arrow);
   EXPECT_NE(gameOver->find("30\\tComputer"), std::string::npos) << *gameOver;
   EXPECT_EQ(W().Game().GameActive, 0);
-  EXPECT_EQ(W().TopTenShown, 1);  // the end of the game ran before the turn returned
+  EXPECT_EQ(W().State().TopTenShown, 1);  // the end of the game ran before the turn returned
   EXPECT_EQ(W().Game().NextPlayerPending, 0);
   EXPECT_EQ(W().Game().ComputerBusy, 0);
 }
@@ -550,8 +550,8 @@ TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
     SCOPED_TRACE(c.what);
     Start();
     StartGame(0);
-    W().AnimDelay = 0;
-    W().SoundOn = 0;
+    W().State().AnimDelay = 0;
+    W().State().SoundOn = 0;
     Run(std::string("set ") + c.field + " " + std::to_string(c.value) + "\n");
     ComputerTurn({});
     EXPECT_EQ(W().Computer().ComputerOpenCount(), 11);
@@ -562,7 +562,7 @@ TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
   // Garbage faces and marks on the table: the chooser stays in bounds and still writes.
   Start();
   StartGame(0);
-  W().SoundOn = 0;
+  W().State().SoundOn = 0;
   Table({0, 9, -3, 7, 100}, {}, 3);
   W().Game().Die[2].Keep = 1;
   W().Game().Die[1].Work1 = 99;
@@ -649,8 +649,8 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
   for (int game = 0; game < 20; ++game) {
     SCOPED_TRACE("game " + std::to_string(game));
     W().RestartGame();  // a fresh game with the same players
-    W().AnimDelay = 0;
-    W().SoundOn = 0;
+    W().State().AnimDelay = 0;
+    W().State().SoundOn = 0;
     ASSERT_EQ(W().Game().GameActive, 1);
     std::vector<int> order;
     for (int turn = 0; turn < 12; ++turn) {
@@ -688,7 +688,7 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
     for (size_t t = 0; t < order.size(); ++t) ASSERT_EQ(order[t], t % 2 == 0 ? 1 : 0);
     ClearOutput();
     Host().events_.clear();
-    W().TopTenShown = 0;
+    W().State().TopTenShown = 0;
   }
 }
 

@@ -236,7 +236,7 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
 TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
   WithRecordings();
   StartGame(0);
-  W().AnimDelay = 0;
+  W().State().AnimDelay = 0;
   ClearOutput();
   // A pair to keep, so the computer returns three dice and throws them again.
   runner_->Rand().ScriptFaces({1, 1, 2, 4, 6, 3, 5, 6, 2, 4, 5});
@@ -251,12 +251,12 @@ TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
 
 TEST_F(Audio, SwitchingSoundOnlyTurnsTheChecksAndTheFlag) {
   Run("command 133\n");
-  EXPECT_EQ(W().SoundOn, 0);
+  EXPECT_EQ(W().State().SoundOn, 0);
   EXPECT_FALSE(Host().checks_[kCmdSoundOn]);
   EXPECT_TRUE(Host().checks_[kCmdSoundOff]);
   EXPECT_TRUE(Host().checks_[kCmdMusicOn]);  // music untouched
   Run("command 132\n");
-  EXPECT_EQ(W().SoundOn, 1);
+  EXPECT_EQ(W().State().SoundOn, 1);
   EXPECT_TRUE(Host().checks_[kCmdSoundOn]);
   EXPECT_FALSE(Host().checks_[kCmdSoundOff]);
   EXPECT_TRUE(Sound().effects_.empty());
@@ -287,7 +287,7 @@ TEST_F(Audio, PlaylistFollowsTheListingRestartsAndWraps) {
   // "Music off" closes it; a notice then starts nothing; "Music on" starts at the first.
   Run("notify\ncommand 5\n");
   const size_t opened = Opened();
-  EXPECT_EQ(W().MusicOn, 0);
+  EXPECT_EQ(W().State().MusicOn, 0);
   EXPECT_TRUE(Host().checks_[kCmdMusicOff]);
   EXPECT_EQ(Host().events_.back(), R"({"event":"music","action":"close"})");
   Run("notify\nnotify\n");

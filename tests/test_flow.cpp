@@ -40,17 +40,17 @@ class Flow : public GameTest {
 };
 
 TEST_F(Flow, OpensOnSetupAndStartsAFreshGame) {
-  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().State().SetupShown, 1);
   EXPECT_EQ(W().Game().PlayerCount, 1);
-  EXPECT_EQ(W().HintIndex, 0);
+  EXPECT_EQ(W().State().HintIndex, 0);
   EXPECT_EQ(W().Game().GameActive, 0);
   StartGame(1);
-  EXPECT_EQ(W().SetupShown, 0);
+  EXPECT_EQ(W().State().SetupShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_EQ(W().Game().CurrentPlayer, 1);
   EXPECT_EQ(W().Game().DiceInCup, 5);
   EXPECT_EQ(W().Game().ThrowsMade, 0);
-  EXPECT_EQ(W().TotalsPlayer, 1);
+  EXPECT_EQ(W().State().TotalsPlayer, 1);
 }
 
 TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
@@ -186,7 +186,7 @@ TEST_F(Flow, WholeGamesHandTheCupOnInTurn) {
     for (size_t t = 0; t < order.size(); ++t)
       EXPECT_EQ(order[t], static_cast<int>(t % players) + 1) << players << " players, turn " << t;
     EXPECT_EQ(W().Game().GameActive, 0);
-    EXPECT_EQ(W().TopTenShown, 1);
+    EXPECT_EQ(W().State().TopTenShown, 1);
     EXPECT_FALSE(W().Game().GameUnfinished());
     for (int p = 1; p <= players; ++p) {
       int sum = 0;
@@ -258,13 +258,13 @@ TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
 TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 102\n");
-  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().State().SetupShown, 1);
   EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
   Run("command 106\n");  // ignored on the setup screen
   EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
   Run("command 101\n");  // Restart is ignored on the setup screen too
-  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().State().SetupShown, 1);
   Run("click 400 398\n");
   EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
   EXPECT_EQ(W().Game().Sheet[1].Total, 0);
@@ -277,31 +277,31 @@ TEST_F(Flow, ClickDecodingBoundaries) {
   Run("click 557 241\n");
   EXPECT_EQ(W().Game().PlayerCount, 0);
   Run("click 459 277\n");  // player 2's field is hidden against the computer
-  EXPECT_EQ(W().NameEditing, 0);
+  EXPECT_EQ(W().State().NameEditing, 0);
   Run("click 352 277\n");  // player 1's field always opens
-  EXPECT_EQ(W().NameEditing, 1);
-  EXPECT_EQ(W().EditedName, 1);
+  EXPECT_EQ(W().State().NameEditing, 1);
+  EXPECT_EQ(W().State().EditedName, 1);
   EXPECT_TRUE(Host().timerRunning_);
   Run("click 345 358\n");  // any press ends the editing first
-  EXPECT_EQ(W().NameEditing, 0);
-  EXPECT_EQ(W().CaretTimerOn, 0);
+  EXPECT_EQ(W().State().NameEditing, 0);
+  EXPECT_EQ(W().State().CaretTimerOn, 0);
   EXPECT_FALSE(Host().timerRunning_);
-  EXPECT_EQ(W().HintIndex, -1);
+  EXPECT_EQ(W().State().HintIndex, -1);
   Run("click 545 376\n");
-  EXPECT_EQ(W().HintIndex, 0);
+  EXPECT_EQ(W().State().HintIndex, 0);
   // Hints panel: x 445 is Return, 446 Next Hint.
   Run("set SetupShown 0\nset HintsShown 1\nclick 446 360\n");
-  EXPECT_EQ(W().HintIndex, 1);
-  EXPECT_EQ(W().HintsShown, 1);
+  EXPECT_EQ(W().State().HintIndex, 1);
+  EXPECT_EQ(W().State().HintsShown, 1);
   Run("click 445 360\n");
-  EXPECT_EQ(W().HintIndex, 2);
-  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().State().HintIndex, 2);
+  EXPECT_EQ(W().State().HintsShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
   // Current Totals: x 339 is outside Return, 340 inside.
   Run("set TotalsShown 1\nclick 339 375\n");
-  EXPECT_EQ(W().TotalsShown, 1);
+  EXPECT_EQ(W().State().TotalsShown, 1);
   Run("click 340 375\n");
-  EXPECT_EQ(W().TotalsShown, 0);
+  EXPECT_EQ(W().State().TotalsShown, 0);
   // With five dice in the cup the table takes no presses, even on old places.
   Run("set Die[1].Slot 1\nclick 30 30\n");
   EXPECT_EQ(W().Game().DiceInCup, 5);
@@ -316,9 +316,9 @@ TEST_F(Flow, ClickDecodingBoundaries) {
 TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
   StartGame(1);
   Run("set ComputerBusy 1\nset SetupShown 1\nclick 352 277\n");
-  EXPECT_EQ(W().NameEditing, 0);
+  EXPECT_EQ(W().State().NameEditing, 0);
   Run("set ComputerBusy 0\nclick 352 277\nset ComputerBusy 1\n" + std::string(kCup));
-  EXPECT_EQ(W().NameEditing, 0);  // still ends name editing
+  EXPECT_EQ(W().State().NameEditing, 0);  // still ends name editing
   EXPECT_FALSE(Host().timerRunning_);
   EXPECT_EQ(W().Game().ThrowsMade, 0);
 }
@@ -410,7 +410,7 @@ TEST_F(State, ResetGameKeepsFacesAndPlacesButClearsTheTable) {
   EXPECT_EQ(W().Game().DiceInCup, 5);
   EXPECT_EQ(W().Game().GameActive, 1);  // untouched
   EXPECT_EQ(W().Game().UndoScore, 1);   // untouched
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(std::string(W().PlayerName[n]).size(), 8u);
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(std::string(W().State().PlayerName[n]).size(), 8u);
 }
 
 TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
@@ -425,12 +425,12 @@ TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
     }
   }
   ASSERT_EQ(W().Game().GameActive, 0);
-  ASSERT_EQ(W().TopTenShown, 1);
+  ASSERT_EQ(W().State().TopTenShown, 1);
   ClearOutput();
   Run("click 60 300\n");  // the panel takes no board presses
   EXPECT_TRUE(Host().messages_.empty());
   Run("click 400 350\n");
-  EXPECT_EQ(W().TopTenShown, 0);
+  EXPECT_EQ(W().State().TopTenShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_EQ(W().Game().PlayerCount, 2);
   EXPECT_EQ(W().Game().CurrentPlayer, 1);

@@ -30,10 +30,10 @@ class Keyboard : public GameTest {
     const int x[] = {0, 360, 467, 360, 467};
     const int y[] = {0, 285, 285, 313, 313};
     Run("set PlayerCount 4\nclick " + std::to_string(x[n]) + " " + std::to_string(y[n]) + "\n");
-    ASSERT_EQ(W().NameEditing, 1);
-    ASSERT_EQ(W().EditedName, n);
+    ASSERT_EQ(W().State().NameEditing, 1);
+    ASSERT_EQ(W().State().EditedName, n);
   }
-  std::string Name(int n) { return W().PlayerName[n]; }
+  std::string Name(int n) { return W().State().PlayerName[n]; }
 };
 
 TEST_F(Keyboard, SpeedKeysAndCommands) {
@@ -71,12 +71,12 @@ TEST_F(Keyboard, SpeedKeysAndCommands) {
       else
         Run(std::string("key ") + k + "\n");
     }
-    EXPECT_EQ(W().AnimDelay, c.expect) << c.start << " " << c.input;
+    EXPECT_EQ(W().State().AnimDelay, c.expect) << c.start << " " << c.input;
   }
   // No cap on the slow side.
   Run("set AnimDelay 0\n");
   for (int i = 0; i < 200; ++i) Run("key -\n");
-  EXPECT_EQ(W().AnimDelay, 1000);
+  EXPECT_EQ(W().State().AnimDelay, 1000);
 }
 
 TEST_F(Keyboard, NothingWorksWhileTheComputerPlays) {
@@ -85,11 +85,11 @@ TEST_F(Keyboard, NothingWorksWhileTheComputerPlays) {
   Type("ab+-=.");
   Run("key backspace\n");
   EXPECT_EQ(Name(1), "Player 1");
-  EXPECT_EQ(W().AnimDelay, 25);
+  EXPECT_EQ(W().State().AnimDelay, 25);
   Run("set NameEditing 0\n");
   Type("pips5+-");
-  EXPECT_EQ(W().AnimDelay, 25);
-  EXPECT_EQ(W().KeyTrailLength, 0);
+  EXPECT_EQ(W().State().AnimDelay, 25);
+  EXPECT_EQ(W().State().KeyTrailLength, 0);
   EXPECT_TRUE(Host().messages_.empty());
 }
 
@@ -99,30 +99,30 @@ TEST_F(Keyboard, NameEditingLimits) {
   // Speed keys are no name characters while a name is edited, and do nothing.
   Type("+=-");
   EXPECT_EQ(Name(1), "Player 1");
-  EXPECT_EQ(W().AnimDelay, 25);
+  EXPECT_EQ(W().State().AnimDelay, 25);
   // A ninth character is ignored.
   Type("x");
   EXPECT_EQ(Name(1), "Player 1");
   // Backspace and "." delete; deleting an empty name keeps it empty.
   Type(std::string(5, '\b') + "...");
   EXPECT_EQ(Name(1), "");
-  EXPECT_EQ(W().NameCursor[1], -1);
+  EXPECT_EQ(W().State().NameCursor[1], -1);
   Type("\b\b.");
   EXPECT_EQ(Name(1), "");
-  EXPECT_EQ(W().NameCursor[1], -1);
+  EXPECT_EQ(W().State().NameCursor[1], -1);
   // Letters, digits and space are taken; other punctuation is not.
   Type("Al 9!,?;_");
   EXPECT_EQ(Name(1), "Al 9");
-  EXPECT_EQ(W().NameCursor[1], 3);
+  EXPECT_EQ(W().State().NameCursor[1], 3);
   Type("zZ09abcdef");
   EXPECT_EQ(Name(1), "Al 9zZ09");
-  EXPECT_EQ(W().NameCursor[1], 7);
+  EXPECT_EQ(W().State().NameCursor[1], 7);
   // The caret follows the end of the drawn name.
   const int width = W().Screen().TextWidth(FontId::Name, "Al 9zZ09");
-  EXPECT_EQ(W().CaretX, 355 + width);
-  EXPECT_EQ(W().CaretY, 280);
-  EXPECT_EQ(W().NameEndX[1], 355 + width);
-  EXPECT_EQ(W().NameEndY[1], 280);
+  EXPECT_EQ(W().State().CaretX, 355 + width);
+  EXPECT_EQ(W().State().CaretY, 280);
+  EXPECT_EQ(W().State().NameEndX[1], 355 + width);
+  EXPECT_EQ(W().State().NameEndY[1], 280);
   // The other names are untouched.
   for (int n = 2; n <= 4; ++n) EXPECT_EQ(Name(n), "Player " + std::to_string(n));
 }
@@ -134,11 +134,11 @@ TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {
     EXPECT_EQ(Name(n), "N" + std::to_string(n));
     const int x = n % 2 == 1 ? 355 : 462;
     const int y = n <= 2 ? 280 : 308;
-    EXPECT_EQ(W().NameEndX[n], x + W().Screen().TextWidth(FontId::Name, Name(n)));
-    EXPECT_EQ(W().NameEndY[n], y);
+    EXPECT_EQ(W().State().NameEndX[n], x + W().Screen().TextWidth(FontId::Name, Name(n)));
+    EXPECT_EQ(W().State().NameEndY[n], y);
     // Emptied, the field shows the bare name box: the old name's pixels are gone.
     Type(std::string(2, '\b'));
-    const Bitmap& box = W().NameBoxImage;
+    const Bitmap& box = W().Pictures().NameBoxImage;
     Surface bare;
     bare.DrawBitmap(box, x - 3, y - 3);
     int differing = 0;
@@ -150,8 +150,8 @@ TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {
   }
   // A click ends the editing; later keys are speed keys again.
   Run("click 10 10\nset AnimDelay 25\nkey +\n");
-  EXPECT_EQ(W().NameEditing, 0);
-  EXPECT_EQ(W().AnimDelay, 20);
+  EXPECT_EQ(W().State().NameEditing, 0);
+  EXPECT_EQ(W().State().AnimDelay, 20);
 }
 
 TEST_F(Keyboard, GarbageInTheEditStateStaysInBounds) {
@@ -164,25 +164,25 @@ TEST_F(Keyboard, GarbageInTheEditStateStaysInBounds) {
     Type("ab\b.c");
     Run("set NameEditing 0\n");
     Type("xyz");
-    EXPECT_LE(std::strlen(W().PlayerName[1]), 8u) << line;
-    EXPECT_LE(W().KeyTrailLength, 5) << line;
-    EXPECT_GE(W().KeyTrailLength, 0) << line;
+    EXPECT_LE(std::strlen(W().State().PlayerName[1]), 8u) << line;
+    EXPECT_LE(W().State().KeyTrailLength, 5) << line;
+    EXPECT_GE(W().State().KeyTrailLength, 0) << line;
     Run("set NameCursor[1] 7\nset EditedName 1\nset KeyTrailLength 0\n");
   }
 }
 
 TEST_F(Keyboard, HiddenSequence) {
   // The code is kept scrambled in the window.
-  EXPECT_NE(W().HiddenCode, "pips5");
-  EXPECT_EQ(W().HiddenCode.size(), 5u);
+  EXPECT_NE(W().State().HiddenCode, "pips5");
+  EXPECT_EQ(W().State().HiddenCode.size(), 5u);
   Type("pip");
-  EXPECT_EQ(std::string(W().KeyTrail), "pip");
+  EXPECT_EQ(std::string(W().State().KeyTrail), "pip");
   EXPECT_TRUE(Host().messages_.empty());
   // The first four are held; every later character takes the fifth place.
   Type("sQ-");  // "-" is a speed key, not part of the trail
-  EXPECT_EQ(std::string(W().KeyTrail), "pipsQ");
+  EXPECT_EQ(std::string(W().State().KeyTrail), "pipsQ");
   Type("Xyz");
-  EXPECT_EQ(std::string(W().KeyTrail), "pipsz");
+  EXPECT_EQ(std::string(W().State().KeyTrail), "pipsz");
   EXPECT_TRUE(Host().messages_.empty());
   Type("P");  // case counts
   EXPECT_TRUE(Host().messages_.empty());
@@ -192,7 +192,7 @@ TEST_F(Keyboard, HiddenSequence) {
   ASSERT_EQ(box.find('|'), 0u) << box;  // no title
   const std::string text = box.substr(1);
   EXPECT_EQ(text.size(), 43u);
-  EXPECT_EQ(std::string(W().KeyTrail), "     ");
+  EXPECT_EQ(std::string(W().State().KeyTrail), "     ");
   // It shows what the About box shows on its first line.
   Run("command 134\n");
   ASSERT_EQ(Host().messages_.size(), 2u);
@@ -204,7 +204,7 @@ TEST_F(Keyboard, HiddenSequence) {
 }
 
 TEST_F(Keyboard, AboutAndHelp) {
-  const std::string scrambled = W().AboutText;
+  const std::string scrambled = W().State().AboutText;
   Run("command 134\n");
   ASSERT_EQ(Host().messages_.size(), 1u);
   const std::string& box = Host().messages_[0];
@@ -215,8 +215,8 @@ TEST_F(Keyboard, AboutAndHelp) {
   EXPECT_EQ(text.find('\n'), 42u);
   EXPECT_EQ(text.find('\n', 43), std::string::npos);
   // Scrambled again once the box is closed.
-  EXPECT_EQ(W().AboutText, scrambled);
-  EXPECT_EQ(W().AboutText.find(text.substr(0, 10)), std::string::npos);
+  EXPECT_EQ(W().State().AboutText, scrambled);
+  EXPECT_EQ(W().State().AboutText.find(text.substr(0, 10)), std::string::npos);
   Run("command 127\n");
   EXPECT_NE(Output().find(R"({"event":"help","action":"open","file":"bexil.hlp"})"),
             std::string::npos);

@@ -54,10 +54,11 @@ TEST(Palette, WithoutAPaletteDisplayItIsBackgroundsTable) {
   HeadlessSound sound(host);
   Random random;
   TYachtWindow w(host, sound, random);
-  w.Background.colours = testing::TestPalette();
+  w.Pictures().Background.colours = testing::TestPalette();
   w.BuildSharedPalette();
-  EXPECT_EQ(w.SharedPalette, testing::TestPalette());
-  for (uint8_t flag : w.SharedPaletteFlags) EXPECT_EQ(flag, TYachtWindow::kPaletteNoCollapse);
+  EXPECT_EQ(w.Pictures().SharedPalette, testing::TestPalette());
+  for (uint8_t flag : w.Pictures().SharedPaletteFlags)
+    EXPECT_EQ(flag, TPictures::kPaletteNoCollapse);
 }
 
 TEST(Palette, APaletteDisplayKeepsItsReservedColoursAtBothEnds) {
@@ -69,35 +70,35 @@ TEST(Palette, APaletteDisplayKeepsItsReservedColoursAtBothEnds) {
   HeadlessSound sound(host);
   Random random;
   TYachtWindow w(host, sound, random);
-  w.Background.colours = table;
-  w.Background.colours[40] = host.system_[250];
+  w.Pictures().Background.colours = table;
+  w.Pictures().Background.colours[40] = host.system_[250];
   w.BuildSharedPalette();
   for (int k = 0; k < 10; ++k) {
-    EXPECT_EQ(w.SharedPalette[k], host.system_[k]) << k;
-    EXPECT_EQ(w.SharedPalette[255 - k], host.system_[255 - k]) << k;
-    EXPECT_EQ(w.SharedPaletteFlags[k], 0);
-    EXPECT_EQ(w.SharedPaletteFlags[255 - k], 0);
+    EXPECT_EQ(w.Pictures().SharedPalette[k], host.system_[k]) << k;
+    EXPECT_EQ(w.Pictures().SharedPalette[255 - k], host.system_[255 - k]) << k;
+    EXPECT_EQ(w.Pictures().SharedPaletteFlags[k], 0);
+    EXPECT_EQ(w.Pictures().SharedPaletteFlags[255 - k], 0);
   }
   for (int j = 0; j <= 235; ++j) {
-    EXPECT_EQ(w.SharedPalette[10 + j], w.Background.colours[j]) << j;
-    EXPECT_EQ(w.SharedPaletteFlags[10 + j],
-              j == 40 ? TYachtWindow::kPaletteReserved : TYachtWindow::kPaletteNoCollapse)
+    EXPECT_EQ(w.Pictures().SharedPalette[10 + j], w.Pictures().Background.colours[j]) << j;
+    EXPECT_EQ(w.Pictures().SharedPaletteFlags[10 + j],
+              j == 40 ? TPictures::kPaletteReserved : TPictures::kPaletteNoCollapse)
         << j;
   }
   // A picture with a table of its own comes out in the nearest palette colours.
   Bitmap own = testing::Picture(2, 1, [](int x, int) { return x; });
   own.colours[0] = MakeRgb(104, 36, 34);  // next to PipInk
   own.colours[1] = MakeRgb(3, 250, 0);    // the system's green end is not in the table's range
-  ConvertToPalette(own, w.SharedPalette);
+  ConvertToPalette(own, w.Pictures().SharedPalette);
   EXPECT_EQ(own.Colour(0, 0), PipInk);
-  EXPECT_EQ(NearestIndex(w.SharedPalette, own.Colour(1, 0)) < 256, true);
+  EXPECT_EQ(NearestIndex(w.Pictures().SharedPalette, own.Colour(1, 0)) < 256, true);
   // Answers no display gives are held to the palette's size.
   for (int reserved : {-1, 0, 1, 511, 100000, -7}) {
     host.reserved_ = reserved;
     w.BuildSharedPalette();
     const int h = std::clamp(reserved / 2, 0, 128);
     if (h < 128) {
-      EXPECT_EQ(w.SharedPalette[h], w.Background.colours[0]) << reserved;
+      EXPECT_EQ(w.Pictures().SharedPalette[h], w.Pictures().Background.colours[0]) << reserved;
     }
   }
 }
@@ -112,9 +113,12 @@ TEST(Palette, ThePicturesShowTheirOwnColoursAfterConversion) {
     const Bitmap& converted;
     const char* name;
     int width, height;
-  } shared[] = {{w.Background, "BITMAP_12", 632, 434}, {w.SetupImage, "BITMAP_14", 345, 415},
-                {w.CupImage, "BITMAP_7", 100, 150},    {w.BoxImage, "BITMAP_16", 19, 19},
-                {w.DotLarge, "BITMAP_17", 11, 11},     {w.NameBoxImage, "BITMAP_20", 82, 24}};
+  } shared[] = {{w.Pictures().Background, "BITMAP_12", 632, 434},
+                {w.Pictures().SetupImage, "BITMAP_14", 345, 415},
+                {w.Pictures().CupImage, "BITMAP_7", 100, 150},
+                {w.Pictures().BoxImage, "BITMAP_16", 19, 19},
+                {w.Pictures().DotLarge, "BITMAP_17", 11, 11},
+                {w.Pictures().NameBoxImage, "BITMAP_20", 82, 24}};
   for (const Shared& p : shared) {
     const Bitmap stored = LoadResourceBitmap(p.name, p.width, p.height);
     int wrong = 0;
@@ -125,20 +129,22 @@ TEST(Palette, ThePicturesShowTheirOwnColoursAfterConversion) {
   // Pictures with tables of their own come out in colours of the palette; the masks stay pure
   // black and white, or the AND would tint the scene around the dice and the cup.
   for (const Bitmap* picture :
-       {&w.DieImage, &w.NextPlayerImage, &w.TickImage, &w.DieMask, &w.CupMask, &w.CupImage}) {
+       {&w.Pictures().DieImage, &w.Pictures().NextPlayerImage, &w.Pictures().TickImage,
+        &w.Pictures().DieMask, &w.Pictures().CupMask, &w.Pictures().CupImage}) {
     for (int y = 0; y < picture->height; ++y) {
       for (int x = 0; x < picture->width; ++x) {
         const Rgb c = picture->Colour(x, y);
-        ASSERT_EQ(w.SharedPalette[NearestIndex(w.SharedPalette, c)], c);
+        ASSERT_EQ(w.Pictures().SharedPalette[NearestIndex(w.Pictures().SharedPalette, c)], c);
       }
     }
   }
-  for (const Bitmap* mask : {&w.DieMask, &w.CupMask})
+  for (const Bitmap* mask : {&w.Pictures().DieMask, &w.Pictures().CupMask})
     for (int y = 0; y < mask->height; ++y)
       for (int x = 0; x < mask->width; ++x)
         ASSERT_TRUE(mask->Colour(x, y) == 0 || mask->Colour(x, y) == 0xffffff) << x << "," << y;
   // Each object picture is black wherever its mask lets the scene through.
-  for (auto [picture, mask] : {std::pair{&w.DieImage, &w.DieMask}, {&w.CupImage, &w.CupMask}})
+  for (auto [picture, mask] : {std::pair{&w.Pictures().DieImage, &w.Pictures().DieMask},
+                               {&w.Pictures().CupImage, &w.Pictures().CupMask}})
     for (int y = 0; y < picture->height; ++y)
       for (int x = 0; x < picture->width; ++x)
         if (mask->Colour(x, y) == 0xffffff) {
@@ -185,10 +191,10 @@ TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
 
 TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
   // The first paint ran on the setup screen, whose scroll reaches into place 16.
-  ASSERT_EQ(W().FirstPaint, 0);
+  ASSERT_EQ(W().State().FirstPaint, 0);
   EXPECT_EQ(Host().cursor_, CursorId::Arrow);
   for (int k = 1; k <= 20; ++k) {
-    const Offscreen& under = W().SlotUnder[k];
+    const Offscreen& under = W().Pictures().SlotUnder[k];
     ASSERT_EQ(under.width, 50);
     int wrong = 0;
     for (int y = 0; y < 50; ++y)
@@ -200,7 +206,7 @@ TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
   int wrong = 0;
   for (int y = 0; y < 150; ++y)
     for (int x = 0; x < 100; ++x)
-      wrong += W().CupUnder.pixels[y * 100 + x] != Scene(W(), 30 + x, 274 + y);
+      wrong += W().Pictures().CupUnder.pixels[y * 100 + x] != Scene(W(), 30 + x, 274 + y);
   EXPECT_EQ(wrong, 0);
 }
 
@@ -242,8 +248,9 @@ TEST_F(Paint, CursorByRegion) {
 TEST_F(Paint, MaskedSpritesLeaveTheSceneOutsideTheObject) {
   Run("set SetupShown 0\npaint\n");
   const auto before = Snapshot(S());
-  W().DrawMasked(W().CupImage, W().CupMask, 200, 100);
-  W().DrawMasked(W().DieImage, W().DieMask, 600, 400);  // partly off the scene
+  W().DrawMasked(W().Pictures().CupImage, W().Pictures().CupMask, 200, 100);
+  W().DrawMasked(W().Pictures().DieImage, W().Pictures().DieMask, 600,
+                 400);  // partly off the scene
   int changedOutside = 0, wrongInside = 0;
   for (int y = 0; y < 434; ++y) {
     for (int x = 0; x < 632; ++x) {
@@ -451,7 +458,7 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
   HeadlessSound sound(host);
   Random random;
   TYachtWindow w(host, sound, random);
-  w.SetupShown = 0;
+  w.State().SetupShown = 0;
   InstallTestArt(w);
   host.screen_ = &w.Screen();
   // The die body's disc starts one pixel below and one right of the picture's corner.

@@ -200,15 +200,15 @@ TEST(Window, MenuTitleSizeAndClose) {
     EXPECT_TRUE(window.GameHost().Checked(kCmdSoundOn));
     EXPECT_FALSE(window.GameHost().Checked(kCmdSoundOff));
     // Faster from the menu reaches the game.
-    const int delay = window.Game().AnimDelay;
+    const int delay = window.Game().State().AnimDelay;
     window.menuBar()->actions()[2]->menu()->actions()[0]->trigger();
-    EXPECT_EQ(window.Game().AnimDelay, std::max(0, delay - 5));
+    EXPECT_EQ(window.Game().State().AnimDelay, std::max(0, delay - 5));
     // Check marks are the game's: choosing a ticked item keeps its tick.
     QMenu* audio = window.menuBar()->actions()[3]->menu();
     audio->actions()[2]->trigger();  // "Sound effects on", already on
     EXPECT_TRUE(audio->actions()[2]->isChecked());
     audio->actions()[3]->trigger();  // "Sound effects off"
-    EXPECT_EQ(window.Game().SoundOn, 0);
+    EXPECT_EQ(window.Game().State().SoundOn, 0);
     EXPECT_FALSE(audio->actions()[2]->isChecked());
     EXPECT_TRUE(audio->actions()[3]->isChecked());
     // Help opens the page from the game directory; the close box closes it with the game.

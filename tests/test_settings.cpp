@@ -71,7 +71,7 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   const char* const names[4] = {"Abcdefgh", "Player 2", "Zz", "12345678"};
   Run("set PlayerCount 3\nset PlayerName[1] Abcdefgh\nset PlayerName[3] Zz\n"
       "set PlayerName[4] 12345678\nset SoundOn 0\nclick 400 365\n");
-  EXPECT_EQ(W().HintIndex, -1);
+  EXPECT_EQ(W().State().HintIndex, -1);
   Bytes b = CloseAndRead();
   ASSERT_EQ(b.size(), 52u);
   EXPECT_EQ(b, Record(3, names, -1, 1, 0, 25));
@@ -87,11 +87,11 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   EXPECT_EQ(b[50], 0x40);
   EXPECT_EQ(b[51], 0x9c);
   Start();
-  EXPECT_EQ(W().AnimDelay, 25);
+  EXPECT_EQ(W().State().AnimDelay, 25);
   Run("set AnimDelay 1000\n");
   CloseAndRead();
   Start();
-  EXPECT_EQ(W().AnimDelay, 1000);
+  EXPECT_EQ(W().State().AnimDelay, 1000);
 
   // Faster at 0 stays at 0 and is stored as 0.
   Start();
@@ -112,11 +112,11 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
 
 TEST_F(Settings, BytesAfterTheTerminatorAreCopiedWhole) {
   Run("set PlayerName[2] Player 2\n");
-  std::memcpy(W().PlayerName[2], "Ab\0xyzwv", 9);
+  std::memcpy(W().State().PlayerName[2], "Ab\0xyzwv", 9);
   Bytes b = CloseAndRead();
   EXPECT_EQ(0, std::memcmp(&b[17], "Ab\0xyzwv", 9));
   Start();
-  EXPECT_STREQ(W().PlayerName[2], "Ab");
+  EXPECT_STREQ(W().State().PlayerName[2], "Ab");
 }
 
 TEST_F(Settings, EveryFieldIsReadBack) {
@@ -124,45 +124,45 @@ TEST_F(Settings, EveryFieldIsReadBack) {
   WriteAll("bexil.ini", Record(4, names, 7, 0, 0, 60));
   Start();
   EXPECT_EQ(W().Game().PlayerCount, 4);
-  for (int n = 1; n <= 4; ++n) EXPECT_STREQ(W().PlayerName[n], names[n - 1]);
-  EXPECT_EQ(W().HintIndex, 7);
-  EXPECT_EQ(W().MusicOn, 0);
-  EXPECT_EQ(W().SoundOn, 0);
-  EXPECT_EQ(W().AnimDelay, 60);
-  EXPECT_EQ(W().SettingsRecord[6], 4);
+  for (int n = 1; n <= 4; ++n) EXPECT_STREQ(W().State().PlayerName[n], names[n - 1]);
+  EXPECT_EQ(W().State().HintIndex, 7);
+  EXPECT_EQ(W().State().MusicOn, 0);
+  EXPECT_EQ(W().State().SoundOn, 0);
+  EXPECT_EQ(W().State().AnimDelay, 60);
+  EXPECT_EQ(W().State().SettingsRecord[6], 4);
   // Closing unchanged writes the same bytes again.
   EXPECT_EQ(CloseAndRead(), Record(4, names, 7, 0, 0, 60));
 }
 
 TEST_F(Settings, TheThreeOpenings) {
   // No file: the setup screen, one player, tips on.
-  EXPECT_EQ(W().SetupShown, 1);
-  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().State().SetupShown, 1);
+  EXPECT_EQ(W().State().HintsShown, 0);
   EXPECT_EQ(W().Game().GameActive, 0);
   EXPECT_EQ(W().Game().PlayerCount, 1);
-  EXPECT_EQ(W().HintIndex, 0);
+  EXPECT_EQ(W().State().HintIndex, 0);
 
   // Tips on: the tips panel, whose Return starts the game and moves the counter on.
   WriteAll("bexil.ini", Record(2, kDefaultNames, 5, 1, 1, 25));
   Start();
-  EXPECT_EQ(W().SetupShown, 0);
-  EXPECT_EQ(W().HintsShown, 1);
+  EXPECT_EQ(W().State().SetupShown, 0);
+  EXPECT_EQ(W().State().HintsShown, 1);
   EXPECT_EQ(W().Game().GameActive, 0);
   Run("click 400 360\n");
-  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().State().HintsShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().HintIndex, 6);
+  EXPECT_EQ(W().State().HintIndex, 6);
   EXPECT_EQ(W().Game().PlayerCount, 2);
   EXPECT_EQ(CloseAndRead()[44], 6);
 
   // Tips off: a game at once, player 1 to throw.
   WriteAll("bexil.ini", Record(0, kDefaultNames, -1, 1, 1, 25));
   Start();
-  EXPECT_EQ(W().SetupShown, 0);
-  EXPECT_EQ(W().HintsShown, 0);
+  EXPECT_EQ(W().State().SetupShown, 0);
+  EXPECT_EQ(W().State().HintsShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
   EXPECT_EQ(W().Game().CurrentPlayer, 1);
-  EXPECT_EQ(W().TotalsPlayer, 0);
+  EXPECT_EQ(W().State().TotalsPlayer, 0);
   EXPECT_EQ(W().Game().DiceInCup, 5);
   // The tips stay off in the file.
   EXPECT_EQ(CloseAndRead()[44], 0xff);
@@ -217,17 +217,18 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
     SCOPED_TRACE(c.what);
     WriteAll("bexil.ini", c.bytes);
     Start();
-    EXPECT_EQ(W().SetupShown, c.opensOnSetup ? 1 : 0);
+    EXPECT_EQ(W().State().SetupShown, c.opensOnSetup ? 1 : 0);
     EXPECT_EQ(W().Game().PlayerCount, c.players);
     // A counter of 20 starts again at 0 as soon as the first paint draws the tips panel.
-    EXPECT_TRUE(W().HintIndex == c.hints || (c.hints == 20 && W().HintIndex == 0)) << W().HintIndex;
-    EXPECT_EQ(W().MusicOn, c.music);
-    EXPECT_EQ(W().SoundOn, c.sound);
-    EXPECT_EQ(W().AnimDelay, c.delay);
-    EXPECT_STREQ(W().PlayerName[1], c.name1);
-    EXPECT_STREQ(W().PlayerName[4], c.name4);
+    EXPECT_TRUE(W().State().HintIndex == c.hints || (c.hints == 20 && W().State().HintIndex == 0))
+        << W().State().HintIndex;
+    EXPECT_EQ(W().State().MusicOn, c.music);
+    EXPECT_EQ(W().State().SoundOn, c.sound);
+    EXPECT_EQ(W().State().AnimDelay, c.delay);
+    EXPECT_STREQ(W().State().PlayerName[1], c.name1);
+    EXPECT_STREQ(W().State().PlayerName[4], c.name4);
     if (!c.opensOnSetup) {
-      EXPECT_EQ(W().HintsShown, c.hints >= 0 ? 1 : 0);
+      EXPECT_EQ(W().State().HintsShown, c.hints >= 0 ? 1 : 0);
     }
     Run("paint\nclick 400 360\ncommand 103\nclick 460 380\n");
     // The file written back is always a whole record.
@@ -238,7 +239,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
 TEST_F(Settings, ADirectoryInPlaceOfTheFileOpensLikeAFirstRun) {
   ASSERT_EQ(mkdir("bexil.ini", 0755), 0);
   Start();
-  EXPECT_EQ(W().SetupShown, 1);
+  EXPECT_EQ(W().State().SetupShown, 1);
   Run("close\n");
   struct stat st;
   ASSERT_EQ(stat("bexil.ini", &st), 0);
@@ -254,7 +255,7 @@ TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {
   Start();
   EXPECT_EQ(W().Game().PlayerCount, 2);
   EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_STREQ(W().PlayerName[4], "Dora");
+  EXPECT_STREQ(W().State().PlayerName[4], "Dora");
   Run("set PlayerCount 4\n");
   EXPECT_EQ(CloseAndRead(), bytes);
 }

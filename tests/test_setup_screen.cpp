@@ -66,22 +66,22 @@ TEST_F(Setup, DotAndNameFieldsFollowThePlayerCount) {
 TEST_F(Setup, NamesSetCursorsEndsAndCaret) {
   Run("set PlayerName[1] Ann\nset PlayerName[2] Bartholo\nset PlayerName[3] X\n"
       "set PlayerCount 3\npaint\n");
-  W().PlayerName[4][0] = '\0';
+  W().State().PlayerName[4][0] = '\0';
   W().DrawPlayerNames();
-  EXPECT_EQ(W().NameCursor[1], 2);
-  EXPECT_EQ(W().NameCursor[2], 7);
-  EXPECT_EQ(W().NameCursor[3], 0);
-  EXPECT_EQ(W().NameCursor[4], -1);
+  EXPECT_EQ(W().State().NameCursor[1], 2);
+  EXPECT_EQ(W().State().NameCursor[2], 7);
+  EXPECT_EQ(W().State().NameCursor[3], 0);
+  EXPECT_EQ(W().State().NameCursor[4], -1);
   const int width[4] = {S().TextWidth(FontId::Name, "Ann"), S().TextWidth(FontId::Name, "Bartholo"),
                         S().TextWidth(FontId::Name, "X")};
-  EXPECT_EQ(W().NameEndX[1], 355 + width[0]);
-  EXPECT_EQ(W().NameEndY[1], 280);
-  EXPECT_EQ(W().NameEndX[2], 462 + width[1]);
-  EXPECT_EQ(W().NameEndY[2], 280);
-  EXPECT_EQ(W().NameEndX[3], 355 + width[2]);
-  EXPECT_EQ(W().NameEndY[3], 308);
-  EXPECT_EQ(W().CaretX, 355 + width[2]);
-  EXPECT_EQ(W().CaretY, 308);
+  EXPECT_EQ(W().State().NameEndX[1], 355 + width[0]);
+  EXPECT_EQ(W().State().NameEndY[1], 280);
+  EXPECT_EQ(W().State().NameEndX[2], 462 + width[1]);
+  EXPECT_EQ(W().State().NameEndY[2], 280);
+  EXPECT_EQ(W().State().NameEndX[3], 355 + width[2]);
+  EXPECT_EQ(W().State().NameEndY[3], 308);
+  EXPECT_EQ(W().State().CaretX, 355 + width[2]);
+  EXPECT_EQ(W().State().CaretY, 308);
   // Eight characters fit their field.
   EXPECT_LE(width[1], 82 - 6);
 }
@@ -94,12 +94,12 @@ TEST_F(Setup, TipBoxTickedByHintIndex) {
   int wrong = 0;
   for (int r = 0; r < 11; ++r)
     for (int c = 0; c < 11; ++c)
-      wrong += S().Pixel(349 + c, 362 + r) != W().TickImage.Colour(c, r + 4);
+      wrong += S().Pixel(349 + c, 362 + r) != W().Pictures().TickImage.Colour(c, r + 4);
   EXPECT_EQ(wrong, 0);
   EXPECT_EQ(S().Pixel(360, 362), C(testing::kScroll));
   // A click on the box takes the tick away: the empty box covers it.
   Run("click 345 358\n");
-  EXPECT_EQ(W().HintIndex, -1);
+  EXPECT_EQ(W().State().HintIndex, -1);
   EXPECT_TRUE(Filled(345, 358, 19, 19, testing::kBox));
   Run("click 345 358\n");
   EXPECT_EQ(Count(S(), 349, 362, 11, 11, C(testing::kTick)), 60);
@@ -134,8 +134,8 @@ TEST_F(Setup, ChoiceDotGrowsAndShrinksInHundredMillisecondSteps) {
 
 TEST_F(Setup, CaretBlinksOnAndOff) {
   Run("click 352 277\n");  // edit name 1
-  const int x = W().CaretX, y = W().CaretY;
-  ASSERT_EQ(x, W().NameEndX[1]);
+  const int x = W().State().CaretX, y = W().State().CaretY;
+  ASSERT_EQ(x, W().State().NameEndX[1]);
   const std::vector<std::array<int, 4>> strip = {{x - 2, y + 12, 12, 3}};
   for (int start : {1, 0}) {
     Run("paint\nset CaretPhase " + std::to_string(start) + "\n");
@@ -144,7 +144,7 @@ TEST_F(Setup, CaretBlinksOnAndOff) {
     const auto first = Snapshot(S());
     Run("tick\n");
     const auto second = Snapshot(S());
-    EXPECT_EQ(W().CaretPhase, start);
+    EXPECT_EQ(W().State().CaretPhase, start);
     // Drawn and wiped only inside the 12 x 3 strip.
     EXPECT_EQ(Differences(clean, first, 632, strip), 0);
     EXPECT_EQ(Differences(clean, second, 632, strip), 0);

@@ -101,12 +101,12 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
                {3, "", 250, "'s Total:"}};
   for (const Case& c : cases) {
     Run("set CurrentPlayer " + std::to_string(c.player) + "\n");
-    if (c.player > 0) std::snprintf(W().PlayerName[c.player], 9, "%s", c.name);
+    if (c.player > 0) std::snprintf(W().State().PlayerName[c.player], 9, "%s", c.name);
     W().Game().Sheet[c.player].Total = c.total;
     W().DrawTotalLine(false);
     // The same line composed from its geometry: label at 335, number ending 40 px after it.
     Surface reference;
-    reference.DrawBitmap(W().Background, 0, 0);
+    reference.DrawBitmap(W().Pictures().Background, 0, 0);
     const std::string number = std::to_string(c.total);
     const int labelWidth = reference.TextWidth(FontId::Sheet, c.label);
     // Nothing of it leans out of the strip that erases it.

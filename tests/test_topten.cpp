@@ -55,11 +55,11 @@ class TopTen : public testing::GameTest {
 
   // Puts `places` in the table in memory, best first.
   void SetTable(std::initializer_list<std::pair<const char*, int>> places) {
-    EmptyTopTen(W().TopTen);
+    EmptyTopTen(W().State().TopTen);
     int k = 1;
     for (const auto& [name, score] : places) {
-      std::strncpy(W().TopTen[k].Name, name, 8);
-      W().TopTen[k].Score = static_cast<int16_t>(score);
+      std::strncpy(W().State().TopTen[k].Name, name, 8);
+      W().State().TopTen[k].Score = static_cast<int16_t>(score);
       ++k;
     }
   }
@@ -73,7 +73,8 @@ class TopTen : public testing::GameTest {
     W().AnnounceGameOver();
   }
   std::string Place(int k) {
-    return std::string(W().TopTen[k].Name) + ":" + std::to_string(W().TopTen[k].Score);
+    return std::string(W().State().TopTen[k].Name) + ":" +
+           std::to_string(W().State().TopTen[k].Score);
   }
   // The pixels of the panel area, x 306..575 and y 80..410.
   std::vector<uint32_t> Pixels() {
@@ -86,15 +87,15 @@ class TopTen : public testing::GameTest {
 
 TEST_F(TopTen, MissingFileIsCreatedEmptyAndAShortOneIsReadAsFarAsItGoes) {
   EXPECT_EQ(ReadAll(File()), Table({}));
-  EXPECT_EQ(W().TopTenPath, File());
-  EXPECT_STREQ(W().TopTen[0].Name, "TopScore");
+  EXPECT_EQ(W().State().TopTenPath, File());
+  EXPECT_STREQ(W().State().TopTen[0].Name, "TopScore");
 
   // A short file: the whole entries present are read, the file is not rewritten at start.
   Bytes shortFile = Table({{"Anna", 120}, {"Bert", 80}}, 77);
   shortFile.resize(30);
   WriteAll(File(), shortFile);
   Start();
-  EXPECT_EQ(W().TopTen[0].Score, 77);
+  EXPECT_EQ(W().State().TopTen[0].Score, 77);
   EXPECT_EQ(Place(1), "Anna:120");
   EXPECT_EQ(Place(2), ":0");
   EXPECT_EQ(ReadAll(File()).size(), 30u);
@@ -119,7 +120,7 @@ TEST_F(TopTen, GarbledFilesGiveASaneTable) {
   std::memcpy(b.data(), "Garbage!!", 9);  // a damaged header
   WriteAll(File(), b);
   Start();
-  EXPECT_STREQ(W().TopTen[0].Name, "TopScore");
+  EXPECT_STREQ(W().State().TopTen[0].Name, "TopScore");
   EXPECT_EQ(Place(1), "NoEndXXX:300");  // cut to eight characters and terminated
   EXPECT_EQ(Place(2), "Mid:90");        // put in order, equal scores keep theirs
   EXPECT_EQ(Place(3), "Mid2:90");
@@ -160,13 +161,13 @@ TEST_F(TopTen, EnteringTotals) {
 
   // Four players into an empty table, best first.
   SetTable({});
-  std::strcpy(W().PlayerName[3], "Cleo");
+  std::strcpy(W().State().PlayerName[3], "Cleo");
   EndGame(4, {0, 150, 210, 180, 150});
   EXPECT_EQ(Place(1), "Player 2:210");
   EXPECT_EQ(Place(2), "Cleo:180");
   EXPECT_EQ(Place(3), "Player 1:150");
   EXPECT_EQ(Place(4), "Player 4:150");
-  EXPECT_EQ(W().TopTenShown, 1);
+  EXPECT_EQ(W().State().TopTenShown, 1);
 
   // Totals are 16-bit numbers: 300 is stored as 2c 01; a total beyond them counts as 32767.
   SetTable({});
@@ -203,20 +204,20 @@ TEST_F(TopTen, ResultTextsForEveryNumberOfPlayers) {
     EXPECT_EQ(Host().messages_.front(), std::string("Game Over|") + c.text);
   }
   // A name of eight characters is written whole.
-  std::strcpy(W().PlayerName[1], "Eightchr");
+  std::strcpy(W().State().PlayerName[1], "Eightchr");
   EndGame(1, {0, 7, 0, 0, 0});
   EXPECT_EQ(Host().messages_.front(), "Game Over|7 points was scored by Eightchr");
   // Out-of-range players give a text and no fault.
   EndGame(9, {0, 1, 2, 3, 4});
   EndGame(-4, {0, 1, 2, 3, 4});
-  EXPECT_EQ(W().TopTenShown, 1);
+  EXPECT_EQ(W().State().TopTenShown, 1);
 }
 
 TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   Run("click 400 398\n");  // a game, so the command is taken
   SetTable({{"Bob", 90}, {"Cy", 80}});
   Run("command 104\n");
-  ASSERT_EQ(W().TopTenShown, 1);
+  ASSERT_EQ(W().State().TopTenShown, 1);
   const auto plain = Pixels();
   // An eight-space name or a score of 0 leaves no trace and no gap.
   SetTable({{"        ", 100}, {"Bob", 90}, {"Zed", 0}, {"Cy", 80}});
@@ -233,7 +234,7 @@ TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   EXPECT_EQ(Pixels(), empty);
   // Return goes back to the game.
   Run("click 400 350\n");
-  EXPECT_EQ(W().TopTenShown, 0);
+  EXPECT_EQ(W().State().TopTenShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
 }
 
@@ -271,21 +272,21 @@ TEST_F(TopTen, ScoresKeepClearOfWideNames) {
 TEST_F(TopTen, CommandsFollowTheScreens) {
   // On the setup screen the Top Ten command does nothing; Clear works at any time.
   Run("command 104\n");
-  EXPECT_EQ(W().TopTenShown, 0);
-  std::strcpy(W().TopTen[1].Name, "Ann");
-  W().TopTen[1].Score = 50;
+  EXPECT_EQ(W().State().TopTenShown, 0);
+  std::strcpy(W().State().TopTen[1].Name, "Ann");
+  W().State().TopTen[1].Score = 50;
   Run("command 105\n");
-  EXPECT_STREQ(W().TopTen[1].Name, "        ");
-  EXPECT_EQ(W().TopTen[1].Score, 0);
+  EXPECT_STREQ(W().State().TopTen[1].Name, "        ");
+  EXPECT_EQ(W().State().TopTen[1].Score, 0);
   // Opened during a game against the computer it resets the totals column and closes the rest.
   Run("set PlayerCount 0\nclick 400 398\ncommand 103\n");
-  EXPECT_EQ(W().TotalsShown, 1);
+  EXPECT_EQ(W().State().TotalsShown, 1);
   Run("set TotalsPlayer 1\ncommand 104\n");
-  EXPECT_EQ(W().TopTenShown, 1);
-  EXPECT_EQ(W().TotalsShown, 0);
-  EXPECT_EQ(W().TotalsPlayer, 0);
+  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_EQ(W().State().TotalsShown, 0);
+  EXPECT_EQ(W().State().TotalsPlayer, 0);
   Run("click 471 373\n");
-  EXPECT_EQ(W().TopTenShown, 0);
+  EXPECT_EQ(W().State().TopTenShown, 0);
   EXPECT_EQ(W().Game().GameActive, 1);
 }
 
@@ -301,7 +302,7 @@ TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
     }
   }
   ASSERT_EQ(W().Game().GameActive, 0);
-  EXPECT_EQ(W().TopTenShown, 1);
+  EXPECT_EQ(W().State().TopTenShown, 1);
   const int total = W().Game().Sheet[1].Total;
   ASSERT_GT(total, 0);
   EXPECT_NE(std::find(Host().messages_.begin(), Host().messages_.end(),
@@ -323,11 +324,11 @@ TEST_F(TopTen, NoPlaceForTheFile) {
     TYachtWindow w(host, sound, random);
     ASSERT_FALSE(host.messages_.empty());
     EXPECT_EQ(host.messages_[0], "GetWindowsDirectory|function failed");
-    EXPECT_TRUE(w.TopTenPath.empty());
+    EXPECT_TRUE(w.State().TopTenPath.empty());
     w.Game().Sheet[1].Total = 42;
     w.Game().GameActive = 0;
     w.AnnounceGameOver();
-    EXPECT_EQ(w.TopTen[1].Score, 42);
+    EXPECT_EQ(w.State().TopTen[1].Score, 42);
     w.ClearTopTen();
   }
   // A directory name longer than any path may be.
@@ -344,7 +345,7 @@ TEST_F(TopTen, NoPlaceForTheFile) {
   WriteAll((dir_.Path() / "plain").string(), {1, 2, 3});
   setenv("XDG_DATA_HOME", (dir_.Path() / "plain" / "below").c_str(), 1);
   Start();
-  ASSERT_FALSE(Host().messages_.empty()) << W().TopTenPath;
+  ASSERT_FALSE(Host().messages_.empty()) << W().State().TopTenPath;
   EXPECT_EQ(Host().messages_[0], "ERROR|Cannot write to file");
   EndGame(1, {0, 33, 0, 0, 0});
   EXPECT_EQ(Place(1), "Player 1:33");
@@ -393,12 +394,12 @@ TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
     Start();
     ASSERT_GE(W().Game().PlayerCount, 0);
     ASSERT_LE(W().Game().PlayerCount, 4);
-    ASSERT_GE(W().HintIndex, -1);
-    ASSERT_LE(W().HintIndex, 20);
-    ASSERT_GE(W().AnimDelay, 0);
-    for (int n = 1; n <= 4; ++n) ASSERT_LE(strnlen(W().PlayerName[n], 9), 8u);
-    for (int k = 1; k <= 10; ++k) ASSERT_GE(W().TopTen[k].Score, 0);
-    W().AnimDelay = 0;
+    ASSERT_GE(W().State().HintIndex, -1);
+    ASSERT_LE(W().State().HintIndex, 20);
+    ASSERT_GE(W().State().AnimDelay, 0);
+    for (int n = 1; n <= 4; ++n) ASSERT_LE(strnlen(W().State().PlayerName[n], 9), 8u);
+    for (int k = 1; k <= 10; ++k) ASSERT_GE(W().State().TopTen[k].Score, 0);
+    W().State().AnimDelay = 0;
     Run("paint\nclick 446 360\nclick 400 360\ncommand 103\nclick 460 380\ncommand 104\n"
         "click 400 360\nclick 60 300\nclick 400 80\n");
     W().Game().GameActive = 0;

@@ -15,7 +15,7 @@ bool In(int x, int y, int left, int right, int top, int bottom) {
 
 // The tips counter after one more tip: a counter already past the last tip starts again.
 int NextHintIndex(int index) {
-  return index < TYachtWindow::HintCount ? index + 1 : 0;
+  return index < TWindowState::HintCount ? index + 1 : 0;
 }
 
 }  // namespace

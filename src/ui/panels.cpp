@@ -22,7 +22,7 @@ constexpr const char* kCategoryNames[kCategoryCount + 1] = {
     "Fives", "Fours", "Threes",         "Twos",           "Ones",           "Choice"};
 
 // Twenty tips of four lines, at most 29 characters each; an empty line shows nothing.
-constexpr const char* kTips[TYachtWindow::HintCount][4] = {
+constexpr const char* kTips[TWindowState::HintCount][4] = {
     {"Animation speed can", "be changed by", "pressing the \"+\"", "or \"-\" key."},
     {"You can't fall off", "the floor.", "", ""},
     {"You can stop a piece of music", "from being played by changing", "that file's extension from",

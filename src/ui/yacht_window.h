@@ -24,10 +24,11 @@
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "ui/window_state.h"
 
 namespace ossaric {
 
-class TYachtWindow : public TGameShow {
+class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
  public:
   // Builds the window's state and resources in the game directory `gameDir` (the current
   // directory when empty). The host and sound device must outlive the window.
@@ -52,55 +53,12 @@ class TYachtWindow : public TGameShow {
   TComputerPlayer& Computer() { return computer_; }
   TEffects& Effects() { return effects_; }
   TPlaylist& Playlist() { return playlist_; }
+  TWindowState& State() { return *this; }
+  TPictures& Pictures() { return *this; }
+  const TWindowState& State() const { return *this; }
+  const TPictures& Pictures() const { return *this; }
   Host& GetHost() { return host_; }
   bool Closed() const { return closed_; }
-
-  // ==== Game state (the fields of the game, in their order) ====
-  int FirstPaint = 1;
-  std::array<uint8_t, 52> SettingsRecord{};
-  int AnimDelay = 25;
-  int SetupShown = 0;
-  int NameEditing = 0;
-  int CaretPhase = 0;
-  int CaretTimerOn = 0;
-  int CaretX = 355, CaretY = 282;
-  int NameEndX[5] = {0, 355, 462, 355, 462};
-  int NameEndY[5] = {0, 282, 280, 308, 308};
-  char PlayerName[5][9] = {};
-  int TotalsPlayer = 0;
-  uint8_t TotalsShown = 0;
-  uint8_t TopTenShown = 0;
-  uint8_t HintsShown = 0;
-  int HintIndex = 0;
-  int EditedName = 0;
-  int NameCursor[5] = {-1, -1, -1, -1, -1};
-  int MusicOn = 1;
-  int SoundOn = 1;
-  // ==== Shell data ====
-  std::string AboutText;   // held scrambled
-  std::string HiddenCode;  // held scrambled
-  char KeyTrail[6] = {};
-  int KeyTrailLength = 0;
-
-  // ==== Top Ten ====
-  TTopTenEntry TopTen[11];
-  std::string TopTenPath;
-  TPlacing Placing[5];
-
-  // ==== Tips ====
-  static constexpr int HintCount = 20;
-  std::array<std::array<std::string, 5>, HintCount> HintText;  // lines 1..4
-
-  // ==== Pictures, buffers, palette ====
-  Bitmap Background, DieImage, DieMask, CupImage, CupMask, NextPlayerImage, SetupImage, TickImage,
-      BoxImage, GreyBoxImage, DotLarge, DotMedium, DotSmall, NameBoxImage, GreyNameBoxImage;
-  Offscreen DieUnder[11];
-  Offscreen SlotUnder[21];
-  Offscreen CupUnder;
-  std::array<Rgb, 256> SharedPalette{};
-  std::array<uint8_t, 256> SharedPaletteFlags{};  // kPaletteNoCollapse or kPaletteReserved
-  static constexpr uint8_t kPaletteReserved = 0x01;
-  static constexpr uint8_t kPaletteNoCollapse = 0x04;
 
   // ---- ui/click.cpp ----
   void HandleClick(int x, int y);

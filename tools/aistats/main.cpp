@@ -150,11 +150,11 @@ int main(int argc, char** argv) {
     ossaric::ScriptRunner runner(discard);
     TYachtWindow& w = runner.Window();
     ossaric::HeadlessHost& host = runner.Host();
-    w.AnimDelay = 0;
-    w.SoundOn = 0;
-    w.MusicOn = 0;
-    w.SetupShown = 0;
-    w.HintsShown = 0;
+    w.State().AnimDelay = 0;
+    w.State().SoundOn = 0;
+    w.State().MusicOn = 0;
+    w.State().SetupShown = 0;
+    w.State().HintsShown = 0;
     w.Game().PlayerCount = 0;
 
     if (o.exhaustive) failures += CheckEveryChoice(w, host);
@@ -167,11 +167,11 @@ int main(int argc, char** argv) {
     std::array<double, kCategoryCount + 1> categorySum{};
     long badTurns = 0, emptyCups = 0, unfinished = 0;
     for (long g = 0; g < o.games; ++g) {
-      w.TopTenShown = 0;
-      w.TotalsShown = 0;
+      w.State().TopTenShown = 0;
+      w.State().TotalsShown = 0;
       w.RestartGame();
-      w.AnimDelay = 0;
-      w.SoundOn = 0;
+      w.State().AnimDelay = 0;
+      w.State().SoundOn = 0;
       for (int turn = 0; turn < kCategoryCount && w.Game().GameActive == 1; ++turn) {
         w.EvLeftButtonDown(60, 300);  // player 1 takes the cup and throws
         int k = 1;

@@ -63,18 +63,18 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
       int* field;
     };
     const Plain plain[] = {
-        {"FirstPaint", &w.FirstPaint},
-        {"AnimDelay", &w.AnimDelay},
-        {"SetupShown", &w.SetupShown},
-        {"NameEditing", &w.NameEditing},
-        {"CaretPhase", &w.CaretPhase},
-        {"CaretTimerOn", &w.CaretTimerOn},
-        {"CaretX", &w.CaretX},
-        {"CaretY", &w.CaretY},
-        {"TotalsPlayer", &w.TotalsPlayer},
-        {"HintIndex", &w.HintIndex},
-        {"EditedName", &w.EditedName},
-        {"MusicOn", &w.MusicOn},
+        {"FirstPaint", &w.State().FirstPaint},
+        {"AnimDelay", &w.State().AnimDelay},
+        {"SetupShown", &w.State().SetupShown},
+        {"NameEditing", &w.State().NameEditing},
+        {"CaretPhase", &w.State().CaretPhase},
+        {"CaretTimerOn", &w.State().CaretTimerOn},
+        {"CaretX", &w.State().CaretX},
+        {"CaretY", &w.State().CaretY},
+        {"TotalsPlayer", &w.State().TotalsPlayer},
+        {"HintIndex", &w.State().HintIndex},
+        {"EditedName", &w.State().EditedName},
+        {"MusicOn", &w.State().MusicOn},
         {"NextPlayerPending", &w.Game().NextPlayerPending},
         {"GameActive", &w.Game().GameActive},
         {"PlayerCount", &w.Game().PlayerCount},
@@ -88,8 +88,8 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
         {"ThrowLimit", &w.Game().ThrowLimit},
         {"ScoreAllowed", &w.Game().ScoreAllowed},
         {"LastCategory", &w.Game().LastCategory},
-        {"SoundOn", &w.SoundOn},
-        {"KeyTrailLength", &w.KeyTrailLength},
+        {"SoundOn", &w.State().SoundOn},
+        {"KeyTrailLength", &w.State().KeyTrailLength},
     };
     for (const Plain& p : plain)
       if (n == p.name) r.i = p.field;
@@ -98,19 +98,19 @@ FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
       uint8_t* field;
     };
     const Byte bytes[] = {
-        {"TotalsShown", &w.TotalsShown},      {"TopTenShown", &w.TopTenShown},
-        {"HintsShown", &w.HintsShown},        {"UndoScore", &w.Game().UndoScore},
-        {"UndoReturn", &w.Game().UndoReturn}, {"MusicRestart", &w.Playlist().MusicRestart()}};
+        {"TotalsShown", &w.State().TotalsShown}, {"TopTenShown", &w.State().TopTenShown},
+        {"HintsShown", &w.State().HintsShown},   {"UndoScore", &w.Game().UndoScore},
+        {"UndoReturn", &w.Game().UndoReturn},    {"MusicRestart", &w.Playlist().MusicRestart()}};
     for (const Byte& p : bytes)
       if (n == p.name) r.b = p.field;
     return r;
   }
   const int i = f.index;
-  if (n == "NameCursor" && i >= 0 && i <= 4 && f.member.empty()) r.i = &w.NameCursor[i];
+  if (n == "NameCursor" && i >= 0 && i <= 4 && f.member.empty()) r.i = &w.State().NameCursor[i];
   if (n == "ToThrow" && i >= 0 && i <= 10 && f.member.empty()) r.i = &w.Game().ToThrow[i];
   if (n == "NameEnd" && i >= 0 && i <= 4) {
-    if (f.member == "X") r.i = &w.NameEndX[i];
-    if (f.member == "Y") r.i = &w.NameEndY[i];
+    if (f.member == "X") r.i = &w.State().NameEndX[i];
+    if (f.member == "Y") r.i = &w.State().NameEndY[i];
   }
   if (n == "Die" && i >= 0 && i <= 10) {
     TDie& d = w.Game().Die[i];
@@ -155,8 +155,8 @@ bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& 
   if (!ParseName(name, f)) return false;
   if (f.base == "PlayerName" && f.member.empty()) {
     if (f.index < 0 || f.index > 4) return false;
-    std::memset(w.PlayerName[f.index], 0, 9);
-    std::memcpy(w.PlayerName[f.index], value.data(), value.size() < 8 ? value.size() : 8);
+    std::memset(w.State().PlayerName[f.index], 0, 9);
+    std::memcpy(w.State().PlayerName[f.index], value.data(), value.size() < 8 ? value.size() : 8);
     return true;
   }
   FieldRef r = Lookup(w, f);
@@ -175,30 +175,30 @@ bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& 
 std::string StateJson(TYachtWindow& w, uint32_t clock) {
   std::ostringstream s;
   auto field = [&](const char* name, long v) { s << ",\"" << name << "\":" << v; };
-  s << "\"FirstPaint\":" << w.FirstPaint;
-  field("AnimDelay", w.AnimDelay);
-  field("SetupShown", w.SetupShown);
-  field("NameEditing", w.NameEditing);
-  field("CaretPhase", w.CaretPhase);
-  field("CaretTimerOn", w.CaretTimerOn);
-  field("CaretX", w.CaretX);
-  field("CaretY", w.CaretY);
+  s << "\"FirstPaint\":" << w.State().FirstPaint;
+  field("AnimDelay", w.State().AnimDelay);
+  field("SetupShown", w.State().SetupShown);
+  field("NameEditing", w.State().NameEditing);
+  field("CaretPhase", w.State().CaretPhase);
+  field("CaretTimerOn", w.State().CaretTimerOn);
+  field("CaretX", w.State().CaretX);
+  field("CaretY", w.State().CaretY);
   s << ",\"NameEnd\":[null";
   for (int n = 1; n <= 4; ++n)
-    s << ",{\"X\":" << w.NameEndX[n] << ",\"Y\":" << w.NameEndY[n] << "}";
+    s << ",{\"X\":" << w.State().NameEndX[n] << ",\"Y\":" << w.State().NameEndY[n] << "}";
   s << "],\"PlayerName\":[null";
-  for (int n = 1; n <= 4; ++n) s << "," << Name(w.PlayerName[n]);
+  for (int n = 1; n <= 4; ++n) s << "," << Name(w.State().PlayerName[n]);
   s << "]";
-  field("TotalsPlayer", w.TotalsPlayer);
-  field("TotalsShown", w.TotalsShown);
-  field("TopTenShown", w.TopTenShown);
-  field("HintsShown", w.HintsShown);
-  field("HintIndex", w.HintIndex);
+  field("TotalsPlayer", w.State().TotalsPlayer);
+  field("TotalsShown", w.State().TotalsShown);
+  field("TopTenShown", w.State().TopTenShown);
+  field("HintsShown", w.State().HintsShown);
+  field("HintIndex", w.State().HintIndex);
   field("UndoScore", w.Game().UndoScore);
   field("UndoReturn", w.Game().UndoReturn);
-  field("EditedName", w.EditedName);
-  s << ",\"NameCursor\":" << IntArray(w.NameCursor, 5, true);
-  field("MusicOn", w.MusicOn);
+  field("EditedName", w.State().EditedName);
+  s << ",\"NameCursor\":" << IntArray(w.State().NameCursor, 5, true);
+  field("MusicOn", w.State().MusicOn);
   field("NextPlayerPending", w.Game().NextPlayerPending);
   field("GameActive", w.Game().GameActive);
   field("PlayerCount", w.Game().PlayerCount);
@@ -218,7 +218,7 @@ std::string StateJson(TYachtWindow& w, uint32_t clock) {
   field("ThrowLimit", w.Game().ThrowLimit);
   field("ScoreAllowed", w.Game().ScoreAllowed);
   field("LastCategory", w.Game().LastCategory);
-  field("SoundOn", w.SoundOn);
+  field("SoundOn", w.State().SoundOn);
   s << ",\"Die\":[null";
   for (int i = 1; i <= 10; ++i) {
     const TDie& d = w.Game().Die[i];
@@ -232,8 +232,8 @@ std::string StateJson(TYachtWindow& w, uint32_t clock) {
   }
   s << "],\"TopTen\":[";
   for (int k = 0; k <= 10; ++k)
-    s << (k ? "," : "") << "{\"Name\":" << Name(w.TopTen[k].Name)
-      << ",\"Score\":" << w.TopTen[k].Score << "}";
+    s << (k ? "," : "") << "{\"Name\":" << Name(w.State().TopTen[k].Name)
+      << ",\"Score\":" << w.State().TopTen[k].Score << "}";
   s << "]";
   field("Clock", clock);
   return s.str();
