@@ -31,7 +31,7 @@ void TYachtWindow::LoadEffects() {
     std::vector<uint8_t>& buffer = EffectBuffer[e];
     buffer.assign(kEffectBytes[e], 0);
     size_t got = 0;
-    std::ifstream file(kEffectFiles[e], std::ios::binary);
+    std::ifstream file(PlaceFile(Places.dataDir, kEffectFiles[e]), std::ios::binary);
     if (file) {
       file.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
       got = static_cast<size_t>(file.gcount());

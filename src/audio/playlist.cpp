@@ -1,4 +1,4 @@
-// Background music: every "*.mid" file of the game directory plays in turn, in the order the
+// Background music: every "*.mid" file of the music directories plays in turn, in the order the
 // file system lists them, and the list starts over after the last. The Audio menu switches
 // music and effects on and off.
 #include <filesystem>
@@ -24,14 +24,20 @@ bool IsNormalFile(const std::string& name) {
 
 }  // namespace
 
+// The music directories one after the other (the installed pieces, then the player's own), each
+// in its listing order.
 void TYachtWindow::StartMusicSearch() {
   MusicFiles.clear();
   MusicSearchNext = 0;
   MusicSearchRunning = true;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (IsMidiName(name) && IsNormalFile(name)) MusicFiles.push_back(name);
+  for (const std::string& dir : Places.musicDirs) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end;
+         !ec && it != end; it.increment(ec)) {
+      const std::string path = PlaceFile(dir, it->path().filename().string());
+      if (IsMidiName(it->path().filename().string()) && IsNormalFile(path))
+        MusicFiles.push_back(path);
+    }
   }
 }
 

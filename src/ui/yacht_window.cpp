@@ -2,6 +2,7 @@
 #include "ui/yacht_window.h"
 
 #include <ctime>
+#include <utility>
 
 namespace ossaric {
 
@@ -15,8 +16,8 @@ constexpr int kPlaces[21][2] = {
 
 }  // namespace
 
-TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
-    : host_(host), sound_(sound), random_(random) {
+TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GamePlaces places)
+    : Places(std::move(places)), host_(host), sound_(sound), random_(random) {
   // The frame and the music device come from the host, built before the window.
   // Initial values of the game state (the rest are the fields' own initialisers).
   for (int k = 1; k <= 20; ++k) {

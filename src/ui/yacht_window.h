@@ -17,6 +17,7 @@
 #include "game/records.h"
 #include "platform/bitmap.h"
 #include "platform/host.h"
+#include "platform/places.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
@@ -25,9 +26,9 @@ namespace ossaric {
 
 class TYachtWindow {
  public:
-  // Builds the window's state and resources in the game directory `gameDir` (the current
-  // directory when empty). The host and sound device must outlive the window.
-  TYachtWindow(Host& host, SoundDevice& sound, Random& random);
+  // Builds the window's state and resources from the files in `places` (by default all in the
+  // current directory). The host and sound device must outlive the window.
+  TYachtWindow(Host& host, SoundDevice& sound, Random& random, GamePlaces places = {});
   ~TYachtWindow();
   TYachtWindow(const TYachtWindow&) = delete;
   TYachtWindow& operator=(const TYachtWindow&) = delete;
@@ -88,6 +89,9 @@ class TYachtWindow {
   TDie Die[11];
   TTableSlot TableSlot[21];
 
+  // ==== Where the files are ====
+  GamePlaces Places;
+
   // ==== Shell data ====
   std::string AboutText;   // held scrambled
   std::string HiddenCode;  // held scrambled
@@ -96,6 +100,7 @@ class TYachtWindow {
 
   // ==== Top Ten ====
   TTopTenEntry TopTen[11];
+  TTopTenEntry TopTenKnown[11];  // the file's table when this game last read or wrote it
   std::string TopTenPath;
   TPlacing Placing[5];
 
@@ -105,7 +110,7 @@ class TYachtWindow {
 
   // ==== Audio ====
   uint8_t MusicRestart = 1;
-  std::vector<std::string> MusicFiles;  // the running search: names in listing order
+  std::vector<std::string> MusicFiles;  // the running search: paths in listing order
   size_t MusicSearchNext = 0;
   bool MusicSearchRunning = false;
   uint32_t MusicDevice = 0;

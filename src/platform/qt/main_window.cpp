@@ -57,7 +57,13 @@ int OpeningScale(QScreen* screen) {
 
 QIcon GameIcon() {
   const QString resource = QString::fromLatin1(kIconResource);
-  if (QFile::exists(resource)) return QIcon(resource);
+  if (QFile::exists(resource)) {
+    QIcon icon(resource);
+    // The sizes drawn for the desktop, for panels and task switchers.
+    for (int size : {16, 24, 48, 64, 128, 256})
+      icon.addFile(QStringLiteral(":/icons/ossaric-%1.png").arg(size), QSize(size, size));
+    return icon;
+  }
   QPixmap die(32, 32);
   die.fill(Qt::transparent);
   QPainter p(&die);
@@ -74,7 +80,7 @@ QIcon GameIcon() {
   return QIcon(die);
 }
 
-MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
+MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   setWindowTitle(QStringLiteral("Ossaric"));
   setWindowIcon(GameIcon());
   setCentralWidget(scene_);
@@ -87,7 +93,7 @@ MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
   });
   BuildMenu();
   // Message boxes raised while the game is built have no owner yet.
-  game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_);
+  game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_, std::move(places));
   host_->SetOwner(this);
   scene_->SetSurface(&game_->Screen());
   host_->SetTimerHandler([this](int id) {

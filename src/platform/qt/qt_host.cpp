@@ -179,8 +179,7 @@ void QtHost::OpenHelp(const std::string& file) {
   } else {
     help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> was not "
                                   "found in the game directory<br><tt>%2</tt>.</p>")
-                       .arg(QString::fromStdString(file).toHtmlEscaped(),
-                            QDir::currentPath().toHtmlEscaped()));
+                       .arg(info.fileName().toHtmlEscaped(), info.absolutePath().toHtmlEscaped()));
   }
   help_->show();
   help_->raise();
