@@ -11,11 +11,12 @@ namespace {
 
 // Qt's own options for any widget program, with and without a value; both "-x" and "--x" work.
 constexpr std::initializer_list<const char*> kQtValueOptions = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "style", "stylesheet", "session", "display",
-    "name", "visual", "qmljsdebugger"};
+    "platform", "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
+    "style",    "stylesheet",         "session",       "display",     "name",
+    "visual",   "qmljsdebugger"};
 constexpr std::initializer_list<const char*> kQtFlags = {"reverse", "widgetcount", "nograb",
-                                                         "dograb", "sync", "testability"};
+                                                         "dograb",  "sync",        "testability"};
 
 // The arguments less Qt's own options.
 QStringList WithoutQtOptions(const QStringList& arguments) {
@@ -89,7 +90,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (!error.isEmpty()) {
     result.run = false;
     result.status = 2;
-    result.output = QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, error);
+    result.output =
+        QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, error);
     return result;
   }
   result.dataDir = parser.value(dataDir);

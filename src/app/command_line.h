@@ -9,12 +9,12 @@
 namespace ossaric {
 
 struct CommandLine {
-  bool run = true;     // false: the program ends at once with `status`
-  int status = 0;      // 0 after --help or --version, 2 after a wrong option
-  QString output;      // what to print first: to standard output when `status` is 0, else to
-                       // standard error
-  QString dataDir;     // --data-dir, as given ("" when absent)
-  QString configDir;   // --config-dir, as given
+  bool run = true;    // false: the program ends at once with `status`
+  int status = 0;     // 0 after --help or --version, 2 after a wrong option
+  QString output;     // what to print first: to standard output when `status` is 0, else to
+                      // standard error
+  QString dataDir;    // --data-dir, as given ("" when absent)
+  QString configDir;  // --config-dir, as given
 };
 
 // Reads `arguments` (the program's name first). The window-system options that Qt itself takes

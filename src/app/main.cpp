@@ -58,7 +58,6 @@ int main(int argc, char** argv) {
   ossaric::TYachtApp app(argc, argv);
   QString error;
   ossaric::GamePlaces places = ossaric::ResolvePlaces(options, error);
-  if (!error.isEmpty())
-    return Print(QStringLiteral("ossaric: %1\n").arg(error), 2);
+  if (!error.isEmpty()) return Print(QStringLiteral("ossaric: %1\n").arg(error), 2);
   return app.Run(std::move(places));
 }

@@ -45,9 +45,8 @@ GamePlaces ResolvePlaces(const CommandLine& options, QString& error) {
   places.musicDirs = {places.dataDir};
   // Pieces the player adds, after the installed ones.
   if (!data.isEmpty()) {
-    const QString music =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/ossaric/music");
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/ossaric/music");
     QDir().mkpath(music);
     places.musicDirs.push_back(Native(music));
   }
@@ -62,15 +61,16 @@ GamePlaces ResolvePlaces(const CommandLine& options, QString& error) {
     places.configDir = Native(config);
     // The settings an older start left in its game directory, the current one.
     const QString old = QDir::current().absoluteFilePath(QStringLiteral("bexil.ini"));
-    if (QFileInfo(old).absolutePath() != QFileInfo(config + QStringLiteral("/bexil.ini")).absolutePath())
+    if (QFileInfo(old).absolutePath() !=
+        QFileInfo(config + QStringLiteral("/bexil.ini")).absolutePath())
       places.oldSettings = Native(old);
   }
   return places;
 }
 
 QString SettingsDirectory(const GamePlaces& places) {
-  const QString dir = places.configDir.empty() ? QDir::currentPath()
-                                               : QFile::decodeName(places.configDir.c_str());
+  const QString dir =
+      places.configDir.empty() ? QDir::currentPath() : QFile::decodeName(places.configDir.c_str());
   const QString canonical = QFileInfo(dir).canonicalFilePath();
   return canonical.isEmpty() ? QDir::cleanPath(dir) : canonical;
 }

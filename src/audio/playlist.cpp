@@ -32,8 +32,8 @@ void TYachtWindow::StartMusicSearch() {
   MusicSearchRunning = true;
   for (const std::string& dir : Places.musicDirs) {
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end;
-         !ec && it != end; it.increment(ec)) {
+    for (std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
       const std::string path = PlaceFile(dir, it->path().filename().string());
       if (IsMidiName(it->path().filename().string()) && IsNormalFile(path))
         MusicFiles.push_back(path);

@@ -32,8 +32,9 @@ bool IsRealEntry(const TTopTenEntry& e) {
   return e.Score > 0 && !IsEightSpaces(e.Name);
 }
 
+// The same name and score; the bytes after a name's terminator do not count.
 bool SameEntry(const TTopTenEntry& a, const TTopTenEntry& b) {
-  return a.Score == b.Score && std::memcmp(a.Name, b.Name, sizeof a.Name) == 0;
+  return a.Score == b.Score && std::strncmp(a.Name, b.Name, sizeof a.Name) == 0;
 }
 
 // Takes one entry equal to `e` out of `list`; false when there is none.

@@ -38,7 +38,7 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
 pid=""
 wm=""
-keep=0
+keep=${OSSARIC_E2E_KEEP:-0}
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
