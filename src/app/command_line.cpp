@@ -68,7 +68,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const bool parsed = parser.parse(args);
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     result.run = false;
-    result.output = parser.helpText();
+    // Without an application object yet, Qt leaves the program's name to be filled in.
+    result.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
     return result;
   }
   if (parser.isSet(version)) {

@@ -25,6 +25,7 @@ check() {  # check WHAT WANTED_STATUS PATTERN_ON_STDOUT PATTERN_ON_STDERR -- ARG
   fi
 }
 check "--help" 0 "--config-dir <dir>" "^$" -- --help
+check "--help's usage line" 0 "^Usage: ossaric \[options\]" "^$" -- --help
 check "-h" 0 "--data-dir <dir>" "^$" -- -h
 check "--version" 0 "^Ossaric $version\$" "^$" -- --version
 check "an unknown option" 2 "^$" "Unknown option 'no-such-option'" -- --no-such-option
