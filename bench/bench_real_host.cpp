@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -125,6 +126,10 @@ int main(int argc, char** argv) {
       if (maximised) {
         if (size != sizes[2]) continue;
         window.showMaximized();
+        Idle(300);
+        // Without a window manager nobody maximises: the window takes the screen itself.
+        if (window.width() < size.width() * 9 / 10)
+          window.setGeometry(window.screen()->availableGeometry());
       } else {
         window.resize(size.width(), size.height() + menu);
       }

@@ -77,7 +77,7 @@ QRegion SceneWidget::TakeChanges() {
   if (changed.empty()) return {};
   const QSize scene(surface_->Width(), surface_->Height());
   const QRect target = SceneRect(size(), scene);
-  QRegion region;
+  QRegion region, rescaled;
   for (const DirtyRect& d : changed) {
     if (target.size() == scene) {
       region += QRect(d.x, d.y, d.w, d.h).translated(target.topLeft());
@@ -88,18 +88,19 @@ QRegion SceneWidget::TakeChanges() {
     const long long x0 = std::max(0, d.x - 2), y0 = std::max(0, d.y - 2);
     const long long x1 = std::min(scene.width(), d.x + d.w + 2);
     const long long y1 = std::min(scene.height(), d.y + d.h + 2);
-    int left = static_cast<int>(x0 * target.width() / scene.width());
-    // Qt's smoothing steps along a row from the start of each piece of kSmoothRun pixels it
-    // fills; starting where the whole scene's fill starts a piece gives the very same pixels.
-    if (target.width() % scene.width() != 0) left -= left % kSmoothRun;
+    const int left = static_cast<int>(x0 * target.width() / scene.width());
     const int top = static_cast<int>(y0 * target.height() / scene.height());
     const int right = static_cast<int>((x1 * target.width() + scene.width() - 1) / scene.width());
     const int bottom =
         static_cast<int>((y1 * target.height() + scene.height() - 1) / scene.height());
-    const QRect r = QRect(left, top, right - left, bottom - top).translated(target.topLeft());
-    if (scaledValid_) Rescale(r);
-    region += r;
+    region += QRect(left, top, right - left, bottom - top).translated(target.topLeft());
+    // Qt's smoothing steps along a row from the start of each piece of kSmoothRun pixels it
+    // fills; starting where the whole scene's fill starts a piece gives the very same pixels.
+    const int start = target.width() % scene.width() != 0 ? left - left % kSmoothRun : left;
+    rescaled += QRect(start, top, right - start, bottom - top).translated(target.topLeft());
   }
+  if (scaledValid_)
+    for (const QRect& r : rescaled) Rescale(r);
   return region;
 }
 
