@@ -94,6 +94,31 @@ Figures Throws(MainWindow& window, int throws) {
   return {Median(walls), Median(cpus), pacing};
 }
 
+// Context switches of the calling thread so far: each is a wake-up after a sleep (or a
+// preemption).
+long Switches() {
+  std::FILE* f = std::fopen("/proc/thread-self/status", "r");
+  if (f == nullptr) return 0;
+  char line[256];
+  long total = 0, n = 0;
+  while (std::fgets(line, sizeof line, f)) {
+    if (std::sscanf(line, "voluntary_ctxt_switches: %ld", &n) == 1) total += n;
+    if (std::sscanf(line, "nonvoluntary_ctxt_switches: %ld", &n) == 1) total += n;
+  }
+  std::fclose(f);
+  return total;
+}
+
+// One of the game's long pauses (the computer's turn waits a second between its moves).
+void Pause(MainWindow& window, int ms) {
+  const double w0 = WallMs(), c0 = CpuMs();
+  const long s0 = Switches();
+  window.GameHost().Deliver(QtHost::Kind::Input, [&] { window.Game().Delay(ms); });
+  const double wall = WallMs() - w0;
+  std::printf("RealHostPause/%dms wakeups_per_s=%.1f cpu_%%=%.3f\n", ms,
+              (Switches() - s0) * 1000.0 / wall, 100.0 * (CpuMs() - c0) / wall);
+}
+
 }  // namespace
 }  // namespace ossaric
 
@@ -141,6 +166,7 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
       if (scene.width() < size.width() * 9 / 10 && !maximised) ++failures;
     }
+    Pause(window, 1000);
   }
   std::error_code ec;
   std::filesystem::current_path("/", ec);
