@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
+#include <malloc.h>
 
 #include <cstring>
 #include <filesystem>
@@ -31,6 +33,17 @@ bool LooksLikeMidi(const std::string& path) {
   if (file.gcount() >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
   return file.gcount() == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
          std::memcmp(head + 8, "RMID", 4) == 0;
+}
+
+// The synthesiser reads the whole soundfont into memory for every piece. Two things keep that
+// from costing more than the soundfont itself: its parallel loader would keep a pool of
+// threads for nothing (one piece plays at a time), and after the first large block the C
+// library would keep every later one on the heap once freed, so the previous piece's copy
+// would stay resident beside the next. Large blocks are always given back instead.
+void KeepSynthesiserSmall() {
+  using SetThreads = void (*)(int);
+  if (auto set = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"))) set(1);
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
 }  // namespace
@@ -64,6 +77,7 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
     return;
   }
   subsystemUp_ = true;
+  KeepSynthesiserSmall();
   if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
   // The mixer does not tell which device it opened: it is the one that starts playing.
@@ -230,6 +244,7 @@ int SdlSound::MidiPlay(uint32_t device) {
   }
   if (it->second == nullptr) {
     it->second = Mix_LoadMUS(paths_[device].c_str());
+    malloc_trim(0);
     if (it->second == nullptr) {
       SetError(kMidiCannotPlay,
                "The music file \"" + paths_[device] + "\" cannot be played: " + Mix_GetError());
