@@ -432,7 +432,8 @@ TEST(Surface, DrawingRecordsWhereItChanged) {
       {"rectangle", [&] { s.FillRect(620, -5, 700, 10, 0x00ff00u); }},
       {"text", [&] { s.DrawText(FontId::Sheet, 200, 200, "Yacht Mfg", 0xff0000u); }},
       {"text at the edge", [&] { s.DrawText(FontId::Setup, -4, 420, "Wolf", 0x0000ffu); }},
-      {"clipped text", [&] { s.DrawText(FontId::Name, 300, 50, "Maja", 0xffff00u, 310, 50, 9, 9); }},
+      {"clipped text",
+       [&] { s.DrawText(FontId::Name, 300, 50, "Maja", 0xffff00u, 310, 50, 9, 9); }},
       {"many small pieces",
        [&] {
          for (int k = 0; k < 40; ++k) s.FillRect(10 * k, 5 * k, 10 * k + 3, 5 * k + 2, 0x0f0f0fu);

@@ -156,8 +156,8 @@ TEST(SceneMapping, PressesMapBackToScenePixels) {
 TEST(SceneMapping, PartialFramesShowWhatAFullPaintShows) {
   Surface surface;
   for (int y = 0; y < 434; y += 7) surface.FillRect(0, y, 632, y + 3, 0x204060u + 0x010203u * y);
-  for (QSize size : {QSize(632, 434), QSize(1264, 868), QSize(1000, 700), QSize(777, 555),
-                     QSize(2600, 1800)}) {
+  for (QSize size :
+       {QSize(632, 434), QSize(1264, 868), QSize(1000, 700), QSize(777, 555), QSize(2600, 1800)}) {
     SceneWidget shown;
     shown.SetSurface(&surface);
     shown.resize(size);
