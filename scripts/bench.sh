@@ -51,7 +51,7 @@ awk '/^RealHostThrow/ {
        printf "slowest throw in the real window: %.3f x its pacing (%s); limit 1.02: %s\n",
               worst, name, bad ? "EXCEEDED" : "met"
        printf "processor time per throw, largest window against the smallest: %.1f x\n",
-              first > 0 ? last / first : 0
+              (first > 0 ? last / first : 0)
        exit bad ? 1 : 0
      }' "$host" || status=1
 exit $status
