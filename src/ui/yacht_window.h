@@ -316,6 +316,10 @@ class TYachtWindow {
   Random& random_;
   Surface screen_;
   bool closed_ = false;
+  // When the last pause ended: the next one, begun less than a pause later, ends one pause
+  // after it, so the drawing between steps does not stretch an animation.
+  int32_t pauseEnd_ = 0;
+  bool pauseEndSet_ = false;
 };
 
 // Colours of the scene.

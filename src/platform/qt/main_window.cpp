@@ -91,6 +91,20 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
       if (game_ && !game_->Closed()) game_->EvMusicNotice();
     });
   });
+  // Reading the soundfont for the first piece waits until the first frame is on the screen.
+  if (auto* sdl = dynamic_cast<SdlSound*>(sound_.get())) {
+    sdl->HoldMusic(true);
+    scene_->onFirstFrame = [this, sdl] {
+      QMetaObject::invokeMethod(
+          this,
+          [this, sdl] {
+            host_->Deliver(QtHost::Kind::Notice, [this, sdl] {
+              if (game_ && !game_->Closed()) sdl->HoldMusic(false);
+            });
+          },
+          Qt::QueuedConnection);
+    };
+  }
   BuildMenu();
   // Message boxes raised while the game is built have no owner yet.
   game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_, std::move(places));
@@ -124,6 +138,12 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
 }
 
 MainWindow::~MainWindow() {
+  // The window leaves the screen at once; releasing the audio device may take a while after.
+  if (windowHandle() != nullptr) {
+    hide();
+    destroy();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
   // The game goes first: it refers to the host and the sound device.
   game_.reset();
   sound_.reset();
