@@ -317,6 +317,40 @@ TEST_F(Audio, FilesComingAndGoingChangeThePlaylist) {
   EXPECT_TRUE(Host().messages_.empty());
 }
 
+// An installed game: effects and help from its data directory, music from there first and then
+// from the player's own music directory, whatever the current directory holds.
+TEST_F(Audio, DataAndMusicComeFromTheirDirectories) {
+  const fs::path data = dir_.Path() / "share", mine = dir_.Path() / "mine";
+  fs::create_directories(data);
+  fs::create_directories(mine);
+  for (const EffectSize& e : kEffects)
+    fs::copy_file(fs::path(OSSARIC_GAME_DIR) / e.file, data / e.file);
+  for (const fs::path& piece : {data / "b.mid", data / "a.mid", mine / "z.mid", mine / "y.mid"})
+    std::ofstream(piece) << "x";
+  std::ofstream(dir_.Path() / "here.mid") << "x";  // not a music directory
+  GamePlaces places;
+  places.dataDir = data.string();
+  places.musicDirs = {data.string(), mine.string()};
+  std::vector<std::string> order;
+  for (const fs::path& dir : {data, mine})
+    for (const auto& entry : fs::directory_iterator(dir))
+      if (entry.path().extension() == ".mid") order.push_back(entry.path().string());
+
+  HeadlessHost host;
+  HeadlessSound sound(host);
+  Random random;
+  TYachtWindow w(host, sound, random, places);
+  for (const EffectSize& e : kEffects) EXPECT_TRUE(w.Effects().EffectPlayable(e.effect)) << e.file;
+  w.EvPaint();
+  for (size_t k = 1; k <= 5; ++k) w.EvMusicNotice();
+  ASSERT_EQ(sound.pieces_.size(), 6u);
+  for (size_t k = 0; k < 6; ++k) EXPECT_EQ(sound.pieces_[k], order[k % 4]) << k;
+  w.EvCommand(kCmdHelp);
+  EXPECT_NE(host.events_.back().find(JsonString((data / "bexil.hlp").string())), std::string::npos)
+      << host.events_.back();
+  EXPECT_TRUE(host.messages_.empty());
+}
+
 TEST_F(Audio, WithoutMusicFilesThereIsSilence) {
   Run("command 4\nnotify\ncommand 5\ncommand 4\n");
   EXPECT_TRUE(Sound().pieces_.empty());

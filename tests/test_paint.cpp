@@ -1,6 +1,8 @@
 // The scene: palette, full repaint, cursors, and the dice and cup as they move and rest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "paint_art.h"
@@ -408,6 +410,65 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
       break;
     }
     EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((delay == 25 ? 1000 : 0) + 5 * 3 * delay));
+  }
+  // Showing each frame takes time: the steps keep their schedule all the same, and the throw
+  // lasts its pacing and the first frame's time, not a frame's time more for every pause.
+  Run("set AnimDelay 25\nset SoundOn 0\nset ThrowsMade 0\n");
+  Host().presentMs_ = 7;
+  Host().clock_ += 1000;  // the player takes a moment before the throw
+  const uint32_t t = Host().clock_;
+  Run(kCup);
+  EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>(7 + (8 + 3 * 5) * 25));
+}
+
+// Every drawing operation records where it drew, so a frame shown only where it changed misses
+// nothing: each changed pixel lies in a rectangle handed out, and every rectangle on the surface.
+TEST(Surface, DrawingRecordsWhereItChanged) {
+  Surface s;
+  Bitmap picture;
+  picture.width = picture.height = 20;
+  picture.colours[1] = 0x123456u;
+  picture.pixels.assign(400, 1);
+  Offscreen saved;
+  s.CopyOut(0, 0, 30, 30, saved);
+  std::fill(saved.pixels.begin(), saved.pixels.end(), 0xabcdefu);
+  const std::vector<std::pair<const char*, std::function<void()>>> ops = {
+      {"pixel", [&] { s.SetPixel(5, 6, 0xffffffu); }},
+      {"picture off the corner", [&] { s.DrawBitmap(picture, 622, 424); }},
+      {"picture part", [&] { s.DrawBitmapPart(picture, 5, 5, 10, 10, -3, 200); }},
+      {"copy in", [&] { s.CopyIn(saved, -10, 420); }},
+      {"ellipse", [&] { s.FillEllipse(100, 100, 108, 108, 0x010101u, 0x020202u); }},
+      {"rectangle", [&] { s.FillRect(620, -5, 700, 10, 0x00ff00u); }},
+      {"text", [&] { s.DrawText(FontId::Sheet, 200, 200, "Yacht Mfg", 0xff0000u); }},
+      {"text at the edge", [&] { s.DrawText(FontId::Setup, -4, 420, "Wolf", 0x0000ffu); }},
+      {"clipped text",
+       [&] { s.DrawText(FontId::Name, 300, 50, "Maja", 0xffff00u, 310, 50, 9, 9); }},
+      {"many small pieces",
+       [&] {
+         for (int k = 0; k < 40; ++k) s.FillRect(10 * k, 5 * k, 10 * k + 3, 5 * k + 2, 0x0f0f0fu);
+       }},
+  };
+  for (const auto& [name, draw] : ops) {
+    s.FillRect(0, 0, 632, 434, 0x808080u);
+    s.TakeDirty();
+    const std::vector<uint32_t> before(s.Data(), s.Data() + 632 * 434);
+    draw();
+    const std::vector<DirtyRect> dirty = s.TakeDirty();
+    EXPECT_FALSE(s.HasDirty());
+    for (const DirtyRect& d : dirty)
+      EXPECT_TRUE(d.x >= 0 && d.y >= 0 && d.w > 0 && d.h > 0 && d.x + d.w <= 632 &&
+                  d.y + d.h <= 434)
+          << name;
+    int missed = 0;
+    for (int y = 0; y < 434; ++y)
+      for (int x = 0; x < 632; ++x) {
+        if (s.Data()[y * 632 + x] == before[y * 632 + x]) continue;
+        const bool covered = std::any_of(dirty.begin(), dirty.end(), [&](const DirtyRect& d) {
+          return x >= d.x && y >= d.y && x < d.x + d.w && y < d.y + d.h;
+        });
+        missed += covered ? 0 : 1;
+      }
+    EXPECT_EQ(missed, 0) << name;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/scene_widget.h"
+#include "platform/surface.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -147,6 +149,50 @@ TEST(SceneMapping, PressesMapBackToScenePixels) {
     }
   }
   EXPECT_EQ(SceneRect(scene, scene), QRect(0, 0, 632, 434));
+}
+
+// The frames of an animation reach the window only where they changed, through a scaled copy
+// kept up to date piece by piece: at every size that shows the very picture a full paint does.
+TEST(SceneMapping, PartialFramesShowWhatAFullPaintShows) {
+  Surface surface;
+  for (int y = 0; y < 434; y += 7) surface.FillRect(0, y, 632, y + 3, 0x204060u + 0x010203u * y);
+  for (QSize size :
+       {QSize(632, 434), QSize(1264, 868), QSize(1000, 700), QSize(777, 555), QSize(2600, 1800)}) {
+    SceneWidget shown;
+    shown.SetSurface(&surface);
+    shown.resize(size);
+    shown.show();
+    (void)shown.grab();  // the first, full paint
+    // Steps of an animation: small pieces here and there, each shown on its own.
+    surface.FillRect(100, 100, 150, 150, 0xf0e0d0u);
+    shown.PresentChanges(true);
+    surface.FillEllipse(301, 203, 309, 211, 0x672521u, 0x672521u);
+    surface.SetPixel(631, 433, 0xffffffu);
+    shown.PresentChanges(true);
+    surface.DrawText(FontId::Sheet, 400, 20, "Yacht", 0x3a192fu);
+    surface.FillRect(0, 0, 3, 3, 0x00ff00u);
+    surface.FillRect(500, 300, 550, 350, 0x0000ffu);  // beyond the first 2048 widget pixels
+    shown.PresentChanges(false);
+    QCoreApplication::processEvents();
+    SceneWidget fresh;
+    fresh.SetSurface(&surface);
+    fresh.resize(size);
+    // The picture as the whole scene scaled onto the window in one go, bands and all.
+    QImage whole(size, QImage::Format_RGB32);
+    {
+      const QImage scene(reinterpret_cast<const uchar*>(surface.Data()), 632, 434, 632 * 4,
+                         QImage::Format_RGB32);
+      const QRect target = SceneRect(size, scene.size());
+      QPainter painter(&whole);
+      painter.fillRect(whole.rect(), QColor(24, 16, 12));
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() % 632 != 0);
+      painter.drawImage(target, scene);
+    }
+    const QImage a = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage b = fresh.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(a, whole) << size.width();
+    EXPECT_EQ(b, whole) << size.width();
+  }
 }
 
 TEST(SceneKeys, TypedCharacters) {

@@ -260,6 +260,38 @@ TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {
   EXPECT_EQ(CloseAndRead(), bytes);
 }
 
+// An installed game keeps its settings in a directory of its own, made at the first close; a
+// file an older start left in the game directory is taken over once and never written.
+TEST_F(Settings, TheSettingsDirectoryTakesOverAnOlderFileOnce) {
+  const char* const names[4] = {"Anna", "Bert", "Cleo", "Dora"};
+  const Bytes old = Record(3, names, -1, 0, 1, 40);
+  WriteAll("bexil.ini", old);
+  GamePlaces places;
+  places.configDir = (dir_.Path() / "config" / "ossaric").string();
+  places.oldSettings = (dir_.Path() / "bexil.ini").string();
+  const std::string own = places.configDir + "/bexil.ini";
+  // Starts the game, makes it one step slower if asked, and closes it.
+  auto play = [&](bool slower) {
+    HeadlessHost host;
+    HeadlessSound sound(host);
+    Random random;
+    TYachtWindow w(host, sound, random, places);
+    const auto read = std::make_pair(w.Game().PlayerCount, w.State().AnimDelay);
+    if (slower) w.EvCommand(kCmdSlower);
+    w.EvClose();
+    return read;
+  };
+  // The first start reads the older file; the close writes the directory's own.
+  EXPECT_EQ(play(true), std::make_pair(3, 40));
+  EXPECT_EQ(ReadAll("bexil.ini"), old);
+  Bytes expected = old;
+  expected[50] = 45;
+  EXPECT_EQ(ReadAll(own.c_str()), expected);
+  // From then on the own file counts, even when the older one changes.
+  WriteAll("bexil.ini", Record(1, names, 0, 1, 1, 5));
+  EXPECT_EQ(play(false), std::make_pair(3, 45));
+}
+
 // Thousands of random and cut records: every one decodes to values in range.
 TEST(SettingsImage, RandomAndTruncatedRecordsDecodeInRange) {
   std::mt19937 rng(7);

@@ -354,6 +354,58 @@ TEST_F(TopTen, NoPlaceForTheFile) {
             std::vector<std::string>{"Game Over|33 points was scored by Player 1"});
 }
 
+// Two games running side by side each save their own entries without losing the other's.
+TEST_F(TopTen, TwoGamesSavingKeepEachOthersEntries) {
+  WriteAll(File(), Table({{"Anna", 100}, {"Bert", 50}}));
+  Start();
+  std::ostringstream otherOut;
+  ScriptRunner other(otherOut);
+  TYachtWindow& second = other.Window();
+  auto end = [](TYachtWindow& w, const char* name, int total) {
+    w.Game().PlayerCount = 1;
+    std::memset(w.State().PlayerName[1], 0, 9);
+    std::strcpy(w.State().PlayerName[1], name);
+    w.Game().Sheet[1].Total = total;
+    w.Game().GameActive = 0;
+    w.AnnounceGameOver();
+  };
+  end(second, "Cleo", 70);
+  end(W(), "Dora", 80);
+  EXPECT_EQ(ReadAll(File()), Table({{"Anna", 100}, {"Dora", 80}, {"Cleo", 70}, {"Bert", 50}}));
+  EXPECT_EQ(Place(3), "Cleo:70");  // the table shown is the merged one
+  // The same name and total saved by both games are two entries.
+  end(second, "Emil", 60);
+  end(W(), "Emil", 60);
+  EXPECT_EQ(
+      ReadAll(File()),
+      Table({{"Anna", 100}, {"Dora", 80}, {"Cleo", 70}, {"Emil", 60}, {"Emil", 60}, {"Bert", 50}}));
+  // Clearing takes away the entries this game knew; one saved meanwhile by the other stays.
+  end(second, "Finn", 90);
+  W().ClearTopTen();
+  Bytes cleared = Entry("TopScore", 0);
+  Bytes finn = Entry("Finn", 90);
+  cleared.insert(cleared.end(), finn.begin(), finn.end());
+  for (int k = 2; k <= 10; ++k) {
+    Bytes e = Entry("        ", 0);
+    cleared.insert(cleared.end(), e.begin(), e.end());
+  }
+  EXPECT_EQ(ReadAll(File()), cleared);
+  // A full table: entries pushed below the tenth place by either game stay out.
+  const std::initializer_list<std::pair<const char*, int>> full = {
+      {"A", 100}, {"B", 90}, {"C", 80}, {"D", 70}, {"E", 60},
+      {"F", 50},  {"G", 40}, {"H", 30}, {"I", 20}, {"J", 10}};
+  SetTable(full);
+  W().SaveTopTen();
+  Start();
+  ScriptRunner third(otherOut);
+  end(third.Window(), "New", 55);
+  end(W(), "Mine", 35);
+  const std::initializer_list<std::pair<const char*, int>> merged = {
+      {"A", 100},  {"B", 90}, {"C", 80}, {"D", 70},    {"E", 60},
+      {"New", 55}, {"F", 50}, {"G", 40}, {"Mine", 35}, {"H", 30}};
+  EXPECT_EQ(ReadAll(File()), Table(merged));
+}
+
 TEST_F(TopTen, AFileThatCannotBeReadOrWrittenIsNeverOverwritten) {
   std::filesystem::remove(File());
   ASSERT_TRUE(std::filesystem::create_directory(File()));

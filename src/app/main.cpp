@@ -1,7 +1,14 @@
-// The program: the application object builds the main window and runs the message loop; the
-// loop's status is the program's exit status.
+// The program: the options are read, one game runs per settings directory, and the application
+// object builds the main window and runs the message loop; the loop's status is the program's
+// exit status.
 #include <QApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/places.h"
+#include "app/single_instance.h"
 #include "platform/qt/main_window.h"
 
 namespace ossaric {
@@ -10,11 +17,16 @@ class TYachtApp : public QApplication {
  public:
   TYachtApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ossaric"));
+    setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
+    setDesktopFileName(QStringLiteral(OSSARIC_APP_ID));
     setWindowIcon(GameIcon());
   }
 
-  int Run() {
-    MainWindow window;
+  int Run(GamePlaces places) {
+    SingleInstance instance(SettingsDirectory(places));
+    if (instance.Claim() == SingleInstance::Outcome::Raised) return 0;
+    MainWindow window(std::move(places));
+    instance.onRaise = [&window](const QByteArray& token) { BringToFront(&window, token); };
     window.show();
     window.Start();
     return exec();
@@ -23,7 +35,29 @@ class TYachtApp : public QApplication {
 
 }  // namespace ossaric
 
+namespace {
+
+int Print(const QString& text, int status) {
+  std::FILE* out = status == 0 ? stdout : stderr;
+  std::fputs(QFile::encodeName(text).constData(), out);
+  std::fflush(out);
+  return status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  QCoreApplication::setApplicationName(QStringLiteral("Ossaric"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
+  // The options first, so that --help, --version and a wrong option need no display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const ossaric::CommandLine options = ossaric::ParseCommandLine(arguments);
+  if (!options.run) return Print(options.output, options.status);
+
   ossaric::TYachtApp app(argc, argv);
-  return app.Run();
+  QString error;
+  ossaric::GamePlaces places = ossaric::ResolvePlaces(options, error);
+  if (!error.isEmpty()) return Print(QStringLiteral("ossaric: %1\n").arg(error), 2);
+  return app.Run(std::move(places));
 }

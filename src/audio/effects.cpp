@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "audio/wav_image.h"
+#include "platform/places.h"
 
 namespace ossaric {
 
@@ -24,7 +25,7 @@ size_t TEffects::EffectBufferBytes(int e) {
   return e >= 0 && e < kEffectCount ? kEffectBytes[e] : 0;
 }
 
-void TEffects::LoadEffects() {
+void TEffects::LoadEffects(const std::string& dir) {
   for (int e = 0; e < kEffectCount; ++e) {
     // Each file is read from its beginning into a block of its fixed size. What the file does
     // not fill stays zero and is never played: only an image whose sample data lies wholly
@@ -32,7 +33,7 @@ void TEffects::LoadEffects() {
     std::vector<uint8_t>& buffer = buffer_[e];
     buffer.assign(kEffectBytes[e], 0);
     size_t got = 0;
-    std::ifstream file(kEffectFiles[e], std::ios::binary);
+    std::ifstream file(PlaceFile(dir, kEffectFiles[e]), std::ios::binary);
     if (file) {
       file.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
       got = static_cast<size_t>(file.gcount());

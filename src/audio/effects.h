@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/sound.h"
@@ -21,8 +22,8 @@ class TEffects {
   static const char* EffectFileName(int e);  // "" outside 0..6
   static size_t EffectBufferBytes(int e);    // 0 outside 0..6
 
-  // Reads every effect file of the current directory into its buffer.
-  void LoadEffects();
+  // Reads every effect file of directory `dir` ("" : the current one) into its buffer.
+  void LoadEffects(const std::string& dir);
   void PlayEffect(Effect e, bool wait);
   void StopEffects();
   void ReleaseEffects();

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/places.h"
+
 namespace ossaric {
 
 namespace {
@@ -21,14 +23,19 @@ bool IsNormalFile(const std::string& name) {
 
 }  // namespace
 
+// The music directories one after the other (the installed pieces, then the player's own), each
+// in its listing order.
 void TPlaylist::StartMusicSearch() {
   files_.clear();
   next_ = 0;
   searching_ = true;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (IsMidiName(name) && IsNormalFile(name)) files_.push_back(name);
+  for (const std::string& dir : musicDirs_) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+      const std::string path = PlaceFile(dir, it->path().filename().string());
+      if (IsMidiName(it->path().filename().string()) && IsNormalFile(path)) files_.push_back(path);
+    }
   }
 }
 

@@ -1,10 +1,11 @@
-// Background music: every "*.mid" file of the current directory plays in turn, in the order the
+// Background music: every "*.mid" file of the music directories plays in turn, in the order the
 // file system lists them, and the list starts over after the last.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/sound.h"
@@ -13,7 +14,9 @@ namespace ossaric {
 
 class TPlaylist {
  public:
-  explicit TPlaylist(SoundDevice& sound) : sound_(sound) {}
+  // `musicDirs` are searched one after the other; "" is the current directory.
+  TPlaylist(SoundDevice& sound, std::vector<std::string> musicDirs)
+      : sound_(sound), musicDirs_(std::move(musicDirs)) {}
 
   // Closes the piece playing and starts the next one (the first after a restart). Returns the
   // MIDI error to report, or kMidiOk: no music files and no audio device are not reported.
@@ -31,8 +34,9 @@ class TPlaylist {
 
  private:
   SoundDevice& sound_;
+  std::vector<std::string> musicDirs_;
   uint8_t restart_ = 1;
-  std::vector<std::string> files_;  // the running search: names in listing order
+  std::vector<std::string> files_;  // the running search: paths in listing order
   size_t next_ = 0;
   bool searching_ = false;
   uint32_t device_ = 0;

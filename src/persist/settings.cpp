@@ -1,7 +1,10 @@
-// The settings file "bexil.ini" in the game directory: the players, their names, the tip
+// The settings file "bexil.ini" in the settings directory: the players, their names, the tip
 // counter, music, sound and the animation pause, read when the window is built and written when
 // it closes.
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "persist/file_images.h"
@@ -18,10 +21,18 @@ constexpr const char* kSettingsFile = "bexil.ini";
 
 // Reads the record and takes over its choices. False when there is no usable file: then nothing
 // is changed. A file that may be read but not written is read all the same.
+// Without a settings file of its own the game takes over the one an older start left in its
+// directory, once: the next close writes the game's own.
 bool TYachtWindow::ReadSettings() {
-  if (ProbeFile(kSettingsFile) != FileState::Readable) return false;
+  std::string path = PlaceFile(Places.configDir, kSettingsFile);
+  FileState state = ProbeFile(path);
+  if (state == FileState::Missing && !Places.oldSettings.empty()) {
+    path = Places.oldSettings;
+    state = ProbeFile(path);
+  }
+  if (state != FileState::Readable) return false;
   std::vector<uint8_t> bytes;
-  if (!ReadFilePrefix(kSettingsFile, kSettingsSize, bytes)) return false;
+  if (!ReadFilePrefix(path, kSettingsSize, bytes)) return false;
   TSettings s;
   if (!DecodeSettings(bytes.data(), bytes.size(), s)) return false;
   SettingsRecord.fill(0);
@@ -45,7 +56,10 @@ void TYachtWindow::WriteSettings() {
   s.SoundOn = SoundOn;
   s.AnimDelay = AnimDelay;
   SettingsRecord = EncodeSettings(s);
-  ReplaceFile(kSettingsFile, SettingsRecord.data(), SettingsRecord.size());
+  std::error_code ec;
+  if (!Places.configDir.empty()) std::filesystem::create_directories(Places.configDir, ec);
+  ReplaceFile(PlaceFile(Places.configDir, kSettingsFile), SettingsRecord.data(),
+              SettingsRecord.size());
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

@@ -28,6 +28,69 @@ std::string NameText(const char (&name)[9]) {
   return std::string(name, strnlen(name, 9));
 }
 
+bool IsRealEntry(const TTopTenEntry& e) {
+  return e.Score > 0 && !IsEightSpaces(e.Name);
+}
+
+// The same name and score; the bytes after a name's terminator do not count.
+bool SameEntry(const TTopTenEntry& a, const TTopTenEntry& b) {
+  return a.Score == b.Score && std::strncmp(a.Name, b.Name, sizeof a.Name) == 0;
+}
+
+// Takes one entry equal to `e` out of `list`; false when there is none.
+bool TakeOut(std::vector<TTopTenEntry>& list, const TTopTenEntry& e) {
+  auto it = std::find_if(list.begin(), list.end(),
+                         [&](const TTopTenEntry& x) { return SameEntry(x, e); });
+  if (it == list.end()) return false;
+  list.erase(it);
+  return true;
+}
+
+// The file as another game has left it since this one knew it as `known`, with this game's own
+// changes made on top: the entries it added go in below equal scores, the ones it dropped
+// (cleared, or pushed below the tenth place) go out. Empty places keep the table's own form.
+void MergeTopTen(const TTopTenEntry (&known)[11], const TTopTenEntry (&disk)[11],
+                 TTopTenEntry (&table)[11]) {
+  std::vector<TTopTenEntry> added, dropped, merged;
+  for (int k = 1; k <= 10; ++k)
+    if (IsRealEntry(known[k])) dropped.push_back(known[k]);
+  for (int k = 1; k <= 10; ++k)
+    if (IsRealEntry(table[k]) && !TakeOut(dropped, table[k])) added.push_back(table[k]);
+  for (int k = 1; k <= 10; ++k)
+    if (IsRealEntry(disk[k]) && !TakeOut(dropped, disk[k])) merged.push_back(disk[k]);
+  for (const TTopTenEntry& e : added) {
+    auto at = std::find_if(merged.begin(), merged.end(),
+                           [&](const TTopTenEntry& x) { return x.Score < e.Score; });
+    merged.insert(at, e);
+  }
+  TTopTenEntry out[11];
+  out[0] = disk[0];
+  for (int k = 1; k <= 10; ++k) {
+    if (static_cast<size_t>(k) <= merged.size())
+      out[k] = merged[k - 1];
+    else
+      out[k] = !IsRealEntry(table[k]) ? table[k] : !IsRealEntry(disk[k]) ? disk[k] : TTopTenEntry{};
+  }
+  std::copy(std::begin(out), std::end(out), std::begin(table));
+}
+
+// Writes `table`, first merged with the file when another game has saved it since this one
+// last knew it, so that two games saving one after the other both keep their entries.
+bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11],
+                      TTopTenEntry (&table)[11]) {
+  std::vector<uint8_t> bytes;
+  if (ProbeFile(path) == FileState::Readable && ReadFilePrefix(path, kTopTenSize, bytes)) {
+    TTopTenEntry disk[11];
+    EmptyTopTen(disk);
+    DecodeTopTen(bytes.data(), bytes.size(), disk);
+    if (EncodeTopTen(disk) != EncodeTopTen(known)) MergeTopTen(known, disk, table);
+  }
+  const auto image = EncodeTopTen(table);
+  if (!ReplaceFile(path, image.data(), image.size())) return false;
+  std::copy(std::begin(table), std::end(table), std::begin(known));
+  return true;
+}
+
 }  // namespace
 
 // Where the table lives. Without a data directory the game keeps the table in memory only.
@@ -51,12 +114,14 @@ void TYachtWindow::LocateTopTenFile() {
 // A file that exists but cannot be read is never overwritten.
 void TYachtWindow::LoadTopTen() {
   EmptyTopTen(TopTen);
+  EmptyTopTen(TopTenKnown);
   if (TopTenPath.empty()) return;
   switch (ProbeFile(TopTenPath)) {
     case FileState::Readable: {
       std::vector<uint8_t> bytes;
       if (ReadFilePrefix(TopTenPath, kTopTenSize, bytes))
         DecodeTopTen(bytes.data(), bytes.size(), TopTen);
+      std::copy(std::begin(TopTen), std::end(TopTen), std::begin(TopTenKnown));
       return;
     }
     case FileState::Unreadable:
@@ -70,12 +135,11 @@ void TYachtWindow::LoadTopTen() {
   }
 }
 
-// Saves the table; a file that cannot be written (or read: it may hold scores this run never
-// saw) is left as it is, silently.
+// Saves the table, merged with what another game may have saved meanwhile; a file that cannot
+// be written (or read: it may hold scores this run never saw) is left as it is, silently.
 void TYachtWindow::SaveTopTen() {
   if (TopTenPath.empty() || ProbeFile(TopTenPath) == FileState::Unreadable) return;
-  const auto image = EncodeTopTen(TopTen);
-  ReplaceFile(TopTenPath, image.data(), image.size());
+  SaveMergedTopTen(TopTenPath, TopTenKnown, TopTen);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.

@@ -1,6 +1,8 @@
 #include "platform/host.h"
 
-#include <cstdlib>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 
 namespace ossaric {
 
@@ -22,15 +24,11 @@ const char* CursorName(CursorId id) {
   return "arrow";
 }
 
+// ${XDG_DATA_HOME:-~/.local/share}/ossaric, as the desktop's conventions give it.
 bool Host::UserDataDirectory(std::string& dir) {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    dir = std::string(xdg) + "/ossaric";
-    return true;
-  }
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || home[0] == '\0') return false;
-  dir = std::string(home) + "/.local/share/ossaric";
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) return false;
+  dir = QFile::encodeName(QDir::cleanPath(base + QStringLiteral("/ossaric"))).toStdString();
   return true;
 }
 

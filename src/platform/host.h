@@ -38,7 +38,8 @@ class Host {
   // Milliseconds since some fixed point; wraps like a 32-bit counter.
   virtual uint32_t TickCount() = 0;
   // Called again and again while a handler waits, with the milliseconds still to wait: keep the
-  // window alive and sleep a little (never longer than `remainingMs`). Input is held back.
+  // window alive and sleep until the next window-system event or until `remainingMs` have
+  // passed, whichever comes first. Input is held back.
   virtual void PumpWhileBusy(int remainingMs) = 0;
   // Reserved system colours of the display (-1: the display has no palette) and its current
   // system palette as 0x00RRGGBB.

@@ -51,6 +51,8 @@ Span Clip(long long from, long long length, long long limit) {
 }
 
 constexpr uint32_t kOpaque = 0xff000000u;
+// More separate rectangles than this in one frame are merged into one around them all.
+constexpr size_t kMaxDirty = 24;
 
 }  // namespace
 
@@ -58,6 +60,35 @@ struct Surface::Impl {
   QImage image;
   std::array<QFont, 3> fonts;
   std::array<int, 3> ascent{};
+  std::vector<DirtyRect> dirty;
+
+  // Records that (x, y, w, h) may have changed; coordinates outside the surface are clipped.
+  void Mark(long long x, long long y, long long w, long long h) {
+    const Span cols = Clip(x, w, image.width());
+    const Span rows = Clip(y, h, image.height());
+    if (cols.count == 0 || rows.count == 0) return;
+    DirtyRect r{static_cast<int>(x + cols.first), static_cast<int>(y + rows.first), cols.count,
+                rows.count};
+    for (DirtyRect& d : dirty) {
+      if (r.x >= d.x && r.y >= d.y && r.x + r.w <= d.x + d.w && r.y + r.h <= d.y + d.h) return;
+      if (d.x >= r.x && d.y >= r.y && d.x + d.w <= r.x + r.w && d.y + d.h <= r.y + r.h) {
+        d = r;
+        return;
+      }
+    }
+    if (dirty.size() < kMaxDirty) {
+      dirty.push_back(r);
+      return;
+    }
+    for (const DirtyRect& d : dirty) {
+      const int right = std::max(r.x + r.w, d.x + d.w), bottom = std::max(r.y + r.h, d.y + d.h);
+      r.x = std::min(r.x, d.x);
+      r.y = std::min(r.y, d.y);
+      r.w = right - r.x;
+      r.h = bottom - r.y;
+    }
+    dirty.assign(1, r);
+  }
 };
 
 Surface::Surface(int width, int height) : impl_(std::make_unique<Impl>()) {
@@ -86,6 +117,7 @@ Rgb Surface::Pixel(int x, int y) const {
 void Surface::SetPixel(int x, int y, Rgb colour) {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
   reinterpret_cast<QRgb*>(impl_->image.scanLine(y))[x] = kOpaque | colour;
+  impl_->Mark(x, y, 1, 1);
 }
 
 void Surface::DrawBitmap(const Bitmap& bmp, int x, int y, RasterOp op) {
@@ -106,6 +138,7 @@ void Surface::DrawBitmapPart(const Bitmap& bmp, int srcX, int srcY, int w, int h
   if (dc.count == 0 || dr.count == 0) return;
   const int sx0 = srcX + cols.first + dc.first;
   const int dx0 = static_cast<int>(left + dc.first);
+  impl_->Mark(dx0, top + dr.first, dc.count, dr.count);
   for (int r = 0; r < dr.count; ++r) {
     const int sy = srcY + rows.first + dr.first + r;
     const int dy = static_cast<int>(top + dr.first + r);
@@ -153,6 +186,8 @@ void Surface::CopyIn(const Offscreen& buffer, int x, int y) {
   if (size == 0 || buffer.pixels.size() < size || buffer.valid.size() < size) return;
   Span cols = Clip(x, buffer.width, Width());
   Span rows = Clip(y, buffer.height, Height());
+  impl_->Mark(static_cast<long long>(x) + cols.first, static_cast<long long>(y) + rows.first,
+              cols.count, rows.count);
   for (int r = rows.first; r < rows.first + rows.count; ++r) {
     auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(y + r));
     const Rgb* in = &buffer.pixels[static_cast<size_t>(r) * buffer.width];
@@ -170,6 +205,7 @@ void Surface::FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb
   const long long h = static_cast<long long>(bottom) - top;
   if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return;
   const double rx = w / 2.0, ry = h / 2.0;
+  impl_->Mark(left, top, w, h);
   // Half-open column span [lo, hi) of row r relative to the box; empty outside the shape.
   auto rowSpan = [&](long long r, long long& lo, long long& hi) {
     lo = hi = 0;
@@ -205,6 +241,8 @@ void Surface::FillEllipse(int left, int top, int right, int bottom, Rgb pen, Rgb
 void Surface::FillRect(int left, int top, int right, int bottom, Rgb colour) {
   Span cols = Clip(left, static_cast<long long>(right) - left, Width());
   Span rows = Clip(top, static_cast<long long>(bottom) - top, Height());
+  impl_->Mark(static_cast<long long>(left) + cols.first, static_cast<long long>(top) + rows.first,
+              cols.count, rows.count);
   for (int r = 0; r < rows.count; ++r) {
     auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(top + rows.first + r));
     std::fill_n(line + left + cols.first, cols.count, kOpaque | colour);
@@ -221,11 +259,19 @@ void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb c
   if (f < 0 || f > 2 || text.empty() || clipW <= 0 || clipH <= 0) return;
   // Far-off text cannot reach the surface; keep the painter away from huge coordinates.
   if (x < -4096 || x > 8192 || y < -4096 || y > 8192) return;
+  const QString line = QString::fromLatin1(text.data(), text.size());
   QPainter p(&impl_->image);
   p.setClipRect(QRect(clipX, clipY, clipW, clipH));
   p.setFont(impl_->fonts[f]);
   p.setPen(QColor::fromRgb(kOpaque | colour));
-  p.drawText(x, y + impl_->ascent[f], QString::fromLatin1(text.data(), text.size()));
+  p.drawText(x, y + impl_->ascent[f], line);
+  // The ink's box, with room for serifs that lean out of the character cells, within the clip.
+  const QFontMetrics metrics(impl_->fonts[f]);
+  const int lean = metrics.height();
+  const QRect ink =
+      QRect(x - lean, y - lean / 2, metrics.horizontalAdvance(line) + 2 * lean, 2 * lean)
+          .intersected(QRect(clipX, clipY, clipW, clipH));
+  if (!ink.isEmpty()) impl_->Mark(ink.x(), ink.y(), ink.width(), ink.height());
 }
 
 int Surface::TextWidth(FontId font, const std::string& text) const {
@@ -247,6 +293,16 @@ bool Surface::SavePng(const std::string& path) const {
 
 const uint32_t* Surface::Data() const {
   return reinterpret_cast<const uint32_t*>(impl_->image.constBits());
+}
+
+std::vector<DirtyRect> Surface::TakeDirty() {
+  std::vector<DirtyRect> taken;
+  taken.swap(impl_->dirty);
+  return taken;
+}
+
+bool Surface::HasDirty() const {
+  return !impl_->dirty.empty();
 }
 
 }  // namespace ossaric

@@ -13,6 +13,11 @@ enum class FontId { Sheet, Setup, Name };
 enum class RasterOp { Copy, And, Or };
 
 // A save-under buffer: a rectangle of pixels copied out of the surface and back again.
+// A rectangle of the surface: left, top, width, height.
+struct DirtyRect {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
 struct Offscreen {
   int width = 0;
   int height = 0;
@@ -61,6 +66,10 @@ class Surface {
 
   // For the hosts: the pixels as 32-bit 0xffRRGGBB, rows top-down, `Width()` per row.
   const uint32_t* Data() const;
+  // The rectangles drawn on since the last call, clipped to the surface (a frame that changed
+  // in many places comes back as one rectangle around them all); the record starts afresh.
+  std::vector<DirtyRect> TakeDirty();
+  bool HasDirty() const;
 
  private:
   struct Impl;

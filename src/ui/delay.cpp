@@ -3,14 +3,21 @@
 namespace ossaric {
 
 // The pause that paces every animation. It handles no game message: the host only keeps the
-// window alive while it waits.
+// window alive while it waits. The steps of an animation keep their schedule: a pause begun
+// soon after the one before ends `ms` after that one ended, not `ms` after the drawing.
 void TYachtWindow::Delay(int ms) {
   host_.Present();
-  const int32_t t0 = static_cast<int32_t>(host_.TickCount());
+  int32_t t0 = static_cast<int32_t>(host_.TickCount());
   if (ms <= 0) return;
+  int32_t sinceLast;
+  if (pauseEndSet_ && !__builtin_sub_overflow(t0, pauseEnd_, &sinceLast) && sinceLast >= 0 &&
+      sinceLast < ms)
+    t0 = pauseEnd_;
   int32_t end;
   if (__builtin_add_overflow(t0, ms, &end)) return;
   if (end <= t0) return;
+  pauseEnd_ = end;
+  pauseEndSet_ = true;
   for (int32_t now = static_cast<int32_t>(host_.TickCount()); now < end;
        now = static_cast<int32_t>(host_.TickCount()))
     host_.PumpWhileBusy(end - now);

@@ -131,7 +131,7 @@ void TYachtWindow::ShowAbout() {
 }
 
 void TYachtWindow::OpenHelp() {
-  host_.OpenHelp("bexil.hlp");
+  host_.OpenHelp(PlaceFile(Places.dataDir, "bexil.hlp"));
 }
 
 }  // namespace ossaric

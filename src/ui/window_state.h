@@ -9,6 +9,7 @@
 
 #include "game/records.h"
 #include "platform/bitmap.h"
+#include "platform/places.h"
 #include "platform/surface.h"
 
 namespace ossaric {
@@ -34,6 +35,9 @@ struct TWindowState {
   int NameCursor[5] = {-1, -1, -1, -1, -1};
   int MusicOn = 1;
   int SoundOn = 1;
+  // ==== Where the files are ====
+  GamePlaces Places;
+
   // ==== Shell data ====
   std::string AboutText;   // held scrambled
   std::string HiddenCode;  // held scrambled
@@ -42,6 +46,7 @@ struct TWindowState {
 
   // ==== Top Ten ====
   TTopTenEntry TopTen[11];
+  TTopTenEntry TopTenKnown[11];  // the file's table when this game last read or wrote it
   std::string TopTenPath;
   TPlacing Placing[5];
 

@@ -3,17 +3,19 @@
 
 #include <cstring>
 #include <ctime>
+#include <utility>
 
 namespace ossaric {
 
-TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
+TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GamePlaces places)
     : host_(host),
       sound_(sound),
       random_(random),
       game_(*this, random),
       computer_(game_),
       effects_(sound),
-      playlist_(sound) {
+      playlist_(sound, places.musicDirs) {
+  Places = std::move(places);
   game_.SetComputer(&computer_);
   // The frame and the music device come from the host, built before the window.
   // The host places the window at the screen's top-left with a 632 x 434 client area.
@@ -26,7 +28,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random)
   // The four cursors are the host's, loaded from the program's resources.
   LoadPictures();
   SetDefaultNames();
-  effects_.LoadEffects();
+  effects_.LoadEffects(Places.dataDir);
   FillHints();
   ChooseOpening();
 }

@@ -21,6 +21,7 @@
 #include "game/records.h"
 #include "platform/bitmap.h"
 #include "platform/host.h"
+#include "platform/places.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
@@ -30,9 +31,9 @@ namespace ossaric {
 
 class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
  public:
-  // Builds the window's state and resources in the game directory `gameDir` (the current
-  // directory when empty). The host and sound device must outlive the window.
-  TYachtWindow(Host& host, SoundDevice& sound, Random& random);
+  // Builds the window's state and resources from the files in `places` (by default all in the
+  // current directory). The host and sound device must outlive the window.
+  TYachtWindow(Host& host, SoundDevice& sound, Random& random, GamePlaces places = {});
   ~TYachtWindow();
   TYachtWindow(const TYachtWindow&) = delete;
   TYachtWindow& operator=(const TYachtWindow&) = delete;
@@ -173,6 +174,10 @@ class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
   TEffects effects_;
   TPlaylist playlist_;
   bool closed_ = false;
+  // When the last pause ended: the next one, begun less than a pause later, ends one pause
+  // after it, so the drawing between steps does not stretch an animation.
+  int32_t pauseEnd_ = 0;
+  bool pauseEndSet_ = false;
 };
 
 // Colours of the scene.

@@ -1,5 +1,5 @@
 // The four mouse pointers and the window icon. Pointers are crisp black-and-white pictures with
-// transparent parts; the icon is painted eight times larger and reduced.
+// transparent parts; the icon is painted four or eight times larger and reduced.
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -176,15 +176,22 @@ QImage PaintCursor(int number) {
   }
 }
 
-// The window icon: a small scroll lettered with the game's name, two dice before it.
-QImage PaintIcon() {
-  QImage big(32 * kS, 32 * kS, QImage::Format_ARGB32_Premultiplied);
+// The icon: a small scroll lettered with the game's name, two dice before it. It is drawn for
+// each size on a 32-unit plan: lines keep a visible width, below 32 pixels the lettering gives
+// way to a plain heading line and one large die, above it the lines thin out.
+QImage PaintIcon(int size) {
+  const int factor = size > 64 ? 4 : kS;
+  const double scale = size / 32.0;  // pixels per unit of the plan
+  // Line widths relative to the 32-pixel icon: at least as wide on the screen below it,
+  // growing more slowly than the icon above it.
+  const double thick = size < 32 ? 1 / scale : std::pow(scale, 0.6) / scale;
+  QImage big(size * factor, size * factor, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
   QPainter p(&big);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  p.scale(kS, kS);
-  QPen ink(QColor(92, 52, 36), 0.9);
+  p.scale(scale * factor, scale * factor);
+  QPen ink(QColor(92, 52, 36), 0.9 * thick);
   // Sheet and rolls.
   p.setPen(ink);
   p.setBrush(QColor(255, 248, 228));
@@ -199,32 +206,40 @@ QImage PaintIcon() {
   roll2.setColorAt(1, QColor(196, 160, 112));
   p.setBrush(roll2);
   p.drawRoundedRect(QRectF(1.5, 22, 29, 4.4), 2.2, 2.2);
-  // The name.
-  // The name, scaled to sit inside the sheet whatever its swashes.
-  QPainterPath name;
-  name.addText(QPointF(0, 0), ScriptFont(40), QStringLiteral("Ossaric"));
-  QRectF box = name.boundingRect();
-  double k = 22.0 / box.width();
-  name = QTransform()
-             .translate(16 - box.center().x() * k, 10.5 - box.center().y() * k)
-             .scale(k, k)
-             .map(name);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(110, 30, 28));
-  p.drawPath(name);
+  if (size >= 32) {
+    // The name, scaled to sit inside the sheet whatever its swashes.
+    QPainterPath name;
+    name.addText(QPointF(0, 0), ScriptFont(40), QStringLiteral("Ossaric"));
+    QRectF box = name.boundingRect();
+    double k = 22.0 / box.width();
+    name = QTransform()
+               .translate(16 - box.center().x() * k, 10.5 - box.center().y() * k)
+               .scale(k, k)
+               .map(name);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 30, 28));
+    p.drawPath(name);
+  } else {
+    // Too small to read: a heading line in the name's ink.
+    p.setPen(QPen(QColor(110, 30, 28), 1.6 * thick));
+    p.drawLine(QPointF(8, 10.5), QPointF(24, 10.5));
+  }
   // Writing lines.
-  p.setPen(QPen(QColor(190, 160, 140), 0.7));
+  p.setPen(QPen(QColor(190, 160, 140), 0.7 * thick));
   p.drawLine(QPointF(7, 16.5), QPointF(20, 16.5));
   p.drawLine(QPointF(7, 19), QPointF(17, 19));
-  // Two dice.
+  // Two dice; below 32 pixels one larger die, whose pips stay big enough to count.
+  const double pipRadius = size < 32 ? 1.0 / scale : 0.9;
   auto die = [&](double x, double y, double s, int face) {
-    p.setPen(QPen(QColor(70, 44, 28), 0.9));
+    p.setPen(QPen(QColor(70, 44, 28), 0.9 * thick));
     p.setBrush(QColor(236, 214, 172));
     p.drawRoundedRect(QRectF(x, y, s, s), 1.8, 1.8);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 30, 30));
     double q = s / 4;
-    auto pip = [&](double i, double j) { p.drawEllipse(QPointF(x + q * i, y + q * j), 0.9, 0.9); };
+    auto pip = [&](double i, double j) {
+      p.drawEllipse(QPointF(x + q * i, y + q * j), pipRadius, pipRadius);
+    };
     if (face % 2 == 1) pip(2, 2);
     if (face >= 2) {
       pip(1, 1);
@@ -235,10 +250,14 @@ QImage PaintIcon() {
       pip(1, 3);
     }
   };
-  die(15.5, 17.5, 9.5, 5);
-  die(22, 21.5, 9.5, 3);
+  if (size < 32) {
+    die(15, 14.5, 15.5, 3);
+  } else {
+    die(15.5, 17.5, 9.5, 5);
+    die(22, 21.5, 9.5, 3);
+  }
   p.end();
-  return Reduce(big, kS);
+  return Reduce(big, factor);
 }
 
 }  // namespace artgen

@@ -1,6 +1,7 @@
 // ossaric-artgen OUTDIR: paints the game's pictures, cursors and icon and writes them as
 // OUTDIR/pictures/BITMAP_n.bmp (8-bit, 256-entry colour table), OUTDIR/cursors/CURSOR_n.png and
-// OUTDIR/icons/ICON_1.png. The same bytes come out on every run.
+// OUTDIR/icons/ICON_1.png, with the desktop's icons OUTDIR/icons/ossaric-SIZE.png. The same bytes
+// come out on every run.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -132,5 +133,8 @@ int main(int argc, char** argv) {
   for (int n = 1; n <= 4; ++n)
     ok &= WritePng(QStringLiteral("cursors/CURSOR_%1.png").arg(n), PaintCursor(n));
   ok &= WritePng(QStringLiteral("icons/ICON_1.png"), PaintIcon());
+  // The desktop's icons, each drawn at its size.
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    ok &= WritePng(QStringLiteral("icons/ossaric-%1.png").arg(size), PaintIcon(size));
   return ok ? 0 : 1;
 }

@@ -25,7 +25,7 @@ SetupPieces PaintSetupPieces();
 // The setup screen: the scene's scroll at (275, 8) with the setup screen's own drawing.
 QImage PaintSetup(const QImage& scene, const SetupPieces& pieces);
 
-QImage PaintCursor(int number);  // 1..4, 32 x 32 with alpha
-QImage PaintIcon();              // 32 x 32
+QImage PaintCursor(int number);   // 1..4, 32 x 32 with alpha
+QImage PaintIcon(int size = 32);  // size x size with alpha; 32 is the window's icon
 
 }  // namespace artgen

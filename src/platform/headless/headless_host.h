@@ -29,7 +29,7 @@ class HeadlessHost : public Host {
   void CheckMenuItem(int command, bool checked) override;
   void DrawMenuBar() override {}
   void Invalidate() override;
-  void Present() override {}
+  void Present() override { clock_ += presentMs_; }
   void OpenHelp(const std::string& file) override;
   void CloseHelp() override;
   uint32_t TickCount() override { return clock_; }
@@ -38,6 +38,7 @@ class HeadlessHost : public Host {
 
   // What tests look at.
   uint32_t clock_ = 0;
+  uint32_t presentMs_ = 0;  // how long showing a frame takes (0: no time at all)
   bool invalidated_ = false;
   bool timerRunning_ = false;
   CursorId cursor_ = CursorId::Arrow;

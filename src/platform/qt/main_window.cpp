@@ -57,7 +57,13 @@ int OpeningScale(QScreen* screen) {
 
 QIcon GameIcon() {
   const QString resource = QString::fromLatin1(kIconResource);
-  if (QFile::exists(resource)) return QIcon(resource);
+  if (QFile::exists(resource)) {
+    QIcon icon(resource);
+    // The sizes drawn for the desktop, for panels and task switchers.
+    for (int size : {16, 24, 48, 64, 128, 256})
+      icon.addFile(QStringLiteral(":/icons/ossaric-%1.png").arg(size), QSize(size, size));
+    return icon;
+  }
   QPixmap die(32, 32);
   die.fill(Qt::transparent);
   QPainter p(&die);
@@ -74,7 +80,7 @@ QIcon GameIcon() {
   return QIcon(die);
 }
 
-MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
+MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   setWindowTitle(QStringLiteral("Ossaric"));
   setWindowIcon(GameIcon());
   setCentralWidget(scene_);
@@ -85,9 +91,23 @@ MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
       if (game_ && !game_->Closed()) game_->EvMusicNotice();
     });
   });
+  // Reading the soundfont for the first piece waits until the first frame is on the screen.
+  if (auto* sdl = dynamic_cast<SdlSound*>(sound_.get())) {
+    sdl->HoldMusic(true);
+    scene_->onFirstFrame = [this, sdl] {
+      QMetaObject::invokeMethod(
+          this,
+          [this, sdl] {
+            host_->Deliver(QtHost::Kind::Notice, [this, sdl] {
+              if (game_ && !game_->Closed()) sdl->HoldMusic(false);
+            });
+          },
+          Qt::QueuedConnection);
+    };
+  }
   BuildMenu();
   // Message boxes raised while the game is built have no owner yet.
-  game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_);
+  game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_, std::move(places));
   host_->SetOwner(this);
   scene_->SetSurface(&game_->Screen());
   host_->SetTimerHandler([this](int id) {
@@ -118,6 +138,12 @@ MainWindow::MainWindow() : scene_(new SceneWidget(this)) {
 }
 
 MainWindow::~MainWindow() {
+  // The window leaves the screen at once; releasing the audio device may take a while after.
+  if (windowHandle() != nullptr) {
+    hide();
+    destroy();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
   // The game goes first: it refers to the host and the sound device.
   game_.reset();
   sound_.reset();

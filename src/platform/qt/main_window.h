@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "platform/places.h"
 #include "platform/qt/qt_host.h"
 #include "platform/random.h"
 #include "platform/sound.h"
@@ -29,7 +30,8 @@ extern const MenuDef kMenuBar[7];
 
 class MainWindow : public QMainWindow {
  public:
-  MainWindow();
+  // The game reads and writes its files in `places` (by default the current directory).
+  explicit MainWindow(GamePlaces places = {});
   ~MainWindow() override;
 
   // The first paint, once the window is on the screen.

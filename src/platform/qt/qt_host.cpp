@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QTextBrowser>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -81,7 +80,7 @@ void QtHost::Run(const std::function<void()>& handler) {
     if (onPaint_) onPaint_();
   }
   busy_ = false;
-  if (scene_) scene_->update();
+  if (scene_) scene_->PresentChanges(false);
   if (onAfter_) onAfter_();
 }
 
@@ -160,7 +159,7 @@ void QtHost::DrawMenuBar() {
 }
 
 void QtHost::Present() {
-  if (scene_ && scene_->isVisible()) scene_->repaint();
+  if (scene_) scene_->PresentChanges(true);
 }
 
 void QtHost::OpenHelp(const std::string& file) {
@@ -179,8 +178,7 @@ void QtHost::OpenHelp(const std::string& file) {
   } else {
     help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> was not "
                                   "found in the game directory<br><tt>%2</tt>.</p>")
-                       .arg(QString::fromStdString(file).toHtmlEscaped(),
-                            QDir::currentPath().toHtmlEscaped()));
+                       .arg(info.fileName().toHtmlEscaped(), info.absolutePath().toHtmlEscaped()));
   }
   help_->show();
   help_->raise();
@@ -196,10 +194,19 @@ uint32_t QtHost::TickCount() {
 }
 
 void QtHost::PumpWhileBusy(int remainingMs) {
-  // Repaints, window-manager pings and the like go on; presses and keys stay queued.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  const int slice = std::clamp(remainingMs, 1, 5);
-  QThread::msleep(static_cast<unsigned long>(slice));
+  // Repaints, window-manager pings and the like go on; presses and keys stay queued. The loop
+  // sleeps until the next event or the deadline, when a single-shot timer wakes it.
+  if (remainingMs > 0) {
+    if (wake_ == nullptr) {
+      wake_ = new QTimer(this);
+      wake_->setSingleShot(true);
+      wake_->setTimerType(Qt::PreciseTimer);
+    }
+    wake_->start(remainingMs);
+  }
+  QCoreApplication::processEvents(
+      QEventLoop::ExcludeUserInputEvents |
+      (remainingMs > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents));
 }
 
 }  // namespace ossaric

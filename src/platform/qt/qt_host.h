@@ -87,6 +87,7 @@ class QtHost : public QObject, public Host {
   bool invalidated_ = false;
   std::deque<Waiting> waiting_;
   std::map<int, QTimer*> timers_;
+  QTimer* wake_ = nullptr;  // ends a wait at its deadline
   std::map<int, QAction*> actions_;
   std::map<int, bool> checks_;
   std::function<void(int)> onTimer_;

@@ -3,11 +3,18 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/surface.h"
 
 namespace ossaric {
+
+namespace {
+// The length of the pieces Qt's raster engine fills a row of a scaled picture in.
+constexpr int kSmoothRun = 2048;
+}  // namespace
 
 QRect SceneRect(QSize area, QSize scene) {
   if (area == scene || area.isEmpty() || scene.isEmpty()) return QRect(QPoint(0, 0), scene);
@@ -40,26 +47,108 @@ SceneWidget::SceneWidget(QWidget* parent) : QWidget(parent) {
   setMinimumSize(SceneSize() / 2);
 }
 
-void SceneWidget::paintEvent(QPaintEvent*) {
+void SceneWidget::SetSurface(Surface* surface) {
+  surface_ = surface;
+  scaledValid_ = false;
+  update();
+}
+
+QImage SceneWidget::SceneImage() const {
+  return QImage(reinterpret_cast<const uchar*>(surface_->Data()), surface_->Width(),
+                surface_->Height(), surface_->Width() * 4, QImage::Format_RGB32);
+}
+
+// Draws the part `widgetRect` of the scaled scene into the copy, exactly as scaling the whole
+// scene would: whole multiples stay crisp, anything else is smoothed.
+void SceneWidget::Rescale(const QRect& widgetRect) {
+  const QImage image = SceneImage();
+  const QRect target = SceneRect(size(), image.size());
+  if (scaled_.size() != target.size()) scaled_ = QImage(target.size(), QImage::Format_RGB32);
+  QPainter painter(&scaled_);
+  painter.setClipRect(widgetRect.translated(-target.topLeft()));
+  const bool whole = target.width() % image.width() == 0;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
+  painter.drawImage(QRect(QPoint(0, 0), target.size()), image);
+}
+
+QRegion SceneWidget::TakeChanges() {
+  if (surface_ == nullptr) return {};
+  const std::vector<DirtyRect> changed = surface_->TakeDirty();
+  if (changed.empty()) return {};
+  const QSize scene(surface_->Width(), surface_->Height());
+  const QRect target = SceneRect(size(), scene);
+  QRegion region, rescaled;
+  for (const DirtyRect& d : changed) {
+    if (target.size() == scene) {
+      region += QRect(d.x, d.y, d.w, d.h).translated(target.topLeft());
+      continue;
+    }
+    // A smoothed pixel blends its neighbours: a changed scene pixel reaches the widget pixels
+    // of the scene pixel beside it too, so the rectangle grows by two scene pixels first.
+    const long long x0 = std::max(0, d.x - 2), y0 = std::max(0, d.y - 2);
+    const long long x1 = std::min(scene.width(), d.x + d.w + 2);
+    const long long y1 = std::min(scene.height(), d.y + d.h + 2);
+    const int left = static_cast<int>(x0 * target.width() / scene.width());
+    const int top = static_cast<int>(y0 * target.height() / scene.height());
+    const int right = static_cast<int>((x1 * target.width() + scene.width() - 1) / scene.width());
+    const int bottom =
+        static_cast<int>((y1 * target.height() + scene.height() - 1) / scene.height());
+    region += QRect(left, top, right - left, bottom - top).translated(target.topLeft());
+    // Qt's smoothing steps along a row from the start of each piece of kSmoothRun pixels it
+    // fills; starting where the whole scene's fill starts a piece gives the very same pixels.
+    const int start = target.width() % scene.width() != 0 ? left - left % kSmoothRun : left;
+    rescaled += QRect(start, top, right - start, bottom - top).translated(target.topLeft());
+  }
+  if (scaledValid_)
+    for (const QRect& r : rescaled) Rescale(r);
+  return region;
+}
+
+void SceneWidget::PresentChanges(bool now) {
+  const QRegion region = TakeChanges();
+  if (region.isEmpty() || !isVisible()) return;
+  if (now)
+    repaint(region);
+  else
+    update(region);
+}
+
+void SceneWidget::resizeEvent(QResizeEvent* event) {
+  scaledValid_ = false;
+  QWidget::resizeEvent(event);
+}
+
+void SceneWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (surface_ == nullptr) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  const QImage image(reinterpret_cast<const uchar*>(surface_->Data()), surface_->Width(),
-                     surface_->Height(), surface_->Width() * 4, QImage::Format_RGB32);
+  // Changes nobody has presented yet are shown with the next paint.
+  const QRegion pending = TakeChanges();
+  if (!pending.isEmpty()) update(pending);
+  const QImage image = SceneImage();
   const QRect target = SceneRect(size(), image.size());
   if (target.size() == image.size()) {
     painter.drawImage(target.topLeft(), image);
   } else {
-    // Whole multiples stay crisp; anything else is smoothed.
-    const bool whole = target.width() % image.width() == 0;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
-    painter.drawImage(target, image);
+    if (!scaledValid_) {
+      Rescale(target);
+      scaledValid_ = true;
+    }
+    for (const QRect& r : event->region()) {
+      const QRect part = r.intersected(target);
+      if (!part.isEmpty())
+        painter.drawImage(part.topLeft(), scaled_, part.translated(-target.topLeft()));
+    }
   }
   // The bands left beside or under the scene.
-  const QRegion bands = QRegion(rect()).subtracted(QRegion(target));
+  const QRegion bands = event->region().subtracted(QRegion(target));
   for (const QRect& band : bands) painter.fillRect(band, QColor(24, 16, 12));
+  if (!firstFrameShown_) {
+    firstFrameShown_ = true;
+    if (onFirstFrame) onFirstFrame();
+  }
 }
 
 void SceneWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,11 @@
 // The widget that shows the game's 632 x 434 framebuffer. When the window is larger, the scene
 // is scaled to fit with its aspect kept and centred; presses and moves are mapped back to scene
-// pixels. At scale 1 the pixels are copied unchanged.
+// pixels. At scale 1 the pixels are copied unchanged. A scaled copy of the scene at the
+// widget's size is kept and brought up to date only where the scene changed, so a frame of an
+// animation costs the few pixels it moved whatever the size of the window.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 #include <functional>
@@ -21,7 +24,12 @@ class SceneWidget : public QWidget {
  public:
   explicit SceneWidget(QWidget* parent = nullptr);
 
-  void SetSurface(const Surface* surface) { surface_ = surface; }
+  void SetSurface(Surface* surface);
+  // Shows what was drawn on the scene since the last call: at once (`now`, the frames of an
+  // animation) or with the next paint of the event loop.
+  void PresentChanges(bool now);
+  // Called once after the first paint that showed the scene.
+  std::function<void()> onFirstFrame;
   QSize SceneSize() const { return {632, 434}; }
   QSize sizeHint() const override { return SceneSize() * scale_; }
   // The size the window opens with, in scene pixels times this factor.
@@ -38,10 +46,20 @@ class SceneWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  const Surface* surface_ = nullptr;
+  // Brings the scaled copy up to date with the scene's changes and returns the widget pixels
+  // they cover.
+  QRegion TakeChanges();
+  void Rescale(const QRect& widgetRect);
+  QImage SceneImage() const;
+
+  Surface* surface_ = nullptr;
   int scale_ = 1;
+  QImage scaled_;  // the scene at SceneRect(size()), when that is not the scene's own size
+  bool scaledValid_ = false;
+  bool firstFrameShown_ = false;
 };
 
 // The character a key press types, as the game reads it (8 for backspace), or -1 for none.

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
+#include <malloc.h>
 
 #include <cstring>
 #include <filesystem>
@@ -31,6 +33,17 @@ bool LooksLikeMidi(const std::string& path) {
   if (file.gcount() >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
   return file.gcount() == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
          std::memcmp(head + 8, "RMID", 4) == 0;
+}
+
+// The synthesiser reads the whole soundfont into memory for every piece. Two things keep that
+// from costing more than the soundfont itself: its parallel loader would keep a pool of
+// threads for nothing (one piece plays at a time), and after the first large block the C
+// library would keep every later one on the heap once freed, so the previous piece's copy
+// would stay resident beside the next. Large blocks are always given back instead.
+void KeepSynthesiserSmall() {
+  using SetThreads = void (*)(int);
+  if (auto set = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"))) set(1);
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
 }  // namespace
@@ -64,24 +77,38 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
     return;
   }
   subsystemUp_ = true;
+  KeepSynthesiserSmall();
   if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
+  // The mixer does not tell which device it opened: it is the one that starts playing.
+  std::vector<SDL_AudioDeviceID> stopped;
+  for (SDL_AudioDeviceID id = 2; id <= 32; ++id)
+    if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_STOPPED) stopped.push_back(id);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SetError(kMidiNoDevice, std::string("No audio device is available: ") + Mix_GetError());
     return;
   }
   audioOpen_ = true;
+  for (SDL_AudioDeviceID id : stopped) {
+    if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) {
+      deviceId_ = id;
+      break;
+    }
+  }
   int channels = 0;
   Uint16 format = 0;
   Mix_QuerySpec(&mixFrequency_, &format, &channels);
   mixFrameBytes_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
   Mix_AllocateChannels(1);
   Mix_HookMusicFinished(&SdlSound::OnMusicFinished);
+  Mix_ChannelFinished(&SdlSound::OnChannelFinished);
+  PauseIfSilent();
 }
 
 SdlSound::~SdlSound() {
   if (audioOpen_) {
     Mix_HookMusicFinished(nullptr);
+    Mix_ChannelFinished(nullptr);
     Mix_HaltChannel(-1);
     if (chunk_) Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
@@ -99,7 +126,34 @@ SdlSound::~SdlSound() {
 void SdlSound::OnMusicFinished() {
   // Runs on the audio thread (natural end) or inside our own halt, with the mixer locked.
   SdlSound* sound = instance_.load();
-  if (sound && !sound->quiet_.load() && sound->musicFinished_) sound->musicFinished_();
+  if (sound == nullptr) return;
+  sound->PauseIfSilent();
+  if (!sound->quiet_.load() && sound->musicFinished_) sound->musicFinished_();
+}
+
+void SdlSound::OnChannelFinished(int) {
+  // Same threads and lock as above; the device's lock may be taken again from here.
+  if (SdlSound* sound = instance_.load()) sound->PauseIfSilent();
+}
+
+void SdlSound::Resume() {
+  if (deviceId_ != 0) SDL_PauseAudioDevice(deviceId_, 0);
+}
+
+void SdlSound::PauseIfSilent() {
+  if (deviceId_ == 0 || Mix_Playing(-1) > 0 || Mix_PlayingMusic()) return;
+  SDL_PauseAudioDevice(deviceId_, 1);
+}
+
+void SdlSound::HoldMusic(bool hold) {
+  held_ = hold;
+  if (hold || heldPlay_ == 0) return;
+  const uint32_t device = heldPlay_;
+  heldPlay_ = 0;
+  if (MidiPlay(device) != kMidiOk) {
+    // Nobody waits for this answer any more: the piece ends at once, as one that fails.
+    if (musicFinished_) musicFinished_();
+  }
 }
 
 void SdlSound::SetError(int code, const std::string& text) {
@@ -116,7 +170,12 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
   if (!rw) return;
   chunk_ = Mix_LoadWAV_RW(rw, 1);
   if (!chunk_) return;
-  if (Mix_PlayChannel(kEffectChannel, chunk_, 0) < 0 || !wait) return;
+  Resume();
+  if (Mix_PlayChannel(kEffectChannel, chunk_, 0) < 0) {
+    PauseIfSilent();
+    return;
+  }
+  if (!wait) return;
   // Wait for the end, but never longer than the effect's own length and some slack.
   uint64_t lengthMs = 0;
   if (mixFrequency_ > 0 && mixFrameBytes_ > 0)
@@ -126,7 +185,9 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
 }
 
 void SdlSound::StopEffects() {
-  if (audioOpen_) Mix_HaltChannel(kEffectChannel);
+  if (!audioOpen_) return;
+  Mix_HaltChannel(kEffectChannel);
+  PauseIfSilent();
 }
 
 uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
@@ -153,16 +214,21 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" is not a MIDI file.");
     return 0;
   }
-  Mix_Music* music = Mix_LoadMUS(path.c_str());
-  if (!music) {
-    error = kMidiCannotOpen;
-    SetError(kMidiCannotOpen,
-             "The music file \"" + path + "\" cannot be played: " + Mix_GetError());
-    return 0;
+  // Reading a piece reads the whole soundfont: while music is held that waits for the play.
+  Mix_Music* music = nullptr;
+  if (!held_) {
+    music = Mix_LoadMUS(path.c_str());
+    if (!music) {
+      error = kMidiCannotOpen;
+      SetError(kMidiCannotOpen,
+               "The music file \"" + path + "\" cannot be played: " + Mix_GetError());
+      return 0;
+    }
   }
   uint32_t device = nextDevice_++;
   if (device == 0) device = nextDevice_++;
   pieces_[device] = music;
+  paths_[device] = path;
   return device;
 }
 
@@ -172,11 +238,26 @@ int SdlSound::MidiPlay(uint32_t device) {
     SetError(kMidiBadDevice, "No music piece is open on this device.");
     return kMidiBadDevice;
   }
+  if (held_) {
+    heldPlay_ = device;
+    return kMidiOk;
+  }
+  if (it->second == nullptr) {
+    it->second = Mix_LoadMUS(paths_[device].c_str());
+    malloc_trim(0);
+    if (it->second == nullptr) {
+      SetError(kMidiCannotPlay,
+               "The music file \"" + paths_[device] + "\" cannot be played: " + Mix_GetError());
+      return kMidiCannotPlay;
+    }
+  }
   // Starting a piece may halt one still playing: that is our doing and posts no notice.
   quiet_ = true;
   const int rc = Mix_PlayMusic(it->second, 0);
   quiet_ = false;
+  Resume();
   if (rc != 0) {
+    PauseIfSilent();
     SetError(kMidiCannotPlay, std::string("The music cannot start: ") + Mix_GetError());
     return kMidiCannotPlay;
   }
@@ -188,8 +269,12 @@ void SdlSound::MidiCloseAll() {
   quiet_ = true;
   Mix_HaltMusic();
   quiet_ = false;
-  for (auto& [device, music] : pieces_) Mix_FreeMusic(music);
+  for (auto& [device, music] : pieces_)
+    if (music) Mix_FreeMusic(music);
   pieces_.clear();
+  paths_.clear();
+  heldPlay_ = 0;
+  PauseIfSilent();
 }
 
 std::string SdlSound::MidiErrorText(int error) {

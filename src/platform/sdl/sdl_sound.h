@@ -35,6 +35,11 @@ class SdlSound : public SoundDevice {
   void MidiCloseAll() override;
   std::string MidiErrorText(int error) override;
 
+  // While held, a piece that is asked to play is only opened and marked; it is read (with the
+  // soundfont) and started when the hold ends, so the first frame is not kept waiting. A piece
+  // that then fails to start is reported by the end notice, as one failing while it plays.
+  void HoldMusic(bool hold);
+
   // True when an audio device is open (false: everything is silent).
   bool HasAudio() const { return audioOpen_; }
   // The soundfont in use, empty when none was found.
@@ -44,7 +49,11 @@ class SdlSound : public SoundDevice {
 
  private:
   static void OnMusicFinished();
+  static void OnChannelFinished(int channel);
   void SetError(int code, const std::string& text);
+  // The device mixes only while an effect or a piece plays.
+  void Resume();
+  void PauseIfSilent();
 
   std::function<void()> musicFinished_;
   std::string soundFont_;
@@ -53,7 +62,11 @@ class SdlSound : public SoundDevice {
   int mixFrequency_ = 0;
   int mixFrameBytes_ = 0;
   Mix_Chunk* chunk_ = nullptr;
-  std::map<uint32_t, _Mix_Music*> pieces_;
+  uint32_t deviceId_ = 0;  // SDL's identifier of the mixer's device, 0 when unknown
+  std::map<uint32_t, _Mix_Music*> pieces_;  // null: opened while music was held, not yet read
+  std::map<uint32_t, std::string> paths_;
+  bool held_ = false;
+  uint32_t heldPlay_ = 0;
   uint32_t nextDevice_ = 1;
   std::map<int, std::string> errorText_;
   std::atomic<bool> quiet_{false};  // our own halt of a piece posts no notice

@@ -1,0 +1,99 @@
+#include "app/single_instance.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <QWidget>
+
+namespace ossaric {
+
+namespace {
+
+constexpr int kAnswerMs = 5000;  // how long a later start waits for the running game
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& key) {
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (dir.isEmpty()) dir = QDir::tempPath();
+  const QByteArray hash =
+      QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  base_ = dir + QStringLiteral("/ossaric-") + QString::fromLatin1(hash);
+  connect(&server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Answer(socket); });
+      if (socket->canReadLine()) Answer(socket);
+    }
+  });
+}
+
+SingleInstance::~SingleInstance() {
+  server_.close();
+  if (lockFd_ >= 0) ::close(lockFd_);
+}
+
+SingleInstance::Outcome SingleInstance::Claim() {
+  const QByteArray lockPath = QFile::encodeName(base_ + QStringLiteral(".lock"));
+  lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (lockFd_ < 0) return Outcome::Alone;
+  if (::flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
+    // A socket left by a run that crashed goes first.
+    QLocalServer::removeServer(SocketName());
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    return server_.listen(SocketName()) ? Outcome::First : Outcome::Alone;
+  }
+  ::close(lockFd_);
+  lockFd_ = -1;
+  return AskToRaise() ? Outcome::Raised : Outcome::Alone;
+}
+
+// The running game may still be starting: it holds the lock before it listens.
+bool SingleInstance::AskToRaise() {
+  const QByteArray message = "raise\t" + qgetenv("XDG_ACTIVATION_TOKEN") + '\n';
+  QDeadlineTimer deadline(kAnswerMs);
+  while (!deadline.hasExpired()) {
+    QLocalSocket socket;
+    socket.connectToServer(SocketName());
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
+      QThread::msleep(100);
+      continue;
+    }
+    socket.write(message);
+    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
+    while (!socket.canReadLine())
+      if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return false;
+    return socket.readLine().trimmed() == "raised";
+  }
+  return false;
+}
+
+void SingleInstance::Answer(QLocalSocket* socket) {
+  while (socket->canReadLine()) {
+    const QList<QByteArray> parts = socket->readLine().trimmed().split('\t');
+    if (parts.value(0) != "raise") continue;
+    if (onRaise) onRaise(parts.value(1));
+    socket->write("raised\n");
+    socket->flush();
+  }
+}
+
+void BringToFront(QWidget* window, const QByteArray& token) {
+  if (window == nullptr) return;
+  // On Wayland the later start's activation token lets the compositor give this window the focus.
+  if (!token.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", token);
+  window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace ossaric

@@ -1,0 +1,43 @@
+// One game per settings directory. The first start holds a lock (released by the system however
+// the program ends, so a crashed run never blocks the next) and listens on a local socket beside
+// it; a second start asks it to come to the front and ends.
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace ossaric {
+
+class SingleInstance : public QObject {
+ public:
+  // `key` tells the games apart: the directory of their settings file.
+  explicit SingleInstance(const QString& key);
+  ~SingleInstance() override;
+
+  enum class Outcome { First, Raised, Alone };
+  // First: no other game runs; this one now answers later starts. Raised: another game runs and
+  // has come to the front. Alone: no lock could be made or the other game did not answer; this
+  // start goes on by itself.
+  Outcome Claim();
+
+  // Called in the first game when a later start asks it to come to the front, with the later
+  // start's activation token (XDG_ACTIVATION_TOKEN, may be empty).
+  std::function<void(const QByteArray& token)> onRaise;
+
+  QString SocketName() const { return base_ + QStringLiteral(".socket"); }
+
+ private:
+  bool AskToRaise();
+  void Answer(class QLocalSocket* socket);
+
+  QString base_;
+  int lockFd_ = -1;
+  QLocalServer server_;
+};
+
+// Brings a top-level window to the front: shown, not minimised, raised and activated.
+void BringToFront(class QWidget* window, const QByteArray& token);
+
+}  // namespace ossaric
