@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "fixture.h"
 #include "game/scoring.h"
+#include "model_fixture.h"
 
 namespace ossaric {
 namespace {
@@ -41,17 +41,13 @@ TEST(Scoring, WorkedExamplesScoreEveryCategory) {
   EXPECT_EQ(CategoryPoints(kChoice, {INT_MIN, -1, 7, 3, 3}), 6);
 }
 
-class Patterns : public testing::GameTest {
+// The pattern tests on the dice of a game model.
+class Patterns : public testing::ModelTest {
  protected:
-  void Faces(std::array<int, 5> f) {
-    for (int i = 1; i <= 5; ++i) {
-      W().Game().Die[i].Face = f[i - 1];
-      W().Game().Die[i].Keep = 0;
-    }
-  }
+  void Faces(const std::array<int, 5>& f) { Table().Dice(f); }
   std::string Kept() {
     std::string s;
-    for (int i = 1; i <= 5; ++i) s += W().Game().Die[i].Keep ? '1' : '0';
+    for (int i = 1; i <= 5; ++i) s += game_.Die[i].Keep ? '1' : '0';
     return s;
   }
 };
@@ -69,66 +65,67 @@ TEST_F(Patterns, TotalsHoldAtTheEndsOfTheRange) {
                {INT_MIN, 50, INT_MIN + 50}};
   for (const Case& c : cases) EXPECT_EQ(AddToTotal(c.total, c.points), c.expect) << c.total;
 
-  Run("set PlayerCount 1\nclick 400 398\nfaces 6 6 6 6 5\nclick 60 300\n");
-  Run("set Sheet[1].Total 2147483640\nclick 400 " + std::to_string(RowTop(kChoice) + 5) + "\n");
-  EXPECT_EQ(W().Game().Sheet[1].Entry[kChoice], 29);
-  EXPECT_EQ(W().Game().Sheet[1].Total, INT_MAX);
-  Run("set Sheet[1].Total -2147483640\ncommand 106\n");
-  EXPECT_EQ(W().Game().Sheet[1].Entry[kChoice], -1);
-  EXPECT_EQ(W().Game().Sheet[1].Total, INT_MIN);
+  Table().Players(1).Dice({6, 6, 6, 6, 5}).AfterThrow(1).Total(1, 2147483640);
+  game_.HandleBoardClick(400, RowTop(kChoice) + 5);
+  EXPECT_EQ(game_.Sheet[1].Entry[kChoice], 29);
+  EXPECT_EQ(game_.Sheet[1].Total, INT_MAX);
+  Table().Total(1, -2147483640);
+  game_.Undo();
+  EXPECT_EQ(game_.Sheet[1].Entry[kChoice], -1);
+  EXPECT_EQ(game_.Sheet[1].Total, INT_MIN);
 }
 
 TEST_F(Patterns, TestsAnswerAndMarkTheirDice) {
   Faces({2, 2, 5, 5, 3});
-  EXPECT_TRUE(W().Game().MarkTwoPairs());
+  EXPECT_TRUE(game_.MarkTwoPairs());
   EXPECT_EQ(Kept(), "11110");
-  EXPECT_EQ(W().Game().PairFace(1), 2);
-  EXPECT_EQ(W().Game().PairFace(2), 5);
+  EXPECT_EQ(game_.PairFace(1), 2);
+  EXPECT_EQ(game_.PairFace(2), 5);
   Faces({2, 2, 5, 5, 3});
-  EXPECT_TRUE(W().Game().MarkPair());
+  EXPECT_TRUE(game_.MarkPair());
   EXPECT_EQ(Kept(), "11000");
   Faces({3, 4, 5, 6, 6});
-  EXPECT_TRUE(W().Game().MarkSmallStraight());
+  EXPECT_TRUE(game_.MarkSmallStraight());
   EXPECT_EQ(Kept(), "11110");
   // Two runs present: 1-2-3-4 and 2-3-4-5 keep one die per face of both.
   Faces({5, 4, 3, 2, 1});
-  EXPECT_TRUE(W().Game().MarkSmallStraight());
+  EXPECT_TRUE(game_.MarkSmallStraight());
   EXPECT_EQ(Kept(), "11111");
   // MarkSmallStraight starts from a clean slate, even when it answers false.
   Faces({1, 1, 6, 6, 3});
-  W().Game().Die[1].Keep = 1;
-  EXPECT_FALSE(W().Game().MarkSmallStraight());
+  game_.Die[1].Keep = 1;
+  EXPECT_FALSE(game_.MarkSmallStraight());
   EXPECT_EQ(Kept(), "00000");
   // A single pair: marked, first pair face set, answer false.
   Faces({4, 4, 1, 2, 6});
-  EXPECT_FALSE(W().Game().MarkTwoPairs());
+  EXPECT_FALSE(game_.MarkTwoPairs());
   EXPECT_EQ(Kept(), "11000");
-  EXPECT_EQ(W().Game().PairFace(1), 4);
+  EXPECT_EQ(game_.PairFace(1), 4);
   // A three with no pair still marks the three.
   Faces({6, 1, 6, 2, 6});
-  EXPECT_FALSE(W().Game().MarkFullHouse());
+  EXPECT_FALSE(game_.MarkFullHouse());
   EXPECT_EQ(Kept(), "10101");
   Faces({6, 1, 6, 1, 6});
-  EXPECT_TRUE(W().Game().MarkFullHouse());
+  EXPECT_TRUE(game_.MarkFullHouse());
   EXPECT_EQ(Kept(), "10101");
   // Five alike is not four alike, nor three alike.
   Faces({3, 3, 3, 3, 3});
-  EXPECT_TRUE(W().Game().IsAllAlike());
-  EXPECT_FALSE(W().Game().MarkFourAlike());
-  EXPECT_FALSE(W().Game().MarkThreeAlike());
+  EXPECT_TRUE(game_.IsAllAlike());
+  EXPECT_FALSE(game_.MarkFourAlike());
+  EXPECT_FALSE(game_.MarkThreeAlike());
   EXPECT_EQ(Kept(), "00000");
   Faces({3, 2, 3, 3, 3});
-  EXPECT_TRUE(W().Game().MarkFourAlike());
+  EXPECT_TRUE(game_.MarkFourAlike());
   EXPECT_EQ(Kept(), "10111");
   // Marks add up across tests and are never cleared by a false answer.
   Faces({1, 1, 2, 3, 4});
-  W().Game().Die[5].Keep = 1;
-  EXPECT_FALSE(W().Game().MarkThreeAlike());
+  game_.Die[5].Keep = 1;
+  EXPECT_FALSE(game_.MarkThreeAlike());
   EXPECT_EQ(Kept(), "00001");
   Faces({2, 3, 4, 5, 6});
-  EXPECT_TRUE(W().Game().IsLargeStraight());
+  EXPECT_TRUE(game_.IsLargeStraight());
   Faces({1, 2, 3, 4, 6});
-  EXPECT_FALSE(W().Game().IsLargeStraight());
+  EXPECT_FALSE(game_.IsLargeStraight());
 }
 
 }  // namespace
