@@ -25,16 +25,6 @@ struct TScoreColumn {
   int Total = 0;
 };
 
-struct TTopTenEntry {
-  char Name[9] = {};
-  int16_t Score = 0;
-};
-
-struct TPlacing {
-  int Player = -1;
-  int Score = 0;
-};
-
 // Category indices: the rows of the score sheet from top to bottom.
 enum Category {
   kBexil = 1,
@@ -55,24 +45,5 @@ constexpr int kCategoryCount = 12;
 constexpr int RowTop(int category) {
   return 75 + 24 * (category - 1);
 }
-
-// Menu command identifiers.
-enum Command {
-  kCmdMusicOn = 4,
-  kCmdMusicOff = 5,
-  kCmdRestartGame = 101,
-  kCmdNewGame = 102,
-  kCmdCurrentTotals = 103,
-  kCmdTopTen = 104,
-  kCmdClearTopTen = 105,
-  kCmdUndo = 106,
-  kCmdFaster = 107,
-  kCmdSlower = 108,
-  kCmdQuit = 126,
-  kCmdHelp = 127,
-  kCmdSoundOn = 132,
-  kCmdSoundOff = 133,
-  kCmdAbout = 134,
-};
 
 }  // namespace ossaric

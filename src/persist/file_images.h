@@ -7,9 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/records.h"
-
 namespace ossaric {
+
+// One entry of the Top Ten: a name of up to eight characters and its score.
+struct TTopTenEntry {
+  char Name[9] = {};
+  int16_t Score = 0;
+};
 
 constexpr size_t kSettingsSize = 52;
 constexpr size_t kTopTenEntrySize = 11;

@@ -1,15 +1,13 @@
-// The settings file "bexil.ini" in the settings directory: the players, their names, the tip
-// counter, music, sound and the animation pause, read when the window is built and written when
-// it closes.
+// The settings file "bexil.ini": read when the window is built and written when it closes.
+#include "persist/settings.h"
+
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "persist/file_images.h"
 #include "persist/file_store.h"
-#include "ui/yacht_window.h"
 
 namespace ossaric {
 
@@ -19,15 +17,12 @@ constexpr const char* kSettingsFile = "bexil.ini";
 
 }  // namespace
 
-// Reads the record and takes over its choices. False when there is no usable file: then nothing
-// is changed. A file that may be read but not written is read all the same.
-// Without a settings file of its own the game takes over the one an older start left in its
-// directory, once: the next close writes the game's own.
-bool TYachtWindow::ReadSettings() {
-  std::string path = PlaceFile(Places.configDir, kSettingsFile);
+bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
+                      std::array<uint8_t, kSettingsSize>& record) {
+  std::string path = PlaceFile(places.configDir, kSettingsFile);
   FileState state = ProbeFile(path);
-  if (state == FileState::Missing && !Places.oldSettings.empty()) {
-    path = Places.oldSettings;
+  if (state == FileState::Missing && !places.oldSettings.empty()) {
+    path = places.oldSettings;
     state = ProbeFile(path);
   }
   if (state != FileState::Readable) return false;
@@ -35,50 +30,16 @@ bool TYachtWindow::ReadSettings() {
   if (!ReadFilePrefix(path, kSettingsSize, bytes)) return false;
   TSettings s;
   if (!DecodeSettings(bytes.data(), bytes.size(), s)) return false;
-  SettingsRecord.fill(0);
-  std::memcpy(SettingsRecord.data(), bytes.data(), bytes.size());
-  game_.PlayerCount = s.PlayerCount;
-  for (int n = 1; n <= 4; ++n) std::memcpy(PlayerName[n], s.PlayerName[n], 9);
-  HintIndex = s.HintIndex;
-  MusicOn = s.MusicOn;
-  SoundOn = s.SoundOn;
-  AnimDelay = s.AnimDelay;
+  out = s;
+  record.fill(0);
+  std::memcpy(record.data(), bytes.data(), bytes.size());
   return true;
 }
 
-// Fills the record from the game state and replaces the file with it; a failure is silent.
-void TYachtWindow::WriteSettings() {
-  TSettings s;
-  s.PlayerCount = game_.PlayerCount;
-  for (int n = 1; n <= 4; ++n) std::memcpy(s.PlayerName[n], PlayerName[n], 9);
-  s.HintIndex = HintIndex;
-  s.MusicOn = MusicOn;
-  s.SoundOn = SoundOn;
-  s.AnimDelay = AnimDelay;
-  SettingsRecord = EncodeSettings(s);
+bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record) {
   std::error_code ec;
-  if (!Places.configDir.empty()) std::filesystem::create_directories(Places.configDir, ec);
-  ReplaceFile(PlaceFile(Places.configDir, kSettingsFile), SettingsRecord.data(),
-              SettingsRecord.size());
-}
-
-// How the program opens: on the setup screen the first time, else on the tips panel or, with
-// tips switched off, straight on a game.
-void TYachtWindow::ChooseOpening() {
-  if (!ReadSettings()) {
-    game_.PlayerCount = 1;
-    HintIndex = 0;
-    SetupShown = 1;
-    return;
-  }
-  SetupShown = 0;
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
-  if (HintIndex < 0) {
-    game_.ResetGame(false);
-    game_.GameActive = 1;
-  } else {
-    HintsShown = 1;
-  }
+  if (!places.configDir.empty()) std::filesystem::create_directories(places.configDir, ec);
+  return ReplaceFile(PlaceFile(places.configDir, kSettingsFile), record.data(), record.size());
 }
 
 }  // namespace ossaric

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/records.h"
+#include "persist/topten.h"
 #include "platform/bitmap.h"
 #include "platform/places.h"
 #include "platform/surface.h"

@@ -4,7 +4,7 @@
 //   game/    state, scoring, patterns, turn flow, press decoding
 //   ai/      the computer player
 //   ui/      painting, animation, score sheet, setup screen, panels, keyboard, event table
-//   persist/ settings file and Top Ten
+//   persist/ the settings record and the Top Ten table, their files
 //   audio/   effects and music
 #pragma once
 
@@ -25,6 +25,7 @@
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "ui/commands.h"
 #include "ui/window_state.h"
 
 namespace ossaric {
@@ -138,17 +139,16 @@ class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
   void CloseDown();
   void SetDefaultNames();
 
-  // ---- persist/settings.cpp ----
+  // ---- ui/choices.cpp ----
   bool ReadSettings();
   void WriteSettings();
   void ChooseOpening();
 
-  // ---- persist/topten.cpp ----
+  // ---- ui/topten_panel.cpp ----
   void LocateTopTenFile();
   void LoadTopTen();
   void SaveTopTen();
   void AnnounceGameOver() override;
-  void RankPlayers();
   void ShowTopTen(bool enter);
   void TopTenCommand();
   void ClearTopTen();

@@ -1,0 +1,23 @@
+// The settings file "bexil.ini" in the settings directory: the players, their names, the tip
+// counter, music, sound and the animation pause, as the 52-byte record of file_images.h.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "persist/file_images.h"
+#include "platform/places.h"
+
+namespace ossaric {
+
+// Reads the record from the settings directory of `places`; without a settings file there the
+// one an older start left is read instead. False when there is no usable file: then `out` and
+// `record` are unchanged. A file that may be read but not written is read all the same.
+bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
+                      std::array<uint8_t, kSettingsSize>& record);
+
+// Replaces the file in the settings directory (made when missing) with `record`; false when it
+// could not be written.
+bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record);
+
+}  // namespace ossaric

@@ -1,0 +1,58 @@
+// The choices the settings file keeps, as the window takes them over at start and hands them
+// back at the close, and how the program opens.
+#include <cstring>
+
+#include "persist/settings.h"
+#include "ui/yacht_window.h"
+
+namespace ossaric {
+
+// Reads the record and takes over its choices. False when there is no usable file: then nothing
+// is changed. A file that may be read but not written is read all the same.
+// Without a settings file of its own the game takes over the one an older start left in its
+// directory, once: the next close writes the game's own.
+bool TYachtWindow::ReadSettings() {
+  TSettings s;
+  if (!ReadSettingsFile(Places, s, SettingsRecord)) return false;
+  game_.PlayerCount = s.PlayerCount;
+  for (int n = 1; n <= 4; ++n) std::memcpy(PlayerName[n], s.PlayerName[n], 9);
+  HintIndex = s.HintIndex;
+  MusicOn = s.MusicOn;
+  SoundOn = s.SoundOn;
+  AnimDelay = s.AnimDelay;
+  return true;
+}
+
+// Fills the record from the game state and replaces the file with it; a failure is silent.
+void TYachtWindow::WriteSettings() {
+  TSettings s;
+  s.PlayerCount = game_.PlayerCount;
+  for (int n = 1; n <= 4; ++n) std::memcpy(s.PlayerName[n], PlayerName[n], 9);
+  s.HintIndex = HintIndex;
+  s.MusicOn = MusicOn;
+  s.SoundOn = SoundOn;
+  s.AnimDelay = AnimDelay;
+  SettingsRecord = EncodeSettings(s);
+  WriteSettingsFile(Places, SettingsRecord);
+}
+
+// How the program opens: on the setup screen the first time, else on the tips panel or, with
+// tips switched off, straight on a game.
+void TYachtWindow::ChooseOpening() {
+  if (!ReadSettings()) {
+    game_.PlayerCount = 1;
+    HintIndex = 0;
+    SetupShown = 1;
+    return;
+  }
+  SetupShown = 0;
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  if (HintIndex < 0) {
+    game_.ResetGame(false);
+    game_.GameActive = 1;
+  } else {
+    HintsShown = 1;
+  }
+}
+
+}  // namespace ossaric

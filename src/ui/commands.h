@@ -1,0 +1,25 @@
+// The menu commands, as the host's menus send them to the window's event table.
+#pragma once
+
+namespace ossaric {
+
+// Menu command identifiers.
+enum Command {
+  kCmdMusicOn = 4,
+  kCmdMusicOff = 5,
+  kCmdRestartGame = 101,
+  kCmdNewGame = 102,
+  kCmdCurrentTotals = 103,
+  kCmdTopTen = 104,
+  kCmdClearTopTen = 105,
+  kCmdUndo = 106,
+  kCmdFaster = 107,
+  kCmdSlower = 108,
+  kCmdQuit = 126,
+  kCmdHelp = 127,
+  kCmdSoundOn = 132,
+  kCmdSoundOff = 133,
+  kCmdAbout = 134,
+};
+
+}  // namespace ossaric
