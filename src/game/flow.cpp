@@ -131,7 +131,9 @@ void TYachtWindow::NextPlayer() {
       host_.SetCursor(CursorId::Wait);
       DrawTotalLine(false);
       DrawScoreColumn(false);
+      host_.AcceptPlayerInput(false);
       PlayComputerTurn();
+      host_.AcceptPlayerInput(true);
     } else {
       DrawTotalLine(false);
       DrawScoreColumn(false);

@@ -45,6 +45,7 @@ bool QtHost::Checked(int command) const {
 
 void QtHost::Deliver(Kind kind, std::function<void()> handler, int timerId) {
   if (!handler) return;
+  if (kind == Kind::Input && refuseInput_) return;
   if (busy_) {
     if (kind == Kind::Timer) {
       for (const Waiting& w : waiting_)
@@ -157,6 +158,20 @@ void QtHost::CheckMenuItem(int command, bool checked) {
 
 void QtHost::DrawMenuBar() {
   if (owner_) owner_->update();
+}
+
+void QtHost::AcceptPlayerInput(bool accepted) {
+  if (!accepted) {
+    refuseInput_ = true;
+    return;
+  }
+  if (refuseInput_) {
+    // While the computer played, the window system held the player's presses and keys back;
+    // they are taken in now, while still refused, so that none of them acts afterwards.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  }
+  refuseInput_ = false;
 }
 
 void QtHost::Present() {
