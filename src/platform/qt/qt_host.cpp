@@ -7,11 +7,13 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/cursors_qt.h"
@@ -116,7 +118,20 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
   // The box belongs to the running handler: it counts as busy whether or not it was before.
   const bool wasBusy = busy_;
   busy_ = true;
+  // A press on the main window (the second of a double click, say) may make the window manager
+  // hand it the focus; the box takes it back, so that it keeps the keyboard until answered.
+  const QMetaObject::Connection keepFocus =
+      QObject::connect(static_cast<QGuiApplication*>(QCoreApplication::instance()),
+                       &QGuiApplication::focusWindowChanged, &box, [&box](QWindow* now) {
+                         if (!box.isVisible() || (now != nullptr && now == box.windowHandle()))
+                           return;
+                         QTimer::singleShot(0, &box, [&box] {
+                           box.raise();
+                           box.activateWindow();
+                         });
+                       });
   box.exec();
+  QObject::disconnect(keepFocus);
   busy_ = wasBusy;
 }
 

@@ -1,9 +1,11 @@
 #include "platform/qt/scene_widget.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "platform/surface.h"
 
@@ -38,6 +40,24 @@ SceneWidget::SceneWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(SceneSize() / 2);
+}
+
+bool SceneWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  QPoint p;
+  QString text;
+  if (onToolTip && MapToScene(help->pos(), size(), SceneSize(), p)) text = onToolTip(p.x(), p.y());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), text, this);
+    // The tip's window carries its text as its name too, for screen readers and scripts.
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->inherits("QTipLabel")) w->setWindowTitle(text);
+  }
+  return true;
 }
 
 void SceneWidget::paintEvent(QPaintEvent*) {
