@@ -180,12 +180,8 @@ void QtHost::AcceptPlayerInput(bool accepted) {
     refuseInput_ = true;
     return;
   }
-  if (refuseInput_) {
-    // While the computer played, the window system held the player's presses and keys back;
-    // they are taken in now, while still refused, so that none of them acts afterwards.
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
-  }
+  // Input held since before the turn does not act after it either.
+  if (refuseInput_) std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
   refuseInput_ = false;
 }
 
