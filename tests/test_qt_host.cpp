@@ -193,7 +193,18 @@ TEST(Window, MenuTitleSizeAndClose) {
     // The menu bar, left to right, with "Audio" the fourth pop-up and "Quit" on the bar.
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles.join(","), "Game,Undo,AnimationSpeed,Audio,Scores,Quit,Help");
+    // Each title has its Alt mnemonic, each letter once.
+    EXPECT_EQ(titles.join(","), "&Game,&Undo,&AnimationSpeed,Au&dio,&Scores,&Quit,&Help");
+    // The common shortcuts, on the items that have one.
+    QStringList shortcuts;
+    for (QAction* a : window.menuBar()->actions()) {
+      const QList<QAction*> items = a->menu() ? a->menu()->actions() : QList<QAction*>{a};
+      for (QAction* item : items)
+        if (!item->shortcut().isEmpty())
+          shortcuts << item->text() + "=" + item->shortcut().toString();
+    }
+    EXPECT_EQ(shortcuts.join(","),
+              "Restart game=Ctrl+R,New Game=Ctrl+N,Undo=Ctrl+Z,&Quit=Ctrl+Q,Help=F1");
     EXPECT_NE(window.menuBar()->actions()[3]->menu(), nullptr);
     EXPECT_EQ(window.menuBar()->actions()[5]->menu(), nullptr);
     // The first paint set the Audio check marks.
