@@ -1,6 +1,8 @@
 // Decoding of every mouse press on the scene, and the setup screen's own operations.
 #include <cstdint>
+#include <string>
 
+#include "game/scoring.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -132,6 +134,19 @@ void TYachtWindow::HandleClick(int x, int y) {
     }
     return;
   }
+}
+
+std::string TYachtWindow::ScorePreview(int x, int y) const {
+  if (TotalsShown || TopTenShown || HintsShown || SetupShown || ComputerBusy) return "";
+  if (GameActive == 0 || ScoreAllowed == 0 || CurrentPlayer < 1 || CurrentPlayer > 4) return "";
+  if (x < 335 || x > 620) return "";
+  for (int k = 1; k <= kCategoryCount; ++k) {
+    if (y < RowTop(k) || y > RowTop(k) + 19) continue;
+    if (Sheet[CurrentPlayer].Entry[k] != -1) return "";
+    const Faces faces{Die[1].Face, Die[2].Face, Die[3].Face, Die[4].Face, Die[5].Face};
+    return std::string(kCategoryNames[k]) + ": " + std::to_string(CategoryPoints(k, faces));
+  }
+  return "";
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {

@@ -30,6 +30,9 @@ void TYachtWindow::ThrowDice() {
     return;
   }
   ScoreAllowed = 1;
+  // Once the next turn has thrown, the last score stays written: taking it back now would put
+  // the scored turn's throw count on the new turn.
+  if (ThrowsMade == 0) UndoScore = 0;
   if (SoundOn) PlayEffect(DiceInCup == 1 ? kRattle1 : kRattle2, false);
   AnimateCupShake();
   StopEffects();
@@ -128,7 +131,9 @@ void TYachtWindow::NextPlayer() {
       host_.SetCursor(CursorId::Wait);
       DrawTotalLine(false);
       DrawScoreColumn(false);
+      host_.AcceptPlayerInput(false);
       PlayComputerTurn();
+      host_.AcceptPlayerInput(true);
     } else {
       DrawTotalLine(false);
       DrawScoreColumn(false);

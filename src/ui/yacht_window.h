@@ -178,6 +178,9 @@ class TYachtWindow {
   void SelectNameField(int n);
   void ToggleHints();
   void StartFromSetup();
+  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
+  // nothing (a full row, no throw to score, a panel or the computer at play).
+  std::string ScorePreview(int x, int y) const;
 
   // ---- ai/keep.cpp ----
   void PlayComputerTurn();
