@@ -245,6 +245,33 @@ TEST_F(Flow, UndoTakesBackReturnsAndScores) {
   EXPECT_GT(W().Game().Sheet[1].Entry[12], 0);
 }
 
+// A score can be taken back until the next turn throws, never afterwards: the new turn keeps
+// its own throw count, and a lone player cannot rewrite a score with the next turn's dice.
+TEST_F(Flow, UndoEndsWithTheNextTurnsFirstThrow) {
+  for (int players : {1, 2, 4}) {
+    SCOPED_TRACE(players);
+    Start();
+    StartGame(players);
+    Run("set SoundOn 0\nfaces 2 2 2 5 5\n" + std::string(kCup));
+    Run(DieClick(W(), 4) + "faces 5\n" + std::string(kCup) + Row(5));  // two throws, Full House
+    ASSERT_EQ(W().Game().Sheet[1].Entry[5], 16);
+    const int next = players == 1 ? 1 : 2;
+    Run("faces 6 6 6 6 6\n" + std::string(kCup) + "command 106\n");
+    EXPECT_EQ(W().Game().Sheet[1].Entry[5], 16);
+    EXPECT_EQ(W().Game().Sheet[1].Total, 16);
+    EXPECT_EQ(W().Game().CurrentPlayer, next);
+    EXPECT_EQ(W().Game().ThrowsMade, 1);
+    ClearOutput();
+    Run("faces 6 6\n" + DieClick(W(), 1) + std::string(kCup));
+    Run(DieClick(W(), 1) + std::string(kCup));
+    EXPECT_EQ(W().Game().ThrowsMade, 3);
+    EXPECT_TRUE(Host().messages_.empty());  // no "Three roll limit" before the third throw
+    Run(Row(1));
+    EXPECT_EQ(W().Game().Sheet[next].Entry[1], 50);
+    EXPECT_EQ(W().Game().Sheet[1].Entry[5], 16);
+  }
+}
+
 TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 101\ncommand 106\n");

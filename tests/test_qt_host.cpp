@@ -239,7 +239,18 @@ TEST(Window, MenuTitleSizeAndClose) {
     // The menu bar, left to right, with "Audio" the fourth pop-up and "Quit" on the bar.
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles.join(","), "Game,Undo,AnimationSpeed,Audio,Scores,Quit,Help");
+    // Each title has its Alt mnemonic, each letter once.
+    EXPECT_EQ(titles.join(","), "&Game,&Undo,&AnimationSpeed,Au&dio,&Scores,&Quit,&Help");
+    // The common shortcuts, on the items that have one.
+    QStringList shortcuts;
+    for (QAction* a : window.menuBar()->actions()) {
+      const QList<QAction*> items = a->menu() ? a->menu()->actions() : QList<QAction*>{a};
+      for (QAction* item : items)
+        if (!item->shortcut().isEmpty())
+          shortcuts << item->text() + "=" + item->shortcut().toString();
+    }
+    EXPECT_EQ(shortcuts.join(","),
+              "Restart game=Ctrl+R,New Game=Ctrl+N,Undo=Ctrl+Z,&Quit=Ctrl+Q,Help=F1");
     EXPECT_NE(window.menuBar()->actions()[3]->menu(), nullptr);
     EXPECT_EQ(window.menuBar()->actions()[5]->menu(), nullptr);
     // The first paint set the Audio check marks.
@@ -296,6 +307,66 @@ TEST(Window, CloseDuringAHandlerWaitsForIt) {
     QTimer::singleShot(100, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(window.isVisible());
+  }
+  std::filesystem::current_path(old);
+  std::filesystem::remove_all(dir);
+}
+
+// Presses, keys and menu commands made while the computer plays are dropped: after its turn the
+// cup still waits for player 1, the sheet and the pace are as they were.
+TEST(Window, InputDuringTheComputersTurnIsDropped) {
+  char dir[] = "/tmp/ossaric-qt-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string old = std::filesystem::current_path();
+  std::filesystem::current_path(dir);
+  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+  {
+    MainWindow window;
+    window.show();
+    window.Start();
+    TYachtWindow& g = window.Game();
+    SceneWidget* scene = window.Scene();
+    g.Game().PlayerCount = 0;
+    g.State().SoundOn = 0;
+    g.State().AnimDelay = 0;
+    const QPoint cup(60, 300), ones(400, RowTop(kOnes) + 5), chance(400, RowTop(kChoice) + 5);
+    QTest::mouseClick(scene, Qt::LeftButton, {}, QPoint(400, 398));  // the setup screen's start
+    QTest::mouseClick(scene, Qt::LeftButton, {}, cup);
+    QTest::mouseClick(scene, Qt::LeftButton, {}, chance);
+    ASSERT_EQ(g.Game().NextPlayerPending, 1);
+    const int chosen = g.Game().Sheet[1].Entry[kChoice];
+    // Impatient input at every stage of the computer's turn, its pauses included.
+    int impatient = 0;
+    QTimer pester;
+    QObject::connect(&pester, &QTimer::timeout, scene, [&] {
+      if (!g.Game().ComputerBusy) return;
+      ++impatient;
+      QTest::mouseClick(scene, Qt::LeftButton, {}, cup);
+      QTest::mouseClick(scene, Qt::LeftButton, {}, ones);
+      QTest::keyClick(scene, '-');
+      window.menuBar()->actions()[1]->menu()->actions()[0]->trigger();  // Undo
+    });
+    pester.start(300);
+    // A box raised by a press that wrongly acted is answered, so the test ends either way.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    answer.start(50);
+    QTest::mouseClick(scene, Qt::LeftButton, {}, cup);  // hands over: the computer's whole turn
+    pester.stop();
+    EXPECT_GT(impatient, 3);
+    EXPECT_EQ(g.Game().ComputerBusy, 0);
+    EXPECT_EQ(g.Game().CurrentPlayer, 0);
+    EXPECT_EQ(g.Game().NextPlayerPending, 1);
+    EXPECT_EQ(g.Game().ThrowsMade, 0);
+    EXPECT_EQ(g.Game().Sheet[1].Entry[kOnes], -1);
+    EXPECT_EQ(g.Game().Sheet[1].Entry[kChoice], chosen);
+    EXPECT_EQ(g.State().AnimDelay, 0);
+    EXPECT_EQ(window.GameHost().WaitingCount(), 0u);
+    // Once the turn is over, the player's input counts again.
+    QTest::keyClick(scene, '-');
+    EXPECT_EQ(g.State().AnimDelay, 5);
   }
   std::filesystem::current_path(old);
   std::filesystem::remove_all(dir);

@@ -79,8 +79,8 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   EXPECT_EQ(b[44], 0xff);
   EXPECT_EQ(b[45], 0xff);
 
-  // A pause above 32767 ms is written as its 16 bits. Read back, a pause of more than a second
-  // would hold the window for minutes on every throw: the next start takes the default pause.
+  // A pause above 32767 ms is written as its 16 bits, which read back as negative: the next
+  // start takes the default pause. Every slower pause the player chose comes back as it was.
   Start();
   Run("set AnimDelay 40000\n");
   b = CloseAndRead();
@@ -88,10 +88,12 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   EXPECT_EQ(b[51], 0x9c);
   Start();
   EXPECT_EQ(W().State().AnimDelay, 25);
-  Run("set AnimDelay 1000\n");
-  CloseAndRead();
-  Start();
-  EXPECT_EQ(W().State().AnimDelay, 1000);
+  for (int pause : {1000, 1005, 5000, 32767}) {
+    Run("set AnimDelay " + std::to_string(pause - 5) + "\ncommand 108\n");
+    CloseAndRead();
+    Start();
+    EXPECT_EQ(W().State().AnimDelay, pause);
+  }
 
   // Faster at 0 stays at 0 and is stored as 0.
   Start();
@@ -210,7 +212,9 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
       {"tips -32768", with(44, {0x00, 0x80}), false, 3, -1, 0, 1, 40, "Anna", "Dora"},
       {"music 7 sound 0", with(46, {7, 0, 0, 0}), false, 3, 4, 1, 0, 40, "Anna", "Dora"},
       {"pause 65535", with(50, {0xff, 0xff}), false, 3, 4, 0, 1, 25, "Anna", "Dora"},
-      {"pause 1001", with(50, {0xe9, 0x03}), false, 3, 4, 0, 1, 25, "Anna", "Dora"},
+      {"pause 32768", with(50, {0x00, 0x80}), false, 3, 4, 0, 1, 25, "Anna", "Dora"},
+      {"pause 32767", with(50, {0xff, 0x7f}), false, 3, 4, 0, 1, 32767, "Anna", "Dora"},
+      {"pause 1001", with(50, {0xe9, 0x03}), false, 3, 4, 0, 1, 1001, "Anna", "Dora"},
       {"pause 1000", with(50, {0xe8, 0x03}), false, 3, 4, 0, 1, 1000, "Anna", "Dora"},
   };
   for (const Case& c : cases) {
@@ -319,7 +323,7 @@ TEST(SettingsImage, RandomAndTruncatedRecordsDecodeInRange) {
     ASSERT_TRUE(s.MusicOn == 0 || s.MusicOn == 1);
     ASSERT_TRUE(s.SoundOn == 0 || s.SoundOn == 1);
     ASSERT_GE(s.AnimDelay, 0);
-    ASSERT_LE(s.AnimDelay, 1000);
+    ASSERT_LE(s.AnimDelay, 32767);
     for (int n = 1; n <= 4; ++n) {
       const size_t length = strnlen(s.PlayerName[n], 9);
       ASSERT_LE(length, 8u);

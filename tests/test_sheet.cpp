@@ -96,9 +96,9 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
     int total;
     const char* label;
   } cases[] = {{1, "Al", 7, "Al's Total:"},
-               {2, "Wolfgang", 123, "Wolfgang's Total:"},
+               {2, "Wolfgang", 12, "Wolfgang's Total:"},
                {0, "ignored", 0, "Computer's Total:"},
-               {3, "", 250, "'s Total:"}};
+               {3, "", 25, "'s Total:"}};
   for (const Case& c : cases) {
     Run("set CurrentPlayer " + std::to_string(c.player) + "\n");
     if (c.player > 0) std::snprintf(W().State().PlayerName[c.player], 9, "%s", c.name);
@@ -128,6 +128,53 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
     // Erasing restores the strip.
     W().DrawTotalLine(true);
     EXPECT_EQ(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 0);
+  }
+}
+
+// Whatever the name and the total, the whole number is written inside the strip, apart from the
+// label; where the label leaves room, it still ends 40 pixels after the label.
+TEST_F(Sheet, TotalIsAlwaysReadable) {
+  const Rgb ink = C(testing::kScore);
+  const int gap = S().TextWidth(FontId::Sheet, " ");
+  std::vector<std::pair<int, std::string>> names = {{0, "Computer"}};
+  for (std::string full : {"WWWWWWWW", "Mohammed", "iiiiiiii", "Computer", "A"})
+    for (size_t n = 1; n <= full.size(); ++n) names.push_back({1, full.substr(0, n)});
+  for (const auto& [player, name] : names) {
+    for (int total : {0, 9, 99, 150, 999, 32767}) {
+      const std::string number = std::to_string(total);
+      SCOPED_TRACE(name + " " + number);
+      W().Game().CurrentPlayer = player;
+      std::snprintf(W().State().PlayerName[1], 9, "%s", name.c_str());
+      W().Game().Sheet[player].Total = total;
+      W().DrawTotalLine(false);
+      // The number alone, as columns of ink.
+      Surface alone;
+      alone.DrawText(FontId::Sheet, 100, 375, number, ink);
+      int first = -1, last = -1;
+      for (int x = 80; x < 300; ++x) {
+        if (Count(alone, x, 375, 1, 37, ink) == 0) continue;
+        if (first < 0) first = x;
+        last = x;
+      }
+      const int width = last - first + 1;
+      const auto [lo, hi] = InkColumns(335, 375, 297, 37, ink);
+      ASSERT_GE(lo, 335);
+      EXPECT_LE(hi, 592) << "the number runs off the strip";
+      int wrong = 0;
+      for (int dx = 0; dx < width; ++dx)
+        wrong += Count(S(), hi - width + 1 + dx, 375, 1, 37, ink) !=
+                 Count(alone, first + dx, 375, 1, 37, ink);
+      EXPECT_EQ(wrong, 0) << "the number is not whole";
+      EXPECT_EQ(Count(S(), hi - width - 2, 375, 3, 37, ink), 0) << "the number touches the label";
+      EXPECT_GT(Count(S(), 335, 375, hi - width - 337, 37, ink), 100) << "no label";
+      const int labelWidth = S().TextWidth(FontId::Sheet, name + "'s Total:");
+      const int numberWidth = S().TextWidth(FontId::Sheet, number);
+      if (numberWidth <= 40 - gap && 335 + labelWidth + 40 <= 589) {
+        EXPECT_NEAR(hi, 335 + labelWidth + 40, 3) << "moved without need";
+      }
+      W().DrawTotalLine(true);
+      EXPECT_EQ(Count(S(), 0, 0, 632, 434, ink), 0);
+    }
   }
 }
 

@@ -1,7 +1,9 @@
 // Decoding of a press on the board: a row of the score sheet, the cup, or a die on the table.
 #include <cstdint>
+#include <string>
 
 #include "game/game.h"
+#include "game/scoring.h"
 
 namespace ossaric {
 
@@ -55,6 +57,19 @@ void TYachtGame::HandleBoardClick(int x, int y) {
     }
     return;
   }
+}
+
+std::string TYachtGame::ScorePreview(int x, int y) const {
+  if (ComputerBusy) return "";
+  if (GameActive == 0 || ScoreAllowed == 0 || CurrentPlayer < 1 || CurrentPlayer > 4) return "";
+  if (x < 335 || x > 620) return "";
+  for (int k = 1; k <= kCategoryCount; ++k) {
+    if (y < RowTop(k) || y > RowTop(k) + 19) continue;
+    if (Sheet[CurrentPlayer].Entry[k] != -1) return "";
+    const Faces faces{Die[1].Face, Die[2].Face, Die[3].Face, Die[4].Face, Die[5].Face};
+    return std::string(kCategoryNames[k]) + ": " + std::to_string(CategoryPoints(k, faces));
+  }
+  return "";
 }
 
 }  // namespace ossaric

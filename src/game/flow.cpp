@@ -30,6 +30,9 @@ void TYachtGame::ThrowDice() {
     return;
   }
   ScoreAllowed = 1;
+  // Once the next turn has thrown, the last score stays written: taking it back now would put
+  // the scored turn's throw count on the new turn.
+  if (ThrowsMade == 0) UndoScore = 0;
   show_.PlaySound(DiceInCup == 1 ? GameSound::Rattle1 : GameSound::Rattle2, false);
   show_.AnimateCupShake();
   show_.StopSounds();

@@ -2,6 +2,8 @@
 // goes through TGameShow; when the cup reaches the computer its seat plays the turn.
 #pragma once
 
+#include <string>
+
 #include "game/show.h"
 #include "game/state.h"
 #include "platform/random.h"
@@ -61,6 +63,9 @@ class TYachtGame : public TGameState {
   // ---- game/board.cpp ----
   // A press on the board (score sheet, cup, dice on the table) while no panel is shown.
   void HandleBoardClick(int x, int y);
+  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
+  // nothing (a full row, no throw to score, the computer at play).
+  std::string ScorePreview(int x, int y) const;
 
  private:
   TGameShow& show_;

@@ -16,10 +16,6 @@ int Get16(const uint8_t* at) {
   return static_cast<int16_t>(static_cast<uint16_t>(at[0] | (at[1] << 8)));
 }
 
-int GetU16(const uint8_t* at) {
-  return at[0] | (at[1] << 8);
-}
-
 // Offsets of the settings record.
 constexpr size_t kPlayersAt = 6;
 constexpr size_t kNamesAt = 8;
@@ -27,11 +23,6 @@ constexpr size_t kHintsAt = 44;
 constexpr size_t kMusicAt = 46;
 constexpr size_t kSoundAt = 48;
 constexpr size_t kDelayAt = 50;
-
-// The longest animation pause taken from the file. A throw waits some twenty pauses, so a
-// damaged field of thousands of milliseconds would hold the window for minutes on every throw,
-// with every key (the speed keys too) waiting behind it; such a pause falls back to the default.
-constexpr int kLongestStoredPause = 1000;
 
 }  // namespace
 
@@ -90,8 +81,9 @@ bool DecodeSettings(const uint8_t* data, size_t size, TSettings& out) {
   if (size >= kMusicAt + 2) out.MusicOn = Get16(data + kMusicAt) != 0 ? 1 : 0;
   if (size >= kSoundAt + 2) out.SoundOn = Get16(data + kSoundAt) != 0 ? 1 : 0;
   if (size >= kDelayAt + 2) {
-    const int pause = GetU16(data + kDelayAt);
-    if (pause <= kLongestStoredPause) out.AnimDelay = pause;
+    // Every pause the game can store comes back as it was; one read as negative cannot.
+    const int pause = Get16(data + kDelayAt);
+    if (pause >= 0) out.AnimDelay = pause;
   }
   return true;
 }

@@ -29,6 +29,9 @@ class Host {
   // Check marks of the menu bar, by command identifier, and a redraw of the bar.
   virtual void CheckMenuItem(int command, bool checked) = 0;
   virtual void DrawMenuBar() = 0;
+  // False while the computer plays: the presses, keys and menu commands that arrive meanwhile
+  // are the player's impatience, not moves, and are dropped rather than handled afterwards.
+  virtual void AcceptPlayerInput(bool /*accepted*/) {}
   // Ask for a full repaint (PaintScreen) once the running handler has returned.
   virtual void Invalidate() = 0;
   // Show the framebuffer's pixels on the screen now.

@@ -287,6 +287,11 @@ int Surface::CellHeight(FontId font) const {
   return QFontMetrics(impl_->fonts[f]).height();
 }
 
+int Surface::Ascent(FontId font) const {
+  const int f = static_cast<int>(font);
+  return f < 0 || f > 2 ? 0 : impl_->ascent[f];
+}
+
 bool Surface::SavePng(const std::string& path) const {
   return impl_->image.save(QString::fromStdString(path), "PNG");
 }

@@ -61,6 +61,8 @@ class Surface {
   int TextWidth(FontId font, const std::string& text) const;
   // Height of the font's character cell: 30, 20 and 16 pixels.
   int CellHeight(FontId font) const;
+  // Height of the font's cell above its baseline.
+  int Ascent(FontId font) const;
 
   bool SavePng(const std::string& path) const;
 

@@ -1,6 +1,7 @@
 // Decoding of the presses on the panels and the setup screen, and the setup screen's own
 // operations; a press on the board goes to the game.
 #include <cstdint>
+#include <string>
 
 #include "ui/yacht_window.h"
 
@@ -93,6 +94,11 @@ void TYachtWindow::HandleClick(int x, int y) {
   }
 
   game_.HandleBoardClick(x, y);
+}
+
+std::string TYachtWindow::ScorePreview(int x, int y) const {
+  if (TotalsShown || TopTenShown || HintsShown || SetupShown) return "";
+  return game_.ScorePreview(x, y);
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {

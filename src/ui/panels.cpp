@@ -17,10 +17,6 @@ constexpr int kPanelLeft = 306, kPanelTop = 80, kPanelWidth = 270, kPanelHeight 
 constexpr int kSheetStripLeft = 576, kSheetStripTop = 75, kSheetStripWidth = 20,
               kSheetStripHeight = 337;
 
-constexpr const char* kCategoryNames[kCategoryCount + 1] = {
-    "",      "Bexil", "Large Straight", "Small Straight", "Four of a Kind", "Full House", "Sixes",
-    "Fives", "Fours", "Threes",         "Twos",           "Ones",           "Choice"};
-
 // Twenty tips of four lines, at most 29 characters each; an empty line shows nothing.
 constexpr const char* kTips[TWindowState::HintCount][4] = {
     {"Animation speed can", "be changed by", "pressing the \"+\"", "or \"-\" key."},

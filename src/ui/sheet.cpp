@@ -1,5 +1,6 @@
 // The score sheet: the current player's twelve scores right-aligned at x 575 on the label rows,
 // and the total line under them.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -14,6 +15,9 @@ constexpr int kScoreRight = 575;
 // so that an erase takes away every pixel they drew.
 constexpr int kColumnX = 548, kColumnY = 75, kColumnW = 47, kColumnH = 289;
 constexpr int kTotalX = 335, kTotalY = 375, kTotalW = 258, kTotalH = 37;
+// Where a total moved right ends at the latest: inside its strip, with room for the lean of
+// its last digit.
+constexpr int kTotalRight = kTotalX + kTotalW - 4;
 
 // A player's name as stored: up to eight characters, ended early by a zero.
 std::string NameText(const char (&name)[9]) {
@@ -39,19 +43,39 @@ void TYachtWindow::DrawScoreColumn(bool erase) {
   }
 }
 
-// "<name>'s Total:" and the total, whose right edge stands 40 pixels after the label.
+// "<name>'s Total:" and the total, whose right edge stands 40 pixels after the label. A total
+// must always be readable: when that leaves less than a space between the colon and the number,
+// or puts the number past the end of the strip, the number moves right as far as the strip
+// allows; a label still too long for both is written in the setup screen's smaller face, with
+// its name cut short if even that is not enough.
 void TYachtWindow::DrawTotalLine(bool erase) {
   screen_.DrawBitmapPart(Background, kTotalX, kTotalY, kTotalW, kTotalH, kTotalX, kTotalY);
   if (erase || game_.CurrentPlayer < 0 || game_.CurrentPlayer > 4) return;
-  const std::string label = (game_.CurrentPlayer == 0 ? std::string("Computer")
-                                                      : NameText(PlayerName[game_.CurrentPlayer])) +
-                            "'s Total:";
+  std::string name = game_.CurrentPlayer == 0 ? std::string("Computer")
+                                              : NameText(PlayerName[game_.CurrentPlayer]);
   const std::string number = std::to_string(game_.Sheet[game_.CurrentPlayer].Total);
+  const int numberWidth = screen_.TextWidth(FontId::Sheet, number);
+  const int gap = screen_.TextWidth(FontId::Sheet, " ");
+  const int labelRoom = kTotalRight - numberWidth - gap - kTotalX;
+  FontId labelFont = FontId::Sheet;
+  std::string label = name + "'s Total:";
+  int labelWidth = screen_.TextWidth(labelFont, label);
+  if (labelWidth > labelRoom) {
+    labelFont = FontId::Setup;
+    while (!name.empty() && screen_.TextWidth(labelFont, name + "'s Total:") > labelRoom)
+      name.pop_back();
+    label = name + "'s Total:";
+    labelWidth = screen_.TextWidth(labelFont, label);
+  }
+  int x = labelFont == FontId::Sheet ? kTotalX + labelWidth + 40 - numberWidth : 0;
+  x = std::max(x, kTotalX + labelWidth + gap);
+  x = std::min(x, kTotalRight - numberWidth);
   const Rgb ink = PaletteInk(ScoreInk);
-  screen_.DrawText(FontId::Sheet, 335, 375, label, ink, kTotalX, kTotalY, kTotalW, kTotalH);
-  const int x =
-      335 + screen_.TextWidth(FontId::Sheet, label) + 40 - screen_.TextWidth(FontId::Sheet, number);
-  screen_.DrawText(FontId::Sheet, x, 375, number, ink, kTotalX, kTotalY, kTotalW, kTotalH);
+  // The smaller face stands on the same baseline; the number wins whatever is left over.
+  const int labelY = kTotalY + screen_.Ascent(FontId::Sheet) - screen_.Ascent(labelFont);
+  screen_.DrawText(labelFont, kTotalX, labelY, label, ink, kTotalX, kTotalY,
+                   std::min(kTotalW, x - kTotalX), kTotalH);
+  screen_.DrawText(FontId::Sheet, x, kTotalY, number, ink, kTotalX, kTotalY, kTotalW, kTotalH);
 }
 
 // The score just written: in the score ink when one column is in play, otherwise in a lighter

@@ -44,4 +44,10 @@ void TYachtWindow::ClearCupAtHome() {
   DrawCupAtHome();
 }
 
+void TYachtWindow::PlayComputerTurn() {
+  host_.AcceptPlayerInput(false);
+  computer_.PlayComputerTurn();
+  host_.AcceptPlayerInput(true);
+}
+
 }  // namespace ossaric

@@ -16,7 +16,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
       effects_(sound),
       playlist_(sound, places.musicDirs) {
   Places = std::move(places);
-  game_.SetComputer(&computer_);
+  game_.SetComputer(this);
   // The frame and the music device come from the host, built before the window.
   // The host places the window at the screen's top-left with a 632 x 434 client area.
   random_.Seed(static_cast<uint32_t>(std::time(nullptr)));

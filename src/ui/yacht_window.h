@@ -30,7 +30,10 @@
 
 namespace ossaric {
 
-class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
+class TYachtWindow : public TGameShow,
+                     public TComputerSeat,
+                     private TWindowState,
+                     private TPictures {
  public:
   // Builds the window's state and resources from the files in `places` (by default all in the
   // current directory). The host and sound device must outlive the window.
@@ -68,6 +71,9 @@ class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
   void SelectNameField(int n);
   void ToggleHints();
   void StartFromSetup();
+  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
+  // nothing (a full row, no throw to score, a panel or the computer at play).
+  std::string ScorePreview(int x, int y) const;
 
   // ---- ui/show.cpp: what the game shows ----
   void ShowNotice(const std::string& text, const std::string& caption) override;
@@ -77,6 +83,8 @@ class TYachtWindow : public TGameShow, private TWindowState, private TPictures {
   void ShowPointer(GamePointer pointer) override;
   void Repaint() override;
   void ClearCupAtHome() override;
+  // The computer's seat: player input is closed while it plays.
+  void PlayComputerTurn() override;
 
   // ---- ui/paint.cpp ----
   void LoadPictures();

@@ -3,7 +3,8 @@
 # screen's start and the cup and checks that the picture changes; closes the window through the
 # window manager and checks that the settings were saved; then presses Quit and asks for a close
 # while a slow throw is running, and checks that each is handled once the throw is over, with no
-# further input.
+# further input; then, on one game: a message box raised by a double click keeps the keyboard,
+# a row's tooltip tells its points, and Ctrl+Z brings returned dice back.
 # usage: desktop.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -132,3 +133,46 @@ kill -0 "$pid" 2>/dev/null || fail "the close request interrupted the throw"
 wait_exit 100 || fail "a close request during a throw was never handled"
 [ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on the delayed close"
 echo "ok: close request during a throw handled after it"
+
+# 4. One game: a double click on the empty cup raises one box, which still takes Enter; hovering
+# a row shows its points; Ctrl+Z after returning the dice puts them back.
+rm -f "$work/game/bexil.ini"
+start_game
+press 446 398
+sleep 0.5
+press 60 330
+sleep 2.5
+shot thrown
+xdotool mousemove --window "$wid" 60 $((330 + menu)) click --repeat 2 --delay 60 1
+sleep 1
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no message box for the empty cup"
+xdotool key Return
+sleep 0.7
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -eq 1 ] ||
+  fail "Enter did not answer the box: it lost the keyboard to the double click's second press"
+xdotool mousemove --window "$wid" 400 $((75 + 24 * 11 + 8 + menu))
+tip=""
+for _ in $(seq 20); do
+  sleep 0.25
+  tip=$(xdotool search --onlyvisible --name '^Choice: [0-9]+$' 2>/dev/null | head -1 || true)
+  [ -n "$tip" ] && break
+done
+[ -n "$tip" ] || fail "no points tooltip over the Choice row"
+echo "ok: box keeps the keyboard; tooltip \"$(xdotool getwindowname "$tip")\""
+# Every place of the table is pressed: each die on it goes back into the cup.
+for place in "25 25" "80 21" "155 29" "220 17" "30 90" "95 76" "150 89" "210 87" "20 150" \
+  "80 146" "145 164" "200 147" "20 224" "95 206" "155 224" "230 207" "155 285" "210 301" \
+  "150 344" "225 360"; do
+  set -- $place
+  press $(($1 + 25)) $(($2 + 25))
+done
+sleep 6
+shot returned
+differs thrown returned || fail "pressing the dice returned none"
+xdotool key ctrl+z
+sleep 1
+shot undone
+n=$(compare -metric AE -fuzz 2% "$work/thrown.png" "$work/undone.png" null: 2>&1 || true)
+[ "${n%% *}" -lt 200 ] 2>/dev/null || fail "Ctrl+Z did not bring the dice back ($n pixels differ)"
+echo "ok: Ctrl+Z after returning the dice"
+kill -0 "$pid" 2>/dev/null || { cat "$work/program.log"; fail "the program ended after Ctrl+Z"; }

@@ -5,12 +5,15 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 #include "platform/cursors.h"
 #include "platform/qt/scene_widget.h"
@@ -42,6 +45,35 @@ namespace {
 
 // On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
 // the scene is as large to the eye as on an ordinary screen.
+// Desktop conventions on top of the game's menu: Alt mnemonics on the titles, and the common
+// shortcut of each command that has one.
+QString TitleWithMnemonic(const char* title) {
+  static const std::pair<const char*, const char*> kMnemonics[] = {
+      {"Game", "&Game"},   {"Undo", "&Undo"},     {"AnimationSpeed", "&AnimationSpeed"},
+      {"Audio", "Au&dio"}, {"Scores", "&Scores"}, {"Quit", "&Quit"},
+      {"Help", "&Help"}};
+  for (const auto& [plain, marked] : kMnemonics)
+    if (std::strcmp(plain, title) == 0) return QString::fromLatin1(marked);
+  return QString::fromLatin1(title);
+}
+
+QKeySequence CommandShortcut(int command) {
+  switch (command) {
+    case kCmdUndo:
+      return QKeySequence::Undo;
+    case kCmdNewGame:
+      return QKeySequence::New;
+    case kCmdRestartGame:
+      return QKeySequence(Qt::CTRL | Qt::Key_R);
+    case kCmdHelp:
+      return QKeySequence(Qt::Key_F1);
+    case kCmdQuit:
+      return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    default:
+      return {};
+  }
+}
+
 int OpeningScale(QScreen* screen) {
   if (screen == nullptr || screen->devicePixelRatio() >= 1.5) return 1;
   // Desktops that set no font scaling still report the panel's real density.
@@ -128,6 +160,11 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   scene_->onChar = [this](int ch) {
     Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
   };
+  // What a row would score now, in the desktop's tooltip; nothing while a handler runs.
+  scene_->onToolTip = [this](int x, int y) {
+    if (!game_ || game_->Closed() || host_->Busy()) return QString();
+    return QString::fromStdString(game_->ScorePreview(x, y));
+  };
 
   // The scene fills the client area under the menu bar, 632 x 434 at scale 1.
   scene_->SetOpeningScale(OpeningScale(QGuiApplication::primaryScreen()));
@@ -161,12 +198,17 @@ void MainWindow::BuildMenu() {
   };
   for (const MenuDef& def : kMenuBar) {
     if (def.command != 0) {
-      connect(bar->addAction(QString::fromLatin1(def.title)), def.command);
+      QAction* action = bar->addAction(TitleWithMnemonic(def.title));
+      action->setShortcut(CommandShortcut(def.command));
+      connect(action, def.command);
       continue;
     }
-    QMenu* menu = bar->addMenu(QString::fromLatin1(def.title));
-    for (const MenuItemDef& item : def.items)
-      connect(menu->addAction(QString::fromLatin1(item.text)), item.command);
+    QMenu* menu = bar->addMenu(TitleWithMnemonic(def.title));
+    for (const MenuItemDef& item : def.items) {
+      QAction* action = menu->addAction(QString::fromLatin1(item.text));
+      action->setShortcut(CommandShortcut(item.command));
+      connect(action, item.command);
+    }
   }
 }
 

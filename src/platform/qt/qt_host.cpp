@@ -7,10 +7,12 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/cursors_qt.h"
@@ -44,6 +46,7 @@ bool QtHost::Checked(int command) const {
 
 void QtHost::Deliver(Kind kind, std::function<void()> handler, int timerId) {
   if (!handler) return;
+  if (kind == Kind::Input && refuseInput_) return;
   if (busy_) {
     if (kind == Kind::Timer) {
       for (const Waiting& w : waiting_)
@@ -114,7 +117,20 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
   // The box belongs to the running handler: it counts as busy whether or not it was before.
   const bool wasBusy = busy_;
   busy_ = true;
+  // A press on the main window (the second of a double click, say) may make the window manager
+  // hand it the focus; the box takes it back, so that it keeps the keyboard until answered.
+  const QMetaObject::Connection keepFocus =
+      QObject::connect(static_cast<QGuiApplication*>(QCoreApplication::instance()),
+                       &QGuiApplication::focusWindowChanged, &box, [&box](QWindow* now) {
+                         if (!box.isVisible() || (now != nullptr && now == box.windowHandle()))
+                           return;
+                         QTimer::singleShot(0, &box, [&box] {
+                           box.raise();
+                           box.activateWindow();
+                         });
+                       });
   box.exec();
+  QObject::disconnect(keepFocus);
   busy_ = wasBusy;
 }
 
@@ -156,6 +172,16 @@ void QtHost::CheckMenuItem(int command, bool checked) {
 
 void QtHost::DrawMenuBar() {
   if (owner_) owner_->update();
+}
+
+void QtHost::AcceptPlayerInput(bool accepted) {
+  if (!accepted) {
+    refuseInput_ = true;
+    return;
+  }
+  // Input held since before the turn does not act after it either.
+  if (refuseInput_) std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  refuseInput_ = false;
 }
 
 void QtHost::Present() {

@@ -62,6 +62,7 @@ class QtHost : public QObject, public Host {
   void StopTimer(int id) override;
   void CheckMenuItem(int command, bool checked) override;
   void DrawMenuBar() override;
+  void AcceptPlayerInput(bool accepted) override;
   void Invalidate() override { invalidated_ = true; }
   void Present() override;
   void OpenHelp(const std::string& file) override;
@@ -85,6 +86,7 @@ class QtHost : public QObject, public Host {
   QElapsedTimer clock_;
   bool busy_ = false;
   bool invalidated_ = false;
+  bool refuseInput_ = false;  // the computer plays: presses, keys and commands are dropped
   std::deque<Waiting> waiting_;
   std::map<int, QTimer*> timers_;
   QTimer* wake_ = nullptr;  // ends a wait at its deadline

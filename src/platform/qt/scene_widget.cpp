@@ -1,10 +1,12 @@
 #include "platform/qt/scene_widget.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "platform/surface.h"
@@ -116,6 +118,24 @@ void SceneWidget::PresentChanges(bool now) {
 void SceneWidget::resizeEvent(QResizeEvent* event) {
   scaledValid_ = false;
   QWidget::resizeEvent(event);
+}
+
+bool SceneWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  QPoint p;
+  QString text;
+  if (onToolTip && MapToScene(help->pos(), size(), SceneSize(), p)) text = onToolTip(p.x(), p.y());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), text, this);
+    // The tip's window carries its text as its name too, for screen readers and scripts.
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->inherits("QTipLabel")) w->setWindowTitle(text);
+  }
+  return true;
 }
 
 void SceneWidget::paintEvent(QPaintEvent* event) {

@@ -39,8 +39,11 @@ class SceneWidget : public QWidget {
   std::function<void(int, int)> onMove;
   std::function<void()> onLeave;  // the mouse moved off the scene
   std::function<void(int)> onChar;
+  // The tooltip for a scene point; none when empty.
+  std::function<QString(int, int)> onToolTip;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
