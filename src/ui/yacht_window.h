@@ -1,18 +1,9 @@
-// TYachtWindow: the main window of the game. It owns the whole game state as plain fields, the
-// pictures, buffers, fonts and cursors, the sound-effect buffers, the tip texts and the Top Ten
-// table. Its operations are spread over the modules that own them:
-//   game/    state, scoring, patterns, turn flow, press decoding
-//   ai/      the computer player
-//   ui/      painting, animation, score sheet, setup screen, panels, keyboard, event table
-//   persist/ the settings record and the Top Ten table, their files
-//   audio/   effects and music
+// TYachtWindow: the main window. It owns the game model and the computer's seat, the effects and
+// the playlist, its own records (panels, choices, texts, Top Ten) and pictures, and shows what
+// the game shows (TGameShow). The event table below is the host's one way in.
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "ai/computer.h"
 #include "audio/effects.h"
