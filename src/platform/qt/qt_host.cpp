@@ -179,8 +179,13 @@ void QtHost::AcceptPlayerInput(bool accepted) {
     refuseInput_ = true;
     return;
   }
-  // Input held since before the turn does not act after it either.
-  if (refuseInput_) std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  if (refuseInput_) {
+    // Presses and keys the window system still holds from the turn come in now, while they are
+    // refused; anything else that arrives with them waits behind the running handler as usual.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Input held since before the turn does not act after it either.
+    std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  }
   refuseInput_ = false;
 }
 
