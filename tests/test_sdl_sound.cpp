@@ -1,5 +1,6 @@
 // The real sound device on SDL's dummy audio driver: effects play for their length, a MIDI
 // piece plays to its end and posts its notice, and a machine without sound stays silent.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -165,6 +166,25 @@ TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
   }
   sound.MidiCloseAll();
   EXPECT_EQ(notices.Count(), 1);
+}
+
+// The mixer's synthesisers are made with the program's settings hook, which asks for only the
+// samples a piece uses to be read.
+TEST(SdlSound, TheSynthesiserReadsOnlyTheSamplesItUses) {
+  using NewSettings = void* (*)();
+  using GetInt = int (*)(void*, const char*, int*);
+  using Delete = void (*)(void*);
+  const auto make = reinterpret_cast<NewSettings>(dlsym(RTLD_DEFAULT, "new_fluid_settings"));
+  const auto getInt = reinterpret_cast<GetInt>(dlsym(RTLD_DEFAULT, "fluid_settings_getint"));
+  const auto drop = reinterpret_cast<Delete>(dlsym(RTLD_DEFAULT, "delete_fluid_settings"));
+  if (getInt == nullptr) GTEST_SKIP() << "the mixer has no synthesiser linked in";
+  ASSERT_NE(make, nullptr);
+  void* settings = make();
+  ASSERT_NE(settings, nullptr);
+  int dynamic = 0;
+  getInt(settings, "synth.dynamic-sample-loading", &dynamic);
+  EXPECT_EQ(dynamic, 1);
+  drop(settings);
 }
 
 TEST(SdlSound, WithoutSoundfontOrDeviceTheGameStaysSilent) {

@@ -48,6 +48,28 @@ void KeepSynthesiserSmall() {
 
 }  // namespace
 
+}  // namespace ossaric
+
+// The mixer makes a fresh synthesiser for every piece and gives no say in its settings. By
+// default the synthesiser reads every sample of the soundfont into memory, although a piece
+// uses a handful of instruments; told to, it reads only the samples of the instruments a piece
+// selects. The mixer calls the synthesiser's settings constructor through the dynamic linker,
+// so this definition in the program is the one it finds: it calls the library's own and adds
+// that one setting. Should the library be missing the setting, or the mixer find the
+// constructor some other way, everything works as before, only larger.
+extern "C" __attribute__((visibility("default"))) void* new_fluid_settings() {
+  using NewSettings = void* (*)();
+  using SetInt = int (*)(void*, const char*, int);
+  static const auto next = reinterpret_cast<NewSettings>(dlsym(RTLD_NEXT, "new_fluid_settings"));
+  static const auto setInt = reinterpret_cast<SetInt>(dlsym(RTLD_DEFAULT, "fluid_settings_setint"));
+  if (next == nullptr) return nullptr;
+  void* settings = next();
+  if (settings != nullptr && setInt != nullptr) setInt(settings, "synth.dynamic-sample-loading", 1);
+  return settings;
+}
+
+namespace ossaric {
+
 std::vector<std::string> SdlSound::SoundFontPlaces() {
   return {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
           "/usr/share/soundfonts/default.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
