@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <thread>
 
 #include "fixture.h"
 #include "platform/headless/headless_host.h"
@@ -83,6 +84,13 @@ long MsSince(Clock::time_point start) {
   return long(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
+bool WaitUntilClosed(SdlSound& sound) {
+  const auto start = Clock::now();
+  while (sound.DeviceOpen() && MsSince(start) < 3000)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return !sound.DeviceOpen();
+}
+
 TEST(SdlSound, EffectsPlayForTheirLengthAndNeverHang) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   Notices notices;
@@ -120,6 +128,19 @@ TEST(SdlSound, EffectsPlayForTheirLengthAndNeverHang) {
     EXPECT_GE(MsSince(start), 100);
     EXPECT_LE(MsSince(start), 1500);
   }
+
+  // Quiet for a while, the device closes, but never under a playing effect; the next effect
+  // opens it again and plays whole.
+  sound.CloseWhenQuietFor(std::chrono::milliseconds(100));
+  sound.PlayEffect("tone", ToneWav(500), false);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(sound.DeviceOpen());
+  ASSERT_TRUE(WaitUntilClosed(sound));
+  start = Clock::now();
+  sound.PlayEffect("tone", ToneWav(300), true);
+  EXPECT_GE(MsSince(start), 250);
+  EXPECT_LE(MsSince(start), 300 + 250 + 200);
+  EXPECT_TRUE(sound.HasAudio());
 }
 
 TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
@@ -130,6 +151,9 @@ TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
   SdlSound sound(notices.Callback());
   ASSERT_TRUE(sound.HasAudio());
   if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  // A piece opens the device again after a quiet spell closed it.
+  sound.CloseWhenQuietFor(std::chrono::milliseconds(50));
+  ASSERT_TRUE(WaitUntilClosed(sound));
 
   int error = -1;
   const uint32_t device = sound.MidiOpen("short.mid", error);
