@@ -48,6 +48,28 @@ void KeepSynthesiserSmall() {
 
 }  // namespace
 
+}  // namespace ossaric
+
+// The mixer makes a fresh synthesiser for every piece and gives no say in its settings. By
+// default the synthesiser reads every sample of the soundfont into memory, although a piece
+// uses a handful of instruments; told to, it reads only the samples of the instruments a piece
+// selects. The mixer calls the synthesiser's settings constructor through the dynamic linker,
+// so this definition in the program is the one it finds: it calls the library's own and adds
+// that one setting. Should the library be missing the setting, or the mixer find the
+// constructor some other way, everything works as before, only larger.
+extern "C" __attribute__((visibility("default"))) void* new_fluid_settings() {
+  using NewSettings = void* (*)();
+  using SetInt = int (*)(void*, const char*, int);
+  static const auto next = reinterpret_cast<NewSettings>(dlsym(RTLD_NEXT, "new_fluid_settings"));
+  static const auto setInt = reinterpret_cast<SetInt>(dlsym(RTLD_DEFAULT, "fluid_settings_setint"));
+  if (next == nullptr) return nullptr;
+  void* settings = next();
+  if (settings != nullptr && setInt != nullptr) setInt(settings, "synth.dynamic-sample-loading", 1);
+  return settings;
+}
+
+namespace ossaric {
+
 std::vector<std::string> SdlSound::SoundFontPlaces() {
   return {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
           "/usr/share/soundfonts/default.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
@@ -80,15 +102,44 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   KeepSynthesiserSmall();
   if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
+  if (!OpenDevice()) return;
+  audioOpen_ = true;
+  ArmQuietClose();
+  closer_ = std::thread([this] { CloseWhenQuiet(); });
+}
+
+SdlSound::~SdlSound() {
+  if (closer_.joinable()) {
+    {
+      std::lock_guard<std::recursive_mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    closer_.join();
+  }
+  if (audioOpen_) {
+    MidiCloseAll();
+    CloseDevice();
+  }
+  if (subsystemUp_) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  SdlSound* self = this;
+  instance_.compare_exchange_strong(self, nullptr);
+}
+
+bool SdlSound::OpenDevice() {
   // The mixer does not tell which device it opened: it is the one that starts playing.
   std::vector<SDL_AudioDeviceID> stopped;
   for (SDL_AudioDeviceID id = 2; id <= 32; ++id)
     if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_STOPPED) stopped.push_back(id);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SetError(kMidiNoDevice, std::string("No audio device is available: ") + Mix_GetError());
-    return;
+    return false;
   }
-  audioOpen_ = true;
+  deviceUp_ = true;
+  deviceId_ = 0;
   for (SDL_AudioDeviceID id : stopped) {
     if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) {
       deviceId_ = id;
@@ -103,24 +154,67 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   Mix_HookMusicFinished(&SdlSound::OnMusicFinished);
   Mix_ChannelFinished(&SdlSound::OnChannelFinished);
   PauseIfSilent();
+  return true;
 }
 
-SdlSound::~SdlSound() {
-  if (audioOpen_) {
-    Mix_HookMusicFinished(nullptr);
-    Mix_ChannelFinished(nullptr);
-    Mix_HaltChannel(-1);
-    if (chunk_) Mix_FreeChunk(chunk_);
-    chunk_ = nullptr;
-    MidiCloseAll();
-    Mix_CloseAudio();
+bool SdlSound::EnsureDeviceOpen() {
+  if (!audioOpen_) return false;
+  if (deviceUp_) return true;
+  if (OpenDevice()) return true;
+  audioOpen_ = false;  // from now on as on a machine without sound
+  return false;
+}
+
+void SdlSound::CloseDevice() {
+  if (!deviceUp_) return;
+  Mix_HookMusicFinished(nullptr);
+  Mix_ChannelFinished(nullptr);
+  Mix_HaltChannel(-1);
+  if (chunk_) Mix_FreeChunk(chunk_);
+  chunk_ = nullptr;
+  Mix_CloseAudio();
+  deviceUp_ = false;
+  deviceId_ = 0;
+}
+
+bool SdlSound::DeviceOpen() {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  return deviceUp_;
+}
+
+void SdlSound::CloseWhenQuietFor(std::chrono::milliseconds quiet) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  quietClose_ = quiet;
+  ArmQuietClose();
+}
+
+void SdlSound::ArmQuietClose() {
+  if (!deviceUp_) return;
+  closeAt_ = std::chrono::steady_clock::now() + quietClose_;
+  wake_.notify_all();
+}
+
+// The closer thread sleeps until a close is planned and then until its time; it never wakes
+// while nothing is planned.
+void SdlSound::CloseWhenQuiet() {
+  std::unique_lock<std::recursive_mutex> lock(mutex_);
+  while (!stop_) {
+    if (closeAt_ == std::chrono::steady_clock::time_point{}) {
+      wake_.wait(lock);
+      continue;
+    }
+    wake_.wait_until(lock, closeAt_);
+    const auto now = std::chrono::steady_clock::now();
+    if (stop_ || closeAt_ == std::chrono::steady_clock::time_point{} || now < closeAt_) continue;
+    closeAt_ = {};
+    // An open piece keeps the device: the music may go on with the next one at any time.
+    if (!deviceUp_ || !pieces_.empty() || heldPlay_ != 0) continue;
+    if (Mix_Playing(-1) > 0 || Mix_PlayingMusic()) {
+      closeAt_ = now + quietClose_;  // a long effect: look again later
+      continue;
+    }
+    CloseDevice();
   }
-  if (subsystemUp_) {
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  }
-  SdlSound* self = this;
-  instance_.compare_exchange_strong(self, nullptr);
 }
 
 void SdlSound::OnMusicFinished() {
@@ -146,6 +240,7 @@ void SdlSound::PauseIfSilent() {
 }
 
 void SdlSound::HoldMusic(bool hold) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   held_ = hold;
   if (hold || heldPlay_ == 0) return;
   const uint32_t device = heldPlay_;
@@ -161,11 +256,14 @@ void SdlSound::SetError(int code, const std::string& text) {
 }
 
 void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, bool wait) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   if (!audioOpen_) return;
-  Mix_HaltChannel(kEffectChannel);
+  if (deviceUp_) Mix_HaltChannel(kEffectChannel);
   if (chunk_) Mix_FreeChunk(chunk_);
   chunk_ = nullptr;
+  ArmQuietClose();
   if (wav.empty() || wav.size() > (1u << 24)) return;
+  if (!EnsureDeviceOpen()) return;
   SDL_RWops* rw = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
   if (!rw) return;
   chunk_ = Mix_LoadWAV_RW(rw, 1);
@@ -175,6 +273,7 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
     PauseIfSilent();
     return;
   }
+  ArmQuietClose();
   if (!wait) return;
   // Wait for the end, but never longer than the effect's own length and some slack.
   uint64_t lengthMs = 0;
@@ -185,18 +284,22 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
 }
 
 void SdlSound::StopEffects() {
-  if (!audioOpen_) return;
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  if (!deviceUp_) return;
   Mix_HaltChannel(kEffectChannel);
   PauseIfSilent();
+  ArmQuietClose();
 }
 
 uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   error = kMidiOk;
-  if (!audioOpen_) {
+  if (!EnsureDeviceOpen()) {
     error = kMidiNoDevice;
     if (!errorText_.count(kMidiNoDevice)) SetError(kMidiNoDevice, "No audio device is available.");
     return 0;
   }
+  ArmQuietClose();  // a piece that fails to open keeps the device no longer than an effect
   if (soundFont_.empty()) {
     error = kMidiNoSupport;
     SetError(kMidiNoSupport,
@@ -233,8 +336,9 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
 }
 
 int SdlSound::MidiPlay(uint32_t device) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = pieces_.find(device);
-  if (!audioOpen_ || it == pieces_.end()) {
+  if (!audioOpen_ || it == pieces_.end() || !EnsureDeviceOpen()) {
     SetError(kMidiBadDevice, "No music piece is open on this device.");
     return kMidiBadDevice;
   }
@@ -265,7 +369,8 @@ int SdlSound::MidiPlay(uint32_t device) {
 }
 
 void SdlSound::MidiCloseAll() {
-  if (!audioOpen_) return;
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  if (!deviceUp_) return;  // pieces are only open on an open device
   quiet_ = true;
   Mix_HaltMusic();
   quiet_ = false;
@@ -275,9 +380,11 @@ void SdlSound::MidiCloseAll() {
   paths_.clear();
   heldPlay_ = 0;
   PauseIfSilent();
+  ArmQuietClose();
 }
 
 std::string SdlSound::MidiErrorText(int error) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = errorText_.find(error);
   if (it != errorText_.end()) return it->second;
   switch (error) {
