@@ -8,6 +8,7 @@ packages=(
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
+  dbus-daemon dbus-session-bus-common
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 // The settings file "bexil.ini" in the game directory: the players, their names, the tip
 // counter, music, sound and the animation pause, read when the window is built and written when
 // it closes.
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -19,6 +21,7 @@ constexpr const char* kSettingsFile = "bexil.ini";
 // Reads the record and takes over its choices. False when there is no usable file: then nothing
 // is changed. A file that may be read but not written is read all the same.
 bool TYachtWindow::ReadSettings() {
+  RemoveStaleTemporaries(kSettingsFile);
   if (ProbeFile(kSettingsFile) != FileState::Readable) return false;
   std::vector<uint8_t> bytes;
   if (!ReadFilePrefix(kSettingsFile, kSettingsSize, bytes)) return false;
@@ -35,7 +38,9 @@ bool TYachtWindow::ReadSettings() {
   return true;
 }
 
-// Fills the record from the game state and replaces the file with it; a failure is silent.
+// Fills the record from the game state and replaces the file with it. A file that exists but
+// cannot be read is never replaced: it may hold choices this run never saw. A failure costs one
+// line on standard error and nothing else.
 void TYachtWindow::WriteSettings() {
   TSettings s;
   s.PlayerCount = PlayerCount;
@@ -45,7 +50,13 @@ void TYachtWindow::WriteSettings() {
   s.SoundOn = SoundOn;
   s.AnimDelay = AnimDelay;
   SettingsRecord = EncodeSettings(s);
-  ReplaceFile(kSettingsFile, SettingsRecord.data(), SettingsRecord.size());
+  int error = 0;
+  if (ProbeFile(kSettingsFile) == FileState::Unreadable)
+    error = errno;
+  else if (ReplaceFile(kSettingsFile, SettingsRecord.data(), SettingsRecord.size(), &error))
+    return;
+  std::fprintf(stderr, "ossaric: the settings could not be saved to %s: %s\n", kSettingsFile,
+               std::strerror(error));
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

@@ -2,6 +2,7 @@
 // "tolmerix.dat" in the player's data directory, entered at the end of every game and shown on
 // a panel over the score sheet.
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -52,6 +53,7 @@ void TYachtWindow::LocateTopTenFile() {
 void TYachtWindow::LoadTopTen() {
   EmptyTopTen(TopTen);
   if (TopTenPath.empty()) return;
+  RemoveStaleTemporaries(TopTenPath);
   switch (ProbeFile(TopTenPath)) {
     case FileState::Readable: {
       std::vector<uint8_t> bytes;
@@ -71,11 +73,18 @@ void TYachtWindow::LoadTopTen() {
 }
 
 // Saves the table; a file that cannot be written (or read: it may hold scores this run never
-// saw) is left as it is, silently.
+// saw) is left as it is, and the player is told why, once per save; the game goes on with the
+// table in memory.
 void TYachtWindow::SaveTopTen() {
-  if (TopTenPath.empty() || ProbeFile(TopTenPath) == FileState::Unreadable) return;
+  if (TopTenPath.empty()) return;
   const auto image = EncodeTopTen(TopTen);
-  ReplaceFile(TopTenPath, image.data(), image.size());
+  int error = 0;
+  if (ProbeFile(TopTenPath) == FileState::Unreadable)
+    error = errno;
+  else if (ReplaceFile(TopTenPath, image.data(), image.size(), &error))
+    return;
+  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + std::strerror(error),
+                   "ERROR", MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.

@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+
+#include "persist/file_store.h"
 
 namespace ossaric {
 
@@ -24,13 +27,11 @@ bool IsReadableFile(const std::string& path) {
 }
 
 // A standard MIDI file starts "MThd"; a RIFF MIDI file is "RIFF....RMID".
-bool LooksLikeMidi(const std::string& path) {
+bool LooksLikeMidi(int fd) {
   char head[12] = {};
-  std::ifstream file(path, std::ios::binary);
-  file.read(head, sizeof head);
-  if (file.gcount() >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
-  return file.gcount() == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
-         std::memcmp(head + 8, "RMID", 4) == 0;
+  const ssize_t got = ::pread(fd, head, sizeof head, 0);
+  if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
+  return got == 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "RMID", 4) == 0;
 }
 
 }  // namespace
@@ -143,17 +144,25 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
              "timgm6mb-soundfont package to hear it.");
     return 0;
   }
-  if (!IsReadableFile(path)) {
+  // Only a regular file is opened (never a FIFO or a device, which could block), and the
+  // mixer reads the very file that was checked.
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" cannot be found.");
     return 0;
   }
-  if (!LooksLikeMidi(path)) {
+  if (!LooksLikeMidi(fd)) {
+    ::close(fd);
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" is not a MIDI file.");
     return 0;
   }
-  Mix_Music* music = Mix_LoadMUS(path.c_str());
+  std::FILE* stream = ::fdopen(fd, "rb");
+  if (stream == nullptr) ::close(fd);
+  SDL_RWops* rw = stream != nullptr ? SDL_RWFromFP(stream, SDL_TRUE) : nullptr;
+  if (rw == nullptr && stream != nullptr) std::fclose(stream);
+  Mix_Music* music = rw != nullptr ? Mix_LoadMUS_RW(rw, 1) : nullptr;
   if (!music) {
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen,
