@@ -1,6 +1,8 @@
 // The settings file "bexil.ini" in the settings directory: the players, their names, the tip
 // counter, music, sound and the animation pause, read when the window is built and written when
 // it closes.
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -25,6 +27,7 @@ constexpr const char* kSettingsFile = "bexil.ini";
 // directory, once: the next close writes the game's own.
 bool TYachtWindow::ReadSettings() {
   std::string path = PlaceFile(Places.configDir, kSettingsFile);
+  RemoveStaleTemporaries(path);
   FileState state = ProbeFile(path);
   if (state == FileState::Missing && !Places.oldSettings.empty()) {
     path = Places.oldSettings;
@@ -46,7 +49,9 @@ bool TYachtWindow::ReadSettings() {
   return true;
 }
 
-// Fills the record from the game state and replaces the file with it; a failure is silent.
+// Fills the record from the game state and replaces the file with it. A file that exists but
+// cannot be read is never replaced: it may hold choices this run never saw. A failure costs one
+// line on standard error and nothing else.
 void TYachtWindow::WriteSettings() {
   TSettings s;
   s.PlayerCount = PlayerCount;
@@ -56,10 +61,17 @@ void TYachtWindow::WriteSettings() {
   s.SoundOn = SoundOn;
   s.AnimDelay = AnimDelay;
   SettingsRecord = EncodeSettings(s);
-  std::error_code ec;
-  if (!Places.configDir.empty()) std::filesystem::create_directories(Places.configDir, ec);
-  ReplaceFile(PlaceFile(Places.configDir, kSettingsFile), SettingsRecord.data(),
-              SettingsRecord.size());
+  const std::string path = PlaceFile(Places.configDir, kSettingsFile);
+  int error = 0;
+  if (ProbeFile(path) == FileState::Unreadable) {
+    error = errno;
+  } else {
+    std::error_code ec;
+    if (!Places.configDir.empty()) std::filesystem::create_directories(Places.configDir, ec);
+    if (ReplaceFile(path, SettingsRecord.data(), SettingsRecord.size(), &error)) return;
+  }
+  std::fprintf(stderr, "ossaric: the settings could not be saved to %s: %s\n", path.c_str(),
+               std::strerror(error));
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

@@ -2,6 +2,7 @@
 // "tolmerix.dat" in the player's data directory, entered at the end of every game and shown on
 // a panel over the score sheet.
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -76,8 +77,8 @@ void MergeTopTen(const TTopTenEntry (&known)[11], const TTopTenEntry (&disk)[11]
 
 // Writes `table`, first merged with the file when another game has saved it since this one
 // last knew it, so that two games saving one after the other both keep their entries.
-bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11],
-                      TTopTenEntry (&table)[11]) {
+bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
+                      int* error) {
   std::vector<uint8_t> bytes;
   if (ProbeFile(path) == FileState::Readable && ReadFilePrefix(path, kTopTenSize, bytes)) {
     TTopTenEntry disk[11];
@@ -86,7 +87,7 @@ bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11],
     if (EncodeTopTen(disk) != EncodeTopTen(known)) MergeTopTen(known, disk, table);
   }
   const auto image = EncodeTopTen(table);
-  if (!ReplaceFile(path, image.data(), image.size())) return false;
+  if (!ReplaceFile(path, image.data(), image.size(), error)) return false;
   std::copy(std::begin(table), std::end(table), std::begin(known));
   return true;
 }
@@ -116,6 +117,7 @@ void TYachtWindow::LoadTopTen() {
   EmptyTopTen(TopTen);
   EmptyTopTen(TopTenKnown);
   if (TopTenPath.empty()) return;
+  RemoveStaleTemporaries(TopTenPath);
   switch (ProbeFile(TopTenPath)) {
     case FileState::Readable: {
       std::vector<uint8_t> bytes;
@@ -136,10 +138,17 @@ void TYachtWindow::LoadTopTen() {
 }
 
 // Saves the table, merged with what another game may have saved meanwhile; a file that cannot
-// be written (or read: it may hold scores this run never saw) is left as it is, silently.
+// be written (or read: it may hold scores this run never saw) is left as it is, and the player is
+// told why, once per save; the game goes on with the table in memory.
 void TYachtWindow::SaveTopTen() {
-  if (TopTenPath.empty() || ProbeFile(TopTenPath) == FileState::Unreadable) return;
-  SaveMergedTopTen(TopTenPath, TopTenKnown, TopTen);
+  if (TopTenPath.empty()) return;
+  int error = 0;
+  if (ProbeFile(TopTenPath) == FileState::Unreadable)
+    error = errno;
+  else if (SaveMergedTopTen(TopTenPath, TopTenKnown, TopTen, &error))
+    return;
+  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + std::strerror(error),
+                   "ERROR", MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.

@@ -4,10 +4,13 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 #include <malloc.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+
+#include "persist/file_store.h"
 
 namespace ossaric {
 
@@ -26,13 +29,27 @@ bool IsReadableFile(const std::string& path) {
 }
 
 // A standard MIDI file starts "MThd"; a RIFF MIDI file is "RIFF....RMID".
-bool LooksLikeMidi(const std::string& path) {
+bool LooksLikeMidi(int fd) {
   char head[12] = {};
-  std::ifstream file(path, std::ios::binary);
-  file.read(head, sizeof head);
-  if (file.gcount() >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
-  return file.gcount() == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
-         std::memcmp(head + 8, "RMID", 4) == 0;
+  const ssize_t got = ::pread(fd, head, sizeof head, 0);
+  if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
+  return got == 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "RMID", 4) == 0;
+}
+
+// The mixer reads the piece from the descriptor that was checked, and closes it; null when the
+// piece cannot be read.
+Mix_Music* LoadMidi(int fd) {
+  std::FILE* stream = ::fdopen(fd, "rb");
+  if (stream == nullptr) {
+    ::close(fd);
+    return nullptr;
+  }
+  SDL_RWops* rw = SDL_RWFromFP(stream, SDL_TRUE);
+  if (rw == nullptr) {
+    std::fclose(stream);
+    return nullptr;
+  }
+  return Mix_LoadMUS_RW(rw, 1);
 }
 
 // The synthesiser reads the whole soundfont into memory for every piece. Two things keep that
@@ -307,20 +324,26 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
              "timgm6mb-soundfont package to hear it.");
     return 0;
   }
-  if (!IsReadableFile(path)) {
+  // Only a regular file is opened (never a FIFO or a device, which could block), and the
+  // mixer reads the very file that was checked.
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" cannot be found.");
     return 0;
   }
-  if (!LooksLikeMidi(path)) {
+  if (!LooksLikeMidi(fd)) {
+    ::close(fd);
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" is not a MIDI file.");
     return 0;
   }
   // Reading a piece reads the whole soundfont: while music is held that waits for the play.
   Mix_Music* music = nullptr;
-  if (!held_) {
-    music = Mix_LoadMUS(path.c_str());
+  if (held_) {
+    ::close(fd);
+  } else {
+    music = LoadMidi(fd);
     if (!music) {
       error = kMidiCannotOpen;
       SetError(kMidiCannotOpen,
@@ -347,7 +370,9 @@ int SdlSound::MidiPlay(uint32_t device) {
     return kMidiOk;
   }
   if (it->second == nullptr) {
-    it->second = Mix_LoadMUS(paths_[device].c_str());
+    // The piece is read again only if it still is a regular file.
+    const int fd = OpenRegularFile(paths_[device]);
+    if (fd >= 0) it->second = LoadMidi(fd);
     malloc_trim(0);
     if (it->second == nullptr) {
       SetError(kMidiCannotPlay,
