@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
   desktop-file-utils appstream dpkg-dev
+  dbus-daemon dbus-session-bus-common
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,9 @@
 // The real host's event gate: what arrives while a handler waits is handled after it, in the
 // order it arrived; timer ticks that fell due meanwhile count once, and none survive a stop.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -8,9 +11,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -221,6 +228,58 @@ TEST_F(Gate, MessageBoxIsWideEnoughForItsTitle) {
     bold.setBold(true);
     EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(caption) + 120);
   }
+}
+
+// The help page is read from the game directory, also from one whose name is not UTF-8; a FIFO
+// or a file too large for a help page gives the "missing help" page. A FIFO that made the read
+// wait would be released by a writer after five seconds, and the test fail.
+TEST_F(Gate, HelpPagesFromOddFilesAndPlaces) {
+  char top[] = "/tmp/ossaric-qt-XXXXXX";
+  ASSERT_NE(mkdtemp(top), nullptr);
+  const std::string odd = std::string(top) + "/r\xE9gles";  // Latin-1: not valid UTF-8
+  ASSERT_EQ(mkdir(odd.c_str(), 0755), 0);
+  const std::string old = std::filesystem::current_path();
+  ASSERT_EQ(chdir(odd.c_str()), 0);
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    const char* shows;
+  } kCases[] = {
+      {"a page", [] { std::ofstream("bexil.hlp") << "<h1>Rules of the table</h1>"; },
+       "Rules of the table"},
+      {"a FIFO", [] { ASSERT_EQ(mkfifo("bexil.hlp", 0644), 0); }, "Help is missing"},
+      {"a huge page", [] { std::ofstream("bexil.hlp") << std::string((4 << 20) + 1, 'x'); },
+       "is too large to show"},
+      {"a directory", [] { ASSERT_EQ(mkdir("bexil.hlp", 0755), 0); }, "was not found"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all("bexil.hlp");
+    c.make();
+    std::atomic<bool> done{false}, released{false};
+    std::thread watchdog([&] {
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+      while (!done) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (std::chrono::steady_clock::now() < deadline) continue;
+        released = true;
+        const int fd = open("bexil.hlp", O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) close(fd);
+      }
+    });
+    host_.OpenHelp("bexil.hlp");
+    ASSERT_NE(host_.HelpWindow(), nullptr);
+    EXPECT_TRUE(host_.HelpWindow()->isVisible());
+    WaitFor([&] { return !host_.HelpWindow()->toPlainText().startsWith("Loading"); });
+    done = true;
+    watchdog.join();
+    EXPECT_FALSE(released);
+    EXPECT_TRUE(host_.HelpWindow()->toPlainText().contains(c.shows))
+        << host_.HelpWindow()->toPlainText().left(200).toStdString();
+  }
+  host_.CloseHelp();
+  std::filesystem::current_path(old);
+  std::filesystem::remove_all(top);
 }
 
 // The window as the program builds it: menu, title, client size, and the close box saving.

@@ -1,5 +1,6 @@
 // The real sound device on SDL's dummy audio driver: effects play for their length, a MIDI
 // piece plays to its end and posts its notice, and a machine without sound stays silent.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <thread>
 
 #include "fixture.h"
 #include "platform/headless/headless_host.h"
@@ -82,6 +84,13 @@ long MsSince(Clock::time_point start) {
   return long(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
+bool WaitUntilClosed(SdlSound& sound) {
+  const auto start = Clock::now();
+  while (sound.DeviceOpen() && MsSince(start) < 3000)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return !sound.DeviceOpen();
+}
+
 TEST(SdlSound, EffectsPlayForTheirLengthAndNeverHang) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   Notices notices;
@@ -119,6 +128,19 @@ TEST(SdlSound, EffectsPlayForTheirLengthAndNeverHang) {
     EXPECT_GE(MsSince(start), 100);
     EXPECT_LE(MsSince(start), 1500);
   }
+
+  // Quiet for a while, the device closes, but never under a playing effect; the next effect
+  // opens it again and plays whole.
+  sound.CloseWhenQuietFor(std::chrono::milliseconds(100));
+  sound.PlayEffect("tone", ToneWav(500), false);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(sound.DeviceOpen());
+  ASSERT_TRUE(WaitUntilClosed(sound));
+  start = Clock::now();
+  sound.PlayEffect("tone", ToneWav(300), true);
+  EXPECT_GE(MsSince(start), 250);
+  EXPECT_LE(MsSince(start), 300 + 250 + 200);
+  EXPECT_TRUE(sound.HasAudio());
 }
 
 TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
@@ -129,6 +151,9 @@ TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
   SdlSound sound(notices.Callback());
   ASSERT_TRUE(sound.HasAudio());
   if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  // A piece opens the device again after a quiet spell closed it.
+  sound.CloseWhenQuietFor(std::chrono::milliseconds(50));
+  ASSERT_TRUE(WaitUntilClosed(sound));
 
   int error = -1;
   const uint32_t device = sound.MidiOpen("short.mid", error);
@@ -165,6 +190,25 @@ TEST(SdlSound, MidiPlaysToItsEndAndPostsOneNotice) {
   }
   sound.MidiCloseAll();
   EXPECT_EQ(notices.Count(), 1);
+}
+
+// The mixer's synthesisers are made with the program's settings hook, which asks for only the
+// samples a piece uses to be read.
+TEST(SdlSound, TheSynthesiserReadsOnlyTheSamplesItUses) {
+  using NewSettings = void* (*)();
+  using GetInt = int (*)(void*, const char*, int*);
+  using Delete = void (*)(void*);
+  const auto make = reinterpret_cast<NewSettings>(dlsym(RTLD_DEFAULT, "new_fluid_settings"));
+  const auto getInt = reinterpret_cast<GetInt>(dlsym(RTLD_DEFAULT, "fluid_settings_getint"));
+  const auto drop = reinterpret_cast<Delete>(dlsym(RTLD_DEFAULT, "delete_fluid_settings"));
+  if (getInt == nullptr) GTEST_SKIP() << "the mixer has no synthesiser linked in";
+  ASSERT_NE(make, nullptr);
+  void* settings = make();
+  ASSERT_NE(settings, nullptr);
+  int dynamic = 0;
+  getInt(settings, "synth.dynamic-sample-loading", &dynamic);
+  EXPECT_EQ(dynamic, 1);
+  drop(settings);
 }
 
 TEST(SdlSound, WithoutSoundfontOrDeviceTheGameStaysSilent) {

@@ -1,14 +1,18 @@
 // The settings file: its bytes for known states, reading every field back, the three ways the
 // program opens, and files that are short, long or garbled.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "fixture.h"
@@ -294,6 +298,79 @@ TEST_F(Settings, TheSettingsDirectoryTakesOverAnOlderFileOnce) {
   // From then on the own file counts, even when the older one changes.
   WriteAll("bexil.ini", Record(1, names, 0, 1, 1, 5));
   EXPECT_EQ(play(false), std::make_pair(3, 45));
+}
+
+// A file that exists but may not be read (mode 200) may hold choices this run never saw: the
+// game plays on first-run defaults and the close leaves the file as it is, with one line on
+// standard error. Root reads every file, so as root the game runs as "nobody" for this.
+TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
+  const char* const names[4] = {"Anna", "Bert", "Cleo", "Dora"};
+  const Bytes bytes = Record(2, names, -1, 1, 0, 30);
+  WriteAll("bexil.ini", bytes);
+  ASSERT_EQ(chmod("bexil.ini", 0200), 0);
+  struct Identity {
+    bool root = geteuid() == 0;
+    ~Identity() {
+      if (root && (seteuid(0) != 0 || setegid(0) != 0)) std::abort();
+    }
+  } identity;
+  if (identity.root) {
+    ASSERT_EQ(chown(dir_.Path().c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown("bexil.ini", 65534, 65534), 0);
+    ASSERT_EQ(setegid(65534), 0);
+    ASSERT_EQ(seteuid(65534), 0);
+  }
+  Start();
+  EXPECT_EQ(W().State().SetupShown, 1);
+  EXPECT_EQ(W().Game().PlayerCount, 1);
+  EXPECT_STREQ(W().State().PlayerName[1], "Player 1");
+  Run("set PlayerCount 3\nclick 400 398\n");
+  EXPECT_EQ(W().Game().GameActive, 1);
+  ::testing::internal::CaptureStderr();
+  Run("close\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "ossaric: the settings could not be saved to bexil.ini: Permission denied\n");
+  EXPECT_TRUE(Host().messages_.empty());
+  ASSERT_EQ(chmod("bexil.ini", 0600), 0);
+  EXPECT_EQ(ReadAll("bexil.ini"), bytes);
+}
+
+// FIFOs in the places of the files the game opens (effects, a music piece, both saved files):
+// the start and the close never wait for a writer. Each counts as missing, and none is
+// replaced. Should a read wait after all, a writer released after ten seconds ends it and the
+// test fails.
+TEST_F(Settings, FifosInEveryPlaceNeverHang) {
+  const std::string table = (dir_.Path() / "data" / "ossaric" / "tolmerix.dat").string();
+  std::filesystem::remove(table);
+  const std::vector<std::string> fifos = {"bexil.ini",    "pen.wav",   "rattle1.wav",
+                                          "moredice.wav", "music.mid", table};
+  for (const std::string& f : fifos) ASSERT_EQ(mkfifo(f.c_str(), 0644), 0) << f;
+  std::atomic<bool> done{false}, released{false};
+  std::thread watchdog([&] {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      if (std::chrono::steady_clock::now() < deadline) continue;
+      released = true;
+      for (const std::string& f : fifos) {
+        const int fd = open(f.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) close(fd);
+      }
+    }
+  });
+  Start();
+  Run("paint\ncommand 5\ncommand 4\nclose\n");
+  done = true;
+  watchdog.join();
+  EXPECT_FALSE(released) << "the game waited on a FIFO";
+  EXPECT_EQ(W().State().SetupShown, 1);
+  for (int e = 0; e < kEffectCount; ++e) EXPECT_FALSE(W().Effects().EffectPlayable(e)) << e;
+  EXPECT_EQ(Output().find("music.mid"), std::string::npos);
+  for (const std::string& f : fifos) {
+    struct stat st;
+    ASSERT_EQ(lstat(f.c_str(), &st), 0) << f;
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << f;
+  }
 }
 
 // Thousands of random and cut records: every one decodes to values in range.

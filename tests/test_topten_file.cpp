@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <random>
 
+#include "persist/file_store.h"
 #include "topten_fixture.h"
 
 namespace ossaric {
@@ -52,9 +55,30 @@ TEST_F(TopTen, NoPlaceForTheFile) {
   EXPECT_EQ(Host().messages_[0], "ERROR|Cannot write to file");
   EndGame(1, {0, 33, 0, 0, 0});
   EXPECT_EQ(Place(1), "Player 1:33");
-  // The save that fails is silent: the result box is the only one.
+  // The save that fails is told once, after the result box, with the file and the reason; the
+  // game goes on with the table in memory.
+  const std::string file = (dir_.Path() / "plain" / "below" / "ossaric" / "tolmerix.dat").string();
   EXPECT_EQ(Host().messages_,
-            std::vector<std::string>{"Game Over|33 points was scored by Player 1"});
+            (std::vector<std::string>{
+                "Game Over|33 points was scored by Player 1",
+                "ERROR|The Top Ten could not be saved to " + file + ": Not a directory"}));
+  EXPECT_EQ(W().State().TopTenShown, 1);
+}
+
+// A disk with no room left for the file: the player hears why after the result box, each time
+// a save fails, and the table in memory holds the new score.
+TEST_F(TopTen, ASaveOntoAFullDiskIsTold) {
+  std::filesystem::remove(File());
+  testhooks::tempFileError = ENOSPC;
+  EndGame(1, {0, 130, 0, 0, 0});
+  W().ClearTopTen();
+  testhooks::tempFileError = 0;
+  const std::string told =
+      "ERROR|The Top Ten could not be saved to " + File() + ": No space left on device";
+  EXPECT_EQ(Host().messages_,
+            (std::vector<std::string>{"Game Over|130 points was scored by Player 1", told, told}));
+  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_FALSE(std::filesystem::exists(File()));
 }
 
 // Two games running side by side each save their own entries without losing the other's.
@@ -116,6 +140,8 @@ TEST_F(TopTen, AFileThatCannotBeReadOrWrittenIsNeverOverwritten) {
   EXPECT_TRUE(Host().messages_.empty());
   EndGame(1, {0, 99, 0, 0, 0});
   EXPECT_EQ(Place(1), "Player 1:99");
+  EXPECT_EQ(Host().messages_.back(),
+            "ERROR|The Top Ten could not be saved to " + File() + ": Is a directory");
   EXPECT_TRUE(std::filesystem::is_directory(File()));
   // No temporary file is left behind in the directory.
   int files = 0;

@@ -1,9 +1,10 @@
 // The seven sound effects: read into memory once at start, played from there.
 #include "audio/effects.h"
 
-#include <fstream>
+#include <algorithm>
 
 #include "audio/wav_image.h"
+#include "persist/file_store.h"
 #include "platform/places.h"
 
 namespace ossaric {
@@ -29,15 +30,14 @@ void TEffects::LoadEffects(const std::string& dir) {
   for (int e = 0; e < kEffectCount; ++e) {
     // Each file is read from its beginning into a block of its fixed size. What the file does
     // not fill stays zero and is never played: only an image whose sample data lies wholly
-    // within the bytes actually read counts as playable.
+    // within the bytes actually read counts as playable. Anything but a regular file (a FIFO,
+    // a device) counts as missing and is never waited on.
     std::vector<uint8_t>& buffer = buffer_[e];
+    std::vector<uint8_t> bytes;
+    ReadFilePrefix(PlaceFile(dir, kEffectFiles[e]), kEffectBytes[e], bytes);
     buffer.assign(kEffectBytes[e], 0);
-    size_t got = 0;
-    std::ifstream file(PlaceFile(dir, kEffectFiles[e]), std::ios::binary);
-    if (file) {
-      file.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
-      got = static_cast<size_t>(file.gcount());
-    }
+    std::copy(bytes.begin(), bytes.end(), buffer.begin());
+    const size_t got = bytes.size();
     WavInfo info;
     playable_[e] = got > 0 && ParseWavImage(buffer.data(), got, info);
   }

@@ -1,6 +1,7 @@
 // The settings file "bexil.ini": read when the window is built and written when it closes.
 #include "persist/settings.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -20,6 +21,7 @@ constexpr const char* kSettingsFile = "bexil.ini";
 bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
                       std::array<uint8_t, kSettingsSize>& record) {
   std::string path = PlaceFile(places.configDir, kSettingsFile);
+  RemoveStaleTemporaries(path);
   FileState state = ProbeFile(path);
   if (state == FileState::Missing && !places.oldSettings.empty()) {
     path = places.oldSettings;
@@ -36,10 +38,19 @@ bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
   return true;
 }
 
-bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record) {
-  std::error_code ec;
-  if (!places.configDir.empty()) std::filesystem::create_directories(places.configDir, ec);
-  return ReplaceFile(PlaceFile(places.configDir, kSettingsFile), record.data(), record.size());
+bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
+                       std::string& problem) {
+  const std::string path = PlaceFile(places.configDir, kSettingsFile);
+  int error = 0;
+  if (ProbeFile(path) == FileState::Unreadable) {
+    error = errno;
+  } else {
+    std::error_code ec;
+    if (!places.configDir.empty()) std::filesystem::create_directories(places.configDir, ec);
+    if (ReplaceFile(path, record.data(), record.size(), &error)) return true;
+  }
+  problem = "the settings could not be saved to " + path + ": " + std::strerror(error);
+  return false;
 }
 
 }  // namespace ossaric

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "persist/file_images.h"
 #include "platform/places.h"
@@ -16,8 +17,10 @@ namespace ossaric {
 bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
                       std::array<uint8_t, kSettingsSize>& record);
 
-// Replaces the file in the settings directory (made when missing) with `record`; false when it
-// could not be written.
-bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record);
+// Replaces the file in the settings directory (made when missing) with `record`. A file that
+// exists but cannot be read is never replaced: it may hold choices this run never saw. False
+// when nothing was written; `problem` then tells where and why.
+bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
+                       std::string& problem);
 
 }  // namespace ossaric

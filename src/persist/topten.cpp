@@ -4,6 +4,7 @@
 #include "persist/topten.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -62,8 +63,8 @@ void MergeTopTen(const TTopTenEntry (&known)[11], const TTopTenEntry (&disk)[11]
 
 // Writes `table`, first merged with the file when another game has saved it since this one
 // last knew it, so that two games saving one after the other both keep their entries.
-bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11],
-                      TTopTenEntry (&table)[11]) {
+bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
+                      int* error) {
   std::vector<uint8_t> bytes;
   if (ProbeFile(path) == FileState::Readable && ReadFilePrefix(path, kTopTenSize, bytes)) {
     TTopTenEntry disk[11];
@@ -72,7 +73,7 @@ bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11],
     if (EncodeTopTen(disk) != EncodeTopTen(known)) MergeTopTen(known, disk, table);
   }
   const auto image = EncodeTopTen(table);
-  if (!ReplaceFile(path, image.data(), image.size())) return false;
+  if (!ReplaceFile(path, image.data(), image.size(), error)) return false;
   std::copy(std::begin(table), std::end(table), std::begin(known));
   return true;
 }
@@ -91,6 +92,7 @@ bool LoadTopTenFile(const std::string& path, TTopTenEntry (&table)[11], TTopTenE
   EmptyTopTen(table);
   EmptyTopTen(known);
   if (path.empty()) return true;
+  RemoveStaleTemporaries(path);
   switch (ProbeFile(path)) {
     case FileState::Readable: {
       std::vector<uint8_t> bytes;
@@ -108,9 +110,14 @@ bool LoadTopTenFile(const std::string& path, TTopTenEntry (&table)[11], TTopTenE
   return true;
 }
 
-bool SaveTopTenFile(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11]) {
-  if (path.empty() || ProbeFile(path) == FileState::Unreadable) return true;
-  return SaveMergedTopTen(path, known, table);
+bool SaveTopTenFile(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
+                    int& error) {
+  if (path.empty()) return true;
+  if (ProbeFile(path) == FileState::Unreadable) {
+    error = errno;
+    return false;
+  }
+  return SaveMergedTopTen(path, known, table, &error);
 }
 
 void EnterTotal(TTopTenEntry (&table)[11], const char (&name)[9], int total) {

@@ -30,8 +30,9 @@ bool LoadTopTenFile(const std::string& path, TTopTenEntry (&table)[11], TTopTenE
 
 // Saves `table`, first merged with the file when another game has saved it since this one last
 // knew it as `known`. A file that cannot be read is left alone (it may hold scores this run
-// never saw). False when the file could not be written.
-bool SaveTopTenFile(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11]);
+// never saw). False, with the errno in `error`, when the file was not written.
+bool SaveTopTenFile(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
+                    int& error);
 
 // Enters `total` under `name`, below the entries with the same score; totals are kept to what a
 // 16-bit score can hold, and a total of 0 or less never enters.

@@ -1,6 +1,8 @@
 // The choices the settings file keeps, as the window takes them over at start and hands them
 // back at the close, and how the program opens.
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "persist/settings.h"
 #include "ui/yacht_window.h"
@@ -23,7 +25,8 @@ bool TYachtWindow::ReadSettings() {
   return true;
 }
 
-// Fills the record from the game state and replaces the file with it; a failure is silent.
+// Fills the record from the game state and replaces the file with it. A failure costs one line
+// on standard error and nothing else.
 void TYachtWindow::WriteSettings() {
   TSettings s;
   s.PlayerCount = game_.PlayerCount;
@@ -33,7 +36,9 @@ void TYachtWindow::WriteSettings() {
   s.SoundOn = SoundOn;
   s.AnimDelay = AnimDelay;
   SettingsRecord = EncodeSettings(s);
-  WriteSettingsFile(Places, SettingsRecord);
+  std::string problem;
+  if (!WriteSettingsFile(Places, SettingsRecord, problem))
+    std::fprintf(stderr, "ossaric: %s\n", problem.c_str());
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

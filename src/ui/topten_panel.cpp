@@ -44,9 +44,13 @@ void TYachtWindow::LoadTopTen() {
 }
 
 // Saves the table, merged with what another game may have saved meanwhile; a file that cannot
-// be written (or read: it may hold scores this run never saw) is left as it is, silently.
+// be written (or read: it may hold scores this run never saw) is left as it is, and the player is
+// told why, once per save; the game goes on with the table in memory.
 void TYachtWindow::SaveTopTen() {
-  SaveTopTenFile(TopTenPath, TopTenKnown, TopTen);
+  int error = 0;
+  if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, error)) return;
+  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + std::strerror(error),
+                   "ERROR", MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.

@@ -4,7 +4,8 @@
 # window manager and checks that the settings were saved; then presses Quit and asks for a close
 # while a slow throw is running, and checks that each is handled once the throw is over, with no
 # further input; then, on one game: a message box raised by a double click keeps the keyboard,
-# a row's tooltip tells its points, and Ctrl+Z brings returned dice back.
+# a row's tooltip tells its points, and Ctrl+Z brings returned dice back; keys and presses made
+# while the computer plays are dropped.
 # usage: desktop.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -176,3 +177,32 @@ n=$(compare -metric AE -fuzz 2% "$work/thrown.png" "$work/undone.png" null: 2>&1
 [ "${n%% *}" -lt 200 ] 2>/dev/null || fail "Ctrl+Z did not bring the dice back ($n pixels differ)"
 echo "ok: Ctrl+Z after returning the dice"
 kill -0 "$pid" 2>/dev/null || { cat "$work/program.log"; fail "the program ended after Ctrl+Z"; }
+
+xdotool key ctrl+q
+wait_exit 50 || fail "Ctrl+Q did not end the program"
+
+# 5. Against the computer: keys and presses made during its turn change nothing after it.
+rm -f "$work/game/bexil.ini"
+start_game
+press 500 232
+press 446 398
+sleep 0.5
+press 60 330
+sleep 2.5
+press 400 $((75 + 24 * 11 + 8))
+sleep 1
+press 60 330
+sleep 1
+xdotool key --window "$wid" --delay 5 $(printf 'minus %.0s' $(seq 40))
+press 400 $((75 + 24 * 5 + 8))
+press 60 330
+sleep 12
+shot after_computer
+sleep 2
+shot later
+differs after_computer later && fail "input made during the computer's turn acted after it"
+xdotool key ctrl+q
+wait_exit 50 || fail "Ctrl+Q did not end the program"
+pause=$(od -An -tu2 -j50 -N2 "$work/game/bexil.ini" | tr -d ' ')
+[ "$pause" = 25 ] || fail "keys typed during the computer's turn changed the pause to $pause"
+echo "ok: input during the computer's turn dropped"

@@ -164,10 +164,11 @@ start_game
 sleep 1.5
 level=$(loudest 0)
 [ "$level" -lt 50 ] || fail "music plays although the settings switch it off (loudest sample $level)"
-mark=$(audio_size)
+# What came before was silence; the device, closed while quiet, starts the file anew when the
+# throw opens it again, so the whole file is looked at.
 press 60 330
 sleep 3
-level=$(loudest "$mark")
+level=$(loudest 0)
 [ "$level" -gt 300 ] || fail "the throw made no sound (loudest sample $level)"
 echo "ok: settings read back from ~/.config/ossaric; a throw sounds its effects (loudest sample $level)"
 

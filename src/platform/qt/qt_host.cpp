@@ -1,9 +1,12 @@
 #include "platform/qt/qt_host.h"
 
+#include <unistd.h>
+
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -14,7 +17,10 @@
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <cerrno>
+#include <vector>
 
+#include "persist/file_store.h"
 #include "platform/qt/cursors_qt.h"
 #include "platform/qt/scene_widget.h"
 
@@ -24,6 +30,19 @@ namespace {
 // Room a message box's title bar needs beside the title: the icon, the frame's three buttons and
 // the title's margins.
 constexpr int kTitleRoom = 150;
+// A help page larger than this is no help page: refused rather than laid out for minutes.
+constexpr size_t kLargestHelp = 4u << 20;
+
+// The directory of `file` as the file system spells it, made into text the way Qt's own file
+// access reads it back, so that a directory whose name is not UTF-8 is still found.
+QString LocalDirectory(const std::string& file) {
+  const size_t slash = file.rfind('/');
+  if (slash != std::string::npos)
+    return QFile::decodeName(QByteArray::fromStdString(file.substr(0, slash + 1)));
+  std::vector<char> buf(4096);
+  while (::getcwd(buf.data(), buf.size()) == nullptr && errno == ERANGE) buf.resize(buf.size() * 2);
+  return QFile::decodeName(buf.data());
+}
 }  // namespace
 
 QtHost::QtHost(SceneWidget* scene) : scene_(scene) {
@@ -179,8 +198,13 @@ void QtHost::AcceptPlayerInput(bool accepted) {
     refuseInput_ = true;
     return;
   }
-  // Input held since before the turn does not act after it either.
-  if (refuseInput_) std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  if (refuseInput_) {
+    // Presses and keys the window system still holds from the turn come in now, while they are
+    // refused; anything else that arrives with them waits behind the running handler as usual.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Input held since before the turn does not act after it either.
+    std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
+  }
   refuseInput_ = false;
 }
 
@@ -196,19 +220,34 @@ void QtHost::OpenHelp(const std::string& file) {
     help_->setOpenExternalLinks(false);
     help_->resize(600, 640);
   }
-  const QFileInfo info(QDir::current(), QString::fromStdString(file));
-  if (info.isFile() && info.isReadable()) {
-    help_->setSearchPaths({info.absolutePath()});
-    help_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
-    help_->home();
-  } else {
-    help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> was not "
-                                  "found in the game directory<br><tt>%2</tt>.</p>")
-                       .arg(info.fileName().toHtmlEscaped(), info.absolutePath().toHtmlEscaped()));
-  }
+  help_->setHtml(QStringLiteral("<p>Loading the help ...</p>"));
+  // The page is read and laid out once the help window is up, never from a FIFO or a device,
+  // and never from a file too large for a help page.
+  QTimer::singleShot(0, help_, [this, file] { LoadHelp(file); });
   help_->show();
   help_->raise();
   help_->activateWindow();
+}
+
+void QtHost::LoadHelp(const std::string& file) {
+  if (!help_) return;
+  const size_t slash = file.rfind('/');
+  const QString name = QFile::decodeName(
+      QByteArray::fromStdString(slash == std::string::npos ? file : file.substr(slash + 1)));
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(file, kLargestHelp, bytes)) {
+    const QString dir = LocalDirectory(file);
+    help_->setSearchPaths({dir});
+    help_->setHtml(QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
+                                     static_cast<qsizetype>(bytes.size())));
+    help_->document()->setBaseUrl(QUrl::fromLocalFile(QDir(dir).filePath(name)));
+    return;
+  }
+  const QString why = errno == EFBIG ? QStringLiteral("is too large to show, in")
+                                     : QStringLiteral("was not found in");
+  help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> %2 the game "
+                                "directory<br><tt>%3</tt>.</p>")
+                     .arg(name.toHtmlEscaped(), why, LocalDirectory(file).toHtmlEscaped()));
 }
 
 void QtHost::CloseHelp() {

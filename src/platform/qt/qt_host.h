@@ -66,6 +66,8 @@ class QtHost : public QObject, public Host {
   void Invalidate() override { invalidated_ = true; }
   void Present() override;
   void OpenHelp(const std::string& file) override;
+  // Fills the help window with `file`, or with the "missing help" page.
+  void LoadHelp(const std::string& file);
   void CloseHelp() override;
   uint32_t TickCount() override;
   void PumpWhileBusy(int remainingMs) override;

@@ -4,10 +4,13 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 #include <malloc.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+
+#include "persist/file_store.h"
 
 namespace ossaric {
 
@@ -26,13 +29,27 @@ bool IsReadableFile(const std::string& path) {
 }
 
 // A standard MIDI file starts "MThd"; a RIFF MIDI file is "RIFF....RMID".
-bool LooksLikeMidi(const std::string& path) {
+bool LooksLikeMidi(int fd) {
   char head[12] = {};
-  std::ifstream file(path, std::ios::binary);
-  file.read(head, sizeof head);
-  if (file.gcount() >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
-  return file.gcount() == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
-         std::memcmp(head + 8, "RMID", 4) == 0;
+  const ssize_t got = ::pread(fd, head, sizeof head, 0);
+  if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
+  return got == 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "RMID", 4) == 0;
+}
+
+// The mixer reads the piece from the descriptor that was checked, and closes it; null when the
+// piece cannot be read.
+Mix_Music* LoadMidi(int fd) {
+  std::FILE* stream = ::fdopen(fd, "rb");
+  if (stream == nullptr) {
+    ::close(fd);
+    return nullptr;
+  }
+  SDL_RWops* rw = SDL_RWFromFP(stream, SDL_TRUE);
+  if (rw == nullptr) {
+    std::fclose(stream);
+    return nullptr;
+  }
+  return Mix_LoadMUS_RW(rw, 1);
 }
 
 // The synthesiser reads the whole soundfont into memory for every piece. Two things keep that
@@ -47,6 +64,28 @@ void KeepSynthesiserSmall() {
 }
 
 }  // namespace
+
+}  // namespace ossaric
+
+// The mixer makes a fresh synthesiser for every piece and gives no say in its settings. By
+// default the synthesiser reads every sample of the soundfont into memory, although a piece
+// uses a handful of instruments; told to, it reads only the samples of the instruments a piece
+// selects. The mixer calls the synthesiser's settings constructor through the dynamic linker,
+// so this definition in the program is the one it finds: it calls the library's own and adds
+// that one setting. Should the library be missing the setting, or the mixer find the
+// constructor some other way, everything works as before, only larger.
+extern "C" __attribute__((visibility("default"))) void* new_fluid_settings() {
+  using NewSettings = void* (*)();
+  using SetInt = int (*)(void*, const char*, int);
+  static const auto next = reinterpret_cast<NewSettings>(dlsym(RTLD_NEXT, "new_fluid_settings"));
+  static const auto setInt = reinterpret_cast<SetInt>(dlsym(RTLD_DEFAULT, "fluid_settings_setint"));
+  if (next == nullptr) return nullptr;
+  void* settings = next();
+  if (settings != nullptr && setInt != nullptr) setInt(settings, "synth.dynamic-sample-loading", 1);
+  return settings;
+}
+
+namespace ossaric {
 
 std::vector<std::string> SdlSound::SoundFontPlaces() {
   return {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
@@ -80,15 +119,44 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   KeepSynthesiserSmall();
   if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
+  if (!OpenDevice()) return;
+  audioOpen_ = true;
+  ArmQuietClose();
+  closer_ = std::thread([this] { CloseWhenQuiet(); });
+}
+
+SdlSound::~SdlSound() {
+  if (closer_.joinable()) {
+    {
+      std::lock_guard<std::recursive_mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    closer_.join();
+  }
+  if (audioOpen_) {
+    MidiCloseAll();
+    CloseDevice();
+  }
+  if (subsystemUp_) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  SdlSound* self = this;
+  instance_.compare_exchange_strong(self, nullptr);
+}
+
+bool SdlSound::OpenDevice() {
   // The mixer does not tell which device it opened: it is the one that starts playing.
   std::vector<SDL_AudioDeviceID> stopped;
   for (SDL_AudioDeviceID id = 2; id <= 32; ++id)
     if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_STOPPED) stopped.push_back(id);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SetError(kMidiNoDevice, std::string("No audio device is available: ") + Mix_GetError());
-    return;
+    return false;
   }
-  audioOpen_ = true;
+  deviceUp_ = true;
+  deviceId_ = 0;
   for (SDL_AudioDeviceID id : stopped) {
     if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) {
       deviceId_ = id;
@@ -103,24 +171,67 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   Mix_HookMusicFinished(&SdlSound::OnMusicFinished);
   Mix_ChannelFinished(&SdlSound::OnChannelFinished);
   PauseIfSilent();
+  return true;
 }
 
-SdlSound::~SdlSound() {
-  if (audioOpen_) {
-    Mix_HookMusicFinished(nullptr);
-    Mix_ChannelFinished(nullptr);
-    Mix_HaltChannel(-1);
-    if (chunk_) Mix_FreeChunk(chunk_);
-    chunk_ = nullptr;
-    MidiCloseAll();
-    Mix_CloseAudio();
+bool SdlSound::EnsureDeviceOpen() {
+  if (!audioOpen_) return false;
+  if (deviceUp_) return true;
+  if (OpenDevice()) return true;
+  audioOpen_ = false;  // from now on as on a machine without sound
+  return false;
+}
+
+void SdlSound::CloseDevice() {
+  if (!deviceUp_) return;
+  Mix_HookMusicFinished(nullptr);
+  Mix_ChannelFinished(nullptr);
+  Mix_HaltChannel(-1);
+  if (chunk_) Mix_FreeChunk(chunk_);
+  chunk_ = nullptr;
+  Mix_CloseAudio();
+  deviceUp_ = false;
+  deviceId_ = 0;
+}
+
+bool SdlSound::DeviceOpen() {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  return deviceUp_;
+}
+
+void SdlSound::CloseWhenQuietFor(std::chrono::milliseconds quiet) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  quietClose_ = quiet;
+  ArmQuietClose();
+}
+
+void SdlSound::ArmQuietClose() {
+  if (!deviceUp_) return;
+  closeAt_ = std::chrono::steady_clock::now() + quietClose_;
+  wake_.notify_all();
+}
+
+// The closer thread sleeps until a close is planned and then until its time; it never wakes
+// while nothing is planned.
+void SdlSound::CloseWhenQuiet() {
+  std::unique_lock<std::recursive_mutex> lock(mutex_);
+  while (!stop_) {
+    if (closeAt_ == std::chrono::steady_clock::time_point{}) {
+      wake_.wait(lock);
+      continue;
+    }
+    wake_.wait_until(lock, closeAt_);
+    const auto now = std::chrono::steady_clock::now();
+    if (stop_ || closeAt_ == std::chrono::steady_clock::time_point{} || now < closeAt_) continue;
+    closeAt_ = {};
+    // An open piece keeps the device: the music may go on with the next one at any time.
+    if (!deviceUp_ || !pieces_.empty() || heldPlay_ != 0) continue;
+    if (Mix_Playing(-1) > 0 || Mix_PlayingMusic()) {
+      closeAt_ = now + quietClose_;  // a long effect: look again later
+      continue;
+    }
+    CloseDevice();
   }
-  if (subsystemUp_) {
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  }
-  SdlSound* self = this;
-  instance_.compare_exchange_strong(self, nullptr);
 }
 
 void SdlSound::OnMusicFinished() {
@@ -146,6 +257,7 @@ void SdlSound::PauseIfSilent() {
 }
 
 void SdlSound::HoldMusic(bool hold) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   held_ = hold;
   if (hold || heldPlay_ == 0) return;
   const uint32_t device = heldPlay_;
@@ -161,11 +273,14 @@ void SdlSound::SetError(int code, const std::string& text) {
 }
 
 void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, bool wait) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   if (!audioOpen_) return;
-  Mix_HaltChannel(kEffectChannel);
+  if (deviceUp_) Mix_HaltChannel(kEffectChannel);
   if (chunk_) Mix_FreeChunk(chunk_);
   chunk_ = nullptr;
+  ArmQuietClose();
   if (wav.empty() || wav.size() > (1u << 24)) return;
+  if (!EnsureDeviceOpen()) return;
   SDL_RWops* rw = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
   if (!rw) return;
   chunk_ = Mix_LoadWAV_RW(rw, 1);
@@ -175,6 +290,7 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
     PauseIfSilent();
     return;
   }
+  ArmQuietClose();
   if (!wait) return;
   // Wait for the end, but never longer than the effect's own length and some slack.
   uint64_t lengthMs = 0;
@@ -185,18 +301,22 @@ void SdlSound::PlayEffect(const std::string&, const std::vector<uint8_t>& wav, b
 }
 
 void SdlSound::StopEffects() {
-  if (!audioOpen_) return;
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  if (!deviceUp_) return;
   Mix_HaltChannel(kEffectChannel);
   PauseIfSilent();
+  ArmQuietClose();
 }
 
 uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   error = kMidiOk;
-  if (!audioOpen_) {
+  if (!EnsureDeviceOpen()) {
     error = kMidiNoDevice;
     if (!errorText_.count(kMidiNoDevice)) SetError(kMidiNoDevice, "No audio device is available.");
     return 0;
   }
+  ArmQuietClose();  // a piece that fails to open keeps the device no longer than an effect
   if (soundFont_.empty()) {
     error = kMidiNoSupport;
     SetError(kMidiNoSupport,
@@ -204,20 +324,26 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
              "timgm6mb-soundfont package to hear it.");
     return 0;
   }
-  if (!IsReadableFile(path)) {
+  // Only a regular file is opened (never a FIFO or a device, which could block), and the
+  // mixer reads the very file that was checked.
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" cannot be found.");
     return 0;
   }
-  if (!LooksLikeMidi(path)) {
+  if (!LooksLikeMidi(fd)) {
+    ::close(fd);
     error = kMidiCannotOpen;
     SetError(kMidiCannotOpen, "The music file \"" + path + "\" is not a MIDI file.");
     return 0;
   }
   // Reading a piece reads the whole soundfont: while music is held that waits for the play.
   Mix_Music* music = nullptr;
-  if (!held_) {
-    music = Mix_LoadMUS(path.c_str());
+  if (held_) {
+    ::close(fd);
+  } else {
+    music = LoadMidi(fd);
     if (!music) {
       error = kMidiCannotOpen;
       SetError(kMidiCannotOpen,
@@ -233,8 +359,9 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
 }
 
 int SdlSound::MidiPlay(uint32_t device) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = pieces_.find(device);
-  if (!audioOpen_ || it == pieces_.end()) {
+  if (!audioOpen_ || it == pieces_.end() || !EnsureDeviceOpen()) {
     SetError(kMidiBadDevice, "No music piece is open on this device.");
     return kMidiBadDevice;
   }
@@ -243,7 +370,9 @@ int SdlSound::MidiPlay(uint32_t device) {
     return kMidiOk;
   }
   if (it->second == nullptr) {
-    it->second = Mix_LoadMUS(paths_[device].c_str());
+    // The piece is read again only if it still is a regular file.
+    const int fd = OpenRegularFile(paths_[device]);
+    if (fd >= 0) it->second = LoadMidi(fd);
     malloc_trim(0);
     if (it->second == nullptr) {
       SetError(kMidiCannotPlay,
@@ -265,7 +394,8 @@ int SdlSound::MidiPlay(uint32_t device) {
 }
 
 void SdlSound::MidiCloseAll() {
-  if (!audioOpen_) return;
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  if (!deviceUp_) return;  // pieces are only open on an open device
   quiet_ = true;
   Mix_HaltMusic();
   quiet_ = false;
@@ -275,9 +405,11 @@ void SdlSound::MidiCloseAll() {
   paths_.clear();
   heldPlay_ = 0;
   PauseIfSilent();
+  ArmQuietClose();
 }
 
 std::string SdlSound::MidiErrorText(int error) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = errorText_.find(error);
   if (it != errorText_.end()) return it->second;
   switch (error) {

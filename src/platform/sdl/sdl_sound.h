@@ -2,13 +2,19 @@
 // alone. MIDI is synthesised by the mixer's FluidSynth backend with a General MIDI soundfont.
 // Without an audio device, a soundfont or MIDI support the game stays silent and keeps
 // playing: effects do nothing, and opening a piece fails with a clear text.
+// The device mixes only while an effect or a piece plays; once nothing has played and no piece
+// has been open for a short while it is closed, and the next effect or piece opens it again.
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/sound.h"
@@ -40,8 +46,13 @@ class SdlSound : public SoundDevice {
   // that then fails to start is reported by the end notice, as one failing while it plays.
   void HoldMusic(bool hold);
 
-  // True when an audio device is open (false: everything is silent).
+  // True when there is an audio device (false: everything is silent). It may be closed for the
+  // moment while all is quiet (see DeviceOpen).
   bool HasAudio() const { return audioOpen_; }
+  // True while the device is open right now.
+  bool DeviceOpen();
+  // How long everything must have been quiet before the device is closed.
+  void CloseWhenQuietFor(std::chrono::milliseconds quiet);
   // The soundfont in use, empty when none was found.
   const std::string& SoundFont() const { return soundFont_; }
   // The system places searched for a soundfont, best first.
@@ -54,15 +65,24 @@ class SdlSound : public SoundDevice {
   // The device mixes only while an effect or a piece plays.
   void Resume();
   void PauseIfSilent();
+  // Opens the mixer's device, or opens it again after a quiet spell; false (with the error
+  // text set) when it cannot. A device that cannot be opened again leaves the game silent.
+  bool OpenDevice();
+  bool EnsureDeviceOpen();
+  void CloseDevice();
+  // From now on the device is closed once quiet for a while, unless something plays again.
+  void ArmQuietClose();
+  void CloseWhenQuiet();
 
   std::function<void()> musicFinished_;
   std::string soundFont_;
   bool subsystemUp_ = false;
   bool audioOpen_ = false;
+  bool deviceUp_ = false;  // the mixer's device is open now
   int mixFrequency_ = 0;
   int mixFrameBytes_ = 0;
   Mix_Chunk* chunk_ = nullptr;
-  uint32_t deviceId_ = 0;  // SDL's identifier of the mixer's device, 0 when unknown
+  std::atomic<uint32_t> deviceId_{0};       // SDL's identifier of the mixer's device, 0: unknown
   std::map<uint32_t, _Mix_Music*> pieces_;  // null: opened while music was held, not yet read
   std::map<uint32_t, std::string> paths_;
   bool held_ = false;
@@ -70,6 +90,14 @@ class SdlSound : public SoundDevice {
   uint32_t nextDevice_ = 1;
   std::map<int, std::string> errorText_;
   std::atomic<bool> quiet_{false};  // our own halt of a piece posts no notice
+
+  // Every public call holds `mutex_`; the closer thread takes it to close the device.
+  std::recursive_mutex mutex_;
+  std::condition_variable_any wake_;
+  std::chrono::milliseconds quietClose_{1500};
+  std::chrono::steady_clock::time_point closeAt_{};  // {}: no close planned
+  bool stop_ = false;
+  std::thread closer_;
 
   static std::atomic<SdlSound*> instance_;
 };

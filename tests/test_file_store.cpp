@@ -1,0 +1,202 @@
+// Reading and replacing the game's files when they are odd: FIFOs, huge files, links, files
+// owned by someone else, leftovers of killed saves, and a directory that takes no new file.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "persist/file_store.h"
+
+namespace ossaric {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+Bytes ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const std::string& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+bool Save(const std::string& path, const Bytes& bytes, int* error = nullptr) {
+  return ReplaceFile(path, bytes.data(), bytes.size(), error);
+}
+
+// Sets the modification time of `path` `age` seconds into the past.
+void Age(const std::string& path, int age) {
+  const struct timespec times[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+TEST(FileStore, ReadsNeverWaitOnAFifoAndHonourTheirLimit) {
+  testing::TempGameDir dir;
+  ASSERT_EQ(mkfifo("fifo", 0644), 0);
+  ASSERT_EQ(mkdir("folder", 0755), 0);
+  WriteAll("big", Bytes(5000, 7));
+  // On a thread, so that a read that blocks fails the test instead of hanging it; a writer
+  // opened afterwards releases such a read.
+  auto reads = std::async(std::launch::async, [] {
+    Bytes out;
+    return !ReadFilePrefix("fifo", 10, out) && !ReadWholeFile("fifo", 10, out) &&
+           OpenRegularFile("fifo") < 0 && !ReadFilePrefix("folder", 10, out) &&
+           FileState::Unreadable == ProbeFile("fifo");
+  });
+  if (reads.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    const int fd = open("fifo", O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) close(fd);
+    FAIL() << "a read of a FIFO waited for a writer";
+  }
+  EXPECT_TRUE(reads.get());
+  Bytes out;
+  EXPECT_TRUE(ReadFilePrefix("big", 100, out));
+  EXPECT_EQ(out.size(), 100u);
+  EXPECT_TRUE(ReadWholeFile("big", 5000, out));
+  EXPECT_EQ(out.size(), 5000u);
+  EXPECT_FALSE(ReadWholeFile("big", 4999, out));
+  EXPECT_EQ(errno, EFBIG);
+  EXPECT_TRUE(out.empty());
+}
+
+// A save through a link replaces the link's target in the target's own directory; the link
+// stays a link. A link that leads nowhere, or to a file nobody may write, is never replaced.
+TEST(FileStore, SavesThroughLinksReplaceTheirTargets) {
+  testing::TempGameDir dir;
+  ASSERT_EQ(mkdir("dotfiles", 0755), 0);
+  WriteAll("dotfiles/real.ini", {1, 2, 3});
+  ASSERT_EQ(symlink("dotfiles/real.ini", "relative.ini"), 0);
+  ASSERT_EQ(symlink((dir.Path() / "dotfiles/real.ini").c_str(), "absolute.ini"), 0);
+  ASSERT_EQ(symlink("relative.ini", "chained.ini"), 0);
+  ASSERT_EQ(symlink("dotfiles/gone.ini", "dangling.ini"), 0);
+  WriteAll("dotfiles/locked.ini", {9});
+  ASSERT_EQ(chmod("dotfiles/locked.ini", 0444), 0);
+  ASSERT_EQ(symlink("dotfiles/locked.ini", "locked.ini"), 0);
+  ASSERT_EQ(symlink("loop.ini", "loop.ini"), 0);
+
+  uint8_t n = 10;
+  for (const char* link : {"relative.ini", "absolute.ini", "chained.ini"}) {
+    SCOPED_TRACE(link);
+    ASSERT_TRUE(Save(link, {n, n}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadAll("dotfiles/real.ini"), (Bytes{n, n}));
+    ++n;
+  }
+  for (const char* link : {"dangling.ini", "locked.ini", "loop.ini"}) {
+    SCOPED_TRACE(link);
+    int error = 0;
+    EXPECT_FALSE(Save(link, {1}, &error));
+    EXPECT_NE(error, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+  EXPECT_FALSE(fs::exists("dotfiles/gone.ini"));
+  EXPECT_EQ(ReadAll("dotfiles/locked.ini"), Bytes{9});
+  // No temporary file is left in either directory.
+  EXPECT_EQ(std::distance(fs::directory_iterator("dotfiles"), fs::directory_iterator()), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 7);
+}
+
+TEST(FileStore, AReplacedFileKeepsItsOwnerAndMode) {
+  testing::TempGameDir dir;
+  WriteAll("scores.dat", {1});
+  ASSERT_EQ(chmod("scores.dat", 0640), 0);
+  // Only root may give a file to someone else; others keep their own files.
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chown("scores.dat", 65534, 65534), 0);
+  }
+  ASSERT_TRUE(Save("scores.dat", {2, 2}));
+  struct stat st;
+  ASSERT_EQ(stat("scores.dat", &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_uid, root ? 65534u : geteuid());
+  EXPECT_EQ(st.st_gid, root ? 65534u : getegid());
+  EXPECT_EQ(ReadAll("scores.dat"), (Bytes{2, 2}));
+}
+
+// Temporary files of saves that were cut short go at the next start once a minute old; fresh
+// ones (a save of another copy running now) and every other file stay.
+TEST(FileStore, StaleTemporariesOfOurOwnAreRemoved) {
+  testing::TempGameDir dir;
+  WriteAll("bexil.ini", Bytes(52, 1));
+  ASSERT_TRUE(Save("bexil.ini", Bytes(52, 2)));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+
+  const struct {
+    const char* name;
+    int age;
+    bool stays;
+  } kCases[] = {
+      {".bexil.ini.ossaric-save.a1B2c3", 120, false},
+      {".bexil.ini.ossaric-save.Zz9Yy8", 3600 * 24, false},
+      {".bexil.ini.ossaric-save.q1w2e3", 5, true},       // another save may be writing it
+      {".bexil.ini.ossaric-save.toolong", 120, true},    // not a name we make
+      {".tolmerix.dat.ossaric-save.a1B2c3", 120, true},  // another file's
+      {"bexil.ini.a1B2c3", 120, true},                   // not ours
+      {"bexil.ini.bak", 120, true},
+  };
+  for (const auto& c : kCases) {
+    WriteAll(c.name, {1});
+    Age(c.name, c.age);
+  }
+  RemoveStaleTemporaries("bexil.ini");
+  for (const auto& c : kCases) EXPECT_EQ(fs::exists(c.name), c.stays) << c.name;
+  EXPECT_EQ(ReadAll("bexil.ini"), Bytes(52, 2));
+}
+
+// With no room for a temporary file the bytes go in place. Ended at any step, as a kill would
+// end it, the file is the old record or the new one, never longer than the new one.
+TEST(FileStore, AnInPlaceSaveNeverLeavesAnOldTail) {
+  testing::TempGameDir dir;
+  for (const char* step : {"cut", "written", ""}) {
+    SCOPED_TRACE(step);
+    WriteAll("bexil.ini", Bytes(60, 1));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      static std::string stopAt;
+      stopAt = step;
+      testhooks::tempFileError = ENOSPC;
+      testhooks::inPlaceStep = [](const char* s) {
+        if (stopAt == s) _exit(3);
+      };
+      _exit(Save("bexil.ini", Bytes(52, 2)) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    const Bytes after = ReadAll("bexil.ini");
+    if (*step == 0) {
+      EXPECT_EQ(WEXITSTATUS(status), 0);
+      EXPECT_EQ(after, Bytes(52, 2));
+    } else {
+      EXPECT_EQ(WEXITSTATUS(status), 3);
+      EXPECT_TRUE(after == Bytes(52, 1) || after == Bytes(52, 2)) << after.size();
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+  }
+  // A missing file cannot be written in place: the save fails and says why.
+  testhooks::tempFileError = ENOSPC;
+  int error = 0;
+  EXPECT_FALSE(Save("new.ini", Bytes(52, 2), &error));
+  testhooks::tempFileError = 0;
+  EXPECT_EQ(error, ENOSPC);
+  EXPECT_FALSE(fs::exists("new.ini"));
+}
+
+}  // namespace
+}  // namespace ossaric
