@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_host.h"
 #include "platform/qt/scene_widget.h"
 #include "ui/yacht_window.h"
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv) {
   std::filesystem::current_path(dir);
   setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
   setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  ossaric::ChooseEventLoop();
   QApplication app(argc, argv);
   int failures = 0;
   {

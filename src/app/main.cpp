@@ -10,6 +10,7 @@
 #include "app/places.h"
 #include "app/single_instance.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_host.h"
 
 namespace ossaric {
 
@@ -55,10 +56,7 @@ int main(int argc, char** argv) {
   const ossaric::CommandLine options = ossaric::ParseCommandLine(arguments);
   if (!options.run) return Print(options.output, options.status);
 
-  // Qt's GLib event loop leaves input it held back during a wait unread until the next window
-  // event arrives, so input made during the computer's turn could not be dropped at its end;
-  // Qt's own loop reads it at every pass. A user's explicit choice is kept.
-  if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+  ossaric::ChooseEventLoop();
   ossaric::TYachtApp app(argc, argv);
   QString error;
   ossaric::GamePlaces places = ossaric::ResolvePlaces(options, error);

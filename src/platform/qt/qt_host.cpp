@@ -49,6 +49,10 @@ QtHost::QtHost(SceneWidget* scene) : scene_(scene) {
   clock_.start();
 }
 
+void ChooseEventLoop() {
+  if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+}
+
 QtHost::~QtHost() {
   for (auto& [id, timer] : timers_) timer->stop();
   if (help_) delete help_.data();

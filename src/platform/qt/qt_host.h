@@ -25,6 +25,12 @@ namespace ossaric {
 
 class SceneWidget;
 
+// Chooses Qt's own event loop over the GLib one, before the application object is made: the
+// GLib loop leaves input held back during a wait unread until the next window event comes,
+// so input made during the computer's turn could not be dropped when the turn ends. A user's
+// explicit QT_NO_GLIB is kept.
+void ChooseEventLoop();
+
 class QtHost : public QObject, public Host {
  public:
   // What kind of event waits in the gate: timer ticks of one timer are merged, stopping a timer
