@@ -13,10 +13,6 @@ namespace ossaric::testing {
 
 using Dice = std::array<int, 5>;
 
-inline const char* const kCategoryNames[] = {
-    "",      "Bexil", "Large Straight", "Small Straight", "Four of a Kind", "Full House", "Sixes",
-    "Fives", "Fours", "Threes",         "Twos",           "Ones",           "Choice"};
-
 class ComputerModel : public ModelTest {
  protected:
   // A fresh game of one person against the computer, player 1 to throw.

@@ -105,7 +105,7 @@ class TableBuilder {
   // empty and scoring is allowed.
   TableBuilder& Dice(const std::array<int, 5>& faces,
                      const std::array<int, 5>& places = {1, 2, 3, 4, 5}) {
-    for (int k = 1; k <= 20; ++k) g_.TableSlot[k].Occupied = 0;
+    ClearPlaces();
     for (int i = 1; i <= 5; ++i) {
       g_.Die[i] = TDie{};
       g_.Die[i].Face = faces[i - 1];
@@ -120,7 +120,7 @@ class TableBuilder {
   }
   // All five dice in the cup, nothing thrown yet this turn.
   TableBuilder& DiceInCup() {
-    for (int k = 1; k <= 20; ++k) g_.TableSlot[k].Occupied = 0;
+    ClearPlaces();
     for (int i = 1; i <= 5; ++i) {
       g_.Die[i].InCup = 1;
       g_.ToThrow[i] = 1;
@@ -158,6 +158,10 @@ class TableBuilder {
   }
 
  private:
+  void ClearPlaces() {
+    for (int k = 1; k <= 20; ++k) g_.TableSlot[k].Occupied = 0;
+  }
+
   TYachtGame& g_;
 };
 

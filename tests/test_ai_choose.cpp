@@ -9,11 +9,7 @@
 namespace ossaric {
 namespace {
 
-using testing::AllBut;
-using testing::ComputerModel;
-using testing::Dice;
-using Dice5 = std::vector<int>;
-const auto& kNames = testing::kCategoryNames;
+using namespace testing;  // the computer's model fixture, Dice, AllBut
 
 // ---- Category choice after the third throw ----
 
@@ -117,7 +113,7 @@ TEST_F(ComputerModel, ChoosersTakeTheFirstOpenOfTheirLists) {
     Table(c.faces, c.written, 3);
     computer_.ChooseComputerCategory();
     const int wrote = Written(c.written);
-    EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kNames[wrote] : "");
+    EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kCategoryNames[wrote] : "");
     if (c.writes > 0) {
       EXPECT_EQ(game_.Sheet[0].Entry[c.writes], c.points);
     }

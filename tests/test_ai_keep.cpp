@@ -6,11 +6,7 @@
 namespace ossaric {
 namespace {
 
-using testing::AllBut;
-using testing::ComputerModel;
-using testing::Dice;
-using Dice5 = std::vector<int>;
-const auto& kNames = testing::kCategoryNames;
+using namespace testing;  // the computer's model fixture, Dice, AllBut
 
 // ---- Keep decisions after a first or second throw ----
 
@@ -18,9 +14,9 @@ struct KeepCase {
   const char* what;
   Dice faces;
   std::vector<int> written;
-  int writes;      // the category written at once, or 0
-  int points;      // its points
-  Dice5 returned;  // otherwise: the dice thrown again
+  int writes;                 // the category written at once, or 0
+  int points;                 // its points
+  std::vector<int> returned;  // otherwise: the dice thrown again
 };
 
 TEST_F(ComputerModel, KeepRulesHoldOrWriteAsTheirListsSay) {
@@ -187,7 +183,7 @@ TEST_F(ComputerModel, KeepRulesHoldOrWriteAsTheirListsSay) {
     Table(c.faces, c.written, 1);
     computer_.DecideKeep();
     const int wrote = Written(c.written);
-    EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kNames[wrote] : "");
+    EXPECT_EQ(wrote, c.writes) << (wrote > 0 ? kCategoryNames[wrote] : "");
     if (c.writes != 0) {
       EXPECT_EQ(game_.ComputerDone, 1);
       EXPECT_EQ(game_.Sheet[0].Entry[c.writes], c.points);

@@ -14,12 +14,7 @@
 namespace ossaric {
 namespace {
 
-using testing::Bytes;
-using testing::Entry;
-using testing::ReadAll;
-using testing::Table;
-using testing::TopTen;
-using testing::WriteAll;
+using namespace testing;  // the Top Ten fixture and its file builders
 
 TEST_F(TopTen, MissingFileIsCreatedEmptyAndAShortOneIsReadAsFarAsItGoes) {
   EXPECT_EQ(ReadAll(File()), Table({}));

@@ -13,12 +13,7 @@
 namespace ossaric {
 namespace {
 
-using testing::Bytes;
-using testing::Entry;
-using testing::ReadAll;
-using testing::Table;
-using testing::TopTen;
-using testing::WriteAll;
+using namespace testing;  // the Top Ten fixture and its file builders
 
 TEST_F(TopTen, NoPlaceForTheFile) {
   // No data directory at all: the box, and the game goes on with the table in memory.
