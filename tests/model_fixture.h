@@ -134,6 +134,11 @@ class TableBuilder {
     g_.ThrowsMade = n;
     return *this;
   }
+  // The last game has ended: nothing may be thrown or returned.
+  TableBuilder& GameOver() {
+    g_.GameActive = 0;
+    return *this;
+  }
   // The NEXT button stands on the cup: the turn just ended.
   TableBuilder& CupToHandOn() {
     g_.NextPlayerPending = 1;
