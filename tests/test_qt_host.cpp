@@ -282,13 +282,27 @@ TEST_F(Gate, HelpPagesFromOddFilesAndPlaces) {
   std::filesystem::remove_all(top);
 }
 
+// The program's window, built in a scratch game directory with a Top Ten place of its own.
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(mkdtemp(dir_), nullptr);
+    old_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+    setenv("XDG_DATA_HOME", (std::string(dir_) + "/data").c_str(), 1);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+
+ private:
+  char dir_[32] = "/tmp/ossaric-qt-XXXXXX";
+  std::filesystem::path old_;
+};
+
 // The window as the program builds it: menu, title, client size, and the close box saving.
-TEST(Window, MenuTitleSizeAndClose) {
-  char dir[] = "/tmp/ossaric-qt-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string old = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
-  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+TEST_F(Window, MenuTitleSizeAndClose) {
   {
     MainWindow window;
     window.show();
@@ -335,17 +349,10 @@ TEST(Window, MenuTitleSizeAndClose) {
     EXPECT_TRUE(window.Game().Closed());
     EXPECT_FALSE(window.GameHost().HelpWindow()->isVisible());
   }
-  std::filesystem::current_path(old);
-  std::filesystem::remove_all(dir);
 }
 
 // A close request that arrives while a handler runs waits for it, then closes down as usual.
-TEST(Window, CloseDuringAHandlerWaitsForIt) {
-  char dir[] = "/tmp/ossaric-qt-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string old = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
-  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+TEST_F(Window, CloseDuringAHandlerWaitsForIt) {
   {
     MainWindow window;
     window.show();
@@ -367,18 +374,11 @@ TEST(Window, CloseDuringAHandlerWaitsForIt) {
     loop.exec();
     EXPECT_FALSE(window.isVisible());
   }
-  std::filesystem::current_path(old);
-  std::filesystem::remove_all(dir);
 }
 
 // Presses, keys and menu commands made while the computer plays are dropped: after its turn the
 // cup still waits for player 1, the sheet and the pace are as they were.
-TEST(Window, InputDuringTheComputersTurnIsDropped) {
-  char dir[] = "/tmp/ossaric-qt-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string old = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
-  setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+TEST_F(Window, InputDuringTheComputersTurnIsDropped) {
   {
     MainWindow window;
     window.show();
@@ -427,8 +427,6 @@ TEST(Window, InputDuringTheComputersTurnIsDropped) {
     QTest::keyClick(scene, '-');
     EXPECT_EQ(g.State().AnimDelay, 5);
   }
-  std::filesystem::current_path(old);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

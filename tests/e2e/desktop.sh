@@ -28,34 +28,13 @@ export XDG_DATA_HOME=$work/data
 mkdir -p "$work/game"
 cp -r "$gamedir/." "$work/game/"
 rm -f "$work/game/bexil.ini"
-pid=""
-wm=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  if [ "${keep:-0}" = 1 ]; then echo "pictures kept in $work"; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  keep=1
-  exit 1
-}
-
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+# shellcheck source=x_session.sh
+source "$(dirname "$(realpath "$0")")/x_session.sh"
 
 start_game() {
   (cd "$work/game" && exec "$program") >"$work/program.log" 2>&1 &
   pid=$!
-  wid=""
-  for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name '^Ossaric$' 2>/dev/null | head -1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.2
-  done
-  [ -n "$wid" ] || fail "no window titled Ossaric appeared"
+  find_window || fail "no window titled Ossaric appeared"
   sleep 1
   local height
   height=$(xwininfo -id "$wid" | awk '/Height:/ {print $2}')

@@ -36,35 +36,9 @@ export XDG_RUNTIME_DIR=$work/run
 unset XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM
 # The sound goes into a file: its samples show what was heard.
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
-pid=""
-wm=""
-keep=${OSSARIC_E2E_KEEP:-0}
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  if [ "$keep" = 1 ]; then echo "left in $work"; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
-  keep=1
-  exit 1
-}
+# shellcheck source=../e2e/x_session.sh
+source "$here/../e2e/x_session.sh"
 
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
-
-find_window() {
-  wid=""
-  for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name '^Ossaric$' 2>/dev/null | head -1 || true)
-    [ -n "$wid" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
 start_game() {
   rm -f "$SDL_DISKAUDIOFILE"
   (cd / && exec "$program") >"$work/program.log" 2>&1 &
