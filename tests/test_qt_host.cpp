@@ -158,18 +158,72 @@ TEST(SceneMapping, PressesMapBackToScenePixels) {
   EXPECT_EQ(SceneRect(scene, scene), QRect(0, 0, 632, 434));
 }
 
-// The frames of an animation reach the window only where they changed, through a scaled copy
-// kept up to date piece by piece: at every size that shows the very picture a full paint does.
+// The largest difference of one colour channel between two pictures of one size.
+int LargestChannelDifference(const QImage& a, const QImage& b) {
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  return largest;
+}
+
+// The scene on a window of `size` as it should look, worked out in floating point: the bands
+// beside it, whole multiples by Qt's own unsmoothed scaling, any other size blended from the
+// four scene pixels around each window pixel's centre.
+QImage ScaledByTheBook(const Surface& surface, QSize size) {
+  const QImage scene(reinterpret_cast<const uchar*>(surface.Data()), 632, 434, 632 * 4,
+                     QImage::Format_RGB32);
+  const QRect target = SceneRect(size, scene.size());
+  QImage out(size, QImage::Format_RGB32);
+  QPainter painter(&out);
+  painter.fillRect(out.rect(), QColor(24, 16, 12));
+  painter.drawImage(target, scene);
+  painter.end();
+  if (target.width() % 632 == 0) return out;
+  const auto at = [](int d, int from, int to, int& first, double& share) {
+    const double u = std::clamp((d + 0.5) * from / to - 0.5, 0.0, from - 1.0);
+    first = std::min(static_cast<int>(u), from - 2);
+    share = u - first;
+  };
+  for (int y = 0; y < target.height(); ++y)
+    for (int x = 0; x < target.width(); ++x) {
+      int sx, sy;
+      double fx, fy;
+      at(x, 632, target.width(), sx, fx);
+      at(y, 434, target.height(), sy, fy);
+      const QRgb p[4] = {scene.pixel(sx, sy), scene.pixel(sx + 1, sy), scene.pixel(sx, sy + 1),
+                         scene.pixel(sx + 1, sy + 1)};
+      int c[3];
+      for (int k = 0; k < 3; ++k) {
+        const auto ch = [&](QRgb q) { return (q >> (8 * k)) & 0xff; };
+        c[k] = static_cast<int>(std::lround((ch(p[0]) * (1 - fx) + ch(p[1]) * fx) * (1 - fy) +
+                                            (ch(p[2]) * (1 - fx) + ch(p[3]) * fx) * fy));
+      }
+      out.setPixel(target.x() + x, target.y() + y, qRgb(c[2], c[1], c[0]));
+    }
+  return out;
+}
+
+// The frames of an animation reach the window only where they changed, scaled piece by piece
+// straight into the window's backing store: at every size the window then holds the very
+// picture a full paint gives, and that picture is the scaled scene to the rounding of a
+// channel. (Qt's own smooth scaling strays by up to 7 from it.)
 TEST(SceneMapping, PartialFramesShowWhatAFullPaintShows) {
-  Surface surface;
-  for (int y = 0; y < 434; y += 7) surface.FillRect(0, y, 632, y + 3, 0x204060u + 0x010203u * y);
-  for (QSize size :
-       {QSize(632, 434), QSize(1264, 868), QSize(1000, 700), QSize(777, 555), QSize(2600, 1800)}) {
+  for (QSize size : {QSize(632, 434), QSize(1264, 868), QSize(1896, 1302), QSize(1000, 700),
+                     QSize(777, 555), QSize(2600, 1800), QSize(400, 300)}) {
+    SCOPED_TRACE(size.width());
+    Surface surface;
+    for (int y = 0; y < 434; y += 7) surface.FillRect(0, y, 632, y + 3, 0x204060u + 0x010203u * y);
+    for (int x = 0; x < 632; x += 13) surface.FillRect(x, 0, x + 2, 434, 0xe0c0a0u - 0x101u * x);
+    (void)surface.TakeDirty();  // shown by the first paint
     SceneWidget shown;
     shown.SetSurface(&surface);
     shown.resize(size);
     shown.show();
-    (void)shown.grab();  // the first, full paint
+    QCoreApplication::processEvents();  // the first, full paint
     // Steps of an animation: small pieces here and there, each shown on its own.
     surface.FillRect(100, 100, 150, 150, 0xf0e0d0u);
     shown.PresentChanges(true);
@@ -178,27 +232,18 @@ TEST(SceneMapping, PartialFramesShowWhatAFullPaintShows) {
     shown.PresentChanges(true);
     surface.DrawText(FontId::Sheet, 400, 20, "Yacht", 0x3a192fu);
     surface.FillRect(0, 0, 3, 3, 0x00ff00u);
-    surface.FillRect(500, 300, 550, 350, 0x0000ffu);  // beyond the first 2048 widget pixels
+    surface.FillRect(500, 300, 550, 350, 0x0000ffu);
     shown.PresentChanges(false);
     QCoreApplication::processEvents();
+    // What the window system was handed, and a full paint of the scene as it now stands.
+    const QImage onScreen =
+        shown.screen()->grabWindow(shown.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     SceneWidget fresh;
     fresh.SetSurface(&surface);
     fresh.resize(size);
-    // The picture as the whole scene scaled onto the window in one go, bands and all.
-    QImage whole(size, QImage::Format_RGB32);
-    {
-      const QImage scene(reinterpret_cast<const uchar*>(surface.Data()), 632, 434, 632 * 4,
-                         QImage::Format_RGB32);
-      const QRect target = SceneRect(size, scene.size());
-      QPainter painter(&whole);
-      painter.fillRect(whole.rect(), QColor(24, 16, 12));
-      painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() % 632 != 0);
-      painter.drawImage(target, scene);
-    }
-    const QImage a = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage b = fresh.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(a, whole) << size.width();
-    EXPECT_EQ(b, whole) << size.width();
+    const QImage full = fresh.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(onScreen, full);
+    EXPECT_LE(LargestChannelDifference(full, ScaledByTheBook(surface, size)), 2);
   }
 }
 

@@ -1,9 +1,11 @@
 #include "platform/qt/scene_widget.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -12,11 +14,6 @@
 #include "platform/surface.h"
 
 namespace ossaric {
-
-namespace {
-// The length of the pieces Qt's raster engine fills a row of a scaled picture in.
-constexpr int kSmoothRun = 2048;
-}  // namespace
 
 QRect SceneRect(QSize area, QSize scene) {
   if (area == scene || area.isEmpty() || scene.isEmpty()) return QRect(QPoint(0, 0), scene);
@@ -51,7 +48,6 @@ SceneWidget::SceneWidget(QWidget* parent) : QWidget(parent) {
 
 void SceneWidget::SetSurface(Surface* surface) {
   surface_ = surface;
-  scaledValid_ = false;
   update();
 }
 
@@ -60,50 +56,59 @@ QImage SceneWidget::SceneImage() const {
                 surface_->Height(), surface_->Width() * 4, QImage::Format_RGB32);
 }
 
-// Draws the part `widgetRect` of the scaled scene into the copy, exactly as scaling the whole
-// scene would: whole multiples stay crisp, anything else is smoothed.
-void SceneWidget::Rescale(const QRect& widgetRect) {
-  const QImage image = SceneImage();
-  const QRect target = SceneRect(size(), image.size());
-  if (scaled_.size() != target.size()) scaled_ = QImage(target.size(), QImage::Format_RGB32);
-  QPainter painter(&scaled_);
-  painter.setClipRect(widgetRect.translated(-target.topLeft()));
-  const bool whole = target.width() % image.width() == 0;
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
-  painter.drawImage(QRect(QPoint(0, 0), target.size()), image);
+// Sets the scaler to the scene and the part of the widget it is shown in; false when the scene
+// is shown at its own size.
+bool SceneWidget::Scaled(QRect& target) {
+  const QSize scene(surface_->Width(), surface_->Height());
+  target = SceneRect(size(), scene);
+  if (target.size() == scene) return false;
+  scaler_.SetSizes(scene, target.size(), target.width() % scene.width() != 0);
+  return true;
 }
 
 QRegion SceneWidget::TakeChanges() {
   if (surface_ == nullptr) return {};
   const std::vector<DirtyRect> changed = surface_->TakeDirty();
   if (changed.empty()) return {};
-  const QSize scene(surface_->Width(), surface_->Height());
-  const QRect target = SceneRect(size(), scene);
-  QRegion region, rescaled;
+  QRect target;
+  const bool scaled = Scaled(target);
+  QRegion region;
   for (const DirtyRect& d : changed) {
-    if (target.size() == scene) {
-      region += QRect(d.x, d.y, d.w, d.h).translated(target.topLeft());
-      continue;
-    }
-    // A smoothed pixel blends its neighbours: a changed scene pixel reaches the widget pixels
-    // of the scene pixel beside it too, so the rectangle grows by two scene pixels first.
-    const long long x0 = std::max(0, d.x - 2), y0 = std::max(0, d.y - 2);
-    const long long x1 = std::min(scene.width(), d.x + d.w + 2);
-    const long long y1 = std::min(scene.height(), d.y + d.h + 2);
-    const int left = static_cast<int>(x0 * target.width() / scene.width());
-    const int top = static_cast<int>(y0 * target.height() / scene.height());
-    const int right = static_cast<int>((x1 * target.width() + scene.width() - 1) / scene.width());
-    const int bottom =
-        static_cast<int>((y1 * target.height() + scene.height() - 1) / scene.height());
-    region += QRect(left, top, right - left, bottom - top).translated(target.topLeft());
-    // Qt's smoothing steps along a row from the start of each piece of kSmoothRun pixels it
-    // fills; starting where the whole scene's fill starts a piece gives the very same pixels.
-    const int start = target.width() % scene.width() != 0 ? left - left % kSmoothRun : left;
-    rescaled += QRect(start, top, right - start, bottom - top).translated(target.topLeft());
+    // A smoothed window pixel blends the scene pixels around it: the scaler knows which.
+    const QRect r(d.x, d.y, d.w, d.h);
+    region += (scaled ? scaler_.Reach(r) : r).translated(target.topLeft());
   }
-  if (scaledValid_)
-    for (const QRect& r : rescaled) Rescale(r);
   return region;
+}
+
+// Scales the part `part` (widget pixels, within the scene's place `target`) of the scene onto
+// the widget. The pixels go straight into the window's backing store when that is a plain
+// 32-bit picture at one device pixel per pixel, as on X11 and Wayland; else by way of a copy.
+void SceneWidget::DrawScaled(QPainter& painter, const QRect& part, const QRect& target) {
+  const QRect inScene = part.translated(-target.topLeft());
+  QBackingStore* store = backingStore();
+  QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+  const QTransform& place = painter.deviceTransform();
+  if (store != nullptr && device != nullptr && device == store->paintDevice() &&
+      device->devType() == QInternal::Image && place.type() <= QTransform::TxTranslate) {
+    auto* image = static_cast<QImage*>(device);
+    const QPoint at = place.map(part.topLeft());
+    const QImage::Format f = image->format();
+    if ((f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied) &&
+        image->devicePixelRatio() == 1 && image->rect().contains(QRect(at, part.size()))) {
+      const int stride = static_cast<int>(image->bytesPerLine() / 4);
+      uint32_t* out = reinterpret_cast<uint32_t*>(image->bits()) +
+                      static_cast<ptrdiff_t>(at.y()) * stride + at.x();
+      scaler_.Scale(surface_->Data(), surface_->Width(), inScene, out, stride);
+      return;
+    }
+  }
+  if (part_.width() < part.width() || part_.height() < part.height())
+    part_ = QImage(part.size().expandedTo(part_.size()), QImage::Format_RGB32);
+  scaler_.Scale(surface_->Data(), surface_->Width(), inScene,
+                reinterpret_cast<uint32_t*>(part_.bits()),
+                static_cast<int>(part_.bytesPerLine() / 4));
+  painter.drawImage(part.topLeft(), part_, QRect(QPoint(0, 0), part.size()));
 }
 
 void SceneWidget::PresentChanges(bool now) {
@@ -113,11 +118,6 @@ void SceneWidget::PresentChanges(bool now) {
     repaint(region);
   else
     update(region);
-}
-
-void SceneWidget::resizeEvent(QResizeEvent* event) {
-  scaledValid_ = false;
-  QWidget::resizeEvent(event);
 }
 
 bool SceneWidget::event(QEvent* event) {
@@ -147,19 +147,13 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
   // Changes nobody has presented yet are shown with the next paint.
   const QRegion pending = TakeChanges();
   if (!pending.isEmpty()) update(pending);
-  const QImage image = SceneImage();
-  const QRect target = SceneRect(size(), image.size());
-  if (target.size() == image.size()) {
-    painter.drawImage(target.topLeft(), image);
+  QRect target;
+  if (!Scaled(target)) {
+    painter.drawImage(target.topLeft(), SceneImage());
   } else {
-    if (!scaledValid_) {
-      Rescale(target);
-      scaledValid_ = true;
-    }
     for (const QRect& r : event->region()) {
       const QRect part = r.intersected(target);
-      if (!part.isEmpty())
-        painter.drawImage(part.topLeft(), scaled_, part.translated(-target.topLeft()));
+      if (!part.isEmpty()) DrawScaled(painter, part, target);
     }
   }
   // The bands left beside or under the scene.

@@ -1,14 +1,17 @@
 // The widget that shows the game's 632 x 434 framebuffer. When the window is larger, the scene
 // is scaled to fit with its aspect kept and centred; presses and moves are mapped back to scene
-// pixels. At scale 1 the pixels are copied unchanged. A scaled copy of the scene at the
-// widget's size is kept and brought up to date only where the scene changed, so a frame of an
-// animation costs the few pixels it moved whatever the size of the window.
+// pixels. At scale 1 the pixels are copied unchanged. The window's backing store holds the
+// scaled scene between paints, and only the pixels that show a change of the scene are scaled
+// again, so a frame of an animation costs the few pixels it moved whatever the window's size.
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QWidget>
 #include <functional>
+
+#include "platform/qt/scene_scaler.h"
 
 namespace ossaric {
 
@@ -49,19 +52,18 @@ class SceneWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // Brings the scaled copy up to date with the scene's changes and returns the widget pixels
-  // they cover.
+  // The widget pixels that show the scene's changes since the last call.
   QRegion TakeChanges();
-  void Rescale(const QRect& widgetRect);
+  bool Scaled(QRect& target);
+  void DrawScaled(QPainter& painter, const QRect& part, const QRect& target);
   QImage SceneImage() const;
 
   Surface* surface_ = nullptr;
   int scale_ = 1;
-  QImage scaled_;  // the scene at SceneRect(size()), when that is not the scene's own size
-  bool scaledValid_ = false;
+  SceneScaler scaler_;
+  QImage part_;  // a piece of the scaled scene, where it cannot be drawn in place
   bool firstFrameShown_ = false;
 };
 
