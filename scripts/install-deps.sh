@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
+  libxcb1-dev xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
   desktop-file-utils appstream dpkg-dev
   dbus-daemon dbus-session-bus-common
 )
