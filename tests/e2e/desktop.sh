@@ -58,17 +58,6 @@ changes() {
   done
   return 1
 }
-wait_exit() {
-  for _ in $(seq "$1"); do
-    kill -0 "$pid" 2>/dev/null || {
-      wait "$pid" || fail "the program exited with status $?"
-      pid=""
-      return 0
-    }
-    sleep 0.2
-  done
-  return 1
-}
 
 # 1. Start, throw, close through the window manager.
 start_game

@@ -31,3 +31,17 @@ find_window() {
   done
   return 1
 }
+
+# Waits up to $1 fifths of a second for the program (in `pid`) to end, with status 0; false when
+# it is still running.
+wait_exit() {
+  for _ in $(seq "$1"); do
+    kill -0 "$pid" 2>/dev/null || {
+      wait "$pid" || fail "the program exited with status $?"
+      pid=""
+      return 0
+    }
+    sleep 0.2
+  done
+  return 1
+}

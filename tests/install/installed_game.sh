@@ -48,17 +48,6 @@ start_game() {
   menu=$(($(xwininfo -id "$wid" | awk '/Height:/ {print $2}') - 434))
 }
 press() { xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1; }
-wait_exit() {
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || {
-      wait "$pid" || fail "the program exited with status $?"
-      pid=""
-      return 0
-    }
-    sleep 0.2
-  done
-  fail "the program did not end"
-}
 # The loudest sample of the sound output from byte $1 on (16-bit samples).
 loudest() {
   python3 - "$SDL_DISKAUDIOFILE" "$1" <<'PY'
@@ -122,7 +111,7 @@ echo "ok: a second start raised the running game and ended with status 0"
 # 4. The close: the settings in the settings directory, the Top Ten in the data directory,
 # nothing in the current directory.
 wmctrl -i -c "$wid"
-wait_exit
+wait_exit 50 || fail "the program did not end"
 ini=$HOME/.config/ossaric/bexil.ini
 [ -f "$ini" ] || fail "no bexil.ini in ~/.config/ossaric"
 [ "$(stat -c %s "$ini")" -eq 52 ] || fail "bexil.ini is not 52 bytes"
@@ -153,4 +142,4 @@ pid=""
 start_game
 echo "ok: a start after a crash opens its window"
 wmctrl -i -c "$wid"
-wait_exit
+wait_exit 50 || fail "the program did not end"
