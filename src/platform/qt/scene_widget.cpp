@@ -83,7 +83,7 @@ QRegion SceneWidget::TakeChanges() {
 
 // Scales the part `part` (widget pixels, within the scene's place `target`) of the scene onto
 // the widget. The pixels go straight into the window's backing store when that is a plain
-// 32-bit picture at one device pixel per pixel, as on X11 and Wayland; else by way of a copy.
+// 32-bit picture at one device pixel per pixel, as X11's is; else by way of a copy.
 void SceneWidget::DrawScaled(QPainter& painter, const QRect& part, const QRect& target) {
   const QRect inScene = part.translated(-target.topLeft());
   QBackingStore* store = backingStore();
