@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "fifo_watchdog.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/scene_widget.h"
@@ -301,24 +301,12 @@ TEST_F(Gate, HelpPagesFromOddFilesAndPlaces) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove_all("bexil.hlp");
     c.make();
-    std::atomic<bool> done{false}, released{false};
-    std::thread watchdog([&] {
-      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-      while (!done) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        if (std::chrono::steady_clock::now() < deadline) continue;
-        released = true;
-        const int fd = open("bexil.hlp", O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) close(fd);
-      }
-    });
+    FifoWatchdog watchdog({"bexil.hlp"}, std::chrono::seconds(5));
     host_.OpenHelp("bexil.hlp");
     ASSERT_NE(host_.HelpWindow(), nullptr);
     EXPECT_TRUE(host_.HelpWindow()->isVisible());
     WaitFor([&] { return !host_.HelpWindow()->toPlainText().startsWith("Loading"); });
-    done = true;
-    watchdog.join();
-    EXPECT_FALSE(released);
+    EXPECT_FALSE(watchdog.Stop());
     EXPECT_TRUE(host_.HelpWindow()->toPlainText().contains(c.shows))
         << host_.HelpWindow()->toPlainText().left(200).toStdString();
   }

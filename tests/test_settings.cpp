@@ -6,15 +6,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
-#include <thread>
 #include <vector>
 
+#include "fifo_watchdog.h"
 #include "fixture.h"
 #include "persist/file_images.h"
 
@@ -345,24 +344,10 @@ TEST_F(Settings, FifosInEveryPlaceNeverHang) {
   const std::vector<std::string> fifos = {"bexil.ini",    "pen.wav",   "rattle1.wav",
                                           "moredice.wav", "music.mid", table};
   for (const std::string& f : fifos) ASSERT_EQ(mkfifo(f.c_str(), 0644), 0) << f;
-  std::atomic<bool> done{false}, released{false};
-  std::thread watchdog([&] {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      if (std::chrono::steady_clock::now() < deadline) continue;
-      released = true;
-      for (const std::string& f : fifos) {
-        const int fd = open(f.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) close(fd);
-      }
-    }
-  });
+  FifoWatchdog watchdog(fifos, std::chrono::seconds(10));
   Start();
   Run("paint\ncommand 5\ncommand 4\nclose\n");
-  done = true;
-  watchdog.join();
-  EXPECT_FALSE(released) << "the game waited on a FIFO";
+  EXPECT_FALSE(watchdog.Stop()) << "the game waited on a FIFO";
   EXPECT_EQ(W().State().SetupShown, 1);
   for (int e = 0; e < kEffectCount; ++e) EXPECT_FALSE(W().Effects().EffectPlayable(e)) << e;
   EXPECT_EQ(Output().find("music.mid"), std::string::npos);
