@@ -16,7 +16,7 @@ void TYachtWindow::PlayEffect(Effect e, bool wait) {
 }
 
 void TYachtWindow::ReportMciError(int code) {
-  host_.MessageBox(sound_.MidiErrorText(code), "MCI Error", MessageIcon::Exclamation, true);
+  host_.MessageBox(playlist_.ErrorText(code), "MCI Error", MessageIcon::Exclamation, true);
 }
 
 void TYachtWindow::SetAudioCheckMarks() {
