@@ -38,19 +38,24 @@ void TYachtWindow::LocateTopTenFile() {
 }
 
 // The empty table, then whatever the file holds; a missing file is created with the empty table.
+// A file that cannot be read is told at once, why in plain words.
 void TYachtWindow::LoadTopTen() {
-  if (!LoadTopTenFile(TopTenPath, TopTen, TopTenKnown))
+  std::string problem;
+  if (LoadTopTenFile(TopTenPath, TopTen, TopTenKnown, problem)) return;
+  if (problem.empty())
     host_.MessageBox("Cannot write to file", "ERROR", MessageIcon::None, false);
+  else
+    host_.MessageBox(problem, "ERROR", MessageIcon::Exclamation, false);
 }
 
 // Saves the table, merged with what another game may have saved meanwhile; a file that cannot
 // be written (or read: it may hold scores this run never saw) is left as it is, and the player is
 // told why, once per save; the game goes on with the table in memory.
 void TYachtWindow::SaveTopTen() {
-  int error = 0;
-  if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, error)) return;
-  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + std::strerror(error),
-                   "ERROR", MessageIcon::Exclamation, true);
+  std::string reason;
+  if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, reason)) return;
+  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + reason, "ERROR",
+                   MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.
