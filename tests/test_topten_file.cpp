@@ -160,9 +160,15 @@ TEST_F(TopTen, AFileThatCannotBeReadIsToldAtOnceAndNeverOverwritten) {
     SCOPED_TRACE(c.kind);
     std::filesystem::remove_all(File());
     const std::string kind = c.kind;
-    if (kind == "directory") ASSERT_TRUE(std::filesystem::create_directory(File()));
-    if (kind == "fifo") ASSERT_EQ(mkfifo(File().c_str(), 0644), 0);
-    if (kind == "device") ASSERT_EQ(symlink("/dev/null", File().c_str()), 0);
+    if (kind == "directory") {
+      ASSERT_TRUE(std::filesystem::create_directory(File()));
+    }
+    if (kind == "fifo") {
+      ASSERT_EQ(mkfifo(File().c_str(), 0644), 0);
+    }
+    if (kind == "device") {
+      ASSERT_EQ(symlink("/dev/null", File().c_str()), 0);
+    }
     if (kind == "no permission") {
       WriteAll(File(), Table({{"Anna", 120}}));
       ASSERT_EQ(chmod(File().c_str(), 0), 0);
@@ -187,9 +193,15 @@ TEST_F(TopTen, AFileThatCannotBeReadIsToldAtOnceAndNeverOverwritten) {
     identity.Back();
     struct stat st;
     ASSERT_EQ(lstat(File().c_str(), &st), 0);
-    if (kind == "directory") EXPECT_TRUE(S_ISDIR(st.st_mode));
-    if (kind == "fifo") EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    if (kind == "device") EXPECT_TRUE(S_ISLNK(st.st_mode));
+    if (kind == "directory") {
+      EXPECT_TRUE(S_ISDIR(st.st_mode));
+    }
+    if (kind == "fifo") {
+      EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
+    if (kind == "device") {
+      EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
     if (kind == "no permission") {
       EXPECT_EQ(st.st_mode & 07777, 0u);
       ASSERT_EQ(chmod(File().c_str(), 0600), 0);
