@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/places.h"
@@ -51,8 +53,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Ossaric"));
   QCoreApplication::setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
   // The options first, so that --help, --version and a wrong option need no display.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  std::vector<std::string> arguments(argv, argv + argc);
   const ossaric::CommandLine options = ossaric::ParseCommandLine(arguments);
   if (!options.run) return Print(options.output, options.status);
 
