@@ -5,31 +5,25 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/places.h"
-#include "fixture.h"
 #include "persist/file_images.h"
+#include "topten_fixture.h"
 
 namespace ossaric {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
-
-Bytes ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::Bytes;
+using testing::ReadAll;
 
 void WriteAll(const std::string& path, const Bytes& bytes) {
   fs::create_directories(fs::path(path).parent_path());
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  testing::WriteAll(path, bytes);
 }
 
 // Sets or clears an environment variable for the test's length.

@@ -84,6 +84,17 @@ bool WriteInPlace(const std::string& path, const uint8_t* data, size_t size, int
   return Step(::close(fd) == 0, error) && ok;
 }
 
+// `fd` when it is open on a regular file; else it is closed: -1 with errno EINVAL (or the
+// errno of the failed open).
+int OnlyRegular(int fd) {
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+  ::close(fd);
+  errno = EINVAL;
+  return -1;
+}
+
 // Where a save of `path` really goes: a link is followed to its target. False for a dangling
 // link (or a loop), which is as good as a file that cannot be written.
 bool ResolveTarget(const std::string& path, std::string& target, int& error) {
@@ -125,14 +136,7 @@ int OpenRegularFile(const std::string& path) {
     errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     return -1;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-  }
-  return fd;
+  return OnlyRegular(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
 }
 
 bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>& out) {
@@ -246,31 +250,24 @@ std::string FileProblem(const std::string& path, int error) {
     if (S_ISSOCK(st.st_mode))
       return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a socket, not a file"));
   }
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "permission denied"));
-    case EWOULDBLOCK:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "another running game kept it locked"));
-    case ENOSPC:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "the disk is full"));
-    case EDQUOT:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "the disk quota is used up"));
-    case EROFS:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "the disk may only be read"));
-    case ENOTDIR:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "a part of its path is not a directory"));
-    case EISDIR:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a directory, not a file"));
-    case ELOOP:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "its symbolic links go round in a loop"));
-    case EFBIG:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is too large"));
-    case EIO:
-      return Words(kContext, QT_TRANSLATE_NOOP("Files", "the disk reported an error"));
-    default:
-      break;
-  }
+  static constexpr struct {
+    int error;
+    const char* words;
+  } kSaid[] = {
+      {EACCES, QT_TRANSLATE_NOOP("Files", "permission denied")},
+      {EPERM, QT_TRANSLATE_NOOP("Files", "permission denied")},
+      {EWOULDBLOCK, QT_TRANSLATE_NOOP("Files", "another running game kept it locked")},
+      {ENOSPC, QT_TRANSLATE_NOOP("Files", "the disk is full")},
+      {EDQUOT, QT_TRANSLATE_NOOP("Files", "the disk quota is used up")},
+      {EROFS, QT_TRANSLATE_NOOP("Files", "the disk may only be read")},
+      {ENOTDIR, QT_TRANSLATE_NOOP("Files", "a part of its path is not a directory")},
+      {EISDIR, QT_TRANSLATE_NOOP("Files", "it is a directory, not a file")},
+      {ELOOP, QT_TRANSLATE_NOOP("Files", "its symbolic links go round in a loop")},
+      {EFBIG, QT_TRANSLATE_NOOP("Files", "it is too large")},
+      {EIO, QT_TRANSLATE_NOOP("Files", "the disk reported an error")},
+  };
+  for (const auto& said : kSaid)
+    if (said.error == error) return Words(kContext, said.words);
   // Anything else in the system's own words, as the end of a sentence.
   std::string text = std::strerror(error != 0 ? error : EIO);
   if (text.size() > 1 && std::isupper(static_cast<unsigned char>(text[0])) &&
@@ -292,13 +289,7 @@ int OpenLockFile(const std::string& lockPath) {
   int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
   // Another user's lock file may still be locked through a descriptor that only reads.
   if (fd < 0 && errno == EACCES) fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
-  if (fd < 0) return -1;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-  }
-  return fd;
+  return OnlyRegular(fd);
 }
 
 }  // namespace
