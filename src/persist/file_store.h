@@ -67,7 +67,6 @@ class FileLock {
   // errno EWOULDBLOCK when another game kept the lock for the whole wait.
   bool Acquire(const std::string& lockPath, const std::string& path, int waitMs, int& error);
   void Release();
-  bool Held() const { return fd_ >= 0; }
 
  private:
   int fd_ = -1;
