@@ -153,7 +153,9 @@ TEST(Solver, AgreesWithSlowPlayOnSmallSheetsAndPositions) {
     ASSERT_TRUE(a.canThrow);
     EXPECT_NEAR(a.bestThrow.expected, bestThrow, 1e-9);
     for (int i = 0; i < 5; ++i) {
-      if (c.inCup[i]) EXPECT_FALSE(a.bestThrow.keep[i]) << "die " << i + 1 << " is in the cup";
+      if (c.inCup[i]) {
+        EXPECT_FALSE(a.bestThrow.keep[i]) << "die " << i + 1 << " is in the cup";
+      }
     }
     EXPECT_NEAR(s.ActionValue(p, a.bestThrow), a.bestThrow.expected, 1e-12);
     double bestWrite = -1;
