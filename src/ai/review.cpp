@@ -22,8 +22,7 @@ void TGameReview::Record(const ai::TAction& done) {
   TDecision d;
   d.column = game_.CurrentPlayer;
   d.turn = 1;
-  for (int k = 1; k <= kCategoryCount; ++k)
-    d.turn += game_.Sheet[d.column].Entry[k] != -1 ? 1 : 0;
+  for (int k = 1; k <= kCategoryCount; ++k) d.turn += game_.Sheet[d.column].Entry[k] != -1 ? 1 : 0;
   d.throwsMade = game_.ThrowsMade;
   d.faces = p.faces;
   d.best = solver.Advise(p).best;

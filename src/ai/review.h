@@ -12,12 +12,12 @@
 namespace ossaric {
 
 struct TDecision {
-  int column = 1;       // 1..4
-  int turn = 1;         // 1..12: the column's turn (categories written before it, plus one)
-  int throwsMade = 1;   // throws of the turn before the choice
-  Faces faces{};        // the throw the choice was made on
-  ai::TAction done;     // what the player did
-  ai::TAction best;     // the best play there
+  int column = 1;      // 1..4
+  int turn = 1;        // 1..12: the column's turn (categories written before it, plus one)
+  int throwsMade = 1;  // throws of the turn before the choice
+  Faces faces{};       // the throw the choice was made on
+  ai::TAction done;    // what the player did
+  ai::TAction best;    // the best play there
   double Cost() const { return best.expected > done.expected ? best.expected - done.expected : 0; }
 };
 

@@ -29,11 +29,11 @@ int Key(const Counts& c) {
 
 // The multisets, how a throw of the rest falls from each keep, and what each throw can keep.
 struct Combinatorics {
-  std::vector<Counts> keep;        // every multiset of 0..5 faces
+  std::vector<Counts> keep;  // every multiset of 0..5 faces
   std::vector<int> keepSize;
-  std::array<int, 46656> index{};  // Key -> keep number
-  std::vector<int> roll;           // the keeps of five dice, as roll number -> keep number
-  std::vector<int> rollOfKeep;     // keep number -> roll number, -1 below five dice
+  std::array<int, 46656> index{};        // Key -> keep number
+  std::vector<int> roll;                 // the keeps of five dice, as roll number -> keep number
+  std::vector<int> rollOfKeep;           // keep number -> roll number, -1 below five dice
   std::vector<int> fallStart, fallRoll;  // keep -> the throws it can become ...
   std::vector<double> fallChance;        // ... and their chances
   std::vector<int> subStart, subKeep;    // roll -> the keeps inside it, five dice excepted
@@ -175,7 +175,11 @@ OpenSet OpenCategories(const int (&entry)[13]) {
   return open;
 }
 
-TSolver::TSolver() {
+TSolver::TSolver(const double* table) {
+  if (table != nullptr) {
+    std::copy(table, table + kAllOpen + 1, value_.begin());
+    return;
+  }
   const Combinatorics& d = Dice();
   value_[0] = 0;
   // Every set without one category is smaller than the set itself.
@@ -186,7 +190,7 @@ TSolver::TSolver() {
 }
 
 const TSolver& TSolver::Get() {
-  static const TSolver solver;
+  static const TSolver solver(BestPlayTable());
   return solver;
 }
 
@@ -233,7 +237,7 @@ TAdvice TSolver::Advise(const TPosition& p) const {
   // On a tie, writing wins over throwing (it ends the turn at once), and the upper row wins.
   for (const TAction& w : a.writes) {
     const bool better = !have || (a.best.category == 0 ? w.expected >= a.best.expected - 1e-9
-                                                        : w.expected > a.best.expected + 1e-9);
+                                                       : w.expected > a.best.expected + 1e-9);
     if (better) {
       a.best = w;
       have = true;

@@ -24,17 +24,17 @@ using DiceSet = std::array<bool, 5>;  // one flag for each of dice 1..5
 // A moment of a turn as the rules allow to act on it.
 struct TPosition {
   OpenSet open = kAllOpen;
-  int total = 0;         // points already written in the column
-  Faces faces{};         // the faces of dice 1..5, in the cup or not
-  DiceSet inCup{};       // dice waiting in the cup for the next throw
-  int throwsLeft = 0;    // throws the turn still allows
-  bool mayWrite = false; // a throw lies on the table that has not been written yet
+  int total = 0;          // points already written in the column
+  Faces faces{};          // the faces of dice 1..5, in the cup or not
+  DiceSet inCup{};        // dice waiting in the cup for the next throw
+  int throwsLeft = 0;     // throws the turn still allows
+  bool mayWrite = false;  // a throw lies on the table that has not been written yet
 };
 
 // One thing to do now.
 struct TAction {
-  int category = 0;  // 1..12: write that category; 0: throw
-  DiceSet keep{};    // for a throw: the dice that stay on the table; the others are thrown
+  int category = 0;     // 1..12: write that category; 0: throw
+  DiceSet keep{};       // for a throw: the dice that stay on the table; the others are thrown
   double expected = 0;  // the column's expected final total after this and best play on
 };
 
@@ -42,13 +42,13 @@ struct TAdvice {
   bool any = false;  // false: nothing can be done (no open category, or no move allowed)
   TAction best;
   bool canThrow = false;
-  TAction bestThrow;             // the best throw, when a throw is allowed
-  std::vector<TAction> writes;   // every open category, in category order, when writing is allowed
+  TAction bestThrow;            // the best throw, when a throw is allowed
+  std::vector<TAction> writes;  // every open category, in category order, when writing is allowed
 };
 
 class TSolver {
  public:
-  // The one table, worked out on first use.
+  // The one table, built into the program (its positions are worked out when asked).
   static const TSolver& Get();
 
   // Expected points still to come from a turn's start with `open` (0 for no open category).
@@ -58,11 +58,15 @@ class TSolver {
   // rules do not allow there gives the best the position allows.
   double ActionValue(const TPosition& p, const TAction& a) const;
 
-  TSolver();
+  // From `table` (4,096 values), or worked out here when there is none.
+  explicit TSolver(const double* table);
 
  private:
   std::array<double, kAllOpen + 1> value_{};
 };
+
+// The table worked out at build time, in value order; nullptr to work it out at first use.
+const double* BestPlayTable();
 
 // The open categories of a column (entry -1).
 OpenSet OpenCategories(const int (&entry)[13]);

@@ -21,8 +21,7 @@ std::string Total(double expected) {
 
 bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
   const TYachtGame& g = game_;
-  if (g.ComputerBusy || g.GameActive != 1 || SetupShown || TotalsShown || TopTenShown ||
-      HintsShown)
+  if (g.ComputerBusy || g.GameActive != 1 || SetupShown || TotalsShown || TopTenShown || HintsShown)
     return false;
   ai::TPosition p;
   if (g.NextPlayerPending == 1) {
@@ -62,29 +61,30 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
     switch (back.size()) {
       case 0:
         first = game_.ThrowsMade == 0 || game_.NextPlayerPending == 1
-                    ? Words("Advice", QT_TRANSLATE_NOOP("Advice", "Throw the dice: expected total %1."),
-                            {e})
+                    ? Words("Advice",
+                            QT_TRANSLATE_NOOP("Advice", "Throw the dice: expected total %1."), {e})
                     : Words("Advice",
                             QT_TRANSLATE_NOOP("Advice",
                                               "Throw the dice in the cup: expected total %1."),
                             {e});
         break;
       case 1:
-        first = Words("Advice",
-                      QT_TRANSLATE_NOOP("Advice", "Return the %1 and throw again: expected total %2."),
-                      {back[0], e});
+        first =
+            Words("Advice",
+                  QT_TRANSLATE_NOOP("Advice", "Return the %1 and throw again: expected total %2."),
+                  {back[0], e});
         break;
       case 2:
         first = Words("Advice",
-                      QT_TRANSLATE_NOOP("Advice",
-                                        "Return the %1 and the %2 and throw again: expected total %3."),
+                      QT_TRANSLATE_NOOP(
+                          "Advice", "Return the %1 and the %2 and throw again: expected total %3."),
                       {back[0], back[1], e});
         break;
       case 3:
         first = Words(
             "Advice",
-            QT_TRANSLATE_NOOP("Advice",
-                              "Return the %1, the %2 and the %3 and throw again: expected total %4."),
+            QT_TRANSLATE_NOOP(
+                "Advice", "Return the %1, the %2 and the %3 and throw again: expected total %4."),
             {back[0], back[1], back[2], e});
         break;
       case 4:
@@ -95,10 +95,10 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
                       {back[0], back[1], back[2], back[3], e});
         break;
       default:
-        first = Words("Advice",
-                      QT_TRANSLATE_NOOP("Advice",
-                                        "Return all five dice and throw again: expected total %1."),
-                      {e});
+        first = Words(
+            "Advice",
+            QT_TRANSLATE_NOOP("Advice", "Return all five dice and throw again: expected total %1."),
+            {e});
         break;
     }
   }

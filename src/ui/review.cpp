@@ -37,8 +37,8 @@ std::string ActionWords(const TDecision& d, const ai::TAction& a) {
 
 std::string TYachtWindow::ReviewWords() const {
   if (!review_.HasFinished())
-    return Words("Review",
-                 QT_TRANSLATE_NOOP("Review", "The review is ready once a game has been played to "
+    return Words("Review", QT_TRANSLATE_NOOP("Review",
+                                             "The review is ready once a game has been played to "
                                              "its end."));
   const std::vector<TPlayerReview> accounts = review_.Accounts(kListed);
   std::string text;
@@ -46,7 +46,8 @@ std::string TYachtWindow::ReviewWords() const {
     if (!text.empty()) text += "\n\n";
     const std::string percent = Decimal(r.percent, 1), lost = Decimal(r.lost, 1);
     if (accounts.size() == 1)
-      text += Words("Review", QT_TRANSLATE_NOOP("Review", "Your play: %1 % (%2 points lost to choices)"),
+      text += Words("Review",
+                    QT_TRANSLATE_NOOP("Review", "Your play: %1 % (%2 points lost to choices)"),
                     {percent, lost});
     else
       text += Words("Review", QT_TRANSLATE_NOOP("Review", "%1: %2 % (%3 points lost to choices)"),
@@ -57,8 +58,8 @@ std::string TYachtWindow::ReviewWords() const {
     }
     for (const TDecision& d : r.costliest)
       text += "\n" + Words("Review",
-                           QT_TRANSLATE_NOOP("Review",
-                                             "Turn %1, throw %2, dice %3: %4; best: %5 (%6 points)."),
+                           QT_TRANSLATE_NOOP(
+                               "Review", "Turn %1, throw %2, dice %3: %4; best: %5 (%6 points)."),
                            {std::to_string(d.turn), std::to_string(d.throwsMade),
                             DiceList(d.faces, nullptr), ActionWords(d, d.done),
                             ActionWords(d, d.best), Decimal(d.Cost(), 1)});

@@ -215,8 +215,7 @@ std::string HintJson(const TYachtWindow& w) {
   s << "\"available\":true,\"column\":" << column << ",\"best\":" << ActionJson(w, a.best);
   if (a.canThrow) s << ",\"throw\":" << ActionJson(w, a.bestThrow);
   s << ",\"writes\":[";
-  for (size_t i = 0; i < a.writes.size(); ++i)
-    s << (i ? "," : "") << ActionJson(w, a.writes[i]);
+  for (size_t i = 0; i < a.writes.size(); ++i) s << (i ? "," : "") << ActionJson(w, a.writes[i]);
   s << "]";
   return s.str();
 }
