@@ -138,7 +138,7 @@ void TYachtWindow::ShowBestMove() {
   const ai::TAction& best = a.best;
   if (best.category != 0) {
     const int top = RowTop(best.category);
-    MarkRect(335, top - 2, 621, top + 22, ScoreInk);
+    MarkRect(329, top - 3, 624, top + 23, ScoreInk);
   } else {
     bool returns = false;
     for (int i = 1; i <= 5; ++i) {
