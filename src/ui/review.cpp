@@ -36,11 +36,11 @@ std::string ActionWords(const TDecision& d, const ai::TAction& a) {
 }  // namespace
 
 std::string TYachtWindow::ReviewWords() const {
-  if (!review_.HasFinished())
+  const std::vector<TPlayerReview> accounts = review_.Accounts(kListed);
+  if (!review_.HasFinished() || accounts.empty())
     return Words("Review", QT_TRANSLATE_NOOP("Review",
                                              "The review is ready once a game has been played to "
                                              "its end."));
-  const std::vector<TPlayerReview> accounts = review_.Accounts(kListed);
   std::string text;
   for (const TPlayerReview& r : accounts) {
     if (!text.empty()) text += "\n\n";
