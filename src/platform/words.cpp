@@ -1,27 +1,35 @@
 #include "platform/words.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QString>
 
 namespace ossaric {
 
-std::string Words(const char* context, const char* text, std::initializer_list<std::string> args) {
-  const std::string translated = QCoreApplication::translate(context, text).toStdString();
+std::string Words(const char* context, const char* english,
+                  std::initializer_list<std::string> args) {
+  const std::string text = QCoreApplication::translate(context, english).toStdString();
+  // One pass over the UTF-8 text, so that a filled-in value holding "%2" stays as it is, and
+  // the values go in as their bytes.
   std::string out;
-  out.reserve(translated.size());
-  for (size_t k = 0; k < translated.size(); ++k) {
-    const char c = translated[k];
-    if (c == '%' && k + 1 < translated.size() && translated[k + 1] >= '1' &&
-        translated[k + 1] <= '9') {
-      const size_t n = static_cast<size_t>(translated[k + 1] - '1');
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+      const size_t n = static_cast<size_t>(text[i + 1] - '1');
       if (n < args.size()) {
         out += *(args.begin() + n);
-        ++k;
+        ++i;
         continue;
       }
     }
     out += c;
   }
   return out;
+}
+
+std::string Decimal(double value, int decimals) {
+  return QLocale().toString(value, 'f', decimals).toStdString();
 }
 
 }  // namespace ossaric
