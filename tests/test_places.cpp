@@ -126,6 +126,9 @@ TEST(Places, EveryPlaceKeepsItsFilesUnderANameThatIsNotUtf8) {
     const std::string scores = c.userData + "/ossaric/tolmerix.dat";
     const auto image = EncodeTopTen(table);
     WriteAll(scores, Bytes(image.begin(), image.end()));
+    const std::string conf = c.config + "/ossaric.conf";
+    const std::string expert = "[Computer]\nExpert=1\n";
+    WriteAll(conf, Bytes(expert.begin(), expert.end()));
     const std::string music = c.userData + "/ossaric/music";
     WriteAll(music + "/mine-\xff.mid", {'M', 'T', 'h', 'd'});
 
@@ -147,6 +150,10 @@ TEST(Places, EveryPlaceKeepsItsFilesUnderANameThatIsNotUtf8) {
     EXPECT_EQ(w.State().AnimDelay, 77);  // the settings were read
     EXPECT_EQ(w.Game().GameActive, 1);
     EXPECT_STREQ(w.State().TopTen[1].Name, "Anna");  // the Top Ten was read
+    EXPECT_TRUE(host.checks_[kCmdExpertComputer]);   // and the program's own choices
+    w.EvCommand(kCmdClassicComputer);
+    const Bytes classic = ReadAll(conf);
+    EXPECT_NE(std::string(classic.begin(), classic.end()).find("Expert=0"), std::string::npos);
     for (int e = 0; e < kEffectCount; ++e) EXPECT_TRUE(w.Effects().EffectPlayable(e)) << e;
     w.EvPaint();
     EXPECT_EQ(sound.pieces_, std::vector<std::string>{music + "/mine-\xff.mid"});
