@@ -9,6 +9,7 @@
 #include "audio/effects.h"
 #include "audio/playlist.h"
 #include "game/game.h"
+#include "game/geometry.h"
 #include "game/records.h"
 #include "platform/bitmap.h"
 #include "platform/host.h"
@@ -58,6 +59,7 @@ class TYachtWindow : public TGameShow,
 
   // ---- ui/click.cpp ----
   void HandleClick(int x, int y);
+  void EndNameEditing();
   void ChoosePlayerCount(int n);
   void SelectNameField(int n);
   void ToggleHints();
@@ -65,6 +67,14 @@ class TYachtWindow : public TGameShow,
   // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
   // nothing (a full row, no throw to score, a panel or the computer at play).
   std::string ScorePreview(int x, int y) const;
+
+  // ---- ui/targets.cpp ----
+  // The target a client pixel shows on the screen that is up; none where a press does nothing.
+  Target TargetAt(int x, int y) const;
+  // Whether the screen that is up takes a press on `target` (a hidden name field does not).
+  bool TakesPress(Target target) const;
+  // A press on a target, by mouse, key or screen reader: nothing while the computer plays.
+  void Press(Target target);
 
   // ---- ui/show.cpp: what the game shows ----
   void ShowNotice(const std::string& text, const std::string& caption) override;
