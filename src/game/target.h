@@ -8,16 +8,16 @@ namespace ossaric {
 
 enum class TargetKind {
   None,
-  Cup,         // throws; while the cup waits to be handed on it carries the Next Player button
-  Die,         // index: die 1..5
-  Row,         // index: category 1..12
+  Cup,  // throws; while the cup waits to be handed on it carries the Next Player button
+  Die,  // index: die 1..5
+  Row,  // index: category 1..12
   TotalsReturn,
   TotalsNext,  // the Current Totals panel's "Next Player"
   TopTenReturn,
   HintsReturn,
   HintsNext,
-  Players,     // index: the player count 0..4 (0: against the computer)
-  NameField,   // index: player 1..4
+  Players,    // index: the player count 0..4 (0: against the computer)
+  NameField,  // index: player 1..4
   HintsSwitch,
   Start,
 };

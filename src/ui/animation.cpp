@@ -52,6 +52,7 @@ void TYachtWindow::DrawDieSprite(int i, int face, int x, int y) {
 }
 
 void TYachtWindow::AnimateCupShake() {
+  TellThrowBegins();
   screen_.CopyIn(CupUnder, kCupX, kCupY);
   for (int round = 0; round < 2; ++round) {
     for (int x : kShakeX) {
@@ -67,6 +68,7 @@ void TYachtWindow::AnimateCupShake() {
 // is finally drawn exactly on its place (the steps may stop up to nine pixels short of it).
 void TYachtWindow::AnimateDieFlight(int i) {
   if (i < 1 || i > 5) return;
+  TellDieLanded(i);
   const int slot = game_.Die[i].Slot;
   if (slot < 1 || slot > 20) return;
   const int x = Sane(game_.TableSlot[slot].X), y = Sane(game_.TableSlot[slot].Y);
@@ -87,6 +89,7 @@ void TYachtWindow::AnimateDieFlight(int i) {
 void TYachtWindow::SettleCup() {
   screen_.CopyOut(kCupX, kCupY, kCupWidth, kCupHeight, CupUnder);
   DrawCupAtHome();
+  TellThrowEnds();
 }
 
 // A blank die body slides from its place towards the cup's mouth at (55, 249) in ten steps and
@@ -131,6 +134,7 @@ void TYachtWindow::DrawThrowDots() {
   const long long left = static_cast<long long>(game_.ThrowLimit) - game_.ThrowsMade;
   for (int n = 0; n < 3 && n < left; ++n)
     screen_.FillEllipse(70 + 8 * n, 425, 74 + 8 * n, 429, lit, lit);
+  host_.SceneChanged();
 }
 
 void TYachtWindow::DrawNextPlayerButton() {

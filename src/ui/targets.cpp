@@ -17,12 +17,16 @@ constexpr Box kTopTenReturn{400, 471, 350, 373};
 // The column x = 445 is "Return"'s: it is tested first.
 constexpr Box kHintsReturn{345, 445, 350, 390}, kHintsNext{445, 545, 350, 390};
 // The players row: "1" to "4", then "Computer".
-constexpr Box kPlayerBoxes[5] = {
-    {471, 557, 223, 241}, {323, 355, 223, 241}, {361, 393, 223, 241},
-    {400, 432, 223, 241}, {436, 468, 223, 241}};
-constexpr Box kNameBoxes[5] = {
-    {0, -1, 0, -1}, {352, 433, 277, 299}, {459, 540, 277, 299},
-    {352, 433, 305, 328}, {459, 540, 305, 328}};
+constexpr Box kPlayerBoxes[5] = {{471, 557, 223, 241},
+                                 {323, 355, 223, 241},
+                                 {361, 393, 223, 241},
+                                 {400, 432, 223, 241},
+                                 {436, 468, 223, 241}};
+constexpr Box kNameBoxes[5] = {{0, -1, 0, -1},
+                               {352, 433, 277, 299},
+                               {459, 540, 277, 299},
+                               {352, 433, 305, 328},
+                               {459, 540, 305, 328}};
 constexpr Box kHintsSwitch{345, 545, 358, 376}, kStart{326, 566, 389, 408};
 
 // The tips counter after one more tip: a counter already past the last tip starts again.
@@ -38,7 +42,8 @@ Target TYachtWindow::TargetAt(int x, int y) const {
     if (kTotalsNext.Holds(x, y)) return {TargetKind::TotalsNext, 0};
     return {};
   }
-  if (TopTenShown) return kTopTenReturn.Holds(x, y) ? Target{TargetKind::TopTenReturn, 0} : Target{};
+  if (TopTenShown)
+    return kTopTenReturn.Holds(x, y) ? Target{TargetKind::TopTenReturn, 0} : Target{};
   if (HintsShown) {
     if (kHintsReturn.Holds(x, y)) return {TargetKind::HintsReturn, 0};
     if (kHintsNext.Holds(x, y)) return {TargetKind::HintsNext, 0};
@@ -132,6 +137,45 @@ void TYachtWindow::Press(Target target) {
       game_.PressBoard(target);
       break;
   }
+}
+
+TBox TYachtWindow::TargetBox(Target target) const {
+  auto box = [](const Box& b) {
+    return TBox{b.left, b.top, b.right - b.left + 1, b.bottom - b.top + 1};
+  };
+  switch (target.kind) {
+    case TargetKind::None:
+      return {};
+    case TargetKind::Cup:
+      return {kCupX, kCupY, kCupWidth + 1, kCupHeight + 1};
+    case TargetKind::Die: {
+      if (target.index < 1 || target.index > 5) return {};
+      const int slot = game_.Die[target.index].Slot;
+      if (slot < 1 || slot > 20) return {};
+      return {game_.TableSlot[slot].X, game_.TableSlot[slot].Y, kDieSize + 1, kDieSize + 1};
+    }
+    case TargetKind::Row:
+      return {kSheetLeft, RowTop(target.index), kSheetRight - kSheetLeft + 1, kRowHeight};
+    case TargetKind::TotalsReturn:
+      return box(kTotalsReturn);
+    case TargetKind::TotalsNext:
+      return box(kTotalsNext);
+    case TargetKind::TopTenReturn:
+      return box(kTopTenReturn);
+    case TargetKind::HintsReturn:
+      return box(kHintsReturn);
+    case TargetKind::HintsNext:
+      return box({kHintsNext.left + 1, kHintsNext.right, kHintsNext.top, kHintsNext.bottom});
+    case TargetKind::Players:
+      return target.index >= 0 && target.index <= 4 ? box(kPlayerBoxes[target.index]) : TBox{};
+    case TargetKind::NameField:
+      return target.index >= 1 && target.index <= 4 ? box(kNameBoxes[target.index]) : TBox{};
+    case TargetKind::HintsSwitch:
+      return box(kHintsSwitch);
+    case TargetKind::Start:
+      return box(kStart);
+  }
+  return {};
 }
 
 }  // namespace ossaric

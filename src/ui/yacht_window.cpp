@@ -35,6 +35,21 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
 
 TYachtWindow::~TYachtWindow() = default;
 
+// A mouse press hides the keyboard's ring; the focus stays on what was pressed.
+void TYachtWindow::EvLeftButtonDown(int x, int y) {
+  if (closed_) return;
+  const Target pressed = TargetAt(x, y);
+  if (pressed.kind != TargetKind::None && !game_.ComputerBusy) focus_ = pressed;
+  HideFocusRing();
+  HandleClick(x, y);
+  RefreshFocus();
+}
+
+void TYachtWindow::EvPaint() {
+  PaintScreen();
+  RefreshFocus();
+}
+
 void TYachtWindow::EvChar(int ch) {
   if (closed_) return;
   HandleChar(ch);
@@ -96,6 +111,7 @@ void TYachtWindow::EvCommand(int id) {
     default:
       break;
   }
+  RefreshFocus();
 }
 
 void TYachtWindow::RestartGame() {

@@ -18,12 +18,14 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "ui/commands.h"
+#include "ui/scene_view.h"
 #include "ui/window_state.h"
 
 namespace ossaric {
 
 class TYachtWindow : public TGameShow,
                      public TComputerSeat,
+                     public TSceneView,
                      private TWindowState,
                      private TPictures {
  public:
@@ -35,10 +37,11 @@ class TYachtWindow : public TGameShow,
   TYachtWindow& operator=(const TYachtWindow&) = delete;
 
   // ---- The event table: every window message and menu command enters here ----
-  void EvLeftButtonDown(int x, int y) { HandleClick(x, y); }
+  void EvLeftButtonDown(int x, int y);
   void EvMouseMove(int x, int y) { UpdateCursor(x, y); }
-  void EvPaint() { PaintScreen(); }
+  void EvPaint();
   void EvChar(int ch);
+  void EvKey(GameKey key);  // ui/focus.cpp
   void EvTimer(int id);
   void EvActivate() {}
   void EvCommand(int id);
@@ -75,6 +78,28 @@ class TYachtWindow : public TGameShow,
   bool TakesPress(Target target) const;
   // A press on a target, by mouse, key or screen reader: nothing while the computer plays.
   void Press(Target target);
+  TBox TargetBox(Target target) const override;
+
+  // ---- ui/focus.cpp: keyboard focus, and what a screen reader reads ----
+  SceneScreen ShownScreen() const override;
+  std::vector<Target> Targets(std::vector<int>* groupStarts = nullptr) const override;
+  Target Focus() const override;
+  bool FocusShown() const override { return focusShown_; }
+  const TGameState& GameState() const override { return game_; }
+  const TWindowState& WindowState() const override { return *this; }
+  int WouldScore(int category) const override;
+  const TTold& LastTold() const override { return told_; }
+  Target DefaultFocus() const;
+  void MoveFocus(Target target);
+  void RefreshFocus();
+  void HideFocusRing();
+
+  // ---- ui/told.cpp ----
+  void TellThrowBegins();
+  void TellDieLanded(int i);
+  void TellThrowEnds();
+  void TellScore(int points, int y);
+  void Tell(TTold told);
 
   // ---- ui/show.cpp: what the game shows ----
   void ShowNotice(const std::string& text, const std::string& caption) override;
@@ -183,6 +208,10 @@ class TYachtWindow : public TGameShow,
   TEffects effects_;
   TPlaylist playlist_;
   bool closed_ = false;
+  Target focus_{TargetKind::Cup, 0};
+  bool focusShown_ = false;
+  TTold told_;
+  TTold telling_;  // the throw being made
   // When the last pause ended: the next one, begun less than a pause later, ends one pause
   // after it, so the drawing between steps does not stretch an animation.
   int32_t pauseEnd_ = 0;

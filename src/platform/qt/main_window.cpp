@@ -57,6 +57,28 @@ QString TitleWithMnemonic(const char* title) {
   return QString::fromLatin1(title);
 }
 
+// Each item's Alt mnemonic, unique within its menu.
+QString ItemWithMnemonic(const char* text) {
+  static const std::pair<const char*, const char*> kMnemonics[] = {
+      {"Restart game", "&Restart game"},
+      {"New Game", "&New Game"},
+      {"Undo", "&Undo"},
+      {"Faster", "&Faster"},
+      {"Slower", "&Slower"},
+      {"Music on", "&Music on"},
+      {"Music off", "M&usic off"},
+      {"Sound effects on", "&Sound effects on"},
+      {"Sound effects off", "Sound &effects off"},
+      {"Current Totals", "&Current Totals"},
+      {"Top Ten Scores", "&Top Ten Scores"},
+      {"Clear Top Ten Scores", "C&lear Top Ten Scores"},
+      {"Help", "&Help"},
+      {"About", "&About"}};
+  for (const auto& [plain, marked] : kMnemonics)
+    if (std::strcmp(plain, text) == 0) return QString::fromLatin1(marked);
+  return QString::fromLatin1(text);
+}
+
 QKeySequence CommandShortcut(int command) {
   switch (command) {
     case kCmdUndo:
@@ -64,7 +86,8 @@ QKeySequence CommandShortcut(int command) {
     case kCmdNewGame:
       return QKeySequence::New;
     case kCmdRestartGame:
-      return QKeySequence(Qt::CTRL | Qt::Key_R);
+      // Hard to press by accident: Ctrl+R throws.
+      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_R);
     case kCmdHelp:
       return QKeySequence(Qt::Key_F1);
     case kCmdQuit:
@@ -160,6 +183,16 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   scene_->onChar = [this](int ch) {
     Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
   };
+  scene_->onKey = [this](int key) {
+    Send(QtHost::Kind::Input, [key](TYachtWindow& g) { g.EvKey(static_cast<GameKey>(key)); });
+  };
+  // Ctrl+R throws, as in the other dice games of the desktop.
+  auto* throwDice = new QAction(this);
+  throwDice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  addAction(throwDice);
+  QObject::connect(throwDice, &QAction::triggered, this, [this] {
+    Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvKey(GameKey::Throw); });
+  });
   // What a row would score now, in the desktop's tooltip; nothing while a handler runs.
   scene_->onToolTip = [this](int x, int y) {
     if (!game_ || game_->Closed() || host_->Busy()) return QString();
@@ -205,7 +238,7 @@ void MainWindow::BuildMenu() {
     }
     QMenu* menu = bar->addMenu(TitleWithMnemonic(def.title));
     for (const MenuItemDef& item : def.items) {
-      QAction* action = menu->addAction(QString::fromLatin1(item.text));
+      QAction* action = menu->addAction(ItemWithMnemonic(item.text));
       action->setShortcut(CommandShortcut(item.command));
       connect(action, item.command);
     }

@@ -42,6 +42,10 @@ class SceneWidget : public QWidget {
   std::function<void(int, int)> onMove;
   std::function<void()> onLeave;  // the mouse moved off the scene
   std::function<void(int)> onChar;
+  // A key that moves the keyboard focus or presses what it rests on (GameKey's values).
+  std::function<void(int)> onKey;
+  // The keyboard focus ring around a scene rectangle; an empty one hides it.
+  void SetFocusRing(QRect sceneRect);
   // The tooltip for a scene point; none when empty.
   std::function<QString(int, int)> onToolTip;
 
@@ -52,6 +56,8 @@ class SceneWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab move the game's own focus, not Qt's.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   // The widget pixels that show the scene's changes since the last call.
@@ -65,7 +71,12 @@ class SceneWidget : public QWidget {
   SceneScaler scaler_;
   QImage part_;  // a piece of the scaled scene, where it cannot be drawn in place
   bool firstFrameShown_ = false;
+  QRect ring_;  // scene pixels
+  QRect RingInWidget() const;
 };
+
+// The game's key (GameKey's value) for a key press, or -1 for none.
+int FocusKey(int key, Qt::KeyboardModifiers modifiers);
 
 // The character a key press types, as the game reads it (8 for backspace), or -1 for none.
 int TypedCharacter(int key, const QString& text);
