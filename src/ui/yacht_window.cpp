@@ -45,6 +45,15 @@ void TYachtWindow::EvLeftButtonDown(int x, int y) {
   RefreshFocus();
 }
 
+void TYachtWindow::EvPress(Target target) {
+  if (closed_) return;
+  EndNameEditing();
+  if (game_.ComputerBusy) return;
+  if (TakesPress(target)) focus_ = target;
+  Press(target);
+  RefreshFocus();
+}
+
 void TYachtWindow::EvPaint() {
   PaintScreen();
   RefreshFocus();

@@ -42,6 +42,8 @@ class TYachtWindow : public TGameShow,
   void EvPaint();
   void EvChar(int ch);
   void EvKey(GameKey key);  // ui/focus.cpp
+  // A press on a target by a screen reader's action: like a mouse press on it.
+  void EvPress(Target target);
   void EvTimer(int id);
   void EvActivate() {}
   void EvCommand(int id);

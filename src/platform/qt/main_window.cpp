@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "platform/cursors.h"
+#include "platform/qt/scene_accessible.h"
 #include "platform/qt/scene_widget.h"
 #include "platform/sdl/sdl_sound.h"
 #include "ui/yacht_window.h"
@@ -183,6 +184,16 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   scene_->onChar = [this](int ch) {
     Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
   };
+  // The scene as a screen reader sees it; its presses go the way of the mouse's.
+  InstallSceneAccessibility();
+  scene_->SetView(game_.get());
+  scene_->onPressTarget = [this](Target target) {
+    Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
+  };
+  host_->SetSceneChangedHandler([this] {
+    if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+      scene->Update();
+  });
   scene_->onKey = [this](int key) {
     Send(QtHost::Kind::Input, [key](TYachtWindow& g) { g.EvKey(static_cast<GameKey>(key)); });
   };

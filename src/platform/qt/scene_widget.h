@@ -11,11 +11,13 @@
 #include <QWidget>
 #include <functional>
 
+#include "game/target.h"
 #include "platform/qt/scene_scaler.h"
 
 namespace ossaric {
 
 class Surface;
+class TSceneView;
 
 // Where the scene lies in a widget of `area`: the largest rectangle of the scene's aspect that
 // fits, centred; exactly the scene's size when the widget is that size.
@@ -44,6 +46,10 @@ class SceneWidget : public QWidget {
   std::function<void(int)> onChar;
   // A key that moves the keyboard focus or presses what it rests on (GameKey's values).
   std::function<void(int)> onKey;
+  // What a screen reader reads of the scene, and how its press reaches the game.
+  void SetView(const TSceneView* view) { view_ = view; }
+  const TSceneView* View() const { return view_; }
+  std::function<void(Target)> onPressTarget;
   // The keyboard focus ring around a scene rectangle; an empty one hides it.
   void SetFocusRing(QRect sceneRect);
   // The tooltip for a scene point; none when empty.
@@ -72,6 +78,7 @@ class SceneWidget : public QWidget {
   QImage part_;  // a piece of the scaled scene, where it cannot be drawn in place
   bool firstFrameShown_ = false;
   QRect ring_;  // scene pixels
+  const TSceneView* view_ = nullptr;
   QRect RingInWidget() const;
 };
 
