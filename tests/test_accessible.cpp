@@ -186,12 +186,22 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   QApplication::setActiveWindow(&window);
   window.Scene()->setFocus();
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.Scene()->hasFocus(); }, 5000));
+  // Played without keys, the picture has no ring; once a key moved the focus to the cup, a ring
+  // stands just outside the cup's box.
+  auto ringBeside = [&](int y) {
+    const QImage picture = window.Scene()->grab().toImage();
+    for (int x = 24; x <= 29; ++x)
+      if (picture.pixelColor(x, y) == QColor(20, 60, 200)) return true;
+    return false;
+  };
+  EXPECT_FALSE(ringBeside(350));
   // The first key shows the focus where the last press left it; Tab goes on to the cup.
   QTest::keyClick(window.Scene(), Qt::Key_Tab);
   ASSERT_TRUE(QTest::qWaitFor([&] { return g.FocusShown(); }, 5000));
   EXPECT_TRUE(Heard(QAccessible::Focus, "Choice, Player 1: " + std::to_string(sum)));
   QTest::keyClick(window.Scene(), Qt::Key_Tab);
   EXPECT_TRUE(Heard(QAccessible::Focus, "Throw 5 dice, 3 throws left"));
+  EXPECT_TRUE(ringBeside(350));
 }
 
 }  // namespace

@@ -185,7 +185,10 @@ void TYachtWindow::RefreshFocus() {
   if (closed_) return;
   if (focusShown_) {
     focus_ = Focus();
-    const TBox box = TargetBox(focus_);
+    TBox box = TargetBox(focus_);
+    // A row's words fill its whole 24-pixel pitch but for a band at its top: the ring's lines
+    // run in that band, above this row's words and above the next row's.
+    if (focus_.kind == TargetKind::Row) box.y += 5, box.h = 19;
     host_.ShowFocusRing(true, box.x, box.y, box.w, box.h);
   }
   host_.SceneChanged();

@@ -191,6 +191,8 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
     Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
   };
   host_->SetSceneChangedHandler([this] {
+    // Nothing to do until a screen reader listens.
+    if (!QAccessible::isActive()) return;
     if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
       scene->Update();
   });

@@ -187,14 +187,15 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
   // The bands left beside or under the scene.
   const QRegion bands = event->region().subtracted(QRegion(target));
   for (const QRect& band : bands) painter.fillRect(band, QColor(24, 16, 12));
-  // The keyboard focus: a dark ring with a light one inside, seen on marble and parchment alike.
+  // The keyboard focus: a blue ring with a white edge outside it, seen on marble and parchment
+  // alike, all of it outside the target's box.
   const QRect ring = RingInWidget();
-  if (!ring.isEmpty() && event->region().intersects(ring.adjusted(-2, -2, 2, 2))) {
+  if (!ring.isEmpty() && event->region().intersects(ring.adjusted(-3, -3, 3, 3))) {
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255), 1));
+    painter.drawRect(ring.adjusted(-2, -2, 1, 1));
     painter.setPen(QPen(QColor(20, 60, 200), 2));
     painter.drawRect(ring);
-    painter.setPen(QPen(QColor(255, 255, 255), 1));
-    painter.drawRect(ring.adjusted(2, 2, -2, -2));
   }
   if (!firstFrameShown_) {
     firstFrameShown_ = true;
@@ -253,8 +254,8 @@ void SceneWidget::SetFocusRing(QRect sceneRect) {
   const QRect old = RingInWidget();
   ring_ = sceneRect;
   const QRect now = RingInWidget();
-  if (!old.isEmpty()) update(old.adjusted(-2, -2, 2, 2));
-  if (!now.isEmpty()) update(now.adjusted(-2, -2, 2, 2));
+  if (!old.isEmpty()) update(old.adjusted(-4, -4, 4, 4));
+  if (!now.isEmpty()) update(now.adjusted(-4, -4, 4, 4));
 }
 
 }  // namespace ossaric
