@@ -286,7 +286,9 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
       {"Tab enters the players row at the choice made", [&] { W().EvKey(GameKey::Tab); },
        [&] { return focus() == at(TargetKind::Players, 1); }},
       {"arrows move within the row and stop at its end",
-       [&] { for (int n = 0; n < 6; ++n) W().EvKey(GameKey::Right); },
+       [&] {
+         for (int n = 0; n < 6; ++n) W().EvKey(GameKey::Right);
+       },
        [&] { return focus() == at(TargetKind::Players, 0) && W().Game().PlayerCount == 1; }},
       {"Space chooses", [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
        [&] { return W().Game().PlayerCount == 0; }},

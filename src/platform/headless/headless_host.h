@@ -49,8 +49,8 @@ class HeadlessHost : public Host {
   CursorId cursor_ = CursorId::Arrow;
   std::vector<std::string> messages_;  // "caption|text"
   bool focusRingShown_ = false;
-  std::array<int, 4> focusRing_{};  // x, y, width, height
-  std::vector<std::string> events_;    // every JSON line
+  std::array<int, 4> focusRing_{};   // x, y, width, height
+  std::vector<std::string> events_;  // every JSON line
   bool checks_[256] = {};
   std::string dataDir_;     // overrides the per-user data directory when set
   bool noDataDir_ = false;  // pretend the data directory cannot be found

@@ -291,9 +291,8 @@ SceneAccessible::SceneAccessible(SceneWidget* scene)
     : QAccessibleWidget(scene, QAccessible::Pane) {}
 
 SceneAccessible::~SceneAccessible() {
-  for (auto& [key, item] : items_)
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
-  if (sheet_ != nullptr) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(sheet_));
+  // By the ids they were registered with: an item the cache already let go is not looked at.
+  for (QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
 }
 
 SceneWidget* SceneAccessible::Scene() const {
@@ -313,7 +312,7 @@ SceneItem* SceneAccessible::Item(int kind, int a, int b) const {
   SceneItem*& item = items_[{kind, a, b}];
   if (item == nullptr) {
     item = new SceneItem(this, kind, a, b);
-    QAccessible::registerAccessibleInterface(item);
+    ids_.push_back(QAccessible::registerAccessibleInterface(item));
   }
   return item;
 }
@@ -321,7 +320,7 @@ SceneItem* SceneAccessible::Item(int kind, int a, int b) const {
 QAccessibleInterface* SceneAccessible::SheetItem() const {
   if (sheet_ == nullptr) {
     sheet_ = new SheetTable(this);
-    QAccessible::registerAccessibleInterface(sheet_);
+    ids_.push_back(QAccessible::registerAccessibleInterface(sheet_));
   }
   return sheet_;
 }

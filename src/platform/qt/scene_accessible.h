@@ -58,6 +58,7 @@ class SceneAccessible : public QAccessibleWidget {
   };
   mutable std::map<std::tuple<int, int, int>, SceneItem*> items_;
   mutable QAccessibleInterface* sheet_ = nullptr;
+  mutable std::vector<QAccessible::Id> ids_;
   std::vector<SceneItem*> shown_;
   std::map<SceneItem*, Seen> seen_;
   SceneItem* focused_ = nullptr;
