@@ -29,8 +29,8 @@ class SceneItem : public QAccessibleInterface,
 
   Target AsTarget() const {
     if (kind_ == kTarget) return {static_cast<TargetKind>(a_), b_};
-    // The current player's cell of a row is that row of the sheet.
-    if (kind_ == kCell && b_ == root_->View()->GameState().CurrentPlayer)
+    // The current player's cell of a row is that row of the sheet; the computer's are its own.
+    if (kind_ == kCell && b_ >= 1 && b_ == root_->View()->GameState().CurrentPlayer)
       return {TargetKind::Row, a_};
     return {};
   }
