@@ -108,6 +108,10 @@ void TYachtWindow::MoveFocus(Target target) {
 
 void TYachtWindow::EvKey(GameKey key) {
   if (closed_ || game_.ComputerBusy) return;
+  // A hint's marks last until the next action; moving the focus over them to read them is none.
+  if (key == GameKey::Space || key == GameKey::Return || key == GameKey::Throw ||
+      key == GameKey::Escape)
+    ClearAdviceMarks();
   const Target focus = Focus();
   std::vector<int> starts;
   const std::vector<Target> targets = Targets(&starts);
