@@ -10,6 +10,7 @@ packages=(
   libxcb1-dev xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
   desktop-file-utils appstream dpkg-dev
   dbus-daemon dbus-session-bus-common
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "platform/cursors.h"
+#include "platform/qt/scene_accessible.h"
 #include "platform/qt/scene_widget.h"
 #include "platform/sdl/sdl_sound.h"
 #include "ui/yacht_window.h"
@@ -57,6 +58,28 @@ QString TitleWithMnemonic(const char* title) {
   return QString::fromLatin1(title);
 }
 
+// Each item's Alt mnemonic, unique within its menu.
+QString ItemWithMnemonic(const char* text) {
+  static const std::pair<const char*, const char*> kMnemonics[] = {
+      {"Restart game", "&Restart game"},
+      {"New Game", "&New Game"},
+      {"Undo", "&Undo"},
+      {"Faster", "&Faster"},
+      {"Slower", "&Slower"},
+      {"Music on", "&Music on"},
+      {"Music off", "M&usic off"},
+      {"Sound effects on", "&Sound effects on"},
+      {"Sound effects off", "Sound &effects off"},
+      {"Current Totals", "&Current Totals"},
+      {"Top Ten Scores", "&Top Ten Scores"},
+      {"Clear Top Ten Scores", "C&lear Top Ten Scores"},
+      {"Help", "&Help"},
+      {"About", "&About"}};
+  for (const auto& [plain, marked] : kMnemonics)
+    if (std::strcmp(plain, text) == 0) return QString::fromLatin1(marked);
+  return QString::fromLatin1(text);
+}
+
 QKeySequence CommandShortcut(int command) {
   switch (command) {
     case kCmdUndo:
@@ -64,7 +87,8 @@ QKeySequence CommandShortcut(int command) {
     case kCmdNewGame:
       return QKeySequence::New;
     case kCmdRestartGame:
-      return QKeySequence(Qt::CTRL | Qt::Key_R);
+      // Hard to press by accident: Ctrl+R throws.
+      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_R);
     case kCmdHelp:
       return QKeySequence(Qt::Key_F1);
     case kCmdQuit:
@@ -160,6 +184,28 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   scene_->onChar = [this](int ch) {
     Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
   };
+  // The scene as a screen reader sees it; its presses go the way of the mouse's.
+  InstallSceneAccessibility();
+  scene_->SetView(game_.get());
+  scene_->onPressTarget = [this](Target target) {
+    Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
+  };
+  host_->SetSceneChangedHandler([this] {
+    // Nothing to do until a screen reader listens.
+    if (!QAccessible::isActive()) return;
+    if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+      scene->Update();
+  });
+  scene_->onKey = [this](int key) {
+    Send(QtHost::Kind::Input, [key](TYachtWindow& g) { g.EvKey(static_cast<GameKey>(key)); });
+  };
+  // Ctrl+R throws, as in the other dice games of the desktop.
+  auto* throwDice = new QAction(this);
+  throwDice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  addAction(throwDice);
+  QObject::connect(throwDice, &QAction::triggered, this, [this] {
+    Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvKey(GameKey::Throw); });
+  });
   // What a row would score now, in the desktop's tooltip; nothing while a handler runs.
   scene_->onToolTip = [this](int x, int y) {
     if (!game_ || game_->Closed() || host_->Busy()) return QString();
@@ -205,7 +251,7 @@ void MainWindow::BuildMenu() {
     }
     QMenu* menu = bar->addMenu(TitleWithMnemonic(def.title));
     for (const MenuItemDef& item : def.items) {
-      QAction* action = menu->addAction(QString::fromLatin1(item.text));
+      QAction* action = menu->addAction(ItemWithMnemonic(item.text));
       action->setShortcut(CommandShortcut(item.command));
       connect(action, item.command);
     }
@@ -214,15 +260,15 @@ void MainWindow::BuildMenu() {
   // and the computer's strength (its check marks are the game's to set).
   QMenu* game = bar->actions().constFirst()->menu();
   game->addSeparator();
-  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "Hint"));
+  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "&Hint"));
   hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(hint, kCmdHint);
-  connect(game->addAction(QCoreApplication::translate("Menu", "Review of the Last Game")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "Re&view of the Last Game")),
           kCmdReview);
   game->addSeparator();
-  connect(game->addAction(QCoreApplication::translate("Menu", "Classic Computer")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "C&lassic Computer")),
           kCmdClassicComputer);
-  connect(game->addAction(QCoreApplication::translate("Menu", "Expert Computer")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "&Expert Computer")),
           kCmdExpertComputer);
 }
 
