@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/places.h"
 #include "app/single_instance.h"
+#include "platform/languages.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 
@@ -50,14 +51,23 @@ int Print(const QString& text, int status) {
 int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Ossaric"));
   QCoreApplication::setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
-  // The options first, so that --help, --version and a wrong option need no display.
+  ossaric::ChooseEventLoop();
+  // The options first, in the player's language, so that --help, --version and a wrong option
+  // need no display: a bare application object holds the catalogues meanwhile.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const ossaric::CommandLine options = ossaric::ParseCommandLine(arguments);
+  ossaric::CommandLine options;
+  QString language;
+  {
+    int bareArgc = 1;
+    QCoreApplication bare(bareArgc, argv);
+    language = ossaric::InstallTranslators();
+    options = ossaric::ParseCommandLine(arguments);
+  }
   if (!options.run) return Print(options.output, options.status);
 
-  ossaric::ChooseEventLoop();
   ossaric::TYachtApp app(argc, argv);
+  ossaric::InstallTranslators(language);
   QString error;
   ossaric::GamePlaces places = ossaric::ResolvePlaces(options, error);
   if (!error.isEmpty()) return Print(QStringLiteral("ossaric: %1\n").arg(error), 2);

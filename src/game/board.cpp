@@ -45,9 +45,9 @@ void TYachtGame::HandleBoardClick(int x, int y) {
     const TTableSlot& place = TableSlot[slot];
     if (!OnDie(x, y, place.X, place.Y)) continue;
     if (GameActive == 0) {
-      show_.ShowNotice("Choose option from the Play menu", "End of Game");
+      show_.ShowNotice(Notice::EndOfGame);
     } else if (ThrowsMade >= ThrowLimit) {
-      show_.ShowNotice("Choose a score category now", "Three roll limit");
+      show_.ShowNotice(Notice::ThreeRollLimit);
     } else if (Die[i].InCup == 0) {
       SelectedDie = i;
       ReturnDieToCup();
@@ -59,17 +59,17 @@ void TYachtGame::HandleBoardClick(int x, int y) {
   }
 }
 
-std::string TYachtGame::ScorePreview(int x, int y) const {
-  if (ComputerBusy) return "";
-  if (GameActive == 0 || ScoreAllowed == 0 || CurrentPlayer < 1 || CurrentPlayer > 4) return "";
-  if (x < 335 || x > 620) return "";
+TYachtGame::Preview TYachtGame::ScorePreview(int x, int y) const {
+  if (ComputerBusy) return {};
+  if (GameActive == 0 || ScoreAllowed == 0 || CurrentPlayer < 1 || CurrentPlayer > 4) return {};
+  if (x < 335 || x > 620) return {};
   for (int k = 1; k <= kCategoryCount; ++k) {
     if (y < RowTop(k) || y > RowTop(k) + 19) continue;
-    if (Sheet[CurrentPlayer].Entry[k] != -1) return "";
+    if (Sheet[CurrentPlayer].Entry[k] != -1) return {};
     const Faces faces{Die[1].Face, Die[2].Face, Die[3].Face, Die[4].Face, Die[5].Face};
-    return std::string(kCategoryNames[k]) + ": " + std::to_string(CategoryPoints(k, faces));
+    return {k, CategoryPoints(k, faces)};
   }
-  return "";
+  return {};
 }
 
 }  // namespace ossaric

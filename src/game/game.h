@@ -63,9 +63,13 @@ class TYachtGame : public TGameState {
   // ---- game/board.cpp ----
   // A press on the board (score sheet, cup, dice on the table) while no panel is shown.
   void HandleBoardClick(int x, int y);
-  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
-  // nothing (a full row, no throw to score, the computer at play).
-  std::string ScorePreview(int x, int y) const;
+  // What a press at (x, y) would write now: the row's category and its points; category 0 where
+  // a press would write nothing (a full row, no throw to score, the computer at play).
+  struct Preview {
+    int category = 0;
+    int points = 0;
+  };
+  Preview ScorePreview(int x, int y) const;
 
  private:
   TGameShow& show_;

@@ -259,7 +259,7 @@ void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb c
   if (f < 0 || f > 2 || text.empty() || clipW <= 0 || clipH <= 0) return;
   // Far-off text cannot reach the surface; keep the painter away from huge coordinates.
   if (x < -4096 || x > 8192 || y < -4096 || y > 8192) return;
-  const QString line = QString::fromLatin1(text.data(), text.size());
+  const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   QPainter p(&impl_->image);
   p.setClipRect(QRect(clipX, clipY, clipW, clipH));
   p.setFont(impl_->fonts[f]);
@@ -278,7 +278,7 @@ int Surface::TextWidth(FontId font, const std::string& text) const {
   const int f = static_cast<int>(font);
   if (f < 0 || f > 2) return 0;
   return QFontMetrics(impl_->fonts[f])
-      .horizontalAdvance(QString::fromLatin1(text.data(), text.size()));
+      .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 int Surface::CellHeight(FontId font) const {

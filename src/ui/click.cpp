@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -98,7 +99,8 @@ void TYachtWindow::HandleClick(int x, int y) {
 
 std::string TYachtWindow::ScorePreview(int x, int y) const {
   if (TotalsShown || TopTenShown || HintsShown || SetupShown) return "";
-  return game_.ScorePreview(x, y);
+  const TYachtGame::Preview preview = game_.ScorePreview(x, y);
+  return preview.category == 0 ? std::string() : PreviewText(preview.category, preview.points);
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {

@@ -1,29 +1,9 @@
 // The pictures and the shared palette, the full repaint of the scene, the cursor by region and
 // the masked-sprite rule that draws the dice and the cup.
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
-
-namespace {
-
-// The twelve category labels, row k of the score sheet, exactly as the sheet prints them.
-constexpr const char* kCategoryLabels[kCategoryCount + 1] = {
-    "",
-    "Bexil __________",
-    "Large Straight ___",
-    "Small Straight ___",
-    "Four of a Kind __",
-    "Full House _____",
-    "Sixes __________",
-    "Fives __________",
-    "Fours  _________",
-    "Threes  ________",
-    "Twos __________",
-    "Ones __________",
-    "Choice ________",
-};
-
-}  // namespace
 
 void TYachtWindow::LoadPictures() {
   Background = LoadResourceBitmap("BITMAP_12", 632, 434);
@@ -161,10 +141,24 @@ void TYachtWindow::DrawCupAtHome() {
   DrawMasked(CupImage, CupMask, 30, 274);
 }
 
+// English prints its labels as they are; another language's name gets a leader of underscores
+// out to where the English label ends.
 void TYachtWindow::DrawCategoryLabels() {
   const Rgb ink = PaletteInk(LabelInk);
   for (int k = 1; k <= kCategoryCount; ++k)
-    screen_.DrawText(FontId::Sheet, 335, RowTop(k), kCategoryLabels[k], ink);
+    screen_.DrawText(FontId::Sheet, 335, RowTop(k), CategoryLabel(k), ink);
+}
+
+std::string TYachtWindow::CategoryLabel(int category) const {
+  const std::string english = EnglishCategoryLabel(category);
+  const std::string name = CategoryName(category);
+  if (english.compare(0, name.size(), name) == 0 &&
+      english.find_first_not_of(" _", name.size()) == std::string::npos)
+    return english;
+  const int end = screen_.TextWidth(FontId::Sheet, english);
+  std::string label = name + " ";
+  while (screen_.TextWidth(FontId::Sheet, label + "_") <= end) label += '_';
+  return label;
 }
 
 }  // namespace ossaric

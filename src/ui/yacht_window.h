@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ai/computer.h"
 #include "audio/effects.h"
@@ -67,7 +68,7 @@ class TYachtWindow : public TGameShow,
   std::string ScorePreview(int x, int y) const;
 
   // ---- ui/show.cpp: what the game shows ----
-  void ShowNotice(const std::string& text, const std::string& caption) override;
+  void ShowNotice(Notice notice) override;
   void PlaySound(GameSound sound, bool wait) override;
   void StopSounds() override;
   void PauseAfterPen() override;
@@ -118,7 +119,14 @@ class TYachtWindow : public TGameShow,
   void FillHints();
   void ShowCurrentTotals();
   void DrawTotals();
+  void DrawTotalsHeading(std::string name);
   void DrawHints();
+  // A tip's line broken into lines that fit the tips panel.
+  std::vector<std::string> WrapTipLine(const std::string& line) const;
+  // The computer's column's name as the player reads it.
+  static std::string ComputerName();
+  // Row `category`'s label on the score sheet, leader and all.
+  std::string CategoryLabel(int category) const;
   void RestorePanelRect();
 
   // ---- ui/keyboard.cpp ----

@@ -1,0 +1,602 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Boxes</name>
+    <message>
+        <source>MCI Error</source>
+        <translation>Error de MCI</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to %1: %2</source>
+        <translation>no se pudo guardar la configuración en %1: %2</translation>
+    </message>
+    <message>
+        <source>about-text</source>
+        <extracomment>The About box: &quot;Ossaric 1.0 - five dice, one cup, a scroll&quot; (first line), then &quot;Thrown on marble, written in ink. Good luck!&quot; (second line). Write both lines with a line break between them, and keep &quot;Ossaric 1.0&quot;.</extracomment>
+        <translation>Ossaric 1.0: cinco dados, un cubilete, un pergamino
+Tirados sobre mármol, anotados con tinta. ¡Suerte!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>function failed</source>
+        <translation>la función ha fallado</translation>
+    </message>
+    <message>
+        <source>buffer is too small</source>
+        <translation>el búfer es demasiado pequeño</translation>
+    </message>
+    <message>
+        <source>Cannot write to file</source>
+        <translation>No se puede escribir en el archivo</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>The Top Ten could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el Top 10 en %1: %2</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points was scored by %1</source>
+        <extracomment>The Game Over box of a game of one: the total, then the player&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 ha conseguido %n punto</numerusform>
+            <numerusform>%1 ha conseguido %n puntos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Bexil</source>
+        <translation>Bexil</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Escalera mayor</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Escalera menor</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Póker</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Seises</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cincos</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Cuatros</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Treses</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Doses</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Unos</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Libre</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to four players, or one against the computer.</source>
+        <translation>Un juego de dados para uno a cuatro jugadores, o uno contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Read the sound effects, the music and the help from &lt;dir&gt;.</source>
+        <translation>Leer los efectos de sonido, la música y la ayuda de &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>Keep the settings file bexil.ini in &lt;dir&gt;.</source>
+        <translation>Guardar el archivo de configuración bexil.ini en &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; needs a directory.</source>
+        <translation>La opción «--%1» necesita una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Pruebe «%1 --help» para ver las opciones.
+</translation>
+    </message>
+    <message>
+        <source>no data directory &apos;%1&apos;</source>
+        <translation>no existe la carpeta de datos «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Ossaric Help</source>
+        <translation>Ayuda de Ossaric</translation>
+    </message>
+    <message>
+        <source>Loading the help ...</source>
+        <translation>Cargando la ayuda…</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is too large to show, in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; de la carpeta del juego&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;es demasiado grande para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; was not found in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>No se encontró el archivo de ayuda &lt;b&gt;%1&lt;/b&gt; en la carpeta del juego&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</translation>
+    </message>
+    <message>
+        <source>Help is missing</source>
+        <translation>Falta la ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>Restart game</source>
+        <translation>Reiniciar partida</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;AnimationSpeed</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápida</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lenta</translation>
+    </message>
+    <message>
+        <source>Au&amp;dio</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>Music on</source>
+        <translation>Música activada</translation>
+    </message>
+    <message>
+        <source>Music off</source>
+        <translation>Música desactivada</translation>
+    </message>
+    <message>
+        <source>Sound effects on</source>
+        <translation>Efectos activados</translation>
+    </message>
+    <message>
+        <source>Sound effects off</source>
+        <translation>Efectos desactivados</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>P&amp;untuación</translation>
+    </message>
+    <message>
+        <source>Current Totals</source>
+        <translation>Puntuación actual</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>Clear Top Ten Scores</source>
+        <translation>Borrar el Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>Choose option from the Play menu</source>
+        <translation>Elija una opción del menú Partida.</translation>
+    </message>
+    <message>
+        <source>Start new play</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Choose a score category now</source>
+        <translation>Elija ahora una categoría.</translation>
+    </message>
+    <message>
+        <source>Three roll limit</source>
+        <translation>Máximo tres tiradas</translation>
+    </message>
+    <message>
+        <source>There are no dice in the cup</source>
+        <translation>No hay dados en el cubilete.</translation>
+    </message>
+    <message>
+        <source>End of Game</source>
+        <translation>Fin de la partida</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total de %1</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>¿Sabías que…?</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Otro</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <extracomment>The button&apos;s two lines, &quot;Next&quot; over &quot;Player&quot;, on a 50-pixel square: a short word each.</extracomment>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>turno</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Players&apos; Names</source>
+        <translation>Nombres de los jugadores</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Display Tip of the Day</source>
+        <translation>Mostrar el consejo del día</translation>
+    </message>
+    <message>
+        <source>Return to %1</source>
+        <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
+        <translation>Volver a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>5-Dice</source>
+        <translation>5 dados</translation>
+    </message>
+    <message>
+        <source>Single-Column</source>
+        <translation>Una columna</translation>
+    </message>
+    <message>
+        <source>10-Dice</source>
+        <translation>10 dados</translation>
+    </message>
+    <message>
+        <source>Double-Column</source>
+        <translation>Dos columnas</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>%1&apos;s Total:</source>
+        <translation>Total de %1:</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>The computer&apos;s column: on the sheet, in the panels and in the Game Over box.</extracomment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The points tooltip over a row of the score sheet: the category, then its points.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound device is already in use.</source>
+        <translation>El dispositivo de sonido ya está en uso.</translation>
+    </message>
+    <message>
+        <source>No audio device is available: %1</source>
+        <translation>No hay ningún dispositivo de sonido disponible: %1</translation>
+    </message>
+    <message>
+        <source>No audio device is available.</source>
+        <translation>No hay ningún dispositivo de sonido disponible.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played: no General MIDI soundfont was found. Install the timgm6mb-soundfont package to hear it.</source>
+        <translation>No se puede reproducir la música: no se encontró ningún banco de sonidos General MIDI. Instale el paquete timgm6mb-soundfont para oírla.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be found.</source>
+        <translation>No se encuentra el archivo de música «%1».</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; is not a MIDI file.</source>
+        <translation>El archivo de música «%1» no es un archivo MIDI.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played: %2</source>
+        <translation>No se puede reproducir el archivo de música «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No music piece is open on this device.</source>
+        <translation>No hay ninguna pieza abierta en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>The music cannot start: %1</source>
+        <translation>La música no puede empezar: %1</translation>
+    </message>
+    <message>
+        <source>The music device reported no error.</source>
+        <translation>El dispositivo de música no indica ningún error.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played on this system.</source>
+        <translation>No se puede reproducir música en este sistema.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be opened.</source>
+        <translation>No se puede abrir el archivo de música.</translation>
+    </message>
+    <message>
+        <source>The music cannot start.</source>
+        <translation>La música no puede empezar.</translation>
+    </message>
+    <message>
+        <source>Unknown music device error %1.</source>
+        <translation>Error desconocido %1 del dispositivo de música.</translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>Animation speed can
+be changed by
+pressing the &quot;+&quot;
+or &quot;-&quot; key.</source>
+        <translation>Las teclas «+» y «-» cambian la velocidad de la animación.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t fall off
+the floor.</source>
+        <translation>Del suelo no te puedes caer.</translation>
+    </message>
+    <message>
+        <source>You can stop a piece of music
+from being played by changing
+that file&apos;s extension from
+mid or by deleting it.</source>
+        <translation>Para dejar de oír una pieza, cambia la extensión «mid» de su archivo o bórralo.</translation>
+    </message>
+    <message>
+        <source>Alexander Graham Bell
+invented the telephone so
+people could stop shouting.
+            - student quote</source>
+        <translation>Alexander Graham Bell inventó el teléfono para que la gente dejara de gritar.
+        – examen escolar</translation>
+    </message>
+    <message>
+        <source>Restart the current game
+by selecting Restart Game
+from the Game menu.</source>
+        <translation>«Reiniciar partida», en el menú Partida, vuelve a empezar la partida actual.</translation>
+    </message>
+    <message>
+        <source>If all else fails,
+read the manual.</source>
+        <translation>Si todo lo demás falla, lee el manual.</translation>
+    </message>
+    <message>
+        <source>Undo either gives you back
+the dice in the cup or
+deletes the last score,
+depending on your last move.</source>
+        <translation>Según tu última jugada, «Deshacer» te devuelve los dados del cubilete o borra la última anotación.</translation>
+    </message>
+    <message>
+        <source>What&apos;s another word for
+Thesaurus?</source>
+        <translation>¿Cuál es el sinónimo de «sinónimo»?</translation>
+    </message>
+    <message>
+        <source>Put your own music (midi)
+files into the folder
+~/.local/share/ossaric/music
+to hear them in sequence.</source>
+        <translation>Pon tu propia música (archivos MIDI) en la carpeta
+~/.local/share/ossaric/music
+y sonará una pieza tras otra.</translation>
+    </message>
+    <message>
+        <source>Gravity is chiefly noticeable
+in the autumn, when the
+apples are falling off trees.
+              - student quote</source>
+        <translation>La gravedad se nota sobre todo en otoño, cuando las manzanas caen de los árboles.
+        – examen escolar</translation>
+    </message>
+    <message>
+        <source>The Top Ten Scores can be
+cleared by selecting the
+Clear Top Ten Scores from
+the Scores menu.</source>
+        <translation>El Top 10 se vacía con «Borrar el Top 10» del menú Puntuación.</translation>
+    </message>
+    <message>
+        <source>Red tape holds up new
+bridge.
+            - news item</source>
+        <translation>La burocracia frena el nuevo puente.
+        – noticia</translation>
+    </message>
+    <message>
+        <source>Ossaric keeps the ten best
+totals of its human players.
+The Computer plays, but
+never enters the Top Ten.</source>
+        <translation>Ossaric guarda los diez mejores totales de sus jugadores humanos. El ordenador juega, pero nunca entra en el Top 10.</translation>
+    </message>
+    <message>
+        <source>The invention of steamboats
+caused a network of rivers
+to spring up.
+            - student quote</source>
+        <translation>La invención del barco de vapor hizo surgir toda una red de ríos.
+        – examen escolar</translation>
+    </message>
+    <message>
+        <source>The dots under the
+cup indicate the
+number of rolls
+available.</source>
+        <translation>Los puntos bajo el cubilete indican las tiradas que quedan.</translation>
+    </message>
+    <message>
+        <source>Never judge a book by its
+movie.</source>
+        <translation>Nunca juzgues un libro por su película.</translation>
+    </message>
+    <message>
+        <source>Ossaric remembers how many
+play and all their names
+from one game to the next.</source>
+        <translation>Ossaric recuerda de una partida a otra cuántos juegan y cómo se llaman.</translation>
+    </message>
+    <message>
+        <source>The inhabitants of Egypt
+were called mummies.  They
+traveled by Camelot.
+           - student quote</source>
+        <translation>Los habitantes de Egipto se llamaban momias. Viajaban en Camelot.
+        – examen escolar</translation>
+    </message>
+    <message>
+        <source>Your selected
+animation speed is
+saved from game to
+game.</source>
+        <translation>La velocidad de animación elegida se guarda de una partida a otra.</translation>
+    </message>
+    <message>
+        <source>Make headlines!
+ - Sleep on a corduroy
+pillow.</source>
+        <translation>¡Sé noticia! Duerme sobre una almohada de pana.</translation>
+    </message>
+</context>
+<context>
+    <name>TopTen</name>
+    <message>
+        <source>  5-Dice Bexil High Scores</source>
+        <extracomment>The Top Ten&apos;s heading, in a fixed-pitch face: 28 characters at most, leading spaces included; the line under it is drawn as wide as the words.</extracomment>
+        <translation>  Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>      Name             Score</source>
+        <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
+        <translation>      Nombre           Puntos</translation>
+    </message>
+</context>
+</TS>

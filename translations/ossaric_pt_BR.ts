@@ -1,0 +1,602 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Boxes</name>
+    <message>
+        <source>MCI Error</source>
+        <translation>Erro de MCI</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to %1: %2</source>
+        <translation>não foi possível salvar as configurações em %1: %2</translation>
+    </message>
+    <message>
+        <source>about-text</source>
+        <extracomment>The About box: &quot;Ossaric 1.0 - five dice, one cup, a scroll&quot; (first line), then &quot;Thrown on marble, written in ink. Good luck!&quot; (second line). Write both lines with a line break between them, and keep &quot;Ossaric 1.0&quot;.</extracomment>
+        <translation>Ossaric 1.0 - cinco dados, um copo, um pergaminho
+Lançados no mármore, escritos a tinta. Boa sorte!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>function failed</source>
+        <translation>a função falhou</translation>
+    </message>
+    <message>
+        <source>buffer is too small</source>
+        <translation>buffer pequeno demais</translation>
+    </message>
+    <message>
+        <source>Cannot write to file</source>
+        <translation>Não é possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>The Top Ten could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar o Top 10 em %1: %2</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fim de jogo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points was scored by %1</source>
+        <extracomment>The Game Over box of a game of one: the total, then the player&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 fez %n ponto</numerusform>
+            <numerusform>%1 fez %n pontos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Bexil</source>
+        <translation>Bexil</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Sequência alta</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Sequência baixa</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Quadra</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cincos</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatros</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Três</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Dois</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Uns</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to four players, or one against the computer.</source>
+        <translation>Um jogo de dados para um a quatro jogadores, ou um contra o computador.</translation>
+    </message>
+    <message>
+        <source>Read the sound effects, the music and the help from &lt;dir&gt;.</source>
+        <translation>Ler os efeitos sonoros, a música e a ajuda de &lt;pasta&gt;.</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>Keep the settings file bexil.ini in &lt;dir&gt;.</source>
+        <translation>Guardar o arquivo de configurações bexil.ini em &lt;pasta&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; needs a directory.</source>
+        <translation>A opção &quot;--%1&quot; precisa de uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Use &quot;%1 --help&quot; para ver as opções.
+</translation>
+    </message>
+    <message>
+        <source>no data directory &apos;%1&apos;</source>
+        <translation>pasta de dados &quot;%1&quot; inexistente</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Ossaric Help</source>
+        <translation>Ajuda do Ossaric</translation>
+    </message>
+    <message>
+        <source>Loading the help ...</source>
+        <translation>Carregando a ajuda…</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is too large to show, in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>O arquivo de ajuda &lt;b&gt;%1&lt;/b&gt; na pasta do jogo&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;é grande demais para ser mostrado.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; was not found in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>O arquivo de ajuda &lt;b&gt;%1&lt;/b&gt; não foi encontrado na pasta do jogo&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</translation>
+    </message>
+    <message>
+        <source>Help is missing</source>
+        <translation>A ajuda não está disponível</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>Restart game</source>
+        <translation>Reiniciar jogo</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;AnimationSpeed</source>
+        <translation>&amp;Velocidade</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápida</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Mais lenta</translation>
+    </message>
+    <message>
+        <source>Au&amp;dio</source>
+        <translation>Á&amp;udio</translation>
+    </message>
+    <message>
+        <source>Music on</source>
+        <translation>Música ligada</translation>
+    </message>
+    <message>
+        <source>Music off</source>
+        <translation>Música desligada</translation>
+    </message>
+    <message>
+        <source>Sound effects on</source>
+        <translation>Efeitos sonoros ligados</translation>
+    </message>
+    <message>
+        <source>Sound effects off</source>
+        <translation>Efeitos sonoros desligados</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Placar</translation>
+    </message>
+    <message>
+        <source>Current Totals</source>
+        <translation>Placar atual</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>Clear Top Ten Scores</source>
+        <translation>Limpar o Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>Choose option from the Play menu</source>
+        <translation>Escolha uma opção do menu Jogo.</translation>
+    </message>
+    <message>
+        <source>Start new play</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Choose a score category now</source>
+        <translation>Agora escolha uma categoria.</translation>
+    </message>
+    <message>
+        <source>Three roll limit</source>
+        <translation>No máximo três jogadas</translation>
+    </message>
+    <message>
+        <source>There are no dice in the cup</source>
+        <translation>Não há dados no copo.</translation>
+    </message>
+    <message>
+        <source>End of Game</source>
+        <translation>Fim de jogo</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>Return</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total de %1</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Você sabia…</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Outra</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <extracomment>The button&apos;s two lines, &quot;Next&quot; over &quot;Player&quot;, on a 50-pixel square: a short word each.</extracomment>
+        <translation>Passar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>a vez</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Jogadas</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Players&apos; Names</source>
+        <translation>Nomes dos jogadores</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Display Tip of the Day</source>
+        <translation>Mostrar a dica do dia</translation>
+    </message>
+    <message>
+        <source>Return to %1</source>
+        <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
+        <translation>Voltar ao %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>5-Dice</source>
+        <translation>5 dados</translation>
+    </message>
+    <message>
+        <source>Single-Column</source>
+        <translation>Uma coluna</translation>
+    </message>
+    <message>
+        <source>10-Dice</source>
+        <translation>10 dados</translation>
+    </message>
+    <message>
+        <source>Double-Column</source>
+        <translation>Duas colunas</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>%1&apos;s Total:</source>
+        <translation>Total de %1:</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>The computer&apos;s column: on the sheet, in the panels and in the Game Over box.</extracomment>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The points tooltip over a row of the score sheet: the category, then its points.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound device is already in use.</source>
+        <translation>O dispositivo de som já está em uso.</translation>
+    </message>
+    <message>
+        <source>No audio device is available: %1</source>
+        <translation>Nenhum dispositivo de som disponível: %1</translation>
+    </message>
+    <message>
+        <source>No audio device is available.</source>
+        <translation>Nenhum dispositivo de som disponível.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played: no General MIDI soundfont was found. Install the timgm6mb-soundfont package to hear it.</source>
+        <translation>Não é possível tocar a música: nenhum soundfont General MIDI foi encontrado. Instale o pacote timgm6mb-soundfont para ouvi-la.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be found.</source>
+        <translation>O arquivo de música &quot;%1&quot; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; is not a MIDI file.</source>
+        <translation>O arquivo de música &quot;%1&quot; não é um arquivo MIDI.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played: %2</source>
+        <translation>Não é possível tocar o arquivo de música &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>No music piece is open on this device.</source>
+        <translation>Nenhuma música está aberta neste dispositivo.</translation>
+    </message>
+    <message>
+        <source>The music cannot start: %1</source>
+        <translation>A música não pode começar: %1</translation>
+    </message>
+    <message>
+        <source>The music device reported no error.</source>
+        <translation>O dispositivo de música não informou erro.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played on this system.</source>
+        <translation>Não é possível tocar música neste sistema.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be opened.</source>
+        <translation>Não é possível abrir o arquivo de música.</translation>
+    </message>
+    <message>
+        <source>The music cannot start.</source>
+        <translation>A música não pode começar.</translation>
+    </message>
+    <message>
+        <source>Unknown music device error %1.</source>
+        <translation>Erro desconhecido %1 do dispositivo de música.</translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>Animation speed can
+be changed by
+pressing the &quot;+&quot;
+or &quot;-&quot; key.</source>
+        <translation>As teclas &quot;+&quot; e &quot;-&quot; mudam a velocidade da animação.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t fall off
+the floor.</source>
+        <translation>Do chão ninguém cai.</translation>
+    </message>
+    <message>
+        <source>You can stop a piece of music
+from being played by changing
+that file&apos;s extension from
+mid or by deleting it.</source>
+        <translation>Para não ouvir mais uma música, mude a extensão &quot;mid&quot; do arquivo ou apague-o.</translation>
+    </message>
+    <message>
+        <source>Alexander Graham Bell
+invented the telephone so
+people could stop shouting.
+            - student quote</source>
+        <translation>Alexander Graham Bell inventou o telefone para que as pessoas parassem de gritar.
+        – prova escolar</translation>
+    </message>
+    <message>
+        <source>Restart the current game
+by selecting Restart Game
+from the Game menu.</source>
+        <translation>&quot;Reiniciar jogo&quot;, no menu Jogo, recomeça a partida atual.</translation>
+    </message>
+    <message>
+        <source>If all else fails,
+read the manual.</source>
+        <translation>Se nada mais der certo, leia o manual.</translation>
+    </message>
+    <message>
+        <source>Undo either gives you back
+the dice in the cup or
+deletes the last score,
+depending on your last move.</source>
+        <translation>Conforme sua última jogada, &quot;Desfazer&quot; devolve os dados do copo ou apaga a última pontuação.</translation>
+    </message>
+    <message>
+        <source>What&apos;s another word for
+Thesaurus?</source>
+        <translation>Qual é o sinônimo de &quot;sinônimo&quot;?</translation>
+    </message>
+    <message>
+        <source>Put your own music (midi)
+files into the folder
+~/.local/share/ossaric/music
+to hear them in sequence.</source>
+        <translation>Coloque suas músicas (arquivos MIDI) na pasta
+~/.local/share/ossaric/music
+para ouvi-las em sequência.</translation>
+    </message>
+    <message>
+        <source>Gravity is chiefly noticeable
+in the autumn, when the
+apples are falling off trees.
+              - student quote</source>
+        <translation>A gravidade é mais notada no outono, quando as maçãs caem das árvores.
+        – prova escolar</translation>
+    </message>
+    <message>
+        <source>The Top Ten Scores can be
+cleared by selecting the
+Clear Top Ten Scores from
+the Scores menu.</source>
+        <translation>&quot;Limpar o Top 10&quot;, no menu Placar, esvazia o Top 10.</translation>
+    </message>
+    <message>
+        <source>Red tape holds up new
+bridge.
+            - news item</source>
+        <translation>Burocracia segura a ponte nova.
+        – notícia</translation>
+    </message>
+    <message>
+        <source>Ossaric keeps the ten best
+totals of its human players.
+The Computer plays, but
+never enters the Top Ten.</source>
+        <translation>O Ossaric guarda os dez melhores totais dos jogadores humanos. O computador joga, mas nunca entra no Top 10.</translation>
+    </message>
+    <message>
+        <source>The invention of steamboats
+caused a network of rivers
+to spring up.
+            - student quote</source>
+        <translation>A invenção do barco a vapor fez surgir uma rede de rios.
+        – prova escolar</translation>
+    </message>
+    <message>
+        <source>The dots under the
+cup indicate the
+number of rolls
+available.</source>
+        <translation>Os pontos sob o copo mostram quantas jogadas restam.</translation>
+    </message>
+    <message>
+        <source>Never judge a book by its
+movie.</source>
+        <translation>Nunca julgue um livro pelo filme.</translation>
+    </message>
+    <message>
+        <source>Ossaric remembers how many
+play and all their names
+from one game to the next.</source>
+        <translation>De um jogo para o outro, o Ossaric lembra quantos jogam e o nome de cada um.</translation>
+    </message>
+    <message>
+        <source>The inhabitants of Egypt
+were called mummies.  They
+traveled by Camelot.
+           - student quote</source>
+        <translation>Os habitantes do Egito se chamavam múmias. Eles viajavam de Camelot.
+        – prova escolar</translation>
+    </message>
+    <message>
+        <source>Your selected
+animation speed is
+saved from game to
+game.</source>
+        <translation>A velocidade de animação escolhida fica guardada de um jogo para o outro.</translation>
+    </message>
+    <message>
+        <source>Make headlines!
+ - Sleep on a corduroy
+pillow.</source>
+        <translation>Vire manchete! Durma num travesseiro de veludo cotelê.</translation>
+    </message>
+</context>
+<context>
+    <name>TopTen</name>
+    <message>
+        <source>  5-Dice Bexil High Scores</source>
+        <extracomment>The Top Ten&apos;s heading, in a fixed-pitch face: 28 characters at most, leading spaces included; the line under it is drawn as wide as the words.</extracomment>
+        <translation>  Recordes de Bexil</translation>
+    </message>
+    <message>
+        <source>      Name             Score</source>
+        <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
+        <translation>      Nome             Pontos</translation>
+    </message>
+</context>
+</TS>
