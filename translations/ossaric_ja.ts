@@ -352,7 +352,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>Setup</name>
     <message>
         <source>5-Dice</source>
-        <translation>ダイス5個</translation>
+        <translation>5ダイス</translation>
     </message>
     <message>
         <source>Single-Column</source>
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>10-Dice</source>
-        <translation>ダイス10個</translation>
+        <translation>10ダイス</translation>
     </message>
     <message>
         <source>Double-Column</source>

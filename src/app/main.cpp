@@ -3,6 +3,7 @@
 // exit status.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -59,8 +60,12 @@ int main(int argc, char** argv) {
   ossaric::CommandLine options;
   QString language;
   {
+    // Its only argument is the program's name, as --help names it in its usage line.
+    QByteArray name = QFile::encodeName(QFileInfo(arguments.value(0)).fileName());
+    if (name.isEmpty()) name = "ossaric";
+    char* bareArgv[] = {name.data(), nullptr};
     int bareArgc = 1;
-    QCoreApplication bare(bareArgc, argv);
+    QCoreApplication bare(bareArgc, bareArgv);
     language = ossaric::InstallTranslators();
     options = ossaric::ParseCommandLine(arguments);
   }

@@ -61,6 +61,7 @@ struct Surface::Impl {
   std::array<QFont, 3> fonts;
   std::array<int, 3> ascent{};
   std::vector<DirtyRect> dirty;
+  std::vector<DrawnText>* texts = nullptr;
 
   // Records that (x, y, w, h) may have changed; coordinates outside the surface are clipped.
   void Mark(long long x, long long y, long long w, long long h) {
@@ -272,6 +273,15 @@ void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb c
       QRect(x - lean, y - lean / 2, metrics.horizontalAdvance(line) + 2 * lean, 2 * lean)
           .intersected(QRect(clipX, clipY, clipW, clipH));
   if (!ink.isEmpty()) impl_->Mark(ink.x(), ink.y(), ink.width(), ink.height());
+  if (impl_->texts) {
+    const QRect glyphs = metrics.boundingRect(line).translated(x, y + impl_->ascent[f]);
+    impl_->texts->push_back({font, x, y, text, glyphs.left(), glyphs.top(), glyphs.right() + 1,
+                             glyphs.bottom() + 1, clipX, clipY, clipX + clipW, clipY + clipH});
+  }
+}
+
+void Surface::RecordTexts(std::vector<DrawnText>* sink) {
+  impl_->texts = sink;
 }
 
 int Surface::TextWidth(FontId font, const std::string& text) const {

@@ -1,7 +1,10 @@
 // The keyboard: the animation-speed keys, player-name editing on the setup screen and the
 // hidden five-key sequence; and the About and Help commands.
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/languages.h"
 #include "ui/name_fields.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
@@ -143,7 +146,16 @@ void TYachtWindow::ShowAbout() {
   Scramble(AboutText);
 }
 
+// The help page in the player's language where the game has one (help/LANG/bexil.hlp beside the
+// English page), else the English page.
 void TYachtWindow::OpenHelp() {
+  const std::string& language = CurrentLanguage();
+  if (!language.empty()) {
+    const std::string translated =
+        PlaceFile(Places.dataDir, "help/" + language + "/bexil.hlp");
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(translated, ec)) return host_.OpenHelp(translated);
+  }
   host_.OpenHelp(PlaceFile(Places.dataDir, "bexil.hlp"));
 }
 

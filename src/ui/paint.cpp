@@ -1,5 +1,6 @@
 // The pictures and the shared palette, the full repaint of the scene, the cursor by region and
 // the masked-sprite rule that draws the dice and the cup.
+#include "platform/languages.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
@@ -26,8 +27,9 @@ void TYachtWindow::LoadPictures() {
   for (Offscreen& buffer : DieUnder) create(buffer, dieTemplate);
   for (Offscreen& buffer : SlotUnder) create(buffer, dieTemplate);
   create(CupUnder, cupTemplate);
-  NextPlayerImage = LoadResourceBitmap("BITMAP_4", 50, 50);
-  SetupImage = LoadResourceBitmap("BITMAP_14", 345, 415);
+  // The pictures with words in them come in the player's language where the game has it.
+  NextPlayerImage = LoadWordedBitmap("BITMAP_4", 50, 50);
+  SetupImage = LoadWordedBitmap("BITMAP_14", 345, 415);
   TickImage = LoadResourceBitmap("BITMAP_15", 15, 15);
   BoxImage = LoadResourceBitmap("BITMAP_16", 19, 19);
   DotLarge = LoadResourceBitmap("BITMAP_17", 11, 11);
@@ -139,6 +141,13 @@ void TYachtWindow::DrawMasked(const Bitmap& picture, const Bitmap& mask, int x, 
 
 void TYachtWindow::DrawCupAtHome() {
   DrawMasked(CupImage, CupMask, 30, 274);
+}
+
+Bitmap TYachtWindow::LoadWordedBitmap(const std::string& name, int width, int height) {
+  const std::string& language = CurrentLanguage();
+  if (!language.empty() && HasResourceBitmap(name + "_" + language))
+    return LoadResourceBitmap(name + "_" + language, width, height);
+  return LoadResourceBitmap(name, width, height);
 }
 
 // English prints its labels as they are; another language's name gets a leader of underscores

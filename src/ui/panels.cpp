@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/languages.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
@@ -15,6 +16,8 @@ namespace {
 
 // The panel area, x 306..575 and y 80..410.
 constexpr int kPanelLeft = 306, kPanelTop = 80, kPanelWidth = 270, kPanelHeight = 331;
+// Where the ink of the first category label may start, above its row at y 75.
+constexpr int kLabelTop = 68;
 // Right of the panel area: the part of the score column and total-line strips (up to x 595 and
 // y 75..411) that the panel area does not cover.
 constexpr int kSheetStripLeft = 576, kSheetStripTop = 75, kSheetStripWidth = 20,
@@ -186,6 +189,11 @@ void TYachtWindow::RestorePanelRect() {
   }
   screen_.DrawBitmapPart(Background, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight, kPanelLeft,
                          kPanelTop);
+  // A translated first label may reach higher than the English ones, whose tops the panel
+  // area just covers: its top goes too.
+  if (!CurrentLanguage().empty())
+    screen_.DrawBitmapPart(Background, kPanelLeft, kLabelTop, kPanelWidth, kPanelTop - kLabelTop,
+                           kPanelLeft, kLabelTop);
   screen_.DrawBitmapPart(Background, kSheetStripLeft, kSheetStripTop, kSheetStripWidth,
                          kSheetStripHeight, kSheetStripLeft, kSheetStripTop);
 }

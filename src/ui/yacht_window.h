@@ -125,6 +125,8 @@ class TYachtWindow : public TGameShow,
   std::vector<std::string> WrapTipLine(const std::string& line) const;
   // The computer's column's name as the player reads it.
   static std::string ComputerName();
+  // A picture with words in it, in the player's language where the game has one.
+  static Bitmap LoadWordedBitmap(const std::string& name, int width, int height);
   // Row `category`'s label on the score sheet, leader and all.
   std::string CategoryLabel(int category) const;
   void RestorePanelRect();
