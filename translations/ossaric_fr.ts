@@ -528,7 +528,8 @@ the Scores menu.</source>
         <source>Red tape holds up new
 bridge.
             - news item</source>
-        <translation>La paperasse retient le nouveau pont.
+        <translation>La paperasse retient
+le nouveau pont.
         – fait divers</translation>
     </message>
     <message>

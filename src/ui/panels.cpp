@@ -25,7 +25,9 @@ constexpr int kSheetStripLeft = 576, kSheetStripTop = 75, kSheetStripWidth = 20,
 
 // Tips are centred on x 445 and must stay inside the panel area: at most 278 pixels a line, and
 // no line below the one at y 320, above "Return".
-constexpr int kTipCentre = 445, kTipWidth = 278, kTipTop = 200, kTipStep = 20, kTipLines = 7;
+// A line broken here is kept a little narrower, so that its leaning letters stay inside too.
+constexpr int kTipCentre = 445, kTipWidth = 278, kTipWrapWidth = 270, kTipTop = 200, kTipStep = 20,
+              kTipLines = 7;
 
 // Characters a line must not start with (the closing marks of Chinese and Japanese).
 bool ClosesLine(char32_t c) {
@@ -63,8 +65,10 @@ void TYachtWindow::FillHints() {
 std::vector<std::string> TYachtWindow::WrapTipLine(const std::string& line) const {
   std::vector<std::string> out;
   const std::u32string text = QString::fromStdString(line).toStdU32String();
+  if (screen_.TextWidth(FontId::Setup, line) <= kTipWidth) return {line};
   auto fits = [this](const std::u32string& part) {
-    return screen_.TextWidth(FontId::Setup, Utf8(QString::fromStdU32String(part))) <= kTipWidth;
+    return screen_.TextWidth(FontId::Setup, Utf8(QString::fromStdU32String(part))) <=
+           kTipWrapWidth;
   };
   size_t start = 0;
   while (start < text.size()) {
