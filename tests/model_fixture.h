@@ -39,10 +39,10 @@ class RecordingShow : public TGameShow {
 
   // A notice as the English window words it, caption first.
   void ShowNotice(Notice notice) override {
-    static const char* const kWords[] = {
-        "Start new play: Choose option from the Play menu",
-        "Three roll limit: Choose a score category now", ": There are no dice in the cup",
-        "End of Game: Choose option from the Play menu"};
+    static const char* const kWords[] = {"Start new play: Choose option from the Play menu",
+                                         "Three roll limit: Choose a score category now",
+                                         ": There are no dice in the cup",
+                                         "End of Game: Choose option from the Play menu"};
     calls.push_back(std::string("notice ") + kWords[static_cast<int>(notice)]);
   }
   void PlaySound(GameSound sound, bool wait) override {

@@ -151,8 +151,7 @@ void TYachtWindow::ShowAbout() {
 void TYachtWindow::OpenHelp() {
   const std::string& language = CurrentLanguage();
   if (!language.empty()) {
-    const std::string translated =
-        PlaceFile(Places.dataDir, "help/" + language + "/bexil.hlp");
+    const std::string translated = PlaceFile(Places.dataDir, "help/" + language + "/bexil.hlp");
     std::error_code ec;
     if (std::filesystem::is_regular_file(translated, ec)) return host_.OpenHelp(translated);
   }

@@ -31,8 +31,10 @@ constexpr int kTipCentre = 445, kTipWidth = 278, kTipWrapWidth = 270, kTipTop = 
 
 // Characters a line must not start with (the closing marks of Chinese and Japanese).
 bool ClosesLine(char32_t c) {
-  return std::u32string_view(U"\u3001\u3002\uff0c\uff0e\uff01\uff1f\uff09\u300d\u300f\u30fc"
-                             U"\uff1a\uff1b,.!?)").find(c) != std::u32string_view::npos;
+  return std::u32string_view(
+             U"\u3001\u3002\uff0c\uff0e\uff01\uff1f\uff09\u300d\u300f\u30fc"
+             U"\uff1a\uff1b,.!?)")
+             .find(c) != std::u32string_view::npos;
 }
 
 std::string EntryText(int value) {
@@ -67,8 +69,7 @@ std::vector<std::string> TYachtWindow::WrapTipLine(const std::string& line) cons
   const std::u32string text = QString::fromStdString(line).toStdU32String();
   if (screen_.TextWidth(FontId::Setup, line) <= kTipWidth) return {line};
   auto fits = [this](const std::u32string& part) {
-    return screen_.TextWidth(FontId::Setup, Utf8(QString::fromStdU32String(part))) <=
-           kTipWrapWidth;
+    return screen_.TextWidth(FontId::Setup, Utf8(QString::fromStdU32String(part))) <= kTipWrapWidth;
   };
   size_t start = 0;
   while (start < text.size()) {
@@ -137,7 +138,8 @@ void TYachtWindow::DrawTotals() {
 void TYachtWindow::DrawTotalsHeading(std::string name) {
   constexpr int kLeft = kPanelLeft + 4, kRight = kPanelLeft + kPanelWidth - 1;
   auto heading = [](const std::string& who) {
-    return Utf8(QCoreApplication::translate("Panels", "%1's Total").arg(QString::fromStdString(who)));
+    return Utf8(
+        QCoreApplication::translate("Panels", "%1's Total").arg(QString::fromStdString(who)));
   };
   std::string text = heading(name);
   FontId font = FontId::Sheet;

@@ -53,10 +53,11 @@ void TYachtWindow::LoadTopTen() {
 void TYachtWindow::SaveTopTen() {
   int error = 0;
   if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, error)) return;
-  host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "The Top Ten could not be saved to %1: %2")
-                            .arg(QString::fromStdString(TopTenPath),
-                                 QString::fromLocal8Bit(std::strerror(error)))),
-                   Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
+  host_.MessageBox(
+      Utf8(QCoreApplication::translate("Boxes", "The Top Ten could not be saved to %1: %2")
+               .arg(QString::fromStdString(TopTenPath),
+                    QString::fromLocal8Bit(std::strerror(error)))),
+      Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.
@@ -91,8 +92,8 @@ void TYachtWindow::AnnounceGameOver() {
               (p >= 1 && p <= 4 ? NameText(PlayerName[p]) : std::string()) + "\n";
     }
   }
-  host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "Game Over")),
-                   MessageIcon::None, true);
+  host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "Game Over")), MessageIcon::None,
+                   true);
   ShowTopTen(true);
 }
 
@@ -135,7 +136,8 @@ void TYachtWindow::DrawTopTen() {
   if (IsTranslated("TopTen", "  5-Dice Bexil High Scores")) {
     const size_t lead = heading.find_first_not_of(' ');
     rule = std::string(lead == std::string::npos ? 0 : lead, ' ');
-    while (screen_.TextWidth(FontId::Setup, rule + "_") <= screen_.TextWidth(FontId::Setup, heading))
+    while (screen_.TextWidth(FontId::Setup, rule + "_") <=
+           screen_.TextWidth(FontId::Setup, heading))
       rule += '_';
   }
   screen_.DrawText(FontId::Setup, 325, 116, rule, SetupInk);

@@ -42,7 +42,8 @@ constexpr const char* kCategoryLabels[kCategories + 1] = {
 
 // Twenty tips, their English lines at most 29 characters each.
 constexpr const char* kTips[20] = {
-    QT_TRANSLATE_NOOP("Tips", "Animation speed can\nbe changed by\npressing the \"+\"\nor \"-\" key."),
+    QT_TRANSLATE_NOOP("Tips",
+                      "Animation speed can\nbe changed by\npressing the \"+\"\nor \"-\" key."),
     QT_TRANSLATE_NOOP("Tips", "You can't fall off\nthe floor."),
     QT_TRANSLATE_NOOP("Tips",
                       "You can stop a piece of music\nfrom being played by changing\nthat file's "
@@ -50,7 +51,8 @@ constexpr const char* kTips[20] = {
     QT_TRANSLATE_NOOP("Tips",
                       "Alexander Graham Bell\ninvented the telephone so\npeople could stop "
                       "shouting.\n            - student quote"),
-    QT_TRANSLATE_NOOP("Tips", "Restart the current game\nby selecting Restart Game\nfrom the Game menu."),
+    QT_TRANSLATE_NOOP("Tips",
+                      "Restart the current game\nby selecting Restart Game\nfrom the Game menu."),
     QT_TRANSLATE_NOOP("Tips", "If all else fails,\nread the manual."),
     QT_TRANSLATE_NOOP("Tips",
                       "Undo either gives you back\nthe dice in the cup or\ndeletes the last "

@@ -224,8 +224,8 @@ void QtHost::OpenHelp(const std::string& file) {
     help_->setOpenExternalLinks(false);
     help_->resize(600, 640);
   }
-  help_->setHtml(QStringLiteral("<p>%1</p>")
-                     .arg(QCoreApplication::translate("Help", "Loading the help ...")));
+  help_->setHtml(
+      QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("Help", "Loading the help ...")));
   // The page is read and laid out once the help window is up, never from a FIFO or a device,
   // and never from a file too large for a help page.
   QTimer::singleShot(0, help_, [this, file] { LoadHelp(file); });
@@ -251,10 +251,12 @@ void QtHost::LoadHelp(const std::string& file) {
   const QString why =
       errno == EFBIG
           ? QCoreApplication::translate(
-                "Help", "The help file <b>%1</b> is too large to show, in the game directory<br>"
-                        "<tt>%2</tt>.")
+                "Help",
+                "The help file <b>%1</b> is too large to show, in the game directory<br>"
+                "<tt>%2</tt>.")
           : QCoreApplication::translate(
-                "Help", "The help file <b>%1</b> was not found in the game directory<br><tt>%2</tt>.");
+                "Help",
+                "The help file <b>%1</b> was not found in the game directory<br><tt>%2</tt>.");
   help_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
                      .arg(QCoreApplication::translate("Help", "Help is missing"),
                           why.arg(name.toHtmlEscaped(), LocalDirectory(file).toHtmlEscaped())));

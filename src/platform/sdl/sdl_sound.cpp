@@ -6,11 +6,10 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-
-#include <QCoreApplication>
 
 #include "persist/file_store.h"
 
@@ -30,7 +29,6 @@ std::string Words(const char* text, const std::string& a = {}, const std::string
     words = words.arg(QString::fromStdString(a));
   return words.toStdString();
 }
-
 
 constexpr int kEffectChannel = 0;
 // How much longer than its own length a waited-for effect may take before the wait gives up
@@ -121,7 +119,8 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   // The mixer is one per process; a second device stays silent.
   SdlSound* expected = nullptr;
   if (!instance_.compare_exchange_strong(expected, this)) {
-    SetError(kMidiNoDevice, Words(QT_TRANSLATE_NOOP("Sound", "The sound device is already in use.")));
+    SetError(kMidiNoDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "The sound device is already in use.")));
     return;
   }
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -329,7 +328,8 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
   error = kMidiOk;
   if (!EnsureDeviceOpen()) {
     error = kMidiNoDevice;
-    if (!errorText_.count(kMidiNoDevice)) SetError(kMidiNoDevice, Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available.")));
+    if (!errorText_.count(kMidiNoDevice))
+      SetError(kMidiNoDevice, Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available.")));
     return 0;
   }
   ArmQuietClose();  // a piece that fails to open keeps the device no longer than an effect
@@ -382,7 +382,8 @@ int SdlSound::MidiPlay(uint32_t device) {
   std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = pieces_.find(device);
   if (!audioOpen_ || it == pieces_.end() || !EnsureDeviceOpen()) {
-    SetError(kMidiBadDevice, Words(QT_TRANSLATE_NOOP("Sound", "No music piece is open on this device.")));
+    SetError(kMidiBadDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "No music piece is open on this device.")));
     return kMidiBadDevice;
   }
   if (held_) {
@@ -408,7 +409,8 @@ int SdlSound::MidiPlay(uint32_t device) {
   Resume();
   if (rc != 0) {
     PauseIfSilent();
-    SetError(kMidiCannotPlay, Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start: %1"), Mix_GetError()));
+    SetError(kMidiCannotPlay,
+             Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start: %1"), Mix_GetError()));
     return kMidiCannotPlay;
   }
   return kMidiOk;
@@ -445,7 +447,8 @@ std::string SdlSound::MidiErrorText(int error) {
     case kMidiCannotPlay:
       return Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start."));
     default:
-      return Words(QT_TRANSLATE_NOOP("Sound", "Unknown music device error %1."), std::to_string(error));
+      return Words(QT_TRANSLATE_NOOP("Sound", "Unknown music device error %1."),
+                   std::to_string(error));
   }
 }
 
