@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The real program in German and in Japanese on a virtual X display: the help window opens with
-# the title and the page of the language, a throw's notice box speaks it, and --help answers in
-# German. Screenshots of each language are left in OSSARIC_E2E_SHOTS when that is set.
+# The real program in German and in Japanese on a virtual X display: the menus' About box and the
+# help window open with the titles of the language, and --help answers in German. Screenshots of each language are left in OSSARIC_E2E_SHOTS when that is set.
 # usage: languages.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -30,20 +29,25 @@ export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 # shellcheck source=x_session.sh
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 
-# Waits up to four seconds for a window named $1; sets `found`.
+# Waits up to four seconds for a window titled exactly $1 (compared as text: xdotool's own
+# search does not match titles beyond ASCII); sets `found`.
 wait_for() {
   found=""
   for _ in $(seq 20); do
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$found" ] && return 0
+    for w in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+      if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+        found=$w
+        return 0
+      fi
+    done
     sleep 0.2
   done
   return 1
 }
 
-# play LANGUAGE HELP_TITLE BOX_TITLE
+# play LANGUAGE HELP_TITLE ABOUT_TITLE
 play() {
-  local language=$1 title=$2 box=$3
+  local language=$1 title=$2 about=$3
   rm -rf "$work/game" "$work/config"
   mkdir -p "$work/game"
   cp -r "$gamedir/." "$work/game/"
@@ -52,36 +56,36 @@ play() {
   pid=$!
   find_window || fail "$language: no window titled Ossaric appeared"
   sleep 1
-  local height menu
-  height=$(xwininfo -id "$wid" | awk '/Height:/ {print $2}')
-  menu=$((height - 434))
   import -window "$wid" "$work/$language-setup.png"
-  # Out of the setup screen, then a throw, then the cup again three times: the last is refused
-  # with the three-throw notice.
-  xdotool mousemove --window "$wid" 446 $((398 + menu)) click 1
-  sleep 1
-  for _ in 1 2 3; do
-    xdotool mousemove --window "$wid" 80 $((350 + menu)) click 1
-    sleep 2
+  # The Help menu by its mnemonic (Alt+H in every language), its second item: About. A press on
+  # the marble (where it does nothing) gives the window the keyboard first.
+  local tries=0
+  until [ -n "${found:-}" ] && [ "$(xdotool getwindowname "$found" 2>/dev/null)" = "$about" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 3 ] || fail "$language: no About box titled \"$about\""
+    xdotool mousemove --window "$wid" 60 200 click 1 2>/dev/null || true
+    sleep 0.5
+    xdotool key alt+h 2>/dev/null || true
+    sleep 1
+    xdotool key Down Return 2>/dev/null || true
+    wait_for "$about" || true
   done
-  import -window "$wid" "$work/$language-sheet.png"
-  xdotool mousemove --window "$wid" 80 $((350 + menu)) click 1
-  wait_for "^$box\$" || fail "$language: no box titled \"$box\" after a fourth throw"
-  import -window root "$work/$language-box.png"
-  xdotool key --window "$found" Return
+  import -window root "$work/$language-about.png"
+  xdotool key --window "$found" Return 2>/dev/null || true
   sleep 0.5
-  xdotool key --window "$wid" F1
-  wait_for "^$title\$" || fail "$language: no help window titled \"$title\""
+  xdotool key --window "$wid" F1 2>/dev/null || true
+  wait_for "$title" || fail "$language: no help window titled \"$title\""
   sleep 1
   import -window "$found" "$work/$language-help.png"
-  echo "ok: $language: help window \"$title\", notice \"$box\""
+  echo "ok: $language: About box \"$about\", help window \"$title\""
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
+  sleep 1  # the window manager lets go of the closed windows
 }
 
-play de "Ossaric-Hilfe" "Höchstens drei Würfe"
-play ja "Ossaric ヘルプ" "振れるのは3回まで"
+play de "Ossaric-Hilfe" "Über Ossaric"
+play ja "Ossaric ヘルプ" "Ossaric について"
 if [ -n "${OSSARIC_E2E_SHOTS:-}" ]; then
   mkdir -p "$OSSARIC_E2E_SHOTS"
   cp "$work"/*.png "$OSSARIC_E2E_SHOTS/"
