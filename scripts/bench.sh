@@ -4,12 +4,15 @@
 # 5); then a whole throw of five dice in the real game window at three window sizes, from the
 # press to the last frame (pacing_x: wall time over the pacing, at most 1.02) with the processor
 # time it cost, and the wake-ups of a long pause; then the program's start and close as the X
-# server sees them (exec to the first frame, resident memory, close request to the window gone).
+# server sees them (exec to the first frame, resident memory, close request to the window gone);
+# last the best play: a hint's answer, the whole table, reading ossaric.conf at start, each
+# beside its limit (of_limit_% under 100).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${OSSARIC_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target ossaric ossaric-bench ossaric-bench-host -j2 >/dev/null
+cmake --build "$build" --target ossaric ossaric-bench ossaric-bench-host ossaric-bench-solver \
+  -j2 >/dev/null
 cmake --build "$build" --target ossaric-bench-start -j2 >/dev/null 2>&1 || true
 export SDL_AUDIODRIVER=dummy
 out=$(mktemp)
@@ -40,7 +43,21 @@ if command -v xvfb-run >/dev/null && [ -x "$build/bench/ossaric-bench-start" ]; 
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null \
     ../bench/ossaric-bench-start ../src/app/ossaric --config-dir "$config" 2>/dev/null) || true
 fi
+solver=$(mktemp)
+trap 'rm -f "$out" "$host" "$solver"; rm -rf "${config:-}"' EXIT
+echo
+echo "The best play (hint limit 1 ms, whole table 100 ms, start's extra file read 5 ms):"
+"$build/bench/ossaric-bench-solver" --benchmark_min_time=0.2 | tee "$solver"
 status=0
+awk '/of_limit_%=/ {
+       for (i = 1; i <= NF; ++i) if ($i ~ /^of_limit_%=/) { split($i, kv, "="); share = kv[2] + 0 }
+       n++; if (share >= 100) { bad++; print "over its limit: " $1 " (" share " %)" }
+     }
+     END {
+       if (n == 0) { print "no figures of the best play"; exit 1 }
+       printf "best play within its limits: %s\n", bad ? "EXCEEDED" : "met"
+       exit bad ? 1 : 0
+     }' "$solver" || status=1
 # The verdict: every drawing share of its pacing under 5 %.
 awk '/pacing_%=/ {
        for (i = 1; i <= NF; ++i) if ($i ~ /^pacing_%=/) { split($i, kv, "="); share = kv[2] + 0 }

@@ -356,7 +356,7 @@ TEST_F(Window, MenuTitleSizeAndClose) {
           shortcuts << item->text() + "=" + item->shortcut().toString();
     }
     EXPECT_EQ(shortcuts.join(","),
-              "Restart game=Ctrl+R,New Game=Ctrl+N,Undo=Ctrl+Z,&Quit=Ctrl+Q,Help=F1");
+              "Restart game=Ctrl+R,New Game=Ctrl+N,Hint=Ctrl+H,Undo=Ctrl+Z,&Quit=Ctrl+Q,Help=F1");
     EXPECT_NE(window.menuBar()->actions()[3]->menu(), nullptr);
     EXPECT_EQ(window.menuBar()->actions()[5]->menu(), nullptr);
     // The first paint set the Audio check marks.

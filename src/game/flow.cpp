@@ -29,6 +29,7 @@ void TYachtGame::ThrowDice() {
     show_.ShowNotice(Notice::NoDiceInCup);
     return;
   }
+  if (watcher_ != nullptr) watcher_->BeforeThrow();
   ScoreAllowed = 1;
   // Once the next turn has thrown, the last score stays written: taking it back now would put
   // the scored turn's throw count on the new turn.
@@ -156,6 +157,7 @@ void TYachtGame::BeginGame() {
   ComputerBusy = 0;
   CurrentPlayer = 1;
   ResetGame(true);
+  if (watcher_ != nullptr) watcher_->GameBegun();
   show_.DrawTotalLine(false);
 }
 
@@ -165,6 +167,7 @@ void TYachtGame::StartFromSetup() {
   UndoScore = 0;  // the discarded game's last move is not this game's
   UndoReturn = 0;
   ResetGame(true);
+  if (watcher_ != nullptr) watcher_->GameBegun();
   NextPlayerPending = 0;
   SavedThrows = ThrowsMade;
   ThrowsMade = 0;
@@ -188,6 +191,7 @@ void TYachtGame::Undo() {
     if (LastCategory >= 1 && LastCategory <= kCategoryCount && CurrentPlayer >= 0 &&
         CurrentPlayer <= 4) {
       int& entry = Sheet[CurrentPlayer].Entry[LastCategory];
+      if (watcher_ != nullptr && entry != -1) watcher_->ScoreTakenBack();
       if (entry >= 0) Sheet[CurrentPlayer].Total = AddToTotal(Sheet[CurrentPlayer].Total, -entry);
       entry = -1;
     }

@@ -17,6 +17,7 @@ class TYachtGame : public TGameState {
   TYachtGame& operator=(const TYachtGame&) = delete;
 
   void SetComputer(TComputerSeat* seat) { computer_ = seat; }
+  void SetWatcher(TPlayWatcher* watcher) { watcher_ = watcher; }
   TGameShow& Show() { return show_; }
 
   // ---- game/state.cpp ----
@@ -75,6 +76,7 @@ class TYachtGame : public TGameState {
   TGameShow& show_;
   Random& random_;
   TComputerSeat* computer_ = nullptr;
+  TPlayWatcher* watcher_ = nullptr;
 };
 
 }  // namespace ossaric

@@ -85,6 +85,7 @@ void TYachtGame::ScoreCategory(int k) {
   if (CurrentPlayer < 0 || CurrentPlayer > 4) return;
   int& entry = Sheet[CurrentPlayer].Entry[k];
   if (entry != -1 || ScoreAllowed == 0) return;
+  if (watcher_ != nullptr) watcher_->BeforeWrite(k);
   LastCategory = k;
   UndoScore = 1;
   UndoReturn = 0;
@@ -142,6 +143,7 @@ void TYachtGame::WriteScore(int points, int y) {
     PrepareNextTurn();
   } else {
     GameActive = 0;
+    if (watcher_ != nullptr) watcher_->GameOver();
     show_.AnnounceGameOver();
   }
 }

@@ -54,6 +54,19 @@ class TGameShow {
   virtual void AnnounceGameOver() = 0;
 };
 
+// Who follows the players' choices, as the review of a game does: told just before a throw or a
+// score takes effect (the state still shows the moment it was chosen in), when a score is taken
+// back, and when a game begins and ends.
+class TPlayWatcher {
+ public:
+  virtual ~TPlayWatcher() = default;
+  virtual void GameBegun() = 0;
+  virtual void BeforeThrow() = 0;
+  virtual void BeforeWrite(int category) = 0;
+  virtual void ScoreTakenBack() = 0;
+  virtual void GameOver() = 0;
+};
+
 // Who plays for the computer when the cup reaches it.
 class TComputerSeat {
  public:

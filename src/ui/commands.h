@@ -20,6 +20,11 @@ enum Command {
   kCmdSoundOn = 132,
   kCmdSoundOff = 133,
   kCmdAbout = 134,
+  // Beyond the game's own menu: the hint, the review of the last game, the computer's strength.
+  kCmdHint = 140,
+  kCmdReview = 141,
+  kCmdClassicComputer = 142,
+  kCmdExpertComputer = 143,
 };
 
 }  // namespace ossaric

@@ -53,7 +53,10 @@ void TYachtWindow::ClearCupAtHome() {
 
 void TYachtWindow::PlayComputerTurn() {
   host_.AcceptPlayerInput(false);
-  computer_.PlayComputerTurn();
+  if (expertComputer_)
+    expert_.PlayComputerTurn();
+  else
+    computer_.PlayComputerTurn();
   host_.AcceptPlayerInput(true);
 }
 

@@ -13,10 +13,13 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
       random_(random),
       game_(*this, random),
       computer_(game_),
+      expert_(game_),
+      review_(game_),
       effects_(sound),
       playlist_(sound, places.musicDirs) {
   Places = std::move(places);
   game_.SetComputer(this);
+  game_.SetWatcher(&review_);
   // The frame and the music device come from the host, built before the window.
   // The host places the window at the screen's top-left with a 632 x 434 client area.
   random_.Seed(static_cast<uint32_t>(std::time(nullptr)));
@@ -31,12 +34,15 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   effects_.LoadEffects(Places.dataDir);
   FillHints();
   ChooseOpening();
+  choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
+  ChooseComputer(choices_.Read("Computer/Expert", 0) == 1, false);
 }
 
 TYachtWindow::~TYachtWindow() = default;
 
 void TYachtWindow::EvChar(int ch) {
   if (closed_) return;
+  ClearAdviceMarks();
   HandleChar(ch);
 }
 
@@ -47,7 +53,20 @@ void TYachtWindow::EvTimer(int id) {
 
 void TYachtWindow::EvCommand(int id) {
   if (closed_) return;
+  ClearAdviceMarks();
   switch (id) {
+    case kCmdHint:
+      ShowBestMove();
+      break;
+    case kCmdReview:
+      ShowReview();
+      break;
+    case kCmdClassicComputer:
+      ChooseComputer(false);
+      break;
+    case kCmdExpertComputer:
+      ChooseComputer(true);
+      break;
     case kCmdRestartGame:
       RestartGame();
       break;
@@ -114,6 +133,13 @@ void TYachtWindow::NewGame() {
 void TYachtWindow::Undo() {
   if (SetupShown || TotalsShown || TopTenShown || HintsShown) return;
   game_.Undo();
+}
+
+void TYachtWindow::ChooseComputer(bool expert, bool save) {
+  expertComputer_ = expert;
+  host_.CheckMenuItem(kCmdClassicComputer, !expert);
+  host_.CheckMenuItem(kCmdExpertComputer, expert);
+  if (save) choices_.Write("Computer/Expert", expert ? 1 : 0);
 }
 
 void TYachtWindow::SetDefaultNames() {

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "ai/computer.h"
+#include "ai/expert.h"
+#include "ai/review.h"
 #include "audio/effects.h"
 #include "audio/playlist.h"
 #include "game/game.h"
 #include "game/records.h"
 #include "platform/bitmap.h"
+#include "platform/choices.h"
 #include "platform/host.h"
 #include "platform/places.h"
 #include "platform/random.h"
@@ -35,9 +38,15 @@ class TYachtWindow : public TGameShow,
   TYachtWindow& operator=(const TYachtWindow&) = delete;
 
   // ---- The event table: every window message and menu command enters here ----
-  void EvLeftButtonDown(int x, int y) { HandleClick(x, y); }
+  void EvLeftButtonDown(int x, int y) {
+    ClearAdviceMarks();  // a hint's marks last until the next action
+    HandleClick(x, y);
+  }
   void EvMouseMove(int x, int y) { UpdateCursor(x, y); }
-  void EvPaint() { PaintScreen(); }
+  void EvPaint() {
+    adviceMarks_.clear();  // the repaint draws over them
+    PaintScreen();
+  }
   void EvChar(int ch);
   void EvTimer(int id);
   void EvActivate() {}
@@ -47,7 +56,9 @@ class TYachtWindow : public TGameShow,
 
   Surface& Screen() { return screen_; }
   TYachtGame& Game() { return game_; }
+  const TYachtGame& Game() const { return game_; }
   TComputerPlayer& Computer() { return computer_; }
+  TGameReview& Review() { return review_; }
   TEffects& Effects() { return effects_; }
   TPlaylist& Playlist() { return playlist_; }
   TWindowState& State() { return *this; }
@@ -163,6 +174,23 @@ class TYachtWindow : public TGameShow,
   void ClearTopTen();
   void DrawTopTen();
 
+  // ---- ui/advice.cpp: the hint, the best move now ----
+  // The column whose player may ask now and its best move; false when no hint is to be had
+  // (the computer at play, a panel or the setup screen shown, no game).
+  bool BestMove(int& column, ai::TAdvice& advice) const;
+  std::string AdviceWords(const ai::TAdvice& advice) const;
+  void ShowBestMove();
+  void ClearAdviceMarks();  // the board as it was before the hint marked it
+  void MarkRect(int left, int top, int right, int bottom, Rgb colour);
+
+  // ---- ui/review.cpp ----
+  std::string ReviewWords() const;
+  void ShowReview();
+
+  // ---- ui/yacht_window.cpp: the computer's strength, kept in ossaric.conf ----
+  bool ExpertComputer() const { return expertComputer_; }
+  void ChooseComputer(bool expert, bool save = true);
+
   // ---- ui/audio_menu.cpp ----
   void PlayEffect(Effect e, bool wait);  // nothing once the window is closed
   void AdvancePlaylist();
@@ -180,6 +208,15 @@ class TYachtWindow : public TGameShow,
   Surface screen_;
   TYachtGame game_;
   TComputerPlayer computer_;
+  TExpertPlayer expert_;
+  TGameReview review_;
+  ChoicesFile choices_;
+  bool expertComputer_ = false;
+  struct AdviceMark {
+    int x = 0, y = 0;
+    Offscreen under;
+  };
+  std::vector<AdviceMark> adviceMarks_;
   TEffects effects_;
   TPlaylist playlist_;
   bool closed_ = false;

@@ -1,5 +1,6 @@
 #include "script_runner.h"
 
+#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -151,6 +152,11 @@ std::string Name(const char* raw) {
 }  // namespace
 
 bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& value) {
+  if (name == "expert") {  // the computer's strength, as the menu sets it but not saved
+    if (value != "0" && value != "1") return false;
+    w.ChooseComputer(value == "1", false);
+    return true;
+  }
   FieldName f;
   if (!ParseName(name, f)) return false;
   if (f.base == "PlayerName" && f.member.empty()) {
@@ -170,6 +176,48 @@ bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& 
     return false;
   }
   return true;
+}
+
+namespace {
+
+std::string Expected(double e) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", e);
+  return text;
+}
+
+std::string ActionJson(const TYachtWindow& w, const ai::TAction& a) {
+  std::ostringstream s;
+  if (a.category != 0) {
+    s << "{\"write\":" << a.category << ",\"name\":\"" << kCategoryNames[a.category] << "\"";
+  } else {
+    std::string keep, back;
+    for (int i = 1; i <= 5; ++i) {
+      if (a.keep[i - 1]) {
+        keep += (keep.empty() ? "" : ",") + std::to_string(i);
+      } else if (w.Game().NextPlayerPending == 0 && w.Game().Die[i].InCup != 1) {
+        back += (back.empty() ? "" : ",") + std::to_string(i);
+      }
+    }
+    s << "{\"throw\":{\"keep\":[" << keep << "],\"return\":[" << back << "]}";
+  }
+  s << ",\"expected\":" << Expected(a.expected) << "}";
+  return s.str();
+}
+
+}  // namespace
+
+std::string HintJson(const TYachtWindow& w) {
+  int column = 0;
+  ai::TAdvice a;
+  if (!w.BestMove(column, a)) return "\"available\":false";
+  std::ostringstream s;
+  s << "\"available\":true,\"column\":" << column << ",\"best\":" << ActionJson(w, a.best);
+  if (a.canThrow) s << ",\"throw\":" << ActionJson(w, a.bestThrow);
+  s << ",\"writes\":[";
+  for (size_t i = 0; i < a.writes.size(); ++i) s << (i ? "," : "") << ActionJson(w, a.writes[i]);
+  s << "]";
+  return s.str();
 }
 
 std::string StateJson(TYachtWindow& w, uint32_t clock) {
@@ -304,7 +352,7 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
                      command == "command" || command == "tick" || command == "notify" ||
                      command == "paint" || command == "close" || command == "faces" ||
                      command == "places" || command == "seed" || command == "set" ||
-                     command == "state" || command == "screenshot";
+                     command == "state" || command == "screenshot" || command == "hint";
   if (!known) {
     Error(number, "unknown command: " + command);
     return false;
@@ -333,7 +381,8 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
     }
     w.EvChar(ch);
   } else if (command == "command") {
-    const long ids[] = {101, 102, 106, 107, 108, 4, 5, 132, 133, 103, 104, 105, 126, 127, 134};
+    const long ids[] = {101, 102, 106, 107, 108, 4,   5,   132, 133, 103,
+                        104, 105, 126, 127, 134, 140, 141, 142, 143};
     bool ok = integers(1, v);
     bool listed = false;
     for (long id : ids) listed = listed || (ok && v[0] == id);
@@ -357,6 +406,12 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
       closed_ = true;
     }
     if (command == "state") out_ << "{\"event\":\"state\"," << StateJson(w, host_.clock_) << "}\n";
+  } else if (command == "hint") {
+    if (!args.empty()) {
+      Error(number, "hint takes no arguments");
+      return false;
+    }
+    out_ << "{\"event\":\"hint\"," << HintJson(w) << "}\n";
   } else if (command == "faces" || command == "places") {
     const long high = command == "faces" ? 6 : 20;
     bool ok = !args.empty() && integers(static_cast<size_t>(-1), v);

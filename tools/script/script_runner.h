@@ -42,6 +42,10 @@ class ScriptRunner {
 
 // Sets one state field by its name ("Sheet[0].Entry[5]", "PlayerName[2]"); false when unknown.
 bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& value);
+// The best move now, as the hint gives it, as one JSON object body: the column, the best action,
+// the best throw and every write with their expected final totals; "available":false when no
+// hint is to be had.
+std::string HintJson(const TYachtWindow& w);
 // Every field of the game state as one JSON object body (no braces).
 std::string StateJson(TYachtWindow& w, uint32_t clock);
 

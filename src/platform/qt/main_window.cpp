@@ -210,6 +210,20 @@ void MainWindow::BuildMenu() {
       connect(action, item.command);
     }
   }
+  // Beyond the game's own items, below them in "Game": the hint, the review of the last game
+  // and the computer's strength (its check marks are the game's to set).
+  QMenu* game = bar->actions().constFirst()->menu();
+  game->addSeparator();
+  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "Hint"));
+  hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  connect(hint, kCmdHint);
+  connect(game->addAction(QCoreApplication::translate("Menu", "Review of the Last Game")),
+          kCmdReview);
+  game->addSeparator();
+  connect(game->addAction(QCoreApplication::translate("Menu", "Classic Computer")),
+          kCmdClassicComputer);
+  connect(game->addAction(QCoreApplication::translate("Menu", "Expert Computer")),
+          kCmdExpertComputer);
 }
 
 void MainWindow::Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler) {
