@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Jetzt %1 eintragen: erwartete Summe %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Würfeln Sie: erwartete Summe %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Werfen Sie die Würfel im Becher: erwartete Summe %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Legen Sie die %1 zurück und werfen Sie erneut: erwartete Summe %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Legen Sie die %1 und die %2 zurück und werfen Sie erneut: erwartete Summe %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Legen Sie die %1, die %2 und die %3 zurück und werfen Sie erneut: erwartete Summe %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Legen Sie die %1, die %2, die %3 und die %4 zurück und werfen Sie erneut: erwartete Summe %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Legen Sie alle fünf Würfel zurück und werfen Sie erneut: erwartete Summe %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Jetzt %1 eintragen: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Bestenfalls erneut werfen: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Help is missing</source>
         <translation>Die Hilfe fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Rückblick auf das letzte Spiel</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Klassischer Computer</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Experten-Computer</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Try &apos;%1 --help&apos; for the options.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Zurück zu %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>%1 eintragen</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>alle fünf werfen</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>%1 behalten und werfen</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>Der Rückblick steht bereit, sobald ein Spiel zu Ende gespielt ist.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Ihr Spiel: %1 % (%2 Punkte durch Entscheidungen verloren)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 Punkte durch Entscheidungen verloren)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Jede Entscheidung war die beste.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Zug %1, Wurf %2, Würfel %3: %4; am besten: %5 (%6 Punkte).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Rückblick</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Anota ahora %1: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Tira los dados: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Tira los dados del cubilete: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Devuelve el %1 y vuelve a tirar: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Devuelve el %1 y el %2 y vuelve a tirar: total esperado %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Devuelve el %1, el %2 y el %3 y vuelve a tirar: total esperado %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Devuelve el %1, el %2, el %3 y el %4 y vuelve a tirar: total esperado %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Devuelve los cinco dados y vuelve a tirar: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Anotar ahora %1: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Volver a tirar, en el mejor caso: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>Help is missing</source>
         <translation>Falta la ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Repaso de la última partida</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Ordenador clásico</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Ordenador experto</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Pruebe «%1 --help» para ver las opciones.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Volver a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>anotar %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>tirar los cinco</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>guardar %1 y tirar</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>El repaso estará listo cuando se haya jugado una partida completa.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Tu juego: %1 % (%2 puntos perdidos por tus decisiones)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 puntos perdidos por sus decisiones)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Todas las decisiones fueron las mejores.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Turno %1, tirada %2, dados %3: %4; lo mejor: %5 (%6 puntos).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Inscrivez %1 maintenant : total attendu %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Lancez les dés : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Lancez les dés du gobelet : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Remettez le %1 et relancez : total attendu %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Remettez le %1 et le %2 et relancez : total attendu %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Remettez le %1, le %2 et le %3 et relancez : total attendu %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez : total attendu %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Remettez les cinq dés et relancez : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Inscrire %1 maintenant : %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Relancer, au mieux : %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Help is missing</source>
         <translation>L’aide est absente</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Bilan de la dernière partie</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Ordinateur classique</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Ordinateur expert</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Try &apos;%1 --help&apos; for the options.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Retour à %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>inscrire %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>lancer les cinq</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>garder %1 et lancer</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>Le bilan est prêt dès qu’une partie a été jouée jusqu’au bout.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Votre jeu : %1 % (%2 points perdus par vos choix)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1 : %2 % (%3 points perdus par ses choix)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Chaque choix était le meilleur.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Tour %1, lancer %2, dés %3 : %4 ; le mieux : %5 (%6 points).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Bilan</translation>
     </message>
 </context>
 <context>

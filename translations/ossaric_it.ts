@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Scrivi ora %1: totale atteso %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Lancia i dadi: totale atteso %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Lancia i dadi del bussolotto: totale atteso %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Rimetti il %1 e rilancia: totale atteso %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Rimetti il %1 e il %2 e rilancia: totale atteso %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Rimetti il %1, il %2 e il %3 e rilancia: totale atteso %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Rimetti il %1, il %2, il %3 e il %4 e rilancia: totale atteso %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Rimetti tutti e cinque i dadi e rilancia: totale atteso %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Scrivere ora %1: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Rilanciare, al meglio: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>Help is missing</source>
         <translation>Guida mancante</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Analisi dell&apos;ultima partita</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Computer classico</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Computer esperto</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Prova «%1 --help» per le opzioni.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Torna a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>scrivere %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>lanciare tutti e cinque</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>tenere %1 e lanciare</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>L&apos;analisi è pronta quando una partita è stata giocata fino in fondo.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Il tuo gioco: %1 % (%2 punti persi nelle scelte)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 punti persi nelle scelte)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Ogni scelta è stata la migliore.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Turno %1, lancio %2, dadi %3: %4; meglio: %5 (%6 punti).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analisi</translation>
     </message>
 </context>
 <context>

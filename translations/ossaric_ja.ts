@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>今すぐ %1 に書き込む: 期待合計 %2。</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>ダイスを振る: 期待合計 %1。</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>カップの中のダイスを振る: 期待合計 %1。</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>%1 を戻して振り直す: 期待合計 %2。</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>%1 と %2 を戻して振り直す: 期待合計 %3。</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>%1、%2、%3 を戻して振り直す: 期待合計 %4。</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>%1、%2、%3、%4 を戻して振り直す: 期待合計 %5。</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>5個すべてを戻して振り直す: 期待合計 %1。</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>今 %1 に書き込む場合: %2。</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>振り直す場合 (最善): %1。</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -164,6 +211,25 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Help is missing</source>
         <translation>ヘルプがありません</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>前回のゲームの振り返り</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>標準のコンピュータ</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>上級のコンピュータ</translation>
     </message>
 </context>
 <context>
@@ -346,6 +412,45 @@ Try &apos;%1 --help&apos; for the options.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>%1 に戻る</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>%1 に書き込む</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>5個すべて振る</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>%1 を残して振る</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>ゲームを最後まで遊ぶと振り返りができます。</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>あなたのプレイ: %1 % (判断で失った点 %2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (判断で失った点 %3)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>すべての判断が最善でした。</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>ターン %1、%2 回目、ダイス %3: %4、最善: %5 (%6 点)。</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>振り返り</translation>
     </message>
 </context>
 <context>

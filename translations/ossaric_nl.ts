@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Noteer nu %1: verwacht totaal %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Gooi de stenen: verwacht totaal %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Gooi de stenen in de beker: verwacht totaal %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Leg de %1 terug en gooi opnieuw: verwacht totaal %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Leg de %1 en de %2 terug en gooi opnieuw: verwacht totaal %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Leg de %1, de %2 en de %3 terug en gooi opnieuw: verwacht totaal %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Leg de %1, de %2, de %3 en de %4 terug en gooi opnieuw: verwacht totaal %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Leg alle vijf stenen terug en gooi opnieuw: verwacht totaal %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Nu %1 noteren: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Opnieuw gooien, op zijn best: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>Help is missing</source>
         <translation>Hulp ontbreekt</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Terugblik op het laatste spel</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Klassieke computer</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Expert-computer</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Terug naar %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>%1 noteren</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>alle vijf gooien</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>%1 houden en gooien</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>De terugblik is klaar zodra een spel helemaal is uitgespeeld.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Jouw spel: %1 % (%2 punten verloren door keuzes)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 punten verloren door keuzes)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Elke keuze was de beste.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Beurt %1, worp %2, stenen %3: %4; beste: %5 (%6 punten).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Terugblik</translation>
     </message>
 </context>
 <context>

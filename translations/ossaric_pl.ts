@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Wpisz teraz %1: oczekiwana suma %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Rzuć kośćmi: oczekiwana suma %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Rzuć kośćmi z kubka: oczekiwana suma %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Odłóż %1 i rzuć ponownie: oczekiwana suma %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Odłóż %1 i %2 i rzuć ponownie: oczekiwana suma %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Odłóż %1, %2 i %3 i rzuć ponownie: oczekiwana suma %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Odłóż %1, %2, %3 i %4 i rzuć ponownie: oczekiwana suma %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Odłóż wszystkie pięć kości i rzuć ponownie: oczekiwana suma %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Wpisanie teraz %1: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Ponowny rzut w najlepszym razie: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -166,6 +213,25 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>Help is missing</source>
         <translation>Brak pomocy</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Analiza ostatniej gry</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Komputer klasyczny</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Komputer ekspert</translation>
     </message>
 </context>
 <context>
@@ -348,6 +414,45 @@ Opcje pokaże „%1 --help”.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Powrót do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>wpisać %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>rzucić wszystkimi pięcioma</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>zostawić %1 i rzucić</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>Analiza będzie gotowa, gdy gra zostanie rozegrana do końca.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Twoja gra: %1 % (%2 pkt straconych przez wybory)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 pkt straconych przez wybory)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Każdy wybór był najlepszy.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Tura %1, rzut %2, kości %3: %4; najlepiej: %5 (%6 pkt).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analiza</translation>
     </message>
 </context>
 <context>

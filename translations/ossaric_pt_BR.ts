@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Anote %1 agora: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Jogue os dados: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Jogue os dados do copo: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Devolva o %1 e jogue de novo: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Devolva o %1 e o %2 e jogue de novo: total esperado %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Devolva o %1, o %2 e o %3 e jogue de novo: total esperado %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Devolva o %1, o %2, o %3 e o %4 e jogue de novo: total esperado %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Devolva os cinco dados e jogue de novo: total esperado %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Anotar %1 agora: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Jogar de novo, no melhor caso: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -165,6 +212,25 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>Help is missing</source>
         <translation>A ajuda não está disponível</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Análise do último jogo</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Computador clássico</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Computador especialista</translation>
     </message>
 </context>
 <context>
@@ -347,6 +413,45 @@ Use &quot;%1 --help&quot; para ver as opções.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Voltar ao %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>anotar %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>jogar os cinco</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>guardar %1 e jogar</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>A análise fica pronta quando um jogo é jogado até o fim.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Seu jogo: %1 % (%2 pontos perdidos nas escolhas)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 pontos perdidos nas escolhas)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Todas as escolhas foram as melhores.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Rodada %1, jogada %2, dados %3: %4; melhor: %5 (%6 pontos).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Análise</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Запишите сейчас «%1»: ожидаемая сумма %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Бросайте кубики: ожидаемая сумма %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Бросайте кубики из стакана: ожидаемая сумма %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Верните %1 и бросайте снова: ожидаемая сумма %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Верните %1 и %2 и бросайте снова: ожидаемая сумма %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Верните %1, %2 и %3 и бросайте снова: ожидаемая сумма %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Верните %1, %2, %3 и %4 и бросайте снова: ожидаемая сумма %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Верните все пять кубиков и бросайте снова: ожидаемая сумма %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Записать «%1» сейчас: %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Бросить снова, в лучшем случае: %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -166,6 +213,25 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Help is missing</source>
         <translation>Справка отсутствует</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>Разбор последней игры</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>Обычный компьютер</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>Компьютер-эксперт</translation>
     </message>
 </context>
 <context>
@@ -348,6 +414,45 @@ Try &apos;%1 --help&apos; for the options.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>Назад в %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>записать «%1»</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>бросить все пять</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>оставить %1 и бросить</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>Разбор будет готов, когда игра будет сыграна до конца.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Ваша игра: %1 % (%2 очка потеряно на решениях)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1: %2 % (%3 очка потеряно на решениях)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Каждое решение было лучшим.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Ход %1, бросок %2, кубики %3: %4; лучше: %5 (%6 очка).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Разбор</translation>
     </message>
 </context>
 <context>

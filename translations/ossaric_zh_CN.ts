@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>现在记入%1：预期总分 %2。</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>掷骰：预期总分 %1。</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>掷出骰盅里的骰子：预期总分 %1。</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>放回 %1 再掷：预期总分 %2。</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>放回 %1 和 %2 再掷：预期总分 %3。</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>放回 %1、%2 和 %3 再掷：预期总分 %4。</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>放回 %1、%2、%3 和 %4 再掷：预期总分 %5。</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>五颗骰子全部放回再掷：预期总分 %1。</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>现在记入%1：%2。</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>再掷（最好情况）：%1。</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
     <name>Boxes</name>
     <message>
         <source>MCI Error</source>
@@ -164,6 +211,25 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Help is missing</source>
         <translation>缺少帮助</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Review of the Last Game</source>
+        <translation>上一局复盘</translation>
+    </message>
+    <message>
+        <source>Classic Computer</source>
+        <translation>经典电脑</translation>
+    </message>
+    <message>
+        <source>Expert Computer</source>
+        <translation>高手电脑</translation>
     </message>
 </context>
 <context>
@@ -346,6 +412,45 @@ Try &apos;%1 --help&apos; for the options.
         <source>Return to %1</source>
         <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
         <translation>返回 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>记入%1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>五颗全掷</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>保留 %1 再掷</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>玩完一整局后才能复盘。</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>你的表现：%1 %（因选择失分 %2）</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1：%2 %（因选择失分 %3）</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>每一步都是最佳选择。</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>第 %1 轮，第 %2 掷，骰子 %3：%4；最佳：%5（%6 分）。</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>复盘</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,10 @@ std::string CategoryName(int category) {
   return Utf8(QCoreApplication::translate("Categories", kCategoryNames[category]));
 }
 
+const char* EnglishCategoryName(int category) {
+  return category < 1 || category > kCategories ? "" : kCategoryNames[category];
+}
+
 const char* EnglishCategoryLabel(int category) {
   return category < 1 || category > kCategories ? "" : kCategoryLabels[category];
 }

@@ -26,6 +26,9 @@ bool IsTranslated(const char* context, const char* text);
 
 // A category's name as the player reads it ("Full House"); "" for 0 or out of range.
 std::string CategoryName(int category);
+// A category's English name, for records that stay English whatever the player reads (the
+// scenario runner's JSON).
+const char* EnglishCategoryName(int category);
 // A category's label on the score sheet as English prints it, leader and all ("Full House _____");
 // another language's label is its name with a leader drawn out to where this one ends.
 const char* EnglishCategoryLabel(int category);
