@@ -138,7 +138,7 @@ long CheckEveryChoice(TYachtWindow& w, ossaric::HeadlessHost& host) {
 // A table that shows nothing: the expert's games run on the model alone.
 class SilentShow : public ossaric::TGameShow {
  public:
-  void ShowNotice(const std::string&, const std::string&) override { ++notices; }
+  void ShowNotice(ossaric::Notice) override { ++notices; }
   void PlaySound(ossaric::GameSound, bool) override {}
   void StopSounds() override {}
   void PauseAfterPen() override {}
