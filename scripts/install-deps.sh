@@ -11,6 +11,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   desktop-file-utils appstream dpkg-dev
   dbus-daemon dbus-session-bus-common
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
 )
 missing=()
 for p in "${packages[@]}"; do

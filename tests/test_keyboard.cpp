@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "fixture.h"
 
@@ -264,6 +265,96 @@ TEST_F(Keyboard, CloseOrder) {
     ClearOutput();
     Run("key +\ncommand 107\ntick\nclick 60 300\n");
     EXPECT_EQ(Output(), "");
+  }
+}
+
+// Keyboard play from the setup screen through a turn, a panel and the computer's turn: every
+// key moves the focus or presses what it rests on, the ring shows only once a key moved it and
+// goes with a mouse press.
+TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
+  auto focus = [&] { return W().Focus(); };
+  auto at = [](TargetKind kind, int index = 0) { return Target{kind, index}; };
+  Run("set AnimDelay 0\n");
+  EXPECT_FALSE(Host().focusRingShown_) << "no ring before a key";
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> holds;
+  } steps[] = {
+      {"Tab shows the focus where it is: Start", [&] { W().EvKey(GameKey::Tab); },
+       [&] { return focus() == at(TargetKind::Start) && Host().focusRingShown_; }},
+      {"Tab enters the players row at the choice made", [&] { W().EvKey(GameKey::Tab); },
+       [&] { return focus() == at(TargetKind::Players, 1); }},
+      {"arrows move within the row and stop at its end",
+       [&] {
+         for (int n = 0; n < 6; ++n) W().EvKey(GameKey::Right);
+       },
+       [&] { return focus() == at(TargetKind::Players, 0) && W().Game().PlayerCount == 1; }},
+      {"Space chooses", [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
+       [&] { return W().Game().PlayerCount == 0; }},
+      {"Tab gives player 1's name the typing", [&] { W().EvKey(GameKey::Tab); },
+       [&] { return focus() == at(TargetKind::NameField, 1) && W().State().NameEditing == 1; }},
+      {"the name is edited with the name keys, Space typing a space",
+       [&] {
+         for (int n = 0; n < 8; ++n) W().EvChar(8);
+         for (char c : std::string("A b")) {
+           W().EvChar(c);
+           if (c == ' ') W().EvKey(GameKey::Space);
+         }
+       },
+       [&] { return Name(1) == "A b" && W().Game().PlayerCount == 0; }},
+      {"Return ends the name", [&] { W().EvChar(13), W().EvKey(GameKey::Return); },
+       [&] { return W().State().NameEditing == 0 && Name(1) == "A b"; }},
+      {"Shift+Tab goes back to the players row", [&] { W().EvKey(GameKey::BackTab); },
+       [&] { return focus() == at(TargetKind::Players, 0); }},
+      {"Tab past the name and the tips to Start, Return starts",
+       [&] {
+         for (int n = 0; n < 3; ++n) W().EvKey(GameKey::Tab);
+         W().EvKey(GameKey::Return);
+       },
+       [&] { return W().State().SetupShown == 0 && focus() == at(TargetKind::Cup); }},
+      {"Ctrl+R throws", [&] { W().EvKey(GameKey::Throw); },
+       [&] { return W().Game().ThrowsMade == 1; }},
+      {"Tab reaches the dice; the ring stands around die 1's place",
+       [&] { W().EvKey(GameKey::Tab); },
+       [&] {
+         const TTableSlot& place = W().Game().TableSlot[W().Game().Die[1].Slot];
+         return focus() == at(TargetKind::Die, 1) && Host().focusRing_[0] == place.X &&
+                Host().focusRing_[1] == place.Y;
+       }},
+      {"Space returns it, and the focus goes on to the next die",
+       [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
+       [&] { return W().Game().DiceInCup == 1 && focus() == at(TargetKind::Die, 2); }},
+      {"Escape on the board does nothing", [&] { W().EvKey(GameKey::Escape); },
+       [&] { return W().Game().DiceInCup == 1 && W().State().TotalsShown == 0; }},
+      {"Tab enters the sheet at the first row to write, Down and Return write the next",
+       [&] {
+         W().EvKey(GameKey::Tab);
+         W().EvKey(GameKey::Down);
+         W().EvKey(GameKey::Return);
+       },
+       [&] { return W().Game().Sheet[1].Entry[kLargeStraight] >= 0; }},
+      {"a mouse press hides the ring", [&] { Run("click 600 10\n"); },
+       [&] { return !Host().focusRingShown_; }},
+      {"Escape leaves the Current Totals panel by its Return",
+       [&] {
+         W().EvCommand(kCmdCurrentTotals);
+         W().EvKey(GameKey::Escape);
+       },
+       [&] { return W().State().TotalsShown == 0; }},
+      {"keys do nothing while the computer plays",
+       [&] {
+         W().Game().ComputerBusy = 1;
+         W().EvKey(GameKey::Tab);
+         W().EvKey(GameKey::Throw);
+         W().Game().ComputerBusy = 0;
+       },
+       [&] { return !Host().focusRingShown_ && W().Game().CurrentPlayer == 1; }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    EXPECT_TRUE(step.holds());
   }
 }
 

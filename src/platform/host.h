@@ -44,6 +44,11 @@ class Host {
   // window alive and sleep until the next window-system event or until `remainingMs` have
   // passed, whichever comes first. Input is held back.
   virtual void PumpWhileBusy(int remainingMs) = 0;
+  // The keyboard focus ring, drawn over the scene around a target's box (never into the
+  // framebuffer, so the scene's pixels stay the game's); hidden while `shown` is false.
+  virtual void ShowFocusRing(bool /*shown*/, int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
+  // Something a screen reader follows changed: the screen, the focus, the board or what was told.
+  virtual void SceneChanged() {}
   // Reserved system colours of the display (-1: the display has no palette) and its current
   // system palette as 0x00RRGGBB.
   virtual int ReservedSystemColours() { return -1; }

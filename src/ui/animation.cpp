@@ -17,7 +17,7 @@ struct Pip {
 constexpr Pip kC{24, 16}, kTL{13, 7}, kTR{33, 7}, kML{13, 16}, kMR{33, 16}, kBL{13, 25},
     kBR{33, 25};
 
-// The cup is shaken twice through these four positions, at y 274.
+// The cup is shaken twice through these four positions, at its home height.
 constexpr int kShakeX[4] = {40, 30, 10, 30};
 
 // Places outside this range cannot be on the screen; keeping coordinates inside it keeps the
@@ -52,13 +52,14 @@ void TYachtWindow::DrawDieSprite(int i, int face, int x, int y) {
 }
 
 void TYachtWindow::AnimateCupShake() {
-  screen_.CopyIn(CupUnder, 30, 274);
+  TellThrowBegins();
+  screen_.CopyIn(CupUnder, kCupX, kCupY);
   for (int round = 0; round < 2; ++round) {
     for (int x : kShakeX) {
-      screen_.CopyOut(x, 274, 100, 150, CupUnder);
-      DrawMasked(CupImage, CupMask, x, 274);
+      screen_.CopyOut(x, kCupY, kCupWidth, kCupHeight, CupUnder);
+      DrawMasked(CupImage, CupMask, x, kCupY);
       Delay(AnimDelay);
-      screen_.CopyIn(CupUnder, x, 274);
+      screen_.CopyIn(CupUnder, x, kCupY);
     }
   }
 }
@@ -67,6 +68,7 @@ void TYachtWindow::AnimateCupShake() {
 // is finally drawn exactly on its place (the steps may stop up to nine pixels short of it).
 void TYachtWindow::AnimateDieFlight(int i) {
   if (i < 1 || i > 5) return;
+  TellDieLanded(i);
   const int slot = game_.Die[i].Slot;
   if (slot < 1 || slot > 20) return;
   const int x = Sane(game_.TableSlot[slot].X), y = Sane(game_.TableSlot[slot].Y);
@@ -85,8 +87,9 @@ void TYachtWindow::AnimateDieFlight(int i) {
 }
 
 void TYachtWindow::SettleCup() {
-  screen_.CopyOut(30, 274, 100, 150, CupUnder);
+  screen_.CopyOut(kCupX, kCupY, kCupWidth, kCupHeight, CupUnder);
   DrawCupAtHome();
+  TellThrowEnds();
 }
 
 // A blank die body slides from its place towards the cup's mouth at (55, 249) in ten steps and
@@ -131,6 +134,7 @@ void TYachtWindow::DrawThrowDots() {
   const long long left = static_cast<long long>(game_.ThrowLimit) - game_.ThrowsMade;
   for (int n = 0; n < 3 && n < left; ++n)
     screen_.FillEllipse(70 + 8 * n, 425, 74 + 8 * n, 429, lit, lit);
+  host_.SceneChanged();
 }
 
 void TYachtWindow::DrawNextPlayerButton() {

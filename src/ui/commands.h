@@ -28,3 +28,11 @@ enum Command {
 };
 
 }  // namespace ossaric
+
+namespace ossaric {
+
+// The keys that move the keyboard focus and press what it rests on; the characters they may
+// also type reach the window as characters too.
+enum class GameKey { Tab, BackTab, Left, Right, Up, Down, Space, Return, Escape, Throw };
+
+}  // namespace ossaric

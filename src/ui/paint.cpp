@@ -79,7 +79,7 @@ void TYachtWindow::PaintScreen() {
     // The clean scene under the cup's home and under every landing place, taken once for good
     // while only Background is drawn: the setup scroll reaches five pixels into the rightmost
     // places, and a die redrawn there must not bring a strip of it back onto the table.
-    screen_.CopyOut(30, 274, 100, 150, CupUnder);
+    screen_.CopyOut(kCupX, kCupY, kCupWidth, kCupHeight, CupUnder);
     for (int k = 1; k <= 20; ++k)
       screen_.CopyOut(game_.TableSlot[k].X, game_.TableSlot[k].Y, 50, 50, SlotUnder[k]);
     FirstPaint = 0;
@@ -140,7 +140,7 @@ void TYachtWindow::DrawMasked(const Bitmap& picture, const Bitmap& mask, int x, 
 }
 
 void TYachtWindow::DrawCupAtHome() {
-  DrawMasked(CupImage, CupMask, 30, 274);
+  DrawMasked(CupImage, CupMask, kCupX, kCupY);
 }
 
 Bitmap TYachtWindow::LoadWordedBitmap(const std::string& name, int width, int height) {

@@ -86,6 +86,7 @@ void TYachtWindow::DrawTotalLine(bool erase) {
 // The score just written: in the score ink when one column is in play, otherwise in a lighter
 // ink that marks it as the newest until its column is next drawn.
 void TYachtWindow::DrawNewScore(int points, int y) {
+  TellScore(points, y);
   const std::string text = std::to_string(points);
   const Rgb ink = PaletteInk(game_.PlayerCount == 1 ? ScoreInk : NewScoreInk);
   screen_.DrawText(FontId::Sheet, kScoreRight - screen_.TextWidth(FontId::Sheet, text), y, text,

@@ -47,7 +47,7 @@ void TYachtWindow::Repaint() {
 }
 
 void TYachtWindow::ClearCupAtHome() {
-  screen_.CopyIn(CupUnder, 30, 274);
+  screen_.CopyIn(CupUnder, kCupX, kCupY);
   DrawCupAtHome();
 }
 

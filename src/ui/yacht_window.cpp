@@ -40,6 +40,33 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
 
 TYachtWindow::~TYachtWindow() = default;
 
+// A mouse press hides the keyboard's ring; the focus stays on what was pressed.
+void TYachtWindow::EvLeftButtonDown(int x, int y) {
+  if (closed_) return;
+  const Target pressed = TargetAt(x, y);
+  if (pressed.kind != TargetKind::None && !game_.ComputerBusy) focus_ = pressed;
+  HideFocusRing();
+  ClearAdviceMarks();  // a hint's marks last until the next action
+  HandleClick(x, y);
+  RefreshFocus();
+}
+
+void TYachtWindow::EvPress(Target target) {
+  if (closed_) return;
+  ClearAdviceMarks();
+  EndNameEditing();
+  if (game_.ComputerBusy) return;
+  if (TakesPress(target)) focus_ = target;
+  Press(target);
+  RefreshFocus();
+}
+
+void TYachtWindow::EvPaint() {
+  adviceMarks_.clear();  // the repaint draws over them
+  PaintScreen();
+  RefreshFocus();
+}
+
 void TYachtWindow::EvChar(int ch) {
   if (closed_) return;
   ClearAdviceMarks();
@@ -115,6 +142,7 @@ void TYachtWindow::EvCommand(int id) {
     default:
       break;
   }
+  RefreshFocus();
 }
 
 void TYachtWindow::RestartGame() {

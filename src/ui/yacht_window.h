@@ -12,6 +12,7 @@
 #include "audio/effects.h"
 #include "audio/playlist.h"
 #include "game/game.h"
+#include "game/geometry.h"
 #include "game/records.h"
 #include "platform/bitmap.h"
 #include "platform/choices.h"
@@ -21,12 +22,14 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "ui/commands.h"
+#include "ui/scene_view.h"
 #include "ui/window_state.h"
 
 namespace ossaric {
 
 class TYachtWindow : public TGameShow,
                      public TComputerSeat,
+                     public TSceneView,
                      private TWindowState,
                      private TPictures {
  public:
@@ -38,16 +41,13 @@ class TYachtWindow : public TGameShow,
   TYachtWindow& operator=(const TYachtWindow&) = delete;
 
   // ---- The event table: every window message and menu command enters here ----
-  void EvLeftButtonDown(int x, int y) {
-    ClearAdviceMarks();  // a hint's marks last until the next action
-    HandleClick(x, y);
-  }
+  void EvLeftButtonDown(int x, int y);
   void EvMouseMove(int x, int y) { UpdateCursor(x, y); }
-  void EvPaint() {
-    adviceMarks_.clear();  // the repaint draws over them
-    PaintScreen();
-  }
+  void EvPaint();
   void EvChar(int ch);
+  void EvKey(GameKey key);  // ui/focus.cpp
+  // A press on a target by a screen reader's action: like a mouse press on it.
+  void EvPress(Target target);
   void EvTimer(int id);
   void EvActivate() {}
   void EvCommand(int id);
@@ -70,6 +70,7 @@ class TYachtWindow : public TGameShow,
 
   // ---- ui/click.cpp ----
   void HandleClick(int x, int y);
+  void EndNameEditing();
   void ChoosePlayerCount(int n);
   void SelectNameField(int n);
   void ToggleHints();
@@ -77,6 +78,36 @@ class TYachtWindow : public TGameShow,
   // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
   // nothing (a full row, no throw to score, a panel or the computer at play).
   std::string ScorePreview(int x, int y) const;
+
+  // ---- ui/targets.cpp ----
+  // The target a client pixel shows on the screen that is up; none where a press does nothing.
+  Target TargetAt(int x, int y) const;
+  // Whether the screen that is up takes a press on `target` (a hidden name field does not).
+  bool TakesPress(Target target) const;
+  // A press on a target, by mouse, key or screen reader: nothing while the computer plays.
+  void Press(Target target);
+  TBox TargetBox(Target target) const override;
+
+  // ---- ui/focus.cpp: keyboard focus, and what a screen reader reads ----
+  SceneScreen ShownScreen() const override;
+  std::vector<Target> Targets(std::vector<int>* groupStarts = nullptr) const override;
+  Target Focus() const override;
+  bool FocusShown() const override { return focusShown_; }
+  const TGameState& GameState() const override { return game_; }
+  const TWindowState& WindowState() const override { return *this; }
+  int WouldScore(int category) const override;
+  const TTold& LastTold() const override { return told_; }
+  Target DefaultFocus() const;
+  void MoveFocus(Target target);
+  void RefreshFocus();
+  void HideFocusRing();
+
+  // ---- ui/told.cpp ----
+  void TellThrowBegins();
+  void TellDieLanded(int i);
+  void TellThrowEnds();
+  void TellScore(int points, int y);
+  void Tell(TTold told);
 
   // ---- ui/show.cpp: what the game shows ----
   void ShowNotice(Notice notice) override;
@@ -220,6 +251,10 @@ class TYachtWindow : public TGameShow,
   TEffects effects_;
   TPlaylist playlist_;
   bool closed_ = false;
+  Target focus_{TargetKind::Cup, 0};
+  bool focusShown_ = false;
+  TTold told_;
+  TTold telling_;  // the throw being made
   // When the last pause ended: the next one, begun less than a pause later, ends one pause
   // after it, so the drawing between steps does not stretch an animation.
   int32_t pauseEnd_ = 0;

@@ -3,6 +3,7 @@
 // waits advance instantly.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ class HeadlessHost : public Host {
   uint32_t TickCount() override { return clock_; }
   void PumpWhileBusy(int remainingMs) override { clock_ += remainingMs > 0 ? remainingMs : 1; }
   bool UserDataDirectory(std::string& dir) override;
+  void ShowFocusRing(bool shown, int x, int y, int w, int h) override {
+    focusRingShown_ = shown;
+    focusRing_ = {x, y, w, h};
+  }
 
   // What tests look at.
   uint32_t clock_ = 0;
@@ -43,7 +48,9 @@ class HeadlessHost : public Host {
   bool timerRunning_ = false;
   CursorId cursor_ = CursorId::Arrow;
   std::vector<std::string> messages_;  // "caption|text"
-  std::vector<std::string> events_;    // every JSON line
+  bool focusRingShown_ = false;
+  std::array<int, 4> focusRing_{};   // x, y, width, height
+  std::vector<std::string> events_;  // every JSON line
   bool checks_[256] = {};
   std::string dataDir_;     // overrides the per-user data directory when set
   bool noDataDir_ = false;  // pretend the data directory cannot be found

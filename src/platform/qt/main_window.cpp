@@ -16,40 +16,41 @@
 #include <utility>
 
 #include "platform/cursors.h"
+#include "platform/qt/scene_accessible.h"
 #include "platform/qt/scene_widget.h"
 #include "platform/sdl/sdl_sound.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-// The titles carry their Alt mnemonics (a desktop convention on top of the game's menu); each
-// language marks its own.
+// The titles and items carry their Alt mnemonics (a desktop convention on top of the game's
+// menu), unique within their menu; each language marks its own.
 const MenuDef kMenuBar[7] = {
     {QT_TRANSLATE_NOOP("Menus", "&Game"),
      0,
-     {{QT_TRANSLATE_NOOP("Menus", "Restart game"), kCmdRestartGame},
-      {QT_TRANSLATE_NOOP("Menus", "New Game"), kCmdNewGame}}},
-    {QT_TRANSLATE_NOOP("Menus", "&Undo"), 0, {{QT_TRANSLATE_NOOP("Menus", "Undo"), kCmdUndo}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Restart game"), kCmdRestartGame},
+      {QT_TRANSLATE_NOOP("MenuItems", "&New Game"), kCmdNewGame}}},
+    {QT_TRANSLATE_NOOP("Menus", "&Undo"), 0, {{QT_TRANSLATE_NOOP("MenuItems", "&Undo"), kCmdUndo}}},
     {QT_TRANSLATE_NOOP("Menus", "&AnimationSpeed"),
      0,
-     {{QT_TRANSLATE_NOOP("Menus", "Faster"), kCmdFaster},
-      {QT_TRANSLATE_NOOP("Menus", "Slower"), kCmdSlower}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Faster"), kCmdFaster},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Slower"), kCmdSlower}}},
     {QT_TRANSLATE_NOOP("Menus", "Au&dio"),
      0,
-     {{QT_TRANSLATE_NOOP("Menus", "Music on"), kCmdMusicOn},
-      {QT_TRANSLATE_NOOP("Menus", "Music off"), kCmdMusicOff},
-      {QT_TRANSLATE_NOOP("Menus", "Sound effects on"), kCmdSoundOn},
-      {QT_TRANSLATE_NOOP("Menus", "Sound effects off"), kCmdSoundOff}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Music on"), kCmdMusicOn},
+      {QT_TRANSLATE_NOOP("MenuItems", "M&usic off"), kCmdMusicOff},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Sound effects on"), kCmdSoundOn},
+      {QT_TRANSLATE_NOOP("MenuItems", "Sound &effects off"), kCmdSoundOff}}},
     {QT_TRANSLATE_NOOP("Menus", "&Scores"),
      0,
-     {{QT_TRANSLATE_NOOP("Menus", "Current Totals"), kCmdCurrentTotals},
-      {QT_TRANSLATE_NOOP("Menus", "Top Ten Scores"), kCmdTopTen},
-      {QT_TRANSLATE_NOOP("Menus", "Clear Top Ten Scores"), kCmdClearTopTen}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Current Totals"), kCmdCurrentTotals},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Top Ten Scores"), kCmdTopTen},
+      {QT_TRANSLATE_NOOP("MenuItems", "C&lear Top Ten Scores"), kCmdClearTopTen}}},
     {QT_TRANSLATE_NOOP("Menus", "&Quit"), kCmdQuit, {}},
     {QT_TRANSLATE_NOOP("Menus", "&Help"),
      0,
-     {{QT_TRANSLATE_NOOP("Menus", "Help"), kCmdHelp},
-      {QT_TRANSLATE_NOOP("Menus", "About"), kCmdAbout}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Help"), kCmdHelp},
+      {QT_TRANSLATE_NOOP("MenuItems", "&About"), kCmdAbout}}},
 };
 
 namespace {
@@ -64,7 +65,8 @@ QKeySequence CommandShortcut(int command) {
     case kCmdNewGame:
       return QKeySequence::New;
     case kCmdRestartGame:
-      return QKeySequence(Qt::CTRL | Qt::Key_R);
+      // Hard to press by accident: Ctrl+R throws.
+      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_R);
     case kCmdHelp:
       return QKeySequence(Qt::Key_F1);
     case kCmdQuit:
@@ -160,6 +162,28 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   scene_->onChar = [this](int ch) {
     Send(QtHost::Kind::Input, [ch](TYachtWindow& g) { g.EvChar(ch); });
   };
+  // The scene as a screen reader sees it; its presses go the way of the mouse's.
+  InstallSceneAccessibility();
+  scene_->SetView(game_.get());
+  scene_->onPressTarget = [this](Target target) {
+    Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
+  };
+  host_->SetSceneChangedHandler([this] {
+    // Nothing to do until a screen reader listens.
+    if (!QAccessible::isActive()) return;
+    if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+      scene->Update();
+  });
+  scene_->onKey = [this](int key) {
+    Send(QtHost::Kind::Input, [key](TYachtWindow& g) { g.EvKey(static_cast<GameKey>(key)); });
+  };
+  // Ctrl+R throws, as in the other dice games of the desktop.
+  auto* throwDice = new QAction(this);
+  throwDice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  addAction(throwDice);
+  QObject::connect(throwDice, &QAction::triggered, this, [this] {
+    Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvKey(GameKey::Throw); });
+  });
   // What a row would score now, in the desktop's tooltip; nothing while a handler runs.
   scene_->onToolTip = [this](int x, int y) {
     if (!game_ || game_->Closed() || host_->Busy()) return QString();
@@ -205,7 +229,7 @@ void MainWindow::BuildMenu() {
     }
     QMenu* menu = bar->addMenu(QCoreApplication::translate("Menus", def.title));
     for (const MenuItemDef& item : def.items) {
-      QAction* action = menu->addAction(QCoreApplication::translate("Menus", item.text));
+      QAction* action = menu->addAction(QCoreApplication::translate("MenuItems", item.text));
       action->setShortcut(CommandShortcut(item.command));
       connect(action, item.command);
     }
@@ -214,15 +238,15 @@ void MainWindow::BuildMenu() {
   // and the computer's strength (its check marks are the game's to set).
   QMenu* game = bar->actions().constFirst()->menu();
   game->addSeparator();
-  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "Hint"));
+  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "&Hint"));
   hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(hint, kCmdHint);
-  connect(game->addAction(QCoreApplication::translate("Menu", "Review of the Last Game")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "Re&view of the Last Game")),
           kCmdReview);
   game->addSeparator();
-  connect(game->addAction(QCoreApplication::translate("Menu", "Classic Computer")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "C&lassic Computer")),
           kCmdClassicComputer);
-  connect(game->addAction(QCoreApplication::translate("Menu", "Expert Computer")),
+  connect(game->addAction(QCoreApplication::translate("Menu", "&Expert Computer")),
           kCmdExpertComputer);
 }
 

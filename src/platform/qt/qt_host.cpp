@@ -286,4 +286,8 @@ void QtHost::PumpWhileBusy(int remainingMs) {
       (remainingMs > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents));
 }
 
+void QtHost::ShowFocusRing(bool shown, int x, int y, int w, int h) {
+  scene_->SetFocusRing(shown ? QRect(x, y, w, h) : QRect());
+}
+
 }  // namespace ossaric

@@ -77,6 +77,14 @@ class QtHost : public QObject, public Host {
   void CloseHelp() override;
   uint32_t TickCount() override;
   void PumpWhileBusy(int remainingMs) override;
+  void ShowFocusRing(bool shown, int x, int y, int w, int h) override;
+  void SceneChanged() override {
+    if (onSceneChanged_) onSceneChanged_();
+  }
+  // Told when something a screen reader follows changed.
+  void SetSceneChangedHandler(std::function<void()> handler) {
+    onSceneChanged_ = std::move(handler);
+  }
 
   QTextBrowser* HelpWindow() const { return help_; }
 
@@ -103,6 +111,7 @@ class QtHost : public QObject, public Host {
   std::function<void(int)> onTimer_;
   std::function<void()> onPaint_;
   std::function<void()> onAfter_;
+  std::function<void()> onSceneChanged_;
   QPointer<QTextBrowser> help_;
 };
 

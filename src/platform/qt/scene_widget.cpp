@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/surface.h"
+#include "ui/commands.h"
 
 namespace ossaric {
 
@@ -37,6 +38,33 @@ int TypedCharacter(int key, const QString& text) {
   const char16_t c = text.at(0).unicode();
   if (c == 0x7f) return -1;  // delete is no character of the game's
   return c < 0x100 ? static_cast<int>(c) : -1;
+}
+
+int FocusKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return -1;
+  switch (key) {
+    case Qt::Key_Tab:
+      return static_cast<int>(modifiers & Qt::ShiftModifier ? GameKey::BackTab : GameKey::Tab);
+    case Qt::Key_Backtab:
+      return static_cast<int>(GameKey::BackTab);
+    case Qt::Key_Left:
+      return static_cast<int>(GameKey::Left);
+    case Qt::Key_Right:
+      return static_cast<int>(GameKey::Right);
+    case Qt::Key_Up:
+      return static_cast<int>(GameKey::Up);
+    case Qt::Key_Down:
+      return static_cast<int>(GameKey::Down);
+    case Qt::Key_Space:
+      return static_cast<int>(GameKey::Space);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return static_cast<int>(GameKey::Return);
+    case Qt::Key_Escape:
+      return static_cast<int>(GameKey::Escape);
+    default:
+      return -1;
+  }
 }
 
 SceneWidget::SceneWidget(QWidget* parent) : QWidget(parent) {
@@ -159,6 +187,16 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
   // The bands left beside or under the scene.
   const QRegion bands = event->region().subtracted(QRegion(target));
   for (const QRect& band : bands) painter.fillRect(band, QColor(24, 16, 12));
+  // The keyboard focus: a blue ring with a white edge outside it, seen on marble and parchment
+  // alike, all of it outside the target's box.
+  const QRect ring = RingInWidget();
+  if (!ring.isEmpty() && event->region().intersects(ring.adjusted(-3, -3, 3, 3))) {
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255), 1));
+    painter.drawRect(ring.adjusted(-2, -2, 1, 1));
+    painter.setPen(QPen(QColor(20, 60, 200), 2));
+    painter.drawRect(ring);
+  }
   if (!firstFrameShown_) {
     firstFrameShown_ = true;
     if (onFirstFrame) onFirstFrame();
@@ -186,13 +224,38 @@ void SceneWidget::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
+// A key types its character first (the speed keys, name editing and the hidden sequence read
+// every character, a space included), then moves or presses the focus. Tab types nothing.
 void SceneWidget::keyPressEvent(QKeyEvent* event) {
-  const int ch = TypedCharacter(event->key(), event->text());
-  if (ch < 0) {
+  const int key = FocusKey(event->key(), event->modifiers());
+  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  const int ch = tab ? -1 : TypedCharacter(event->key(), event->text());
+  if (ch < 0 && key < 0) {
     QWidget::keyPressEvent(event);
     return;
   }
-  if (onChar) onChar(ch);
+  if (ch >= 0 && onChar) onChar(ch);
+  if (key >= 0 && onKey) onKey(key);
+}
+
+QRect SceneWidget::RingInWidget() const {
+  if (ring_.isEmpty()) return {};
+  const QRect target = SceneRect(size(), SceneSize());
+  const double sx = double(target.width()) / SceneSize().width();
+  const double sy = double(target.height()) / SceneSize().height();
+  // Two pixels outside the target's box: the ring never covers a face or a score.
+  const QRect outside = ring_.adjusted(-3, -3, 2, 2);
+  return QRect(target.x() + int(outside.x() * sx), target.y() + int(outside.y() * sy),
+               int(outside.width() * sx) + 1, int(outside.height() * sy) + 1);
+}
+
+void SceneWidget::SetFocusRing(QRect sceneRect) {
+  if (sceneRect == ring_) return;
+  const QRect old = RingInWidget();
+  ring_ = sceneRect;
+  const QRect now = RingInWidget();
+  if (!old.isEmpty()) update(old.adjusted(-4, -4, 4, 4));
+  if (!now.isEmpty()) update(now.adjusted(-4, -4, 4, 4));
 }
 
 }  // namespace ossaric

@@ -11,11 +11,13 @@
 #include <QWidget>
 #include <functional>
 
+#include "game/target.h"
 #include "platform/qt/scene_scaler.h"
 
 namespace ossaric {
 
 class Surface;
+class TSceneView;
 
 // Where the scene lies in a widget of `area`: the largest rectangle of the scene's aspect that
 // fits, centred; exactly the scene's size when the widget is that size.
@@ -42,6 +44,14 @@ class SceneWidget : public QWidget {
   std::function<void(int, int)> onMove;
   std::function<void()> onLeave;  // the mouse moved off the scene
   std::function<void(int)> onChar;
+  // A key that moves the keyboard focus or presses what it rests on (GameKey's values).
+  std::function<void(int)> onKey;
+  // What a screen reader reads of the scene, and how its press reaches the game.
+  void SetView(const TSceneView* view) { view_ = view; }
+  const TSceneView* View() const { return view_; }
+  std::function<void(Target)> onPressTarget;
+  // The keyboard focus ring around a scene rectangle; an empty one hides it.
+  void SetFocusRing(QRect sceneRect);
   // The tooltip for a scene point; none when empty.
   std::function<QString(int, int)> onToolTip;
 
@@ -52,6 +62,8 @@ class SceneWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab move the game's own focus, not Qt's.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   // The widget pixels that show the scene's changes since the last call.
@@ -65,7 +77,13 @@ class SceneWidget : public QWidget {
   SceneScaler scaler_;
   QImage part_;  // a piece of the scaled scene, where it cannot be drawn in place
   bool firstFrameShown_ = false;
+  QRect ring_;  // scene pixels
+  const TSceneView* view_ = nullptr;
+  QRect RingInWidget() const;
 };
+
+// The game's key (GameKey's value) for a key press, or -1 for none.
+int FocusKey(int key, Qt::KeyboardModifiers modifiers);
 
 // The character a key press types, as the game reads it (8 for backspace), or -1 for none.
 int TypedCharacter(int key, const QString& text);
