@@ -15,8 +15,8 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/scene_widget.h"
-#include "ui/yacht_window.h"
 #include "ui/words.h"
+#include "ui/yacht_window.h"
 
 // The offscreen platform has a screen-reader layer that starts switched off, and Qt has no
 // public switch for it (a desktop's bridge turns it on when a screen reader listens). These

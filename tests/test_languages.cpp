@@ -221,7 +221,8 @@ TEST_F(Languages, ThePseudoLanguageLeavesNoEnglishAndShowsWhereTextsOverflow) {
   for (const MenuDef& menu : kMenuBar) {
     EXPECT_FALSE(HasEnglishLeft(QCoreApplication::translate("Menus", menu.title).toStdString()));
     for (const MenuItemDef& item : menu.items)
-      EXPECT_FALSE(HasEnglishLeft(QCoreApplication::translate("MenuItems", item.text).toStdString()))
+      EXPECT_FALSE(
+          HasEnglishLeft(QCoreApplication::translate("MenuItems", item.text).toStdString()))
           << item.text;
   }
   W().Screen().RecordTexts(nullptr);

@@ -217,20 +217,79 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Rückblick auf das letzte Spiel</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Rückblick auf das letzte Spiel</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Klassischer Computer</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>&amp;Klassischer Computer</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Experten-Computer</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>&amp;Experten-Computer</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>Spiel &amp;neu starten</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Neues &amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Schneller</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>&amp;Langsamer</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Musik an</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;usik aus</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Geräusche an</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Geräusche &amp;aus</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>&amp;Aktueller Stand</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>Bestenliste &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Ossaric</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Try &apos;%1 --help&apos; for the options.
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Spiel neu starten</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Zurück</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Animationstempo</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Schneller</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Langsamer</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>Au&amp;dio</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Musik an</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Musik aus</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Geräusche an</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Geräusche aus</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>&amp;Wertung</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Aktueller Stand</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Bestenliste löschen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Ossaric</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Review</source>
         <translation>Rückblick</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Spieltisch</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>Eins</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Becher: Der Computer ist am Zug</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Nächster Spieler: %1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Becher: kein Spiel im Gange</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Becher: keine Würfe mehr, wählen Sie eine Kategorie</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Becher: Spieler 1 nimmt ihn zurück</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Becher: leer, noch %n Wurf</numerusform>
+            <numerusform>Becher: leer, noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>%n Würfel werfen</numerusform>
+            <numerusform>%n Würfel werfen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>noch %n Wurf</numerusform>
+            <numerusform>noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n Spieler</numerusform>
+            <numerusform>%n Spieler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Name von Spieler %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Beim Start einen Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>behalten: keine Würfe mehr</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>auf dem Tisch; drücken, um ihn in den Becher zurückzulegen</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>Namen eintippen; Eingabetaste beendet ihn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n Würfel im Becher</numerusform>
+            <numerusform>%n Würfel im Becher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Spielblock</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>leer, ergäbe %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Summe %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Summe %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Summe: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Schon gewusst …</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Neues Spiel: Spieler und Namen wählen, dann Starten</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Sie haben %1 geworfen</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 hat %2 geworfen</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Sie behalten %1, werfen %n Würfel: %2</numerusform>
+            <numerusform>Sie behalten %1, werfen %n Würfel: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 behält %2, wirft %n Würfel: %3</numerusform>
+            <numerusform>%1 behält %2, wirft %n Würfel: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Sie tragen %1 bei %2 ein</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 trägt %2 bei %3 ein</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 würfelt</translation>
     </message>
 </context>
 <context>

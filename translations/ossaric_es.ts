@@ -217,20 +217,79 @@ Pruebe «%1 --help» para ver las opciones.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Pista</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Repaso de la última partida</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>Rep&amp;aso de la última partida</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Ordenador clásico</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>Ordenador &amp;clásico</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Ordenador experto</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Ordenador &amp;experto</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Reiniciar partida</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Más &amp;rápida</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>Más &amp;lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Música activada</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;úsica desactivada</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Efectos activados</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Efectos &amp;desactivados</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>Puntuación &amp;actual</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>&amp;Borrar el Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Reiniciar partida</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nueva partida</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Velocidad</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Más rápida</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Más lenta</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>&amp;Sonido</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Música activada</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Música desactivada</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Efectos activados</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Efectos desactivados</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>P&amp;untuación</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Puntuación actual</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Borrar el Top 10</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>Review</source>
         <translation>Repaso</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Mesa de juego</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>uno</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tres</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>cuatro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinco</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Cubilete: juega el ordenador</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Pasar turno: le toca a %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Cubilete: no hay partida en juego</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Cubilete: no quedan tiradas, elige una categoría</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Cubilete: el jugador 1 lo recupera</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Cubilete: vacío, queda %n tirada</numerusform>
+            <numerusform>Cubilete: vacío, quedan %n tiradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Tirar %n dado</numerusform>
+            <numerusform>Tirar %n dados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>queda %n tirada</numerusform>
+            <numerusform>quedan %n tiradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contra el ordenador</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n jugador</numerusform>
+            <numerusform>%n jugadores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Nombre del jugador %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Mostrar un consejo al empezar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>guardado: no quedan tiradas</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>en la mesa; púlsalo para devolverlo al cubilete</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>escribe el nombre; Intro lo termina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n dado en el cubilete</numerusform>
+            <numerusform>%n dados en el cubilete</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Hoja de puntuación</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>vacía, sumaría %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Total de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>¿Sabías que…?</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nueva partida: elige los jugadores y sus nombres y pulsa Empezar</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Has sacado %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 ha sacado %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Guardas %1, tiras %n dado: %2</numerusform>
+            <numerusform>Guardas %1, tiras %n dados: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 guarda %2, tira %n dado: %3</numerusform>
+            <numerusform>%1 guarda %2, tira %n dados: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Anotas %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 anota %2 en %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>Tira %1</translation>
     </message>
 </context>
 <context>

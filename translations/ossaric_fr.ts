@@ -217,20 +217,79 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Conseil</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Bilan de la dernière partie</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Bilan de la dernière partie</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Ordinateur classique</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>Ordinateur c&amp;lassique</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Ordinateur expert</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Ordinateur &amp;expert</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Recommencer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Plus &amp;rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>Plus &amp;lente</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Musique activée</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;usique désactivée</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Effets sonores activés</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Effets sonores &amp;désactivés</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>Scores &amp;actuels</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>E&amp;ffacer le Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Try &apos;%1 --help&apos; for the options.
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Recommencer la partie</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nouvelle partie</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Vitesse</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Plus rapide</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Plus lente</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>Au&amp;dio</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Musique activée</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Musique désactivée</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Effets sonores activés</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Effets sonores désactivés</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>&amp;Scores</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Scores actuels</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Effacer le Top 10</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Review</source>
         <translation>Bilan</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Table de jeu</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Gobelet : l’ordinateur joue</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Joueur suivant : au tour de %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Gobelet : aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Gobelet : plus de lancer, choisissez une catégorie</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Gobelet : le joueur 1 le reprend</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Gobelet : vide, %n lancer restant</numerusform>
+            <numerusform>Gobelet : vide, %n lancers restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Lancer %n dé</numerusform>
+            <numerusform>Lancer %n dés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>%n lancer restant</numerusform>
+            <numerusform>%n lancers restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Nom du joueur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Afficher une astuce au lancement</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>gardé : plus de lancer</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>sur la table ; appuyez pour le remettre dans le gobelet</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>saisissez le nom ; Entrée le termine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n dé dans le gobelet</numerusform>
+            <numerusform>%n dés dans le gobelet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Feuille de score</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>vide, rapporterait %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Total %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Le saviez-vous ?</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nouvelle partie : choisissez les joueurs et leurs noms, puis Commencer</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Vous avez lancé %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 a lancé %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Vous gardez %1, lancez %n dé : %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dés : %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 garde %2, lance %n dé : %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dés : %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Vous inscrivez %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 inscrit %2 en %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>À %1 de lancer</translation>
     </message>
 </context>
 <context>

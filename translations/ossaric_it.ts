@@ -217,20 +217,79 @@ Prova «%1 --help» per le opzioni.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Suggerimento</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Analisi dell&apos;ultima partita</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Analisi dell&apos;ultima partita</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Computer classico</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>Computer &amp;classico</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Computer esperto</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Computer &amp;esperto</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Ricomincia partita</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Più &amp;veloce</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>Più &amp;lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Musica attiva</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;usica disattivata</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Effetti sonori attivi</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Effetti sonori &amp;disattivati</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>Punteggi &amp;attuali</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>A&amp;zzera la Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Prova «%1 --help» per le opzioni.
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Ricomincia partita</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nuova partita</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Velocità</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Più veloce</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Più lenta</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>Au&amp;dio</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Musica attiva</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Musica disattivata</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Effetti sonori attivi</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Effetti sonori disattivati</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>Pu&amp;nteggi</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Punteggi attuali</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Azzera la Top 10</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Guida</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>Review</source>
         <translation>Analisi</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Tavolo da gioco</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>uno</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tre</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quattro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinque</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sei</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Bussolotto: gioca il computer</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Passa il turno: tocca a %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Bussolotto: nessuna partita in corso</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Bussolotto: lanci finiti, scegli una categoria</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Bussolotto: lo riprende il giocatore 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Bussolotto: vuoto, resta %n lancio</numerusform>
+            <numerusform>Bussolotto: vuoto, restano %n lanci</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Lancia %n dado</numerusform>
+            <numerusform>Lancia %n dadi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>resta %n lancio</numerusform>
+            <numerusform>restano %n lanci</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Prossimo</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contro il computer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n giocatore</numerusform>
+            <numerusform>%n giocatori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Nome del giocatore %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Mostra un consiglio all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>tenuto: lanci finiti</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>sul tavolo; premi per rimetterlo nel bussolotto</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>scrivi il nome; Invio lo conclude</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n dado nel bussolotto</numerusform>
+            <numerusform>%n dadi nel bussolotto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Segnapunti</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>vuota, varrebbe %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Totale di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Totale di %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Totale: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Lo sapevi…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nuova partita: scegli i giocatori e i loro nomi, poi Inizia</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Hai lanciato %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 ha lanciato %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Tieni %1, lanci %n dado: %2</numerusform>
+            <numerusform>Tieni %1, lanci %n dadi: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 tiene %2, lancia %n dado: %3</numerusform>
+            <numerusform>%1 tiene %2, lancia %n dadi: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Scrivi %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 scrive %2 in %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>Lancia %1</translation>
     </message>
 </context>
 <context>

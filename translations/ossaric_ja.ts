@@ -216,20 +216,79 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>ヒント</translation>
+        <source>&amp;Hint</source>
+        <translation>ヒント(&amp;H)</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>前回のゲームの振り返り</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>前回のゲームの振り返り(&amp;V)</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>標準のコンピュータ</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>標準のコンピュータ(&amp;L)</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>上級のコンピュータ</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>上級のコンピュータ(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>最初からやり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>新しいゲーム(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>速く(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>遅く(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>音楽オン(&amp;M)</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>音楽オフ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>効果音オン(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>効果音オフ(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>現在の得点(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>トップ10(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>トップ10を消去(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ossaric について(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -239,68 +298,20 @@ Try &apos;%1 --help&apos; for the options.
         <translation>ゲーム(&amp;G)</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>最初からやり直す</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>新しいゲーム</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>元に戻す</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>速さ(&amp;A)</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>速く</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>遅く</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>サウンド(&amp;D)</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>音楽オン</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>音楽オフ</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>効果音オン</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>効果音オフ</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>得点(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>現在の得点</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>トップ10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>トップ10を消去</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -309,14 +320,6 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>ヘルプ</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Ossaric について</translation>
     </message>
 </context>
 <context>
@@ -451,6 +454,227 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Review</source>
         <translation>振り返り</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>ゲームテーブル</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピュータ</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>カップ: コンピュータの番です</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>次の人へ: %1 の番です</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>カップ: ゲーム中ではありません</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>カップ: もう振れません。役を選んでください</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>カップ: プレイヤー1に戻ります</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>カップ: 空、残り %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>ダイスを %n 個振る</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>残り %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>ダイス %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>次の人</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>次のヒント</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>コンピュータと対戦</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n 人</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>プレイヤー %1 の名前: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>起動時にヒントを表示</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>残す: もう振れません</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>テーブル上。押すとカップに戻します</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>名前を入力。Enter で確定</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>カップにダイス %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>スコア表</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>空欄、書き込むと %1 点</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空欄</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1、%2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>%1 の合計: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>%1 の合計</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>トップ10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>ご存じですか…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>新しいゲーム: プレイヤーと名前を選んで「開始」</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>あなたの目は %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 の目は %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>%1 を残して %n 個振りました: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 は %2 を残して %n 個振りました: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>%2 に %1 点を書き込みました</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 は %3 に %2 点を書き込みました</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 が振る番</translation>
     </message>
 </context>
 <context>

@@ -217,20 +217,79 @@ Probeer &apos;%1 --help&apos; voor de opties.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Hint</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Hint</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Terugblik op het laatste spel</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Terugblik op het laatste spel</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Klassieke computer</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>&amp;Klassieke computer</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Expert-computer</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>&amp;Expert-computer</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>Spel he&amp;rstarten</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Sneller</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>&amp;Langzamer</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Muziek aan</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;uziek uit</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Geluidseffecten aan</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Geluidseffecten u&amp;it</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>&amp;Huidige stand</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>Top 10 &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hulp</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over Ossaric</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Spel herstarten</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nieuw spel</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Ongedaan</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Animatiesnelheid</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Sneller</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Langzamer</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>Au&amp;dio</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Muziek aan</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Muziek uit</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Geluidseffecten aan</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Geluidseffecten uit</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>S&amp;cores</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Huidige stand</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Top 10 wissen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hulp</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hulp</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Over Ossaric</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>Review</source>
         <translation>Terugblik</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Speltafel</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>een</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>twee</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drie</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>vijf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>zes</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Beker: de computer is aan zet</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Volgende speler: %1 is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Beker: geen spel bezig</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Beker: geen worpen meer, kies een categorie</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Beker: speler 1 neemt hem terug</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Beker: leeg, nog %n worp</numerusform>
+            <numerusform>Beker: leeg, nog %n worpen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>%n steen gooien</numerusform>
+            <numerusform>%n stenen gooien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>nog %n worp</numerusform>
+            <numerusform>nog %n worpen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Steen %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Tegen de computer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n speler</numerusform>
+            <numerusform>%n spelers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Naam van speler %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Bij de start een tip tonen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>gehouden: geen worpen meer</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>op tafel; druk om hem terug in de beker te leggen</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>typ de naam; Enter rondt af</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n steen in de beker</numerusform>
+            <numerusform>%n stenen in de beker</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Scoreblok</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>leeg, zou %1 opleveren</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Totaal %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Totaal %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Totaal: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Wist je dat…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nieuw spel: kies de spelers en hun namen, dan Starten</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Je gooide %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 gooide %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Je houdt %1, gooit %n steen: %2</numerusform>
+            <numerusform>Je houdt %1, gooit %n stenen: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 houdt %2, gooit %n steen: %3</numerusform>
+            <numerusform>%1 houdt %2, gooit %n stenen: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Je noteert %1 bij %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 noteert %2 bij %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 gooit</translation>
     </message>
 </context>
 <context>

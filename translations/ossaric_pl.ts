@@ -218,20 +218,79 @@ Opcje pokaże „%1 --help”.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Podpowiedź</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Podpowiedź</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Analiza ostatniej gry</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Analiza ostatniej gry</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Komputer klasyczny</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>Komputer &amp;klasyczny</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Komputer ekspert</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Komputer &amp;ekspert</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Zacznij od nowa</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Szybciej</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>&amp;Wolniej</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Muzyka włączona</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;uzyka wyłączona</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Efekty dźwiękowe włączone</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Efekty dźwiękowe w&amp;yłączone</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>&amp;Bieżące wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>&amp;Wyczyść Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O grze</translation>
     </message>
 </context>
 <context>
@@ -241,68 +300,20 @@ Opcje pokaże „%1 --help”.
         <translation>&amp;Gra</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Zacznij od nowa</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nowa gra</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Cofnij</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Tempo animacji</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Szybciej</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Wolniej</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>&amp;Dźwięk</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Muzyka włączona</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Muzyka wyłączona</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Efekty dźwiękowe włączone</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Efekty dźwiękowe wyłączone</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>&amp;Wyniki</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Bieżące wyniki</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Wyczyść Top 10</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -311,14 +322,6 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Pomoc</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Pomoc</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O grze</translation>
     </message>
 </context>
 <context>
@@ -453,6 +456,241 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>Review</source>
         <translation>Analiza</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Stół do gry</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>jedynka</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dwójka</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trójka</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>czwórka</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>piątka</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>szóstka</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Kubek: gra komputer</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Następny gracz: kolej na %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Kubek: żadna gra nie trwa</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Kubek: koniec rzutów, wybierz kategorię</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Kubek: gracz 1 go odbiera</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Kubek: pusty, został %n rzut</numerusform>
+            <numerusform>Kubek: pusty, zostały %n rzuty</numerusform>
+            <numerusform>Kubek: pusty, zostało %n rzutów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Rzuć %n kością</numerusform>
+            <numerusform>Rzuć %n kośćmi</numerusform>
+            <numerusform>Rzuć %n kośćmi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>został %n rzut</numerusform>
+            <numerusform>zostały %n rzuty</numerusform>
+            <numerusform>zostało %n rzutów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Kość %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Powrót</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Przeciw komputerowi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n gracz</numerusform>
+            <numerusform>%n graczy</numerusform>
+            <numerusform>%n graczy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Imię gracza %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Pokazuj poradę przy starcie</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>zostawiona: koniec rzutów</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>na stole; naciśnij, aby odłożyć do kubka</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>wpisz imię; Enter kończy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n kość w kubku</numerusform>
+            <numerusform>%n kości w kubku</numerusform>
+            <numerusform>%n kości w kubku</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Tabela wyników</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>puste, dałoby %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Suma – %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Suma: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Suma: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Czy wiesz…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nowa gra: wybierz graczy i ich imiona, potem Start</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Wyrzucasz %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 wyrzuca %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Zostawiasz %1, rzucasz %n kością: %2</numerusform>
+            <numerusform>Zostawiasz %1, rzucasz %n kośćmi: %2</numerusform>
+            <numerusform>Zostawiasz %1, rzucasz %n kośćmi: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 zostawia %2, rzuca %n kością: %3</numerusform>
+            <numerusform>%1 zostawia %2, rzuca %n kośćmi: %3</numerusform>
+            <numerusform>%1 zostawia %2, rzuca %n kośćmi: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Wpisujesz %1 w %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 wpisuje %2 w %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>Rzuca %1</translation>
     </message>
 </context>
 <context>

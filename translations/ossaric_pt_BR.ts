@@ -217,20 +217,79 @@ Use &quot;%1 --help&quot; para ver as opções.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Dica</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Análise do último jogo</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Análise do último jogo</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Computador clássico</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>Computador &amp;clássico</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Computador especialista</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Computador &amp;especialista</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Reiniciar jogo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Mais &amp;rápida</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>Mais &amp;lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Música ligada</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;úsica desligada</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Efeitos sonoros ligados</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Efeitos sonoros &amp;desligados</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>Placar &amp;atual</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>&amp;Limpar o Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
     </message>
 </context>
 <context>
@@ -240,68 +299,20 @@ Use &quot;%1 --help&quot; para ver as opções.
         <translation>&amp;Jogo</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Reiniciar jogo</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Novo jogo</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Desfazer</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Velocidade</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Mais rápida</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Mais lenta</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>Á&amp;udio</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Música ligada</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Música desligada</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Efeitos sonoros ligados</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Efeitos sonoros desligados</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>&amp;Placar</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Placar atual</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Limpar o Top 10</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -310,14 +321,6 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,234 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>Review</source>
         <translation>Análise</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Mesa de jogo</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>um</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dois</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>três</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinco</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Copo: o computador está jogando</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Passar a vez: é a vez de %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Copo: nenhum jogo em andamento</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Copo: sem jogadas, escolha uma categoria</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Copo: o jogador 1 o pega de volta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Copo: vazio, resta %n jogada</numerusform>
+            <numerusform>Copo: vazio, restam %n jogadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Jogar %n dado</numerusform>
+            <numerusform>Jogar %n dados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>resta %n jogada</numerusform>
+            <numerusform>restam %n jogadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Outra</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contra o computador</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n jogador</numerusform>
+            <numerusform>%n jogadores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Nome do jogador %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Mostrar uma dica ao começar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>guardado: sem jogadas</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>na mesa; pressione para devolvê-lo ao copo</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>digite o nome; Enter termina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n dado no copo</numerusform>
+            <numerusform>%n dados no copo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Folha de pontos</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>vazia, valeria %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Total de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Você sabia…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Novo jogo: escolha os jogadores e seus nomes e clique em Começar</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Você tirou %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 tirou %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Você guarda %1, joga %n dado: %2</numerusform>
+            <numerusform>Você guarda %1, joga %n dados: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 guarda %2, joga %n dado: %3</numerusform>
+            <numerusform>%1 guarda %2, joga %n dados: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Você anota %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 anota %2 em %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>Vez de %1</translation>
     </message>
 </context>
 <context>

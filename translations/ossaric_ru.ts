@@ -218,20 +218,79 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>Подсказка</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Подсказка</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>Разбор последней игры</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Разбор последней игры</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>Обычный компьютер</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>&amp;Обычный компьютер</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>Компьютер-эксперт</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>Компьютер-&amp;эксперт</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Начать заново</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Новая и&amp;гра</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить ход</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Быстрее</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>&amp;Медленнее</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Музыка вкл.</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>М&amp;узыка выкл.</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Звуки вкл.</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>З&amp;вуки выкл.</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>&amp;Текущий счёт</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>Таблица &amp;рекордов</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>&amp;Очистить рекорды</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Об игре</translation>
     </message>
 </context>
 <context>
@@ -241,68 +300,20 @@ Try &apos;%1 --help&apos; for the options.
         <translation>&amp;Игра</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>Начать заново</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Новая игра</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Отмена</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отменить ход</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>&amp;Скорость</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>Быстрее</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Медленнее</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>&amp;Звук</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>Музыка вкл.</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>Музыка выкл.</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>Звуки вкл.</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>Звуки выкл.</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>С&amp;чёт</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>Текущий счёт</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Таблица рекордов</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>Очистить рекорды</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -311,14 +322,6 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>Спр&amp;авка</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Об игре</translation>
     </message>
 </context>
 <context>
@@ -453,6 +456,241 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Review</source>
         <translation>Разбор</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Игровой стол</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>единица</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>двойка</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>тройка</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>четвёрка</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>пятёрка</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>шестёрка</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Стакан: играет компьютер</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Передать ход: ходит %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Стакан: игра не идёт</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Стакан: бросков не осталось, выберите графу</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Стакан: игрок 1 забирает его</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Стакан: пуст, остался %n бросок</numerusform>
+            <numerusform>Стакан: пуст, осталось %n броска</numerusform>
+            <numerusform>Стакан: пуст, осталось %n бросков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Бросить %n кубик</numerusform>
+            <numerusform>Бросить %n кубика</numerusform>
+            <numerusform>Бросить %n кубиков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>остался %n бросок</numerusform>
+            <numerusform>осталось %n броска</numerusform>
+            <numerusform>осталось %n бросков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Кубик %1: %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Дальше</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Дальше</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Против компьютера</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n игрок</numerusform>
+            <numerusform>%n игрока</numerusform>
+            <numerusform>%n игроков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Имя игрока %1: %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Показывать совет при запуске</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>оставлен: бросков не осталось</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>на столе; нажмите, чтобы вернуть в стакан</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>введите имя; Enter завершает ввод</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n кубик в стакане</numerusform>
+            <numerusform>%n кубика в стакане</numerusform>
+            <numerusform>%n кубиков в стакане</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Таблица очков</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>пусто, дало бы %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Сумма (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Сумма: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Итого: %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Таблица рекордов</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>А вы знали…</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Новая игра: выберите игроков и их имена, затем «Начать»</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Вы выбросили %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 выбрасывает %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Вы оставляете %1, бросаете %n кубик: %2</numerusform>
+            <numerusform>Вы оставляете %1, бросаете %n кубика: %2</numerusform>
+            <numerusform>Вы оставляете %1, бросаете %n кубиков: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 оставляет %2, бросает %n кубик: %3</numerusform>
+            <numerusform>%1 оставляет %2, бросает %n кубика: %3</numerusform>
+            <numerusform>%1 оставляет %2, бросает %n кубиков: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Вы записываете %1 в графу «%2»</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 записывает %2 в графу «%3»</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>Бросает %1</translation>
     </message>
 </context>
 <context>

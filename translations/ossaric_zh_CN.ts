@@ -216,20 +216,79 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>Hint</source>
-        <translation>提示</translation>
+        <source>&amp;Hint</source>
+        <translation>提示(&amp;H)</translation>
     </message>
     <message>
-        <source>Review of the Last Game</source>
-        <translation>上一局复盘</translation>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>上一局复盘(&amp;V)</translation>
     </message>
     <message>
-        <source>Classic Computer</source>
-        <translation>经典电脑</translation>
+        <source>C&amp;lassic Computer</source>
+        <translation>经典电脑(&amp;L)</translation>
     </message>
     <message>
-        <source>Expert Computer</source>
-        <translation>高手电脑</translation>
+        <source>&amp;Expert Computer</source>
+        <translation>高手电脑(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>重新开始本局(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>加快(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>减慢(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>打开音乐(&amp;M)</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>关闭音乐(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>打开音效(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>关闭音效(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>当前得分(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>前十名(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>清除前十名(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -239,68 +298,20 @@ Try &apos;%1 --help&apos; for the options.
         <translation>游戏(&amp;G)</translation>
     </message>
     <message>
-        <source>Restart game</source>
-        <translation>重新开始本局</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>新游戏</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>撤销(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
         <translation>动画速度(&amp;A)</translation>
     </message>
     <message>
-        <source>Faster</source>
-        <translation>加快</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>减慢</translation>
-    </message>
-    <message>
         <source>Au&amp;dio</source>
         <translation>声音(&amp;D)</translation>
     </message>
     <message>
-        <source>Music on</source>
-        <translation>打开音乐</translation>
-    </message>
-    <message>
-        <source>Music off</source>
-        <translation>关闭音乐</translation>
-    </message>
-    <message>
-        <source>Sound effects on</source>
-        <translation>打开音效</translation>
-    </message>
-    <message>
-        <source>Sound effects off</source>
-        <translation>关闭音效</translation>
-    </message>
-    <message>
         <source>&amp;Scores</source>
         <translation>得分(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Current Totals</source>
-        <translation>当前得分</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>前十名</translation>
-    </message>
-    <message>
-        <source>Clear Top Ten Scores</source>
-        <translation>清除前十名</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -309,14 +320,6 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
     </message>
 </context>
 <context>
@@ -451,6 +454,227 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Review</source>
         <translation>复盘</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>游戏桌</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>一点</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>二点</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>三点</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>四点</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>五点</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>六点</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>骰盅：电脑正在行动</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>下一位玩家：轮到%1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>骰盅：没有进行中的游戏</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>骰盅：不能再掷了，请选择得分项</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>骰盅：交回玩家 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>骰盅：空，还能掷 %n 次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1，%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>掷 %n 颗骰子</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>还能掷 %n 次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>骰子 %1：%2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>下一位</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>下一条</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>对战电脑</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n 位玩家</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>玩家 %1 的名字：%2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>启动时显示提示</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>已保留：不能再掷</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>在桌上；按下即放回骰盅</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>输入名字；按回车结束</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>骰盅里有 %n 颗骰子</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>计分表</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>空，记入可得 %1 分</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1，%2：%3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>%1 的总分：%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>%1 的总分</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>总分：%1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>前十名</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>你知道吗……</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>新游戏：选择玩家和名字，然后点“开始”</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>你掷出了 %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 掷出了 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>你保留 %1，掷 %n 颗骰子：%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 保留 %2，掷 %n 颗骰子：%3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>你在%2记入 %1 分</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 在%3记入 %2 分</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>轮到%1掷骰</translation>
     </message>
 </context>
 <context>
