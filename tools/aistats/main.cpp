@@ -196,7 +196,7 @@ long ExpertGames(const Options& o) {
   const double n = static_cast<double>(o.games);
   const double mean = sum / n;
   const double sd = o.games > 1 ? std::sqrt((sumSquares - sum * sum / n) / (n - 1)) : 0.0;
-  std::printf("expert games: %ld (seed %u), %.1f s, the best-play table built in %.0f ms\n",
+  std::printf("expert games: %ld (seed %u), %.1f s, the best-play table ready in %.0f ms\n",
               o.games, o.seed, seconds, tableMs);
   std::printf(
       "expert computer final total: mean %.2f, standard deviation %.2f (best play expects "
