@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <system_error>
 
@@ -42,7 +43,8 @@ GamePlaces ResolvePlaces(const CommandLine& options, const std::string& programD
   std::string data;
   if (!options.dataDir.empty()) {
     data = AbsolutePath(options.dataDir);
-    if (!IsDirectory(data)) error = QStringLiteral("no data directory '%1'").arg(Shown(data));
+    if (!IsDirectory(data))
+      error = QCoreApplication::translate("CommandLine", "no data directory '%1'").arg(Shown(data));
   } else if (!buildTree && !programDir.empty()) {
     data = CleanPath(programDir + "/" + OSSARIC_DATA_FROM_BIN);
   }
