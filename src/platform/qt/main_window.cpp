@@ -64,8 +64,10 @@ QString ItemWithMnemonic(const char* text) {
       {"Restart game", "&Restart game"},
       {"New Game", "&New Game"},
       {"Undo", "&Undo"},
-      {"Faster", "&Faster"},
-      {"Slower", "&Slower"},
+      // The speed keys are the game's own (they type nothing while a name is edited): the menu
+      // only shows them, after a tab, where shortcuts stand.
+      {"Faster", "&Faster\t+"},
+      {"Slower", "&Slower\t-"},
       {"Music on", "&Music on"},
       {"Music off", "M&usic off"},
       {"Sound effects on", "&Sound effects on"},
