@@ -8,6 +8,7 @@ packages=(
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   desktop-file-utils appstream dpkg-dev
   dbus-daemon dbus-session-bus-common
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi

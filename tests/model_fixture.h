@@ -37,8 +37,13 @@ class RecordingShow : public TGameShow {
     return calls.size();
   }
 
-  void ShowNotice(const std::string& text, const std::string& caption) override {
-    calls.push_back("notice " + caption + ": " + text);
+  // A notice as the English window words it, caption first.
+  void ShowNotice(Notice notice) override {
+    static const char* const kWords[] = {"Start new play: Choose option from the Play menu",
+                                         "Three roll limit: Choose a score category now",
+                                         ": There are no dice in the cup",
+                                         "End of Game: Choose option from the Play menu"};
+    calls.push_back(std::string("notice ") + kWords[static_cast<int>(notice)]);
   }
   void PlaySound(GameSound sound, bool wait) override {
     calls.push_back("sound " + std::to_string(static_cast<int>(sound)) + (wait ? " wait" : ""));

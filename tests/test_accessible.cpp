@@ -15,6 +15,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/scene_widget.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 // The offscreen platform has a screen-reader layer that starts switched off, and Qt has no
@@ -170,7 +171,7 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
     EXPECT_EQ(cell->text(QAccessible::Value).toStdString(),
               "empty, would score " + std::to_string(g.Game().WouldScore(k)));
     EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
-              QString::fromLatin1(kCategoryNames[k]));
+              QString::fromLatin1(EnglishCategoryName(k)));
   }
   // Scoring Choice by the cell's action writes the sum and tells it.
   const int sum = g.Game().WouldScore(kChoice);

@@ -205,7 +205,7 @@ TEST_F(Computer, EveryTurnWritesExactlyOneCategory) {
     for (int k = 1; k <= 12; ++k) {
       if (W().Game().Sheet[0].Entry[k] == before.Entry[k]) continue;
       ++changed;
-      ASSERT_EQ(before.Entry[k], -1) << "mask " << open << " wrote over " << kCategoryNames[k];
+      ASSERT_EQ(before.Entry[k], -1) << "mask " << open << " wrote over category " << k;
     }
     ASSERT_EQ(changed, 1) << "mask " << open;
     ASSERT_FALSE(SawEmptyCup());
@@ -242,7 +242,7 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
       for (int c = 1; c <= 12; ++c) {
         if (W().Game().Sheet[0].Entry[c] == before.Entry[c]) continue;
         ++changed;
-        ASSERT_EQ(before.Entry[c], -1) << "wrote over " << kCategoryNames[c];
+        ASSERT_EQ(before.Entry[c], -1) << "wrote over category " << c;
       }
       ASSERT_EQ(changed, 1);
       ASSERT_EQ(W().Game().ComputerBusy, 0);

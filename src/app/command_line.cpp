@@ -48,16 +48,20 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("A dice game for one to four players, or one against the computer."));
+      QCoreApplication::translate("CommandLine",
+                                  "A dice game for one to four players, or one against the "
+                                  "computer."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption dataDir(
       QStringLiteral("data-dir"),
-      QStringLiteral("Read the sound effects, the music and the help from <dir>."),
-      QStringLiteral("dir"));
-  const QCommandLineOption configDir(QStringLiteral("config-dir"),
-                                     QStringLiteral("Keep the settings file bexil.ini in <dir>."),
-                                     QStringLiteral("dir"));
+      QCoreApplication::translate("CommandLine",
+                                  "Read the sound effects, the music and the help from <dir>."),
+      QCoreApplication::translate("CommandLine", "dir"));
+  const QCommandLineOption configDir(
+      QStringLiteral("config-dir"),
+      QCoreApplication::translate("CommandLine", "Keep the settings file bexil.ini in <dir>."),
+      QCoreApplication::translate("CommandLine", "dir"));
   parser.addOption(dataDir);
   parser.addOption(configDir);
 
@@ -82,17 +86,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (!parsed) {
     error = parser.errorText();
   } else if (!parser.positionalArguments().isEmpty()) {
-    error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                .arg(parser.positionalArguments().first());
   } else {
     for (const QCommandLineOption& option : {dataDir, configDir})
       if (parser.isSet(option) && parser.value(option).isEmpty())
-        error = QStringLiteral("The option '--%1' needs a directory.").arg(option.names().first());
+        error = QCoreApplication::translate("CommandLine", "The option '--%1' needs a directory.")
+                    .arg(option.names().first());
   }
   if (!error.isEmpty()) {
     result.run = false;
     result.status = 2;
     result.output =
-        QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, error);
+        QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for the options.\n")
+            .arg(program, error);
     return result;
   }
   result.dataDir = parser.value(dataDir);

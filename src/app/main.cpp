@@ -3,12 +3,14 @@
 // exit status.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
 #include "app/command_line.h"
 #include "app/places.h"
 #include "app/single_instance.h"
+#include "platform/languages.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 
@@ -50,14 +52,27 @@ int Print(const QString& text, int status) {
 int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Ossaric"));
   QCoreApplication::setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
-  // The options first, so that --help, --version and a wrong option need no display.
+  ossaric::ChooseEventLoop();
+  // The options first, in the player's language, so that --help, --version and a wrong option
+  // need no display: a bare application object holds the catalogues meanwhile.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const ossaric::CommandLine options = ossaric::ParseCommandLine(arguments);
+  ossaric::CommandLine options;
+  QString language;
+  {
+    // Its only argument is the program's name, as --help names it in its usage line.
+    QByteArray name = QFile::encodeName(QFileInfo(arguments.value(0)).fileName());
+    if (name.isEmpty()) name = "ossaric";
+    char* bareArgv[] = {name.data(), nullptr};
+    int bareArgc = 1;
+    QCoreApplication bare(bareArgc, bareArgv);
+    language = ossaric::InstallTranslators();
+    options = ossaric::ParseCommandLine(arguments);
+  }
   if (!options.run) return Print(options.output, options.status);
 
-  ossaric::ChooseEventLoop();
   ossaric::TYachtApp app(argc, argv);
+  ossaric::InstallTranslators(language);
   QString error;
   ossaric::GamePlaces places = ossaric::ResolvePlaces(options, error);
   if (!error.isEmpty()) return Print(QStringLiteral("ossaric: %1\n").arg(error), 2);

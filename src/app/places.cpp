@@ -36,7 +36,8 @@ GamePlaces ResolvePlaces(const CommandLine& options, QString& error) {
   QString data;
   if (!options.dataDir.isEmpty()) {
     data = Absolute(options.dataDir);
-    if (!QFileInfo(data).isDir()) error = QStringLiteral("no data directory '%1'").arg(data);
+    if (!QFileInfo(data).isDir())
+      error = QCoreApplication::translate("CommandLine", "no data directory '%1'").arg(data);
   } else if (!buildTree) {
     data = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                            QStringLiteral(OSSARIC_DATA_FROM_BIN));

@@ -64,9 +64,9 @@ void TYachtGame::PressCup() {
 void TYachtGame::PressDie(int i) {
   if (i < 1 || i > 5) return;
   if (GameActive == 0) {
-    show_.ShowNotice("Choose option from the Play menu", "End of Game");
+    show_.ShowNotice(Notice::EndOfGame);
   } else if (ThrowsMade >= ThrowLimit) {
-    show_.ShowNotice("Choose a score category now", "Three roll limit");
+    show_.ShowNotice(Notice::ThreeRollLimit);
   } else if (Die[i].InCup == 0) {
     SelectedDie = i;
     ReturnDieToCup();
@@ -89,12 +89,12 @@ int TYachtGame::WouldScore(int category) const {
   return CategoryPoints(category, faces);
 }
 
-std::string TYachtGame::ScorePreview(int x, int y) const {
+TYachtGame::Preview TYachtGame::ScorePreview(int x, int y) const {
   const Target target = BoardTargetAt(x, y);
-  if (target.kind != TargetKind::Row) return "";
+  if (target.kind != TargetKind::Row) return {};
   const int points = WouldScore(target.index);
-  if (points < 0) return "";
-  return std::string(kCategoryNames[target.index]) + ": " + std::to_string(points);
+  if (points < 0) return {};
+  return {target.index, points};
 }
 
 }  // namespace ossaric

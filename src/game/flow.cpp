@@ -18,15 +18,15 @@ bool HasFreePlace(const TTableSlot (&places)[21]) {
 void TYachtGame::ThrowDice() {
   LastCategory = 0;
   if (GameActive == 0) {
-    show_.ShowNotice("Choose option from the Play menu", "Start new play");
+    show_.ShowNotice(Notice::StartNewPlay);
     return;
   }
   if (ThrowsMade >= ThrowLimit) {
-    show_.ShowNotice("Choose a score category now", "Three roll limit");
+    show_.ShowNotice(Notice::ThreeRollLimit);
     return;
   }
   if (DiceInCup <= 0) {
-    show_.ShowNotice("There are no dice in the cup", "");
+    show_.ShowNotice(Notice::NoDiceInCup);
     return;
   }
   if (watcher_ != nullptr) watcher_->BeforeThrow();

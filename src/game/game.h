@@ -75,9 +75,13 @@ class TYachtGame : public TGameState {
   // The points a press on row `category` would write now; -1 where it would write nothing (a
   // full row, no throw to score, the computer at play).
   int WouldScore(int category) const;
-  // What a press at (x, y) would write now, as "Full House: 17"; empty where it would write
-  // nothing.
-  std::string ScorePreview(int x, int y) const;
+  // What a press at (x, y) would write now: the row's category and its points; category 0 where
+  // a press would write nothing.
+  struct Preview {
+    int category = 0;
+    int points = 0;
+  };
+  Preview ScorePreview(int x, int y) const;
 
  private:
   TGameShow& show_;

@@ -45,9 +45,5 @@ constexpr int kCategoryCount = 12;
 constexpr int RowTop(int category) {
   return 75 + 24 * (category - 1);
 }
-// The categories' names as the sheet shows them; index 0 is no category.
-inline constexpr const char* kCategoryNames[kCategoryCount + 1] = {
-    "",      "Bexil", "Large Straight", "Small Straight", "Four of a Kind", "Full House", "Sixes",
-    "Fives", "Fours", "Threes",         "Twos",           "Ones",           "Choice"};
 
 }  // namespace ossaric

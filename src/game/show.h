@@ -10,6 +10,14 @@ namespace ossaric {
 // The sounds of the table, in the order the effect files are loaded.
 enum class GameSound { MoreDice, Rattle2, Rattle1, Pen, DiceCup, ManyDice, OneDice };
 
+// The notices a player must close before playing on; the window words them.
+enum class Notice {
+  StartNewPlay,    // a throw with no game under way
+  ThreeRollLimit,  // a throw or a return after the last throw of the turn
+  NoDiceInCup,     // a throw with every die on the table
+  EndOfGame,       // a die pressed after the game has ended
+};
+
 // The pointer the turn asks for over the cup and the table.
 enum class GamePointer { Roll, Next, Wait, Arrow };
 
@@ -17,8 +25,8 @@ class TGameShow {
  public:
   virtual ~TGameShow() = default;
 
-  // A notice the player must close ("Three roll limit", ...).
-  virtual void ShowNotice(const std::string& text, const std::string& caption) = 0;
+  // A notice the player must close.
+  virtual void ShowNotice(Notice notice) = 0;
   // A sound of the table, heard only with sound effects on; `wait` plays it to its end.
   virtual void PlaySound(GameSound sound, bool wait) = 0;
   virtual void StopSounds() = 0;

@@ -39,9 +39,9 @@ bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
 }
 
 bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
-                       std::string& problem) {
-  const std::string path = PlaceFile(places.configDir, kSettingsFile);
-  int error = 0;
+                       std::string& path, int& error) {
+  path = PlaceFile(places.configDir, kSettingsFile);
+  error = 0;
   if (ProbeFile(path) == FileState::Unreadable) {
     error = errno;
   } else {
@@ -49,7 +49,6 @@ bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSett
     if (!places.configDir.empty()) std::filesystem::create_directories(places.configDir, ec);
     if (ReplaceFile(path, record.data(), record.size(), &error)) return true;
   }
-  problem = "the settings could not be saved to " + path + ": " + std::strerror(error);
   return false;
 }
 

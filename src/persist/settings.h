@@ -19,8 +19,8 @@ bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
 
 // Replaces the file in the settings directory (made when missing) with `record`. A file that
 // exists but cannot be read is never replaced: it may hold choices this run never saw. False
-// when nothing was written; `problem` then tells where and why.
+// when nothing was written; `path` and `error` (an errno value) then tell where and why.
 bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
-                       std::string& problem);
+                       std::string& path, int& error);
 
 }  // namespace ossaric

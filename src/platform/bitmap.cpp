@@ -160,6 +160,10 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bmp, bool rle) {
   return out;
 }
 
+bool HasResourceBitmap(const std::string& name) {
+  return QFile::exists(QString::fromStdString(":/pictures/" + name + ".bmp"));
+}
+
 Bitmap LoadResourceBitmap(const std::string& name, int width, int height) {
   Bitmap bmp;
   QFile file(QString::fromStdString(":/pictures/" + name + ".bmp"));

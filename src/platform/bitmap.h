@@ -34,6 +34,8 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bmp, bool rle);
 // A picture compiled into the program, by resource name ("BITMAP_12"). When the resource is
 // missing a plain stand-in of the given size is returned, so that drawing still works.
 Bitmap LoadResourceBitmap(const std::string& name, int width, int height);
+// True when the program holds the picture `name`.
+bool HasResourceBitmap(const std::string& name);
 
 // Replaces every entry of the picture's colour table by the nearest colour of `palette`.
 void ConvertToPalette(Bitmap& bmp, const std::array<Rgb, 256>& palette);

@@ -59,8 +59,18 @@ constexpr size_t kMaxDirty = 24;
 struct Surface::Impl {
   QImage image;
   std::array<QFont, 3> fonts;
+  // The same faces a size smaller, for Chinese and Japanese: their glyphs fill the whole em,
+  // where Latin ones leave room above and below, and would run into the next line.
+  std::array<QFont, 3> wideFonts;
+
+  const QFont& FontFor(int f, const QString& text) const {
+    for (const QChar c : text)
+      if (c.unicode() >= 0x2e80) return wideFonts[f];
+    return fonts[f];
+  }
   std::array<int, 3> ascent{};
   std::vector<DirtyRect> dirty;
+  std::vector<DrawnText>* texts = nullptr;
 
   // Records that (x, y, w, h) may have changed; coordinates outside the surface are clipped.
   void Mark(long long x, long long y, long long w, long long h) {
@@ -97,7 +107,11 @@ Surface::Surface(int width, int height) : impl_(std::make_unique<Impl>()) {
   impl_->fonts[0] = MakeFont("Times New Roman", 30, 700, true, false);
   impl_->fonts[1] = MakeFont("Times New Roman", 20, 900, true, false);
   impl_->fonts[2] = MakeFont("Courier New", 16, 700, false, true);
-  for (int f = 0; f < 3; ++f) impl_->ascent[f] = QFontMetrics(impl_->fonts[f]).ascent();
+  for (int f = 0; f < 3; ++f) {
+    impl_->ascent[f] = QFontMetrics(impl_->fonts[f]).ascent();
+    impl_->wideFonts[f] = impl_->fonts[f];
+    impl_->wideFonts[f].setPixelSize(impl_->fonts[f].pixelSize() * 4 / 5);
+  }
 }
 
 Surface::~Surface() = default;
@@ -259,26 +273,36 @@ void Surface::DrawText(FontId font, int x, int y, const std::string& text, Rgb c
   if (f < 0 || f > 2 || text.empty() || clipW <= 0 || clipH <= 0) return;
   // Far-off text cannot reach the surface; keep the painter away from huge coordinates.
   if (x < -4096 || x > 8192 || y < -4096 || y > 8192) return;
-  const QString line = QString::fromLatin1(text.data(), text.size());
+  const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   QPainter p(&impl_->image);
   p.setClipRect(QRect(clipX, clipY, clipW, clipH));
-  p.setFont(impl_->fonts[f]);
+  const QFont& face = impl_->FontFor(f, line);
+  p.setFont(face);
   p.setPen(QColor::fromRgb(kOpaque | colour));
   p.drawText(x, y + impl_->ascent[f], line);
   // The ink's box, with room for serifs that lean out of the character cells, within the clip.
-  const QFontMetrics metrics(impl_->fonts[f]);
+  const QFontMetrics metrics(face);
   const int lean = metrics.height();
   const QRect ink =
       QRect(x - lean, y - lean / 2, metrics.horizontalAdvance(line) + 2 * lean, 2 * lean)
           .intersected(QRect(clipX, clipY, clipW, clipH));
   if (!ink.isEmpty()) impl_->Mark(ink.x(), ink.y(), ink.width(), ink.height());
+  if (impl_->texts) {
+    const QRect glyphs = metrics.tightBoundingRect(line).translated(x, y + impl_->ascent[f]);
+    impl_->texts->push_back({font, x, y, text, glyphs.left(), glyphs.top(), glyphs.right() + 1,
+                             glyphs.bottom() + 1, clipX, clipY, clipX + clipW, clipY + clipH});
+  }
+}
+
+void Surface::RecordTexts(std::vector<DrawnText>* sink) {
+  impl_->texts = sink;
 }
 
 int Surface::TextWidth(FontId font, const std::string& text) const {
   const int f = static_cast<int>(font);
   if (f < 0 || f > 2) return 0;
-  return QFontMetrics(impl_->fonts[f])
-      .horizontalAdvance(QString::fromLatin1(text.data(), text.size()));
+  const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QFontMetrics(impl_->FontFor(f, line)).horizontalAdvance(line);
 }
 
 int Surface::CellHeight(FontId font) const {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 
@@ -23,6 +24,17 @@ struct Offscreen {
   int height = 0;
   std::vector<Rgb> pixels;     // rows top-down
   std::vector<uint8_t> valid;  // 0 where the pixel lay outside the surface when copied out
+};
+
+// A text as it was drawn, for the tests that check every text keeps to its place: where it was
+// asked for, the box its ink covers and the clip it was drawn through (left, top, right, bottom,
+// right and bottom excluded).
+struct DrawnText {
+  FontId font = FontId::Sheet;
+  int x = 0, y = 0;
+  std::string text;
+  int inkLeft = 0, inkTop = 0, inkRight = 0, inkBottom = 0;
+  int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
 };
 
 class Surface {
@@ -59,6 +71,8 @@ class Surface {
   void DrawText(FontId font, int x, int y, const std::string& text, Rgb colour, int clipX,
                 int clipY, int clipW, int clipH);
   int TextWidth(FontId font, const std::string& text) const;
+  // Every text drawn from now on is added to `*sink`; nullptr stops the record.
+  void RecordTexts(std::vector<DrawnText>* sink);
   // Height of the font's character cell: 30, 20 and 16 pixels.
   int CellHeight(FontId font) const;
   // Height of the font's cell above its baseline.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/words.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -50,7 +51,7 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
   std::string first;
   if (best.category != 0) {
     first = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write %1 now: expected total %2."),
-                  {Words("Category", kCategoryNames[best.category]), Total(best.expected)});
+                  {CategoryName(best.category), Total(best.expected)});
   } else {
     std::vector<std::string> back;  // faces of the dice to return, lowest first
     for (int i = 1; i <= 5; ++i)
@@ -109,7 +110,7 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
     for (const ai::TAction& x : a.writes)
       if (x.expected > w->expected + 1e-9) w = &x;
     second = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Writing %1 now: %2."),
-                   {Words("Category", kCategoryNames[w->category]), Total(w->expected)});
+                   {CategoryName(w->category), Total(w->expected)});
   } else if (best.category != 0 && a.canThrow) {
     second = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Throwing again at best: %1."),
                    {Total(a.bestThrow.expected)});

@@ -1,5 +1,6 @@
 // The Audio menu switches music and effects on and off; the window starts the next piece when
 // the last one ends and reports a piece that cannot be played.
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -16,7 +17,9 @@ void TYachtWindow::PlayEffect(Effect e, bool wait) {
 }
 
 void TYachtWindow::ReportMciError(int code) {
-  host_.MessageBox(sound_.MidiErrorText(code), "MCI Error", MessageIcon::Exclamation, true);
+  host_.MessageBox(sound_.MidiErrorText(code),
+                   Utf8(QCoreApplication::translate("Boxes", "MCI Error")),
+                   MessageIcon::Exclamation, true);
 }
 
 void TYachtWindow::SetAudioCheckMarks() {

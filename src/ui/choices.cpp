@@ -5,6 +5,7 @@
 #include <string>
 
 #include "persist/settings.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -36,9 +37,13 @@ void TYachtWindow::WriteSettings() {
   s.SoundOn = SoundOn;
   s.AnimDelay = AnimDelay;
   SettingsRecord = EncodeSettings(s);
-  std::string problem;
-  if (!WriteSettingsFile(Places, SettingsRecord, problem))
-    std::fprintf(stderr, "ossaric: %s\n", problem.c_str());
+  std::string path;
+  int error = 0;
+  if (WriteSettingsFile(Places, SettingsRecord, path, error)) return;
+  const QString problem =
+      QCoreApplication::translate("Boxes", "the settings could not be saved to %1: %2")
+          .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)));
+  std::fprintf(stderr, "ossaric: %s\n", problem.toLocal8Bit().constData());
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

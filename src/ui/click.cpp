@@ -1,6 +1,7 @@
 // A mouse press, and the setup screen's own operations.
 #include <string>
 
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -24,7 +25,8 @@ void TYachtWindow::EndNameEditing() {
 
 std::string TYachtWindow::ScorePreview(int x, int y) const {
   if (TotalsShown || TopTenShown || HintsShown || SetupShown) return "";
-  return game_.ScorePreview(x, y);
+  const TYachtGame::Preview preview = game_.ScorePreview(x, y);
+  return preview.category == 0 ? std::string() : PreviewText(preview.category, preview.points);
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {

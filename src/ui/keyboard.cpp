@@ -1,8 +1,12 @@
 // The keyboard: the animation-speed keys, player-name editing on the setup screen and the
 // hidden five-key sequence; and the About and Help commands.
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/languages.h"
 #include "ui/name_fields.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -120,17 +124,37 @@ void TYachtWindow::FillScrambledTexts() {
   HiddenCode.assign(reinterpret_cast<const char*>(kScrambledCode), sizeof kScrambledCode);
 }
 
-// The About text is plain only while its box shows.
+// The About text is plain only while its box shows. Another language's About text comes from
+// its catalogue, looked up by a key that is not the English text, so that the English stays
+// scrambled in the program file.
 void TYachtWindow::ShowAbout() {
+  //: The About box: "Ossaric 1.0 - five dice, one cup, a scroll" (first line), then "Thrown on
+  //: marble, written in ink. Good luck!" (second line). Write both lines with a line break
+  //: between them, and keep "Ossaric 1.0".
+  const QString translated = QCoreApplication::translate("Boxes", "about-text");
+  if (translated != QLatin1String("about-text")) {
+    host_.MessageBox(Utf8(translated), Utf8(QCoreApplication::translate("Boxes", "About")),
+                     MessageIcon::None, true);
+    return;
+  }
   Unscramble(AboutText);
   std::string text = AboutText;
   if (text.size() > kAboutLineLength) text[kAboutLineLength] = '\n';
-  host_.MessageBox(text, "About", MessageIcon::None, true);
+  host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "About")), MessageIcon::None,
+                   true);
   std::fill(text.begin(), text.end(), '\0');
   Scramble(AboutText);
 }
 
+// The help page in the player's language where the game has one (help/LANG/bexil.hlp beside the
+// English page), else the English page.
 void TYachtWindow::OpenHelp() {
+  const std::string& language = CurrentLanguage();
+  if (!language.empty()) {
+    const std::string translated = PlaceFile(Places.dataDir, "help/" + language + "/bexil.hlp");
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(translated, ec)) return host_.OpenHelp(translated);
+  }
   host_.OpenHelp(PlaceFile(Places.dataDir, "bexil.hlp"));
 }
 

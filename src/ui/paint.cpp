@@ -1,29 +1,10 @@
 // The pictures and the shared palette, the full repaint of the scene, the cursor by region and
 // the masked-sprite rule that draws the dice and the cup.
+#include "platform/languages.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
-
-namespace {
-
-// The twelve category labels, row k of the score sheet, exactly as the sheet prints them.
-constexpr const char* kCategoryLabels[kCategoryCount + 1] = {
-    "",
-    "Bexil __________",
-    "Large Straight ___",
-    "Small Straight ___",
-    "Four of a Kind __",
-    "Full House _____",
-    "Sixes __________",
-    "Fives __________",
-    "Fours  _________",
-    "Threes  ________",
-    "Twos __________",
-    "Ones __________",
-    "Choice ________",
-};
-
-}  // namespace
 
 void TYachtWindow::LoadPictures() {
   Background = LoadResourceBitmap("BITMAP_12", 632, 434);
@@ -46,8 +27,9 @@ void TYachtWindow::LoadPictures() {
   for (Offscreen& buffer : DieUnder) create(buffer, dieTemplate);
   for (Offscreen& buffer : SlotUnder) create(buffer, dieTemplate);
   create(CupUnder, cupTemplate);
-  NextPlayerImage = LoadResourceBitmap("BITMAP_4", 50, 50);
-  SetupImage = LoadResourceBitmap("BITMAP_14", 345, 415);
+  // The pictures with words in them come in the player's language where the game has it.
+  NextPlayerImage = LoadWordedBitmap("BITMAP_4", 50, 50);
+  SetupImage = LoadWordedBitmap("BITMAP_14", 345, 415);
   TickImage = LoadResourceBitmap("BITMAP_15", 15, 15);
   BoxImage = LoadResourceBitmap("BITMAP_16", 19, 19);
   DotLarge = LoadResourceBitmap("BITMAP_17", 11, 11);
@@ -161,10 +143,31 @@ void TYachtWindow::DrawCupAtHome() {
   DrawMasked(CupImage, CupMask, kCupX, kCupY);
 }
 
+Bitmap TYachtWindow::LoadWordedBitmap(const std::string& name, int width, int height) {
+  const std::string& language = CurrentLanguage();
+  if (!language.empty() && HasResourceBitmap(name + "_" + language))
+    return LoadResourceBitmap(name + "_" + language, width, height);
+  return LoadResourceBitmap(name, width, height);
+}
+
+// English prints its labels as they are; another language's name gets a leader of underscores
+// out to where the English label ends.
 void TYachtWindow::DrawCategoryLabels() {
   const Rgb ink = PaletteInk(LabelInk);
   for (int k = 1; k <= kCategoryCount; ++k)
-    screen_.DrawText(FontId::Sheet, 335, RowTop(k), kCategoryLabels[k], ink);
+    screen_.DrawText(FontId::Sheet, 335, RowTop(k), CategoryLabel(k), ink);
+}
+
+std::string TYachtWindow::CategoryLabel(int category) const {
+  const std::string english = EnglishCategoryLabel(category);
+  const std::string name = CategoryName(category);
+  if (english.compare(0, name.size(), name) == 0 &&
+      english.find_first_not_of(" _", name.size()) == std::string::npos)
+    return english;
+  const int end = screen_.TextWidth(FontId::Sheet, english);
+  std::string label = name + " ";
+  while (screen_.TextWidth(FontId::Sheet, label + "_") <= end) label += '_';
+  return label;
 }
 
 }  // namespace ossaric

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/words.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -26,8 +27,7 @@ std::string DiceList(Faces faces, const ai::DiceSet* only) {
 
 std::string ActionWords(const TDecision& d, const ai::TAction& a) {
   if (a.category != 0)
-    return Words("Review", QT_TRANSLATE_NOOP("Review", "write %1"),
-                 {Words("Category", kCategoryNames[a.category])});
+    return Words("Review", QT_TRANSLATE_NOOP("Review", "write %1"), {CategoryName(a.category)});
   const std::string kept = DiceList(d.faces, &a.keep);
   if (kept.empty()) return Words("Review", QT_TRANSLATE_NOOP("Review", "throw all five"));
   return Words("Review", QT_TRANSLATE_NOOP("Review", "keep %1 and throw"), {kept});

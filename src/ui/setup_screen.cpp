@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/name_fields.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -26,12 +27,16 @@ void TYachtWindow::ShowSetupScreen() {
   const Rgb ink = PaletteInk(SetupInk);
   const Rgb grey = PaletteInk(GreyInk);
   screen_.DrawBitmap(SetupImage, kSetupX, kSetupY);
-  screen_.DrawText(FontId::Setup, 338, 94, "5-Dice", ink);
-  screen_.DrawText(FontId::Setup, 453, 94, "Single-Column", ink);
+  screen_.DrawText(FontId::Setup, 338, 94, Utf8(QCoreApplication::translate("Setup", "5-Dice")),
+                   ink);
+  screen_.DrawText(FontId::Setup, 453, 94,
+                   Utf8(QCoreApplication::translate("Setup", "Single-Column")), ink);
   screen_.DrawBitmap(GreyBoxImage, 313, 117);
   screen_.DrawBitmap(GreyBoxImage, 428, 117);
-  screen_.DrawText(FontId::Setup, 338, 117, "10-Dice", grey);
-  screen_.DrawText(FontId::Setup, 453, 117, "Double-Column", grey);
+  screen_.DrawText(FontId::Setup, 338, 117, Utf8(QCoreApplication::translate("Setup", "10-Dice")),
+                   grey);
+  screen_.DrawText(FontId::Setup, 453, 117,
+                   Utf8(QCoreApplication::translate("Setup", "Double-Column")), grey);
   DrawRollsRow();
   screen_.DrawText(FontId::Setup, 344, 223, "1", ink);
   screen_.DrawText(FontId::Setup, 382, 223, "2", ink);
@@ -58,7 +63,8 @@ void TYachtWindow::DrawRollsRow() {
 
 void TYachtWindow::DrawPlayersRow() {
   screen_.DrawBitmap(BoxImage, 471, 223);
-  screen_.DrawText(FontId::Setup, 491, 223, "Computer", PaletteInk(SetupInk));
+  screen_.DrawText(FontId::Setup, 491, 223, Utf8(QCoreApplication::translate("Setup", "Computer")),
+                   PaletteInk(SetupInk));
   constexpr int kDotX[5] = {475, 327, 365, 404, 440};
   if (game_.PlayerCount >= 0 && game_.PlayerCount <= 4)
     screen_.DrawBitmap(DotLarge, kDotX[game_.PlayerCount], 227);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -51,20 +52,24 @@ void TYachtWindow::DrawScoreColumn(bool erase) {
 void TYachtWindow::DrawTotalLine(bool erase) {
   screen_.DrawBitmapPart(Background, kTotalX, kTotalY, kTotalW, kTotalH, kTotalX, kTotalY);
   if (erase || game_.CurrentPlayer < 0 || game_.CurrentPlayer > 4) return;
-  std::string name = game_.CurrentPlayer == 0 ? std::string("Computer")
-                                              : NameText(PlayerName[game_.CurrentPlayer]);
+  std::string name =
+      game_.CurrentPlayer == 0 ? ComputerName() : NameText(PlayerName[game_.CurrentPlayer]);
+  auto labelFor = [](const std::string& who) {
+    return Utf8(
+        QCoreApplication::translate("Sheet", "%1's Total:").arg(QString::fromStdString(who)));
+  };
   const std::string number = std::to_string(game_.Sheet[game_.CurrentPlayer].Total);
   const int numberWidth = screen_.TextWidth(FontId::Sheet, number);
   const int gap = screen_.TextWidth(FontId::Sheet, " ");
   const int labelRoom = kTotalRight - numberWidth - gap - kTotalX;
   FontId labelFont = FontId::Sheet;
-  std::string label = name + "'s Total:";
+  std::string label = labelFor(name);
   int labelWidth = screen_.TextWidth(labelFont, label);
   if (labelWidth > labelRoom) {
     labelFont = FontId::Setup;
-    while (!name.empty() && screen_.TextWidth(labelFont, name + "'s Total:") > labelRoom)
-      name.pop_back();
-    label = name + "'s Total:";
+    while (!name.empty() && screen_.TextWidth(labelFont, labelFor(name)) > labelRoom)
+      PopCharacter(name);
+    label = labelFor(name);
     labelWidth = screen_.TextWidth(labelFont, label);
   }
   int x = labelFont == FontId::Sheet ? kTotalX + labelWidth + 40 - numberWidth : 0;

@@ -1,12 +1,19 @@
 // The window's side of what the game shows: notices through the host, the table's sounds
 // through the effects (only while sound effects are on), the pointer, and the few redraws that
 // are not drawing operations of their own.
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
-void TYachtWindow::ShowNotice(const std::string& text, const std::string& caption) {
-  host_.MessageBox(text, caption, MessageIcon::None, true);
+void TYachtWindow::ShowNotice(Notice notice) {
+  const NoticeWords words = NoticeText(notice);
+  host_.MessageBox(words.text, words.caption, MessageIcon::None, true);
+}
+
+std::string TYachtWindow::ComputerName() {
+  //: The computer's column: on the sheet, in the panels and in the Game Over box.
+  return Utf8(QCoreApplication::translate("Sheet", "Computer"));
 }
 
 void TYachtWindow::PlaySound(GameSound sound, bool wait) {

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "persist/topten.h"
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -25,11 +26,13 @@ void TYachtWindow::LocateTopTenFile() {
   TopTenPath.clear();
   std::string dir;
   if (!host_.UserDataDirectory(dir) || dir.empty()) {
-    host_.MessageBox("function failed", "GetWindowsDirectory", MessageIcon::Exclamation, false);
+    host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "function failed")),
+                     "GetWindowsDirectory", MessageIcon::Exclamation, false);
     return;
   }
   if (dir.size() > kLongestDirectory) {
-    host_.MessageBox("buffer is too small", "GetWindowsDirectory", MessageIcon::Exclamation, false);
+    host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "buffer is too small")),
+                     "GetWindowsDirectory", MessageIcon::Exclamation, false);
     return;
   }
   std::error_code ec;
@@ -40,7 +43,8 @@ void TYachtWindow::LocateTopTenFile() {
 // The empty table, then whatever the file holds; a missing file is created with the empty table.
 void TYachtWindow::LoadTopTen() {
   if (!LoadTopTenFile(TopTenPath, TopTen, TopTenKnown))
-    host_.MessageBox("Cannot write to file", "ERROR", MessageIcon::None, false);
+    host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "Cannot write to file")),
+                     Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::None, false);
 }
 
 // Saves the table, merged with what another game may have saved meanwhile; a file that cannot
@@ -49,14 +53,17 @@ void TYachtWindow::LoadTopTen() {
 void TYachtWindow::SaveTopTen() {
   int error = 0;
   if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, error)) return;
-  host_.MessageBox("The Top Ten could not be saved to " + TopTenPath + ": " + std::strerror(error),
-                   "ERROR", MessageIcon::Exclamation, true);
+  host_.MessageBox(
+      Utf8(QCoreApplication::translate("Boxes", "The Top Ten could not be saved to %1: %2")
+               .arg(QString::fromStdString(TopTenPath),
+                    QString::fromLocal8Bit(std::strerror(error)))),
+      Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
 }
 
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.
 void TYachtWindow::AnnounceGameOver() {
   auto line = [&](int column) {
-    const std::string name = column == 0 ? std::string("Computer") : NameText(PlayerName[column]);
+    const std::string name = column == 0 ? ComputerName() : NameText(PlayerName[column]);
     return std::to_string(game_.Sheet[column].Total) + "\t" + name;
   };
   auto pair = [&](int a, int b) {
@@ -65,8 +72,10 @@ void TYachtWindow::AnnounceGameOver() {
   };
   std::string text;
   if (game_.PlayerCount == 1) {
-    text = std::to_string(game_.Sheet[1].Total) + " points " + "was scored by " +
-           NameText(PlayerName[1]);
+    const int total = game_.Sheet[1].Total;
+    //: The Game Over box of a game of one: the total, then the player's name.
+    text = Utf8(QCoreApplication::translate("Boxes", "%n points was scored by %1", "", total)
+                    .arg(QString::fromStdString(NameText(PlayerName[1]))));
   } else if (game_.PlayerCount == 0) {
     text = pair(1, 0);
   } else if (game_.PlayerCount == 2) {
@@ -83,7 +92,8 @@ void TYachtWindow::AnnounceGameOver() {
               (p >= 1 && p <= 4 ? NameText(PlayerName[p]) : std::string()) + "\n";
     }
   }
-  host_.MessageBox(text, "Game Over", MessageIcon::None, true);
+  host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "Game Over")), MessageIcon::None,
+                   true);
   ShowTopTen(true);
 }
 
@@ -115,10 +125,27 @@ void TYachtWindow::ClearTopTen() {
 
 void TYachtWindow::DrawTopTen() {
   RestorePanelRect();
-  screen_.DrawText(FontId::Sheet, 400, 350, "Return", SetupInk);
-  screen_.DrawText(FontId::Setup, 325, 100, "  5-Dice Bexil High Scores", SetupInk);
-  screen_.DrawText(FontId::Setup, 325, 116, "  ________________________", SetupInk);
-  screen_.DrawText(FontId::Setup, 325, 132, "      Name             Score", SetupInk);
+  screen_.DrawText(FontId::Sheet, 400, 350, Utf8(QCoreApplication::translate("Panels", "Return")),
+                   SetupInk);
+  //: The Top Ten's heading, in a fixed-pitch face: 28 characters at most, leading spaces
+  //: included; the line under it is drawn as wide as the words.
+  const std::string heading =
+      Utf8(QCoreApplication::translate("TopTen", "  5-Dice Bexil High Scores"));
+  screen_.DrawText(FontId::Setup, 325, 100, heading, SetupInk);
+  std::string rule = "  ________________________";
+  if (IsTranslated("TopTen", "  5-Dice Bexil High Scores")) {
+    const size_t lead = heading.find_first_not_of(' ');
+    rule = std::string(lead == std::string::npos ? 0 : lead, ' ');
+    while (screen_.TextWidth(FontId::Setup, rule + "_") <=
+           screen_.TextWidth(FontId::Setup, heading))
+      rule += '_';
+  }
+  screen_.DrawText(FontId::Setup, 325, 116, rule, SetupInk);
+  //: The Top Ten's columns, in a fixed-pitch face: the names start under the 7th character and
+  //: the scores at about the 16th; 28 characters at most.
+  screen_.DrawText(FontId::Setup, 325, 132,
+                   Utf8(QCoreApplication::translate("TopTen", "      Name             Score")),
+                   SetupInk);
   int y = 164;
   for (int k = 1; k <= 10; ++k) {
     if (IsEightSpaces(TopTen[k].Name) || TopTen[k].Score <= 0) continue;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ai/computer.h"
 #include "ai/expert.h"
@@ -109,7 +110,7 @@ class TYachtWindow : public TGameShow,
   void Tell(TTold told);
 
   // ---- ui/show.cpp: what the game shows ----
-  void ShowNotice(const std::string& text, const std::string& caption) override;
+  void ShowNotice(Notice notice) override;
   void PlaySound(GameSound sound, bool wait) override;
   void StopSounds() override;
   void PauseAfterPen() override;
@@ -160,7 +161,16 @@ class TYachtWindow : public TGameShow,
   void FillHints();
   void ShowCurrentTotals();
   void DrawTotals();
+  void DrawTotalsHeading(std::string name);
   void DrawHints();
+  // A tip's line broken into lines that fit the tips panel.
+  std::vector<std::string> WrapTipLine(const std::string& line) const;
+  // The computer's column's name as the player reads it.
+  static std::string ComputerName();
+  // A picture with words in it, in the player's language where the game has one.
+  static Bitmap LoadWordedBitmap(const std::string& name, int width, int height);
+  // Row `category`'s label on the score sheet, leader and all.
+  std::string CategoryLabel(int category) const;
   void RestorePanelRect();
 
   // ---- ui/keyboard.cpp ----

@@ -22,10 +22,13 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for need in libqt6widgets6 libsdl2-mixer-2.0-0 qt6-qpa-plugins timgm6mb-soundfont fonts-liberation2; do
   grep -q "\\b$need\\b" <<<"$depends" || fail "the package does not depend on $need ($depends)"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q "\\bfonts-noto-cjk\\b" <<<"$recommends" || fail "the package does not recommend fonts-noto-cjk ($recommends)"
 [ "$(dpkg-deb -f "$deb" Package)" = ossaric ] || fail "the package is not named ossaric"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/bin/ossaric ./usr/share/ossaric/bexil.hlp ./usr/share/applications/org.ossaric.Ossaric.desktop \
+for f in ./usr/bin/ossaric ./usr/share/ossaric/bexil.hlp ./usr/share/ossaric/help/de/bexil.hlp \
+         ./usr/share/ossaric/help/zh_CN/bexil.hlp ./usr/share/applications/org.ossaric.Ossaric.desktop \
          ./usr/share/metainfo/org.ossaric.Ossaric.metainfo.xml ./usr/share/man/man6/ossaric.6.gz \
          ./usr/share/icons/hicolor/256x256/apps/org.ossaric.Ossaric.png ./usr/share/doc/ossaric/copyright; do
   grep -qx -- "$f" <<<"$files" || fail "the package lacks $f"

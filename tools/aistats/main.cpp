@@ -138,7 +138,7 @@ long CheckEveryChoice(TYachtWindow& w, ossaric::HeadlessHost& host) {
 // A table that shows nothing: the expert's games run on the model alone.
 class SilentShow : public ossaric::TGameShow {
  public:
-  void ShowNotice(const std::string&, const std::string&) override { ++notices; }
+  void ShowNotice(ossaric::Notice) override { ++notices; }
   void PlaySound(ossaric::GameSound, bool) override {}
   void StopSounds() override {}
   void PauseAfterPen() override {}
@@ -196,7 +196,7 @@ long ExpertGames(const Options& o) {
   const double n = static_cast<double>(o.games);
   const double mean = sum / n;
   const double sd = o.games > 1 ? std::sqrt((sumSquares - sum * sum / n) / (n - 1)) : 0.0;
-  std::printf("expert games: %ld (seed %u), %.1f s, the best-play table built in %.0f ms\n",
+  std::printf("expert games: %ld (seed %u), %.1f s, the best-play table ready in %.0f ms\n",
               o.games, o.seed, seconds, tableMs);
   std::printf(
       "expert computer final total: mean %.2f, standard deviation %.2f (best play expects "

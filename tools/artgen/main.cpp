@@ -2,9 +2,13 @@
 // OUTDIR/pictures/BITMAP_n.bmp (8-bit, 256-entry colour table), OUTDIR/cursors/CURSOR_n.png and
 // OUTDIR/icons/ICON_1.png, with the desktop's icons OUTDIR/icons/ossaric-SIZE.png. The same bytes
 // come out on every run.
+// ossaric-artgen OUTDIR QMDIR LANG...: also paints the pictures with words in them (the setup
+// screen, the Next Player button) in each language, from QMDIR/ossaric_LANG.qm, as
+// OUTDIR/pictures/BITMAP_14_LANG.bmp and BITMAP_4_LANG.bmp.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTranslator>
 #include <cstdio>
 
 #include "art.h"
@@ -28,10 +32,11 @@ bool Write(const QString& rel, const QByteArray& bytes) {
   return true;
 }
 
-bool WriteBmp(int number, const Bitmap& bmp, bool rle) {
+bool WriteBmp(int number, const Bitmap& bmp, bool rle, const QString& language = QString()) {
   std::vector<uint8_t> data = ossaric::EncodeBmp(bmp, rle);
+  const QString suffix = language.isEmpty() ? QString() : QLatin1Char('_') + language;
   return Write(
-      QStringLiteral("pictures/BITMAP_%1.bmp").arg(number),
+      QStringLiteral("pictures/BITMAP_%1%2.bmp").arg(number).arg(suffix),
       QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size())));
 }
 
@@ -71,8 +76,8 @@ Bitmap Crop(const Bitmap& src, int x0, int y0, int w, int h) {
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: ossaric-artgen OUTDIR\n");
+  if (argc == 3 || argc < 2) {
+    std::fprintf(stderr, "usage: ossaric-artgen OUTDIR [QMDIR LANG...]\n");
     return 2;
   }
   g_out = QString::fromLocal8Bit(argv[1]);
@@ -129,6 +134,23 @@ int main(int argc, char** argv) {
   ok &= WriteBmp(6, MaskOf(die), false);
   ok &= WriteBmp(4, Index(next, BuildTable({next}, {MakeRgb(123, 33, 33)})), false);
   ok &= WriteBmp(15, Index(pieces.tick, BuildTable({pieces.tick}, inks)), false);
+
+  // The pictures with words, in every other language, through the same colour tables.
+  const Table nextTable = BuildTable({next}, {MakeRgb(123, 33, 33)});
+  for (int a = 3; a < argc; ++a) {
+    const QString language = QString::fromLocal8Bit(argv[a]);
+    QTranslator words;
+    if (!words.load(QStringLiteral("ossaric_") + language, QString::fromLocal8Bit(argv[2]))) {
+      std::fprintf(stderr, "artgen: no catalogue for %s\n", argv[a]);
+      ok = false;
+      continue;
+    }
+    QCoreApplication::installTranslator(&words);
+    ok &= WriteBmp(14, IndexOver(PaintSetup(scene, pieces), scene, background, 275, 8, shared),
+                   false, language);
+    ok &= WriteBmp(4, Index(PaintNextButton(), nextTable), false, language);
+    QCoreApplication::removeTranslator(&words);
+  }
 
   for (int n = 1; n <= 4; ++n)
     ok &= WritePng(QStringLiteral("cursors/CURSOR_%1.png").arg(n), PaintCursor(n));

@@ -1,5 +1,6 @@
 // The objects that move over the table: the die body, the goblet cup and the button that hands
 // the cup on. Painted four times larger and reduced, so edges are smooth; alpha marks the shape.
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -212,10 +213,17 @@ QImage PaintNextButton() {
   band(2, QColor(160, 72, 64), QColor(82, 20, 20));
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  //: The button's two lines, "Next" over "Player", on a 50-pixel square: a short word each.
+  const QString words[2] = {QCoreApplication::translate("Pictures", "Next"),
+                            QCoreApplication::translate("Pictures", "Player")};
   QFont f = SerifFont(14, true, false);
+  // A longer word makes both lines smaller, so that they stay inside the button's bands.
+  for (const QString& word : words)
+    while (QFontMetricsF(f).horizontalAdvance(word) > 44 && f.pixelSize() > 8)
+      f.setPixelSize(f.pixelSize() - 1);
   QFontMetricsF fm(f);
   for (int line = 0; line < 2; ++line) {
-    QString word = line == 0 ? QStringLiteral("Next") : QStringLiteral("Player");
+    const QString& word = words[line];
     double tw = fm.horizontalAdvance(word);
     QPointF at(25 - tw / 2, line == 0 ? 22 : 37);
     QPainterPath path;

@@ -1,8 +1,10 @@
 // The setup screen: its scroll with headings, the drawn-in boxes and name field, and the small
 // pieces the program draws on it (boxes, dots, tick, name fields).
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "art.h"
@@ -54,9 +56,18 @@ QImage Dot(double r) {
   return Reduce(big, s).convertToFormat(QImage::Format_RGB32);
 }
 
-// A heading centred on x, its baseline at y, with a pen stroke to either side.
+// `font`, made smaller until `text` is at most `room` pixels wide (a translation may be longer
+// than the English words the picture was drawn for).
+QFont Fitted(QFont font, const QString& text, double room) {
+  while (QFontMetricsF(font).horizontalAdvance(text) > room && font.pixelSize() > 8)
+    font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+// A heading centred on x, its baseline at y, with a pen stroke to either side; the strokes stay
+// on the scroll.
 void Heading(QPainter& p, const QString& text, double cx, double baseline) {
-  QFont f = SerifFont(20, true, true);
+  QFont f = Fitted(SerifFont(20, true, true), text, 220);
   QFontMetricsF fm(f);
   double w = fm.horizontalAdvance(text);
   QPainterPath path;
@@ -128,28 +139,43 @@ QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
   p.setRenderHint(QPainter::TextAntialiasing);
   p.translate(-ox, -oy);  // draw in window coordinates
   const double cx = 446;
-  Heading(p, QStringLiteral("Games"), cx, 88);
-  Heading(p, QStringLiteral("Rolls"), cx, 162);
-  Heading(p, QStringLiteral("Players"), cx, 216);
-  Heading(p, QStringLiteral("Players' Names"), cx, 270);
-  Heading(p, QStringLiteral("Options"), cx, 351);
+  Heading(p, QCoreApplication::translate("Pictures", "Games"), cx, 88);
+  Heading(p, QCoreApplication::translate("Pictures", "Rolls"), cx, 162);
+  Heading(p, QCoreApplication::translate("Pictures", "Players"), cx, 216);
+  Heading(p, QCoreApplication::translate("Pictures", "Players' Names"), cx, 270);
+  Heading(p, QCoreApplication::translate("Pictures", "Options"), cx, 351);
 
-  QFont f = SerifFont(18, true, true);
+  const QString tipWords = QCoreApplication::translate("Pictures", "Display Tip of the Day");
+  QFont f = Fitted(SerifFont(18, true, true), tipWords, 240);
   QPainterPath tip;
-  tip.addText(QPointF(370, 373), f, QStringLiteral("Display Tip of the Day"));
+  tip.addText(QPointF(370, 373), f, tipWords);
   p.setPen(Qt::NoPen);
   p.setBrush(kTextInk);
   p.drawPath(tip);
 
   // "Return to Ossaric" on the bottom line, where a press starts the game.
+  // The game's name stands where %1 stands in the words around it, in the script face.
+  //: The setup screen's way out: %1 is the game's name, drawn in a script face.
+  const QString words = QCoreApplication::translate("Pictures", "Return to %1");
+  const qsizetype at = std::max<qsizetype>(words.indexOf(QLatin1String("%1")), 0);
+  QString a = words.left(at), b = QStringLiteral("Ossaric"), c = words.mid(at + 2);
   QFont lead = SerifFont(19, true, true), name = ScriptFont(27);
-  QString a = QStringLiteral("Return to "), b = QStringLiteral("Ossaric");
+  auto widths = [&] {
+    return QFontMetricsF(lead).horizontalAdvance(a) + QFontMetricsF(name).horizontalAdvance(b) +
+           QFontMetricsF(lead).horizontalAdvance(c);
+  };
+  while (widths() > 300 && lead.pixelSize() > 8) {
+    lead.setPixelSize(lead.pixelSize() - 1);
+    name.setPixelSize(name.pixelSize() - 1);
+  }
   double wa = QFontMetricsF(lead).horizontalAdvance(a),
-         wb = QFontMetricsF(name).horizontalAdvance(b);
+         wb = QFontMetricsF(name).horizontalAdvance(b) + QFontMetricsF(lead).horizontalAdvance(c);
   double x0 = cx - (wa + wb) / 2, base = 405;
   QPainterPath ret;
   ret.addText(QPointF(x0, base), lead, a);
   ret.addText(QPointF(x0 + wa, base + 1), name, b);
+  if (!c.isEmpty())
+    ret.addText(QPointF(x0 + wa + QFontMetricsF(name).horizontalAdvance(b), base), lead, c);
   p.setBrush(QColor(200, 170, 150));
   p.drawPath(ret.translated(0.8, 0.8));
   p.setBrush(kHeadingInk);

@@ -4,11 +4,14 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/languages.h"
 #include "script_runner.h"
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication app(argc, argv);
+  // The desktop's language, as the game speaks it: a scenario can be replayed in any language.
+  ossaric::InstallTranslators();
   ossaric::ScriptRunner runner(std::cout);
   if (argc > 1) {
     std::ifstream file(argv[1]);

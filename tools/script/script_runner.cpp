@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/words.h"
+
 namespace ossaric {
 
 namespace {
@@ -190,7 +192,7 @@ std::string Expected(double e) {
 std::string ActionJson(const TYachtWindow& w, const ai::TAction& a) {
   std::ostringstream s;
   if (a.category != 0) {
-    s << "{\"write\":" << a.category << ",\"name\":\"" << kCategoryNames[a.category] << "\"";
+    s << "{\"write\":" << a.category << ",\"name\":\"" << EnglishCategoryName(a.category) << "\"";
   } else {
     std::string keep, back;
     for (int i = 1; i <= 5; ++i) {

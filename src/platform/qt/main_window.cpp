@@ -23,65 +23,41 @@
 
 namespace ossaric {
 
+// The titles and items carry their Alt mnemonics (a desktop convention on top of the game's
+// menu), unique within their menu; each language marks its own.
 const MenuDef kMenuBar[7] = {
-    {"Game", 0, {{"Restart game", kCmdRestartGame}, {"New Game", kCmdNewGame}}},
-    {"Undo", 0, {{"Undo", kCmdUndo}}},
-    {"AnimationSpeed", 0, {{"Faster", kCmdFaster}, {"Slower", kCmdSlower}}},
-    {"Audio",
+    {QT_TRANSLATE_NOOP("Menus", "&Game"),
      0,
-     {{"Music on", kCmdMusicOn},
-      {"Music off", kCmdMusicOff},
-      {"Sound effects on", kCmdSoundOn},
-      {"Sound effects off", kCmdSoundOff}}},
-    {"Scores",
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Restart game"), kCmdRestartGame},
+      {QT_TRANSLATE_NOOP("MenuItems", "&New Game"), kCmdNewGame}}},
+    {QT_TRANSLATE_NOOP("Menus", "&Undo"), 0, {{QT_TRANSLATE_NOOP("MenuItems", "&Undo"), kCmdUndo}}},
+    {QT_TRANSLATE_NOOP("Menus", "&AnimationSpeed"),
      0,
-     {{"Current Totals", kCmdCurrentTotals},
-      {"Top Ten Scores", kCmdTopTen},
-      {"Clear Top Ten Scores", kCmdClearTopTen}}},
-    {"Quit", kCmdQuit, {}},
-    {"Help", 0, {{"Help", kCmdHelp}, {"About", kCmdAbout}}},
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Faster"), kCmdFaster},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Slower"), kCmdSlower}}},
+    {QT_TRANSLATE_NOOP("Menus", "Au&dio"),
+     0,
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Music on"), kCmdMusicOn},
+      {QT_TRANSLATE_NOOP("MenuItems", "M&usic off"), kCmdMusicOff},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Sound effects on"), kCmdSoundOn},
+      {QT_TRANSLATE_NOOP("MenuItems", "Sound &effects off"), kCmdSoundOff}}},
+    {QT_TRANSLATE_NOOP("Menus", "&Scores"),
+     0,
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Current Totals"), kCmdCurrentTotals},
+      {QT_TRANSLATE_NOOP("MenuItems", "&Top Ten Scores"), kCmdTopTen},
+      {QT_TRANSLATE_NOOP("MenuItems", "C&lear Top Ten Scores"), kCmdClearTopTen}}},
+    {QT_TRANSLATE_NOOP("Menus", "&Quit"), kCmdQuit, {}},
+    {QT_TRANSLATE_NOOP("Menus", "&Help"),
+     0,
+     {{QT_TRANSLATE_NOOP("MenuItems", "&Help"), kCmdHelp},
+      {QT_TRANSLATE_NOOP("MenuItems", "&About"), kCmdAbout}}},
 };
 
 namespace {
 
 // On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
 // the scene is as large to the eye as on an ordinary screen.
-// Desktop conventions on top of the game's menu: Alt mnemonics on the titles, and the common
-// shortcut of each command that has one.
-QString TitleWithMnemonic(const char* title) {
-  static const std::pair<const char*, const char*> kMnemonics[] = {
-      {"Game", "&Game"},   {"Undo", "&Undo"},     {"AnimationSpeed", "&AnimationSpeed"},
-      {"Audio", "Au&dio"}, {"Scores", "&Scores"}, {"Quit", "&Quit"},
-      {"Help", "&Help"}};
-  for (const auto& [plain, marked] : kMnemonics)
-    if (std::strcmp(plain, title) == 0) return QString::fromLatin1(marked);
-  return QString::fromLatin1(title);
-}
-
-// Each item's Alt mnemonic, unique within its menu.
-QString ItemWithMnemonic(const char* text) {
-  static const std::pair<const char*, const char*> kMnemonics[] = {
-      {"Restart game", "&Restart game"},
-      {"New Game", "&New Game"},
-      {"Undo", "&Undo"},
-      // The speed keys are the game's own (they type nothing while a name is edited): the menu
-      // only shows them, after a tab, where shortcuts stand.
-      {"Faster", "&Faster\t+"},
-      {"Slower", "&Slower\t-"},
-      {"Music on", "&Music on"},
-      {"Music off", "M&usic off"},
-      {"Sound effects on", "&Sound effects on"},
-      {"Sound effects off", "Sound &effects off"},
-      {"Current Totals", "&Current Totals"},
-      {"Top Ten Scores", "&Top Ten Scores"},
-      {"Clear Top Ten Scores", "C&lear Top Ten Scores"},
-      {"Help", "&Help"},
-      {"About", "&About"}};
-  for (const auto& [plain, marked] : kMnemonics)
-    if (std::strcmp(plain, text) == 0) return QString::fromLatin1(marked);
-  return QString::fromLatin1(text);
-}
-
+// The common shortcut of each command that has one.
 QKeySequence CommandShortcut(int command) {
   switch (command) {
     case kCmdUndo:
@@ -246,14 +222,19 @@ void MainWindow::BuildMenu() {
   };
   for (const MenuDef& def : kMenuBar) {
     if (def.command != 0) {
-      QAction* action = bar->addAction(TitleWithMnemonic(def.title));
+      QAction* action = bar->addAction(QCoreApplication::translate("Menus", def.title));
       action->setShortcut(CommandShortcut(def.command));
       connect(action, def.command);
       continue;
     }
-    QMenu* menu = bar->addMenu(TitleWithMnemonic(def.title));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("Menus", def.title));
     for (const MenuItemDef& item : def.items) {
-      QAction* action = menu->addAction(ItemWithMnemonic(item.text));
+      QString text = QCoreApplication::translate("MenuItems", item.text);
+      // The speed keys are the game's own (they do nothing while a name is edited): the menu
+      // only shows them, after a tab, where shortcuts stand.
+      if (item.command == kCmdFaster) text += QStringLiteral("\t+");
+      if (item.command == kCmdSlower) text += QStringLiteral("\t-");
+      QAction* action = menu->addAction(text);
       action->setShortcut(CommandShortcut(item.command));
       connect(action, item.command);
     }

@@ -220,11 +220,12 @@ void QtHost::OpenHelp(const std::string& file) {
   if (!help_) {
     help_ = new QTextBrowser(owner_);
     help_->setWindowFlag(Qt::Window);
-    help_->setWindowTitle(QStringLiteral("Ossaric Help"));
+    help_->setWindowTitle(QCoreApplication::translate("Help", "Ossaric Help"));
     help_->setOpenExternalLinks(false);
     help_->resize(600, 640);
   }
-  help_->setHtml(QStringLiteral("<p>Loading the help ...</p>"));
+  help_->setHtml(
+      QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("Help", "Loading the help ...")));
   // The page is read and laid out once the help window is up, never from a FIFO or a device,
   // and never from a file too large for a help page.
   QTimer::singleShot(0, help_, [this, file] { LoadHelp(file); });
@@ -247,11 +248,18 @@ void QtHost::LoadHelp(const std::string& file) {
     help_->document()->setBaseUrl(QUrl::fromLocalFile(QDir(dir).filePath(name)));
     return;
   }
-  const QString why = errno == EFBIG ? QStringLiteral("is too large to show, in")
-                                     : QStringLiteral("was not found in");
-  help_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file <b>%1</b> %2 the game "
-                                "directory<br><tt>%3</tt>.</p>")
-                     .arg(name.toHtmlEscaped(), why, LocalDirectory(file).toHtmlEscaped()));
+  const QString why =
+      errno == EFBIG
+          ? QCoreApplication::translate(
+                "Help",
+                "The help file <b>%1</b> is too large to show, in the game directory<br>"
+                "<tt>%2</tt>.")
+          : QCoreApplication::translate(
+                "Help",
+                "The help file <b>%1</b> was not found in the game directory<br><tt>%2</tt>.");
+  help_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
+                     .arg(QCoreApplication::translate("Help", "Help is missing"),
+                          why.arg(name.toHtmlEscaped(), LocalDirectory(file).toHtmlEscaped())));
 }
 
 void QtHost::CloseHelp() {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game/records.h"
+#include "ui/words.h"
 
 namespace ossaric {
 
@@ -66,7 +67,7 @@ QString SceneWords::PlayerName(int column) const {
 
 QString SceneWords::CategoryName(int category) const {
   if (category < 1 || category > kCategoryCount) return {};
-  return QCoreApplication::translate("Category", kCategoryNames[category]);
+  return QString::fromStdString(::ossaric::CategoryName(category));
 }
 
 QString SceneWords::FaceWord(int face) const {

@@ -6,6 +6,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -17,6 +18,17 @@ namespace ossaric {
 std::atomic<SdlSound*> SdlSound::instance_{nullptr};
 
 namespace {
+
+// A sound error in the player's language, with up to two texts put in (file names, the
+// library's own words).
+std::string Words(const char* text, const std::string& a = {}, const std::string& b = {}) {
+  QString words = QCoreApplication::translate("Sound", text);
+  if (words.contains(QLatin1String("%2")))
+    words = words.arg(QString::fromStdString(a), QString::fromStdString(b));
+  else if (words.contains(QLatin1String("%1")))
+    words = words.arg(QString::fromStdString(a));
+  return words.toStdString();
+}
 
 constexpr int kEffectChannel = 0;
 // How much longer than its own length a waited-for effect may take before the wait gives up
@@ -107,12 +119,14 @@ SdlSound::SdlSound(std::function<void()> musicFinished, std::string soundFont)
   // The mixer is one per process; a second device stays silent.
   SdlSound* expected = nullptr;
   if (!instance_.compare_exchange_strong(expected, this)) {
-    SetError(kMidiNoDevice, "The sound device is already in use.");
+    SetError(kMidiNoDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "The sound device is already in use.")));
     return;
   }
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    SetError(kMidiNoDevice, std::string("No audio device is available: ") + SDL_GetError());
+    SetError(kMidiNoDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available: %1"), SDL_GetError()));
     return;
   }
   subsystemUp_ = true;
@@ -152,7 +166,8 @@ bool SdlSound::OpenDevice() {
   for (SDL_AudioDeviceID id = 2; id <= 32; ++id)
     if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_STOPPED) stopped.push_back(id);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-    SetError(kMidiNoDevice, std::string("No audio device is available: ") + Mix_GetError());
+    SetError(kMidiNoDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available: %1"), Mix_GetError()));
     return false;
   }
   deviceUp_ = true;
@@ -313,15 +328,17 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
   error = kMidiOk;
   if (!EnsureDeviceOpen()) {
     error = kMidiNoDevice;
-    if (!errorText_.count(kMidiNoDevice)) SetError(kMidiNoDevice, "No audio device is available.");
+    if (!errorText_.count(kMidiNoDevice))
+      SetError(kMidiNoDevice, Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available.")));
     return 0;
   }
   ArmQuietClose();  // a piece that fails to open keeps the device no longer than an effect
   if (soundFont_.empty()) {
     error = kMidiNoSupport;
     SetError(kMidiNoSupport,
-             "Music cannot be played: no General MIDI soundfont was found. Install the "
-             "timgm6mb-soundfont package to hear it.");
+             Words(QT_TRANSLATE_NOOP("Sound",
+                                     "Music cannot be played: no General MIDI soundfont was "
+                                     "found. Install the timgm6mb-soundfont package to hear it.")));
     return 0;
   }
   // Only a regular file is opened (never a FIFO or a device, which could block), and the
@@ -329,13 +346,15 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
   const int fd = OpenRegularFile(path);
   if (fd < 0) {
     error = kMidiCannotOpen;
-    SetError(kMidiCannotOpen, "The music file \"" + path + "\" cannot be found.");
+    SetError(kMidiCannotOpen,
+             Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be found."), path));
     return 0;
   }
   if (!LooksLikeMidi(fd)) {
     ::close(fd);
     error = kMidiCannotOpen;
-    SetError(kMidiCannotOpen, "The music file \"" + path + "\" is not a MIDI file.");
+    SetError(kMidiCannotOpen,
+             Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" is not a MIDI file."), path));
     return 0;
   }
   // Reading a piece reads the whole soundfont: while music is held that waits for the play.
@@ -347,7 +366,8 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
     if (!music) {
       error = kMidiCannotOpen;
       SetError(kMidiCannotOpen,
-               "The music file \"" + path + "\" cannot be played: " + Mix_GetError());
+               Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be played: %2"), path,
+                     Mix_GetError()));
       return 0;
     }
   }
@@ -362,7 +382,8 @@ int SdlSound::MidiPlay(uint32_t device) {
   std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = pieces_.find(device);
   if (!audioOpen_ || it == pieces_.end() || !EnsureDeviceOpen()) {
-    SetError(kMidiBadDevice, "No music piece is open on this device.");
+    SetError(kMidiBadDevice,
+             Words(QT_TRANSLATE_NOOP("Sound", "No music piece is open on this device.")));
     return kMidiBadDevice;
   }
   if (held_) {
@@ -376,7 +397,8 @@ int SdlSound::MidiPlay(uint32_t device) {
     malloc_trim(0);
     if (it->second == nullptr) {
       SetError(kMidiCannotPlay,
-               "The music file \"" + paths_[device] + "\" cannot be played: " + Mix_GetError());
+               Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be played: %2"),
+                     paths_[device], Mix_GetError()));
       return kMidiCannotPlay;
     }
   }
@@ -387,7 +409,8 @@ int SdlSound::MidiPlay(uint32_t device) {
   Resume();
   if (rc != 0) {
     PauseIfSilent();
-    SetError(kMidiCannotPlay, std::string("The music cannot start: ") + Mix_GetError());
+    SetError(kMidiCannotPlay,
+             Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start: %1"), Mix_GetError()));
     return kMidiCannotPlay;
   }
   return kMidiOk;
@@ -414,17 +437,18 @@ std::string SdlSound::MidiErrorText(int error) {
   if (it != errorText_.end()) return it->second;
   switch (error) {
     case kMidiOk:
-      return "The music device reported no error.";
+      return Words(QT_TRANSLATE_NOOP("Sound", "The music device reported no error."));
     case kMidiNoDevice:
-      return "No audio device is available.";
+      return Words(QT_TRANSLATE_NOOP("Sound", "No audio device is available."));
     case kMidiNoSupport:
-      return "Music cannot be played on this system.";
+      return Words(QT_TRANSLATE_NOOP("Sound", "Music cannot be played on this system."));
     case kMidiCannotOpen:
-      return "The music file cannot be opened.";
+      return Words(QT_TRANSLATE_NOOP("Sound", "The music file cannot be opened."));
     case kMidiCannotPlay:
-      return "The music cannot start.";
+      return Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start."));
     default:
-      return "Unknown music device error " + std::to_string(error) + ".";
+      return Words(QT_TRANSLATE_NOOP("Sound", "Unknown music device error %1."),
+                   std::to_string(error));
   }
 }
 

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The real program in German and in Japanese on a virtual X display: the menus' About box and the
+# help window open with the titles of the language, and --help answers in German. Screenshots of each language are left in OSSARIC_E2E_SHOTS when that is set.
+# usage: languages.sh PROGRAM GAME_DIR
+set -euo pipefail
+program=$(realpath "$1")
+gamedir=$(realpath "$2")
+
+# --help needs no display.
+help=$(env -u DISPLAY LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help)
+grep -q "Ein Würfelspiel für einen bis vier Spieler" <<<"$help" || { echo "FAIL: --help is not in German:"; echo "$help"; exit 1; }
+grep -q "^Optionen:" <<<"$help" || { echo "FAIL: Qt's own lines of --help are not in German:"; echo "$help"; exit 1; }
+echo "ok: --help in German"
+
+if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
+  for tool in xvfb-run xdotool openbox import xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+      exit 77
+    fi
+  done
+  OSSARIC_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=dummy
+work=$(mktemp -d /tmp/ossaric-e2e-XXXXXX)
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+# shellcheck source=x_session.sh
+source "$(dirname "$(realpath "$0")")/x_session.sh"
+
+# Waits up to four seconds for a window titled exactly $1 (compared as text: xdotool's own
+# search does not match titles beyond ASCII); sets `found`.
+wait_for() {
+  found=""
+  for _ in $(seq 20); do
+    for w in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+      if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+        found=$w
+        return 0
+      fi
+    done
+    sleep 0.2
+  done
+  return 1
+}
+
+# play LANGUAGE HELP_TITLE ABOUT_TITLE
+play() {
+  local language=$1 title=$2 about=$3
+  rm -rf "$work/game" "$work/config"
+  mkdir -p "$work/game"
+  cp -r "$gamedir/." "$work/game/"
+  rm -f "$work/game/bexil.ini"
+  (cd "$work/game" && exec env LANGUAGE="$language" LANG=en_US.UTF-8 "$program") >"$work/program.log" 2>&1 &
+  pid=$!
+  find_window || fail "$language: no window titled Ossaric appeared"
+  sleep 1
+  import -window "$wid" "$work/$language-setup.png"
+  # The Help menu by its mnemonic (Alt+H in every language), its second item: About. A press on
+  # the marble (where it does nothing) gives the window the keyboard first.
+  local tries=0
+  until [ -n "${found:-}" ] && [ "$(xdotool getwindowname "$found" 2>/dev/null)" = "$about" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 3 ] || fail "$language: no About box titled \"$about\""
+    xdotool mousemove --window "$wid" 60 200 click 1 2>/dev/null || true
+    sleep 0.5
+    xdotool key alt+h 2>/dev/null || true
+    sleep 1
+    xdotool key Down Return 2>/dev/null || true
+    wait_for "$about" || true
+  done
+  import -window root "$work/$language-about.png"
+  xdotool key --window "$found" Return 2>/dev/null || true
+  sleep 0.5
+  xdotool key --window "$wid" F1 2>/dev/null || true
+  wait_for "$title" || fail "$language: no help window titled \"$title\""
+  sleep 1
+  import -window "$found" "$work/$language-help.png"
+  echo "ok: $language: About box \"$about\", help window \"$title\""
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+  sleep 1  # the window manager lets go of the closed windows
+}
+
+play de "Ossaric-Hilfe" "Über Ossaric"
+play ja "Ossaric ヘルプ" "Ossaric について"
+if [ -n "${OSSARIC_E2E_SHOTS:-}" ]; then
+  mkdir -p "$OSSARIC_E2E_SHOTS"
+  cp "$work"/*.png "$OSSARIC_E2E_SHOTS/"
+fi

@@ -1,0 +1,233 @@
+// The game in every language it speaks: each text drawn on the scene, measured with the real
+// fonts, stays inside its place (the panel, the sheet's label column, the setup screen's rows)
+// and clear of every other text, with the widest names a player can type ("WWWWWWWW").
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTranslator>
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "platform/languages.h"
+#include "platform/qt/main_window.h"
+
+namespace ossaric {
+namespace {
+
+using testing::GameTest;
+
+// A place on the scene a text must keep to: left, top, right, bottom (right and bottom excluded).
+struct Place {
+  int left, top, right, bottom;
+};
+
+std::string Describe(const DrawnText& t) {
+  return "\"" + t.text + "\" at (" + std::to_string(t.x) + ", " + std::to_string(t.y) + ") inks " +
+         std::to_string(t.inkLeft) + ".." + std::to_string(t.inkRight) + " x " +
+         std::to_string(t.inkTop) + ".." + std::to_string(t.inkBottom);
+}
+
+// True when the two texts put ink on a common pixel (an accent may reach into the box of the line
+// above without touching its letters).
+bool InksMeet(const DrawnText& t, const DrawnText& u) {
+  const int left = std::max(t.inkLeft, u.inkLeft), right = std::min(t.inkRight, u.inkRight);
+  const int top = std::max(t.inkTop, u.inkTop), bottom = std::min(t.inkBottom, u.inkBottom);
+  if (left >= right || top >= bottom) return false;
+  Surface a, b;
+  a.DrawText(t.font, t.x, t.y, t.text, MakeRgb(255, 255, 255));
+  b.DrawText(u.font, u.x, u.y, u.text, MakeRgb(255, 255, 255));
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x)
+      if (a.Pixel(x, y) != 0 && b.Pixel(x, y) != 0) return true;
+  return false;
+}
+
+class Languages : public GameTest {
+ protected:
+  void TearDown() override {
+    if (runner_) W().Screen().RecordTexts(nullptr);
+    InstallTranslators(QString(""));
+  }
+
+  // A fresh game directory's window in `language`, with four players named "WWWWWWWW".
+  void StartIn(const QString& language) {
+    InstallTranslators(language);
+    Start();
+    for (int n = 1; n <= 4; ++n) Run("set PlayerName[" + std::to_string(n) + "] WWWWWWWW\n");
+  }
+
+  // Records the texts `lines` draw, then checks each against `place` and against each other.
+  void Screen(const std::string& what, const std::string& lines, const Place& place) {
+    SCOPED_TRACE(what);
+    std::vector<DrawnText> texts;
+    W().Screen().RecordTexts(&texts);
+    Run(lines);
+    W().Screen().RecordTexts(nullptr);
+    Check(texts, place);
+  }
+
+  // Every text of `texts` that leaves `place`, is cut by its clip or inks another text's pixels;
+  // a failure of the test, or in `report` (the pseudo-language) a line on standard output.
+  void Check(const std::vector<DrawnText>& texts, const Place& place, bool report = false) {
+    std::vector<std::string> problems;
+    for (size_t i = 0; i < texts.size(); ++i) {
+      const DrawnText& t = texts[i];
+      if (t.inkRight <= t.inkLeft) continue;  // nothing inked (a space)
+      if (t.inkLeft < place.left || t.inkRight > place.right || t.inkTop < place.top ||
+          t.inkBottom > place.bottom)
+        problems.push_back(Describe(t) + " leaves its place " + std::to_string(place.left) + ".." +
+                           std::to_string(place.right) + " x " + std::to_string(place.top) + ".." +
+                           std::to_string(place.bottom));
+      // A text is drawn whole: nothing of it falls outside the clip it was drawn through.
+      if (t.inkLeft < t.clipLeft || t.inkRight > t.clipRight)
+        problems.push_back(Describe(t) + " is cut");
+      for (size_t j = i + 1; j < texts.size(); ++j) {
+        const DrawnText& u = texts[j];
+        if (u.inkRight <= u.inkLeft || u.text == t.text) continue;
+        // Texts written over the same place again (a redraw) are one text.
+        if (u.x == t.x && u.y == t.y) continue;
+        if (InksMeet(t, u)) problems.push_back(Describe(t) + " runs into " + Describe(u));
+      }
+    }
+    for (const std::string& p : problems) {
+      if (report)
+        std::cout << "overflow: " << p << "\n";
+      else
+        ADD_FAILURE() << p;
+    }
+  }
+};
+
+// The panel area, with the right-hand strip the panels also clear.
+constexpr Place kPanel = {306, 80, 596, 411};
+// The setup screen's scroll.
+constexpr Place kSetup = {283, 8, 612, 423};
+
+TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
+  QStringList languages = GameLanguages();
+  languages.prepend(QStringLiteral(""));  // English, with the widest names
+  ASSERT_GE(languages.size(), 11);
+  for (const QString& language : languages) {
+    SCOPED_TRACE("language " + (language.isEmpty() ? std::string("en") : language.toStdString()));
+    StartIn(language);
+    Run("set PlayerCount 4\n");
+    // The setup screen: the game choices stop short of the next column's box.
+    Screen("setup", "paint\n", kSetup);
+    {
+      std::vector<DrawnText> texts;
+      W().Screen().RecordTexts(&texts);
+      Run("paint\n");
+      W().Screen().RecordTexts(nullptr);
+      for (const DrawnText& t : texts) {
+        if (t.x == 338) {
+          EXPECT_LE(t.inkRight, 428) << Describe(t) << " runs into the next box";
+        }
+      }
+    }
+    // The sheet: the labels end before the score column; the total line is whole.
+    Run("click 400 398\n");
+    Screen("sheet", "faces 6 6 6 6 6\nclick 80 350\nclick 450 80\n", {0, 0, 632, 434});
+    {
+      std::vector<DrawnText> texts;
+      W().Screen().RecordTexts(&texts);
+      Run("paint\n");
+      W().Screen().RecordTexts(nullptr);
+      for (const DrawnText& t : texts) {
+        if (t.x == 335 && t.y < 370) {
+          EXPECT_LE(t.inkRight, 548) << Describe(t);
+        }
+      }
+    }
+    // The panels, every column of Current Totals and every tip.
+    Screen("current totals", "command 103\n", kPanel);
+    for (int k = 0; k < 4; ++k) Screen("next column", "click 480 390\n", kPanel);
+    Screen("top ten", "command 104\n", kPanel);
+    for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
+      SCOPED_TRACE("tip " + std::to_string(tip));
+      W().State().HintIndex = tip;
+      std::vector<DrawnText> texts;
+      W().Screen().RecordTexts(&texts);
+      W().DrawHints();
+      W().Screen().RecordTexts(nullptr);
+      Check(texts, kPanel);
+      // The tip's lines stay between the heading and the buttons.
+      for (const DrawnText& t : texts) {
+        if (t.font == FontId::Setup) {
+          EXPECT_LE(t.inkBottom, 350) << Describe(t);
+        }
+      }
+    }
+  }
+}
+
+// Words a pseudo-language screen may show as they are: the players' names, the game's name.
+bool HasEnglishLeft(std::string text) {
+  text = std::regex_replace(text, std::regex("WWWWWWWW|Player [1-4]|Ossaric|\\[[^\\]]*\\]"), "");
+  return std::regex_search(text, std::regex("[A-Za-z]{3,}"));
+}
+
+// Every text of the game in the pseudo-language, where each is bracketed, accented and 40 %
+// longer: no screen, box, panel, tooltip or menu shows English left over; every drawn text that
+// would overflow its place at that length is reported (not failed: no real language is as long).
+TEST_F(Languages, ThePseudoLanguageLeavesNoEnglishAndShowsWhereTextsOverflow) {
+  InstallTranslators(QString(""));
+  QTranslator pseudo;
+  ASSERT_TRUE(pseudo.load(QStringLiteral(OSSARIC_PSEUDO_QM)));
+  QCoreApplication::installTranslator(&pseudo);
+  Start();
+  for (int n = 1; n <= 4; ++n) Run("set PlayerName[" + std::to_string(n) + "] WWWWWWWW\n");
+  std::vector<DrawnText> texts;
+  auto visit = [&](const std::string& what, const std::string& lines, const Place& place) {
+    SCOPED_TRACE(what);
+    texts.clear();
+    W().Screen().RecordTexts(&texts);
+    Run(lines);
+    W().Screen().RecordTexts(nullptr);
+    Check(texts, place, true);
+    for (const DrawnText& t : texts) EXPECT_FALSE(HasEnglishLeft(t.text)) << what << ": " << t.text;
+  };
+  visit("setup", "set PlayerCount 4\npaint\n", kSetup);
+  Run("click 400 398\nfaces 6 6 6 6 6\nclick 80 350\nclick 80 350\nclick 80 350\n");
+  const std::string tooltip = W().ScorePreview(450, 110);
+  EXPECT_FALSE(tooltip.empty());
+  EXPECT_FALSE(HasEnglishLeft(tooltip)) << tooltip;
+  visit("sheet", "click 80 350\nclick 450 80\npaint\n", {0, 0, 632, 434});
+  visit("current totals", "command 103\nclick 480 390\n", kPanel);
+  Run("click 350 390\n");
+  visit("top ten", "command 104\n", kPanel);
+  for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
+    W().State().HintIndex = tip;
+    visit("tip " + std::to_string(tip), "", kPanel);
+    texts.clear();
+    W().Screen().RecordTexts(&texts);
+    W().DrawHints();
+    W().Screen().RecordTexts(nullptr);
+    Check(texts, kPanel, true);
+    for (const DrawnText& t : texts) EXPECT_FALSE(HasEnglishLeft(t.text)) << t.text;
+  }
+  W().AnnounceGameOver();
+  Run("command 134\n");
+  Run("set GameActive 0\nclick 80 350\n");
+  // Every box shown: the notices, Game Over, About.
+  ASSERT_GE(Host().messages_.size(), 3u);
+  for (const std::string& box : Host().messages_) EXPECT_FALSE(HasEnglishLeft(box)) << box;
+  // The menus, as the real window builds them.
+  for (const MenuDef& menu : kMenuBar) {
+    EXPECT_FALSE(HasEnglishLeft(QCoreApplication::translate("Menus", menu.title).toStdString()));
+    for (const MenuItemDef& item : menu.items)
+      EXPECT_FALSE(
+          HasEnglishLeft(QCoreApplication::translate("MenuItems", item.text).toStdString()))
+          << item.text;
+  }
+  W().Screen().RecordTexts(nullptr);
+  QCoreApplication::removeTranslator(&pseudo);
+}
+
+}  // namespace
+}  // namespace ossaric

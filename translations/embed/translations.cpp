@@ -1,0 +1,1 @@
+// The catalogues are resources of this library; it holds no code of its own.

@@ -1,0 +1,939 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Advice</name>
+    <message>
+        <source>Write %1 now: expected total %2.</source>
+        <translation>Inscrivez %1 maintenant : total attendu %2.</translation>
+    </message>
+    <message>
+        <source>Throw the dice: expected total %1.</source>
+        <translation>Lancez les dés : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Throw the dice in the cup: expected total %1.</source>
+        <translation>Lancez les dés du gobelet : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and throw again: expected total %2.</source>
+        <translation>Remettez le %1 et relancez : total attendu %2.</translation>
+    </message>
+    <message>
+        <source>Return the %1 and the %2 and throw again: expected total %3.</source>
+        <translation>Remettez le %1 et le %2 et relancez : total attendu %3.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
+        <translation>Remettez le %1, le %2 et le %3 et relancez : total attendu %4.</translation>
+    </message>
+    <message>
+        <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
+        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez : total attendu %5.</translation>
+    </message>
+    <message>
+        <source>Return all five dice and throw again: expected total %1.</source>
+        <translation>Remettez les cinq dés et relancez : total attendu %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 now: %2.</source>
+        <translation>Inscrire %1 maintenant : %2.</translation>
+    </message>
+    <message>
+        <source>Throwing again at best: %1.</source>
+        <translation>Relancer, au mieux : %1.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+</context>
+<context>
+    <name>Boxes</name>
+    <message>
+        <source>MCI Error</source>
+        <translation>Erreur MCI</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to %1: %2</source>
+        <translation>les réglages n’ont pas pu être enregistrés dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>about-text</source>
+        <extracomment>The About box: &quot;Ossaric 1.0 - five dice, one cup, a scroll&quot; (first line), then &quot;Thrown on marble, written in ink. Good luck!&quot; (second line). Write both lines with a line break between them, and keep &quot;Ossaric 1.0&quot;.</extracomment>
+        <translation>Ossaric 1.0 – cinq dés, un gobelet, un parchemin
+Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>function failed</source>
+        <translation>échec de la fonction</translation>
+    </message>
+    <message>
+        <source>buffer is too small</source>
+        <translation>tampon trop petit</translation>
+    </message>
+    <message>
+        <source>Cannot write to file</source>
+        <translation>Impossible d’écrire dans le fichier</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>The Top Ten could not be saved to %1: %2</source>
+        <translation>Le Top 10 n’a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points was scored by %1</source>
+        <extracomment>The Game Over box of a game of one: the total, then the player&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 a marqué %n point</numerusform>
+            <numerusform>%1 a marqué %n points</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Bexil</source>
+        <translation>Bexil</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grande suite</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Petite suite</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to four players, or one against the computer.</source>
+        <translation>Un jeu de dés pour un à quatre joueurs, ou un joueur contre l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Read the sound effects, the music and the help from &lt;dir&gt;.</source>
+        <translation>Lire les effets sonores, la musique et l’aide dans &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Keep the settings file bexil.ini in &lt;dir&gt;.</source>
+        <translation>Garder le fichier de réglages bexil.ini dans &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; needs a directory.</source>
+        <translation>L’option « --%1 » demande un dossier.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1 : %2
+« %1 --help » affiche les options.
+</translation>
+    </message>
+    <message>
+        <source>no data directory &apos;%1&apos;</source>
+        <translation>pas de dossier de données « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Ossaric Help</source>
+        <translation>Aide d’Ossaric</translation>
+    </message>
+    <message>
+        <source>Loading the help ...</source>
+        <translation>Chargement de l’aide…</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is too large to show, in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; du dossier du jeu&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;est trop volumineux pour être affiché.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; was not found in the game directory&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; est introuvable dans le dossier du jeu&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;.</translation>
+    </message>
+    <message>
+        <source>Help is missing</source>
+        <translation>L’aide est absente</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>Re&amp;view of the Last Game</source>
+        <translation>&amp;Bilan de la dernière partie</translation>
+    </message>
+    <message>
+        <source>C&amp;lassic Computer</source>
+        <translation>Ordinateur c&amp;lassique</translation>
+    </message>
+    <message>
+        <source>&amp;Expert Computer</source>
+        <translation>Ordinateur &amp;expert</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItems</name>
+    <message>
+        <source>&amp;Restart game</source>
+        <translation>&amp;Recommencer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Plus &amp;rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>Plus &amp;lente</translation>
+    </message>
+    <message>
+        <source>&amp;Music on</source>
+        <translation>&amp;Musique activée</translation>
+    </message>
+    <message>
+        <source>M&amp;usic off</source>
+        <translation>M&amp;usique désactivée</translation>
+    </message>
+    <message>
+        <source>&amp;Sound effects on</source>
+        <translation>&amp;Effets sonores activés</translation>
+    </message>
+    <message>
+        <source>Sound &amp;effects off</source>
+        <translation>Effets sonores &amp;désactivés</translation>
+    </message>
+    <message>
+        <source>&amp;Current Totals</source>
+        <translation>Scores &amp;actuels</translation>
+    </message>
+    <message>
+        <source>&amp;Top Ten Scores</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Top Ten Scores</source>
+        <translation>E&amp;ffacer le Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;AnimationSpeed</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>Au&amp;dio</source>
+        <translation>Au&amp;dio</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Scores</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>Notices</name>
+    <message>
+        <source>Choose option from the Play menu</source>
+        <translation>Choisissez une commande du menu Partie.</translation>
+    </message>
+    <message>
+        <source>Start new play</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Choose a score category now</source>
+        <translation>Choisissez maintenant une catégorie.</translation>
+    </message>
+    <message>
+        <source>Three roll limit</source>
+        <translation>Trois lancers au plus</translation>
+    </message>
+    <message>
+        <source>There are no dice in the cup</source>
+        <translation>Il n’y a aucun dé dans le gobelet.</translation>
+    </message>
+    <message>
+        <source>End of Game</source>
+        <translation>Fin de la partie</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Le saviez-vous ?</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Suivante</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <extracomment>The button&apos;s two lines, &quot;Next&quot; over &quot;Player&quot;, on a 50-pixel square: a short word each.</extracomment>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>suivant</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Lancers</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Players&apos; Names</source>
+        <translation>Noms des joueurs</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Display Tip of the Day</source>
+        <translation>Afficher l’astuce du jour</translation>
+    </message>
+    <message>
+        <source>Return to %1</source>
+        <extracomment>The setup screen&apos;s way out: %1 is the game&apos;s name, drawn in a script face.</extracomment>
+        <translation>Retour à %1</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>write %1</source>
+        <translation>inscrire %1</translation>
+    </message>
+    <message>
+        <source>throw all five</source>
+        <translation>lancer les cinq</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw</source>
+        <translation>garder %1 et lancer</translation>
+    </message>
+    <message>
+        <source>The review is ready once a game has been played to its end.</source>
+        <translation>Le bilan est prêt dès qu’une partie a été jouée jusqu’au bout.</translation>
+    </message>
+    <message>
+        <source>Your play: %1 % (%2 points lost to choices)</source>
+        <translation>Votre jeu : %1 % (%2 points perdus par vos choix)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % (%3 points lost to choices)</source>
+        <translation>%1 : %2 % (%3 points perdus par ses choix)</translation>
+    </message>
+    <message>
+        <source>Every choice was the best one.</source>
+        <translation>Chaque choix était le meilleur.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
+        <translation>Tour %1, lancer %2, dés %3 : %4 ; le mieux : %5 (%6 points).</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Bilan</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>Game table</source>
+        <translation>Table de jeu</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>Cup: the computer is playing</source>
+        <translation>Gobelet : l’ordinateur joue</translation>
+    </message>
+    <message>
+        <source>Next Player: %1&apos;s turn</source>
+        <translation>Joueur suivant : au tour de %1</translation>
+    </message>
+    <message>
+        <source>Cup: no game in play</source>
+        <translation>Gobelet : aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Cup: no throws left, choose a score</source>
+        <translation>Gobelet : plus de lancer, choisissez une catégorie</translation>
+    </message>
+    <message>
+        <source>Cup: player 1 takes it back</source>
+        <translation>Gobelet : le joueur 1 le reprend</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup: empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Gobelet : vide, %n lancer restant</numerusform>
+            <numerusform>Gobelet : vide, %n lancers restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the cup: what a press does, then the throws left</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %n dice</source>
+        <translation>
+            <numerusform>Lancer %n dé</numerusform>
+            <numerusform>Lancer %n dés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s) left</source>
+        <translation>
+            <numerusform>%n lancer restant</numerusform>
+            <numerusform>%n lancers restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Next Hint</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name of player %1: %2</source>
+        <translation>Nom du joueur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Show a tip at start</source>
+        <translation>Afficher une astuce au lancement</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>kept: no throws left</source>
+        <translation>gardé : plus de lancer</translation>
+    </message>
+    <message>
+        <source>on the table; press to put it back in the cup</source>
+        <translation>sur la table ; appuyez pour le remettre dans le gobelet</translation>
+    </message>
+    <message>
+        <source>type the name; Return ends it</source>
+        <translation>saisissez le nom ; Entrée le termine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice in the cup</source>
+        <translation>
+            <numerusform>%n dé dans le gobelet</numerusform>
+            <numerusform>%n dés dans le gobelet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Feuille de score</translation>
+    </message>
+    <message>
+        <source>empty, would score %1</source>
+        <translation>vide, rapporterait %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total: %2</source>
+        <translation>Total %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Total</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Le saviez-vous ?</translation>
+    </message>
+    <message>
+        <source>New game: choose the players and their names, then Start</source>
+        <translation>Nouvelle partie : choisissez les joueurs et leurs noms, puis Commencer</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Vous avez lancé %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 a lancé %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You keep %1, throw %n dice: %2</source>
+        <translation>
+            <numerusform>Vous gardez %1, lancez %n dé : %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dés : %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 keeps %2, throws %n dice: %3</source>
+        <translation>
+            <numerusform>%1 garde %2, lance %n dé : %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dés : %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You write %1 in %2</source>
+        <translation>Vous inscrivez %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 writes %2 in %3</source>
+        <translation>%1 inscrit %2 en %3</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>À %1 de lancer</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>5-Dice</source>
+        <translation>5 dés</translation>
+    </message>
+    <message>
+        <source>Single-Column</source>
+        <translation>Une colonne</translation>
+    </message>
+    <message>
+        <source>10-Dice</source>
+        <translation>10 dés</translation>
+    </message>
+    <message>
+        <source>Double-Column</source>
+        <translation>Deux colonnes</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>%1&apos;s Total:</source>
+        <translation>Total %1 :</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <extracomment>The computer&apos;s column: on the sheet, in the panels and in the Game Over box.</extracomment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The points tooltip over a row of the score sheet: the category, then its points.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound device is already in use.</source>
+        <translation>Le périphérique audio est déjà utilisé.</translation>
+    </message>
+    <message>
+        <source>No audio device is available: %1</source>
+        <translation>Aucun périphérique audio disponible : %1</translation>
+    </message>
+    <message>
+        <source>No audio device is available.</source>
+        <translation>Aucun périphérique audio disponible.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played: no General MIDI soundfont was found. Install the timgm6mb-soundfont package to hear it.</source>
+        <translation>Impossible de jouer la musique : aucune banque de sons General MIDI n’a été trouvée. Installez le paquet timgm6mb-soundfont pour l’entendre.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be found.</source>
+        <translation>Le fichier musical « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; is not a MIDI file.</source>
+        <translation>Le fichier musical « %1 » n’est pas un fichier MIDI.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played: %2</source>
+        <translation>Impossible de jouer le fichier musical « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No music piece is open on this device.</source>
+        <translation>Aucun morceau n’est ouvert sur ce périphérique.</translation>
+    </message>
+    <message>
+        <source>The music cannot start: %1</source>
+        <translation>La musique ne peut pas démarrer : %1</translation>
+    </message>
+    <message>
+        <source>The music device reported no error.</source>
+        <translation>Le périphérique musical ne signale aucune erreur.</translation>
+    </message>
+    <message>
+        <source>Music cannot be played on this system.</source>
+        <translation>Impossible de jouer de la musique sur ce système.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be opened.</source>
+        <translation>Impossible d’ouvrir le fichier musical.</translation>
+    </message>
+    <message>
+        <source>The music cannot start.</source>
+        <translation>La musique ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>Unknown music device error %1.</source>
+        <translation>Erreur inconnue %1 du périphérique musical.</translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>Animation speed can
+be changed by
+pressing the &quot;+&quot;
+or &quot;-&quot; key.</source>
+        <translation>Les touches « + » et « - » changent la vitesse de l’animation.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t fall off
+the floor.</source>
+        <translation>On ne peut pas tomber du plancher.</translation>
+    </message>
+    <message>
+        <source>You can stop a piece of music
+from being played by changing
+that file&apos;s extension from
+mid or by deleting it.</source>
+        <translation>Pour ne plus entendre un morceau, changez l’extension « mid » de son fichier ou supprimez-le.</translation>
+    </message>
+    <message>
+        <source>Alexander Graham Bell
+invented the telephone so
+people could stop shouting.
+            - student quote</source>
+        <translation>Alexander Graham Bell a inventé le téléphone pour que les gens arrêtent de crier.
+        – copie d’élève</translation>
+    </message>
+    <message>
+        <source>Restart the current game
+by selecting Restart Game
+from the Game menu.</source>
+        <translation>« Recommencer la partie » dans le menu Partie reprend la partie depuis le début.</translation>
+    </message>
+    <message>
+        <source>If all else fails,
+read the manual.</source>
+        <translation>Si rien ne marche, lisez le mode d’emploi.</translation>
+    </message>
+    <message>
+        <source>Undo either gives you back
+the dice in the cup or
+deletes the last score,
+depending on your last move.</source>
+        <translation>Selon votre dernier coup, « Annuler » ressort les dés du gobelet ou efface le dernier score.</translation>
+    </message>
+    <message>
+        <source>What&apos;s another word for
+Thesaurus?</source>
+        <translation>Quel est le synonyme de « synonyme » ?</translation>
+    </message>
+    <message>
+        <source>Put your own music (midi)
+files into the folder
+~/.local/share/ossaric/music
+to hear them in sequence.</source>
+        <translation>Déposez vos propres musiques (fichiers MIDI) dans le dossier
+~/.local/share/ossaric/music
+pour les entendre à la suite.</translation>
+    </message>
+    <message>
+        <source>Gravity is chiefly noticeable
+in the autumn, when the
+apples are falling off trees.
+              - student quote</source>
+        <translation>La gravité se remarque surtout en automne, quand les pommes tombent des arbres.
+        – copie d’élève</translation>
+    </message>
+    <message>
+        <source>The Top Ten Scores can be
+cleared by selecting the
+Clear Top Ten Scores from
+the Scores menu.</source>
+        <translation>« Effacer le Top 10 » dans le menu Scores vide le Top 10.</translation>
+    </message>
+    <message>
+        <source>Red tape holds up new
+bridge.
+            - news item</source>
+        <translation>La paperasse retient
+le nouveau pont.
+        – fait divers</translation>
+    </message>
+    <message>
+        <source>Ossaric keeps the ten best
+totals of its human players.
+The Computer plays, but
+never enters the Top Ten.</source>
+        <translation>Ossaric garde les dix meilleurs totaux de ses joueurs humains. L’ordinateur joue, mais n’entre jamais dans le Top 10.</translation>
+    </message>
+    <message>
+        <source>The invention of steamboats
+caused a network of rivers
+to spring up.
+            - student quote</source>
+        <translation>L’invention du bateau à vapeur a fait naître tout un réseau de fleuves.
+        – copie d’élève</translation>
+    </message>
+    <message>
+        <source>The dots under the
+cup indicate the
+number of rolls
+available.</source>
+        <translation>Les points sous le gobelet indiquent le nombre de lancers restants.</translation>
+    </message>
+    <message>
+        <source>Never judge a book by its
+movie.</source>
+        <translation>Ne jugez jamais un livre d’après son film.</translation>
+    </message>
+    <message>
+        <source>Ossaric remembers how many
+play and all their names
+from one game to the next.</source>
+        <translation>D’une partie à l’autre, Ossaric se souvient du nombre de joueurs et de leurs noms.</translation>
+    </message>
+    <message>
+        <source>The inhabitants of Egypt
+were called mummies.  They
+traveled by Camelot.
+           - student quote</source>
+        <translation>Les habitants de l’Égypte s’appelaient des momies. Ils voyageaient à dos de Camelot.
+        – copie d’élève</translation>
+    </message>
+    <message>
+        <source>Your selected
+animation speed is
+saved from game to
+game.</source>
+        <translation>La vitesse d’animation choisie est conservée d’une partie à l’autre.</translation>
+    </message>
+    <message>
+        <source>Make headlines!
+ - Sleep on a corduroy
+pillow.</source>
+        <translation>Faites la une ! Dormez sur un oreiller en velours côtelé.</translation>
+    </message>
+</context>
+<context>
+    <name>TopTen</name>
+    <message>
+        <source>  5-Dice Bexil High Scores</source>
+        <extracomment>The Top Ten&apos;s heading, in a fixed-pitch face: 28 characters at most, leading spaces included; the line under it is drawn as wide as the words.</extracomment>
+        <translation>  Meilleurs scores Bexil</translation>
+    </message>
+    <message>
+        <source>      Name             Score</source>
+        <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
+        <translation>      Nom              Score</translation>
+    </message>
+</context>
+</TS>
