@@ -11,10 +11,12 @@ namespace ossaric {
 
 namespace {
 
-constexpr const char* kEffectFiles[kEffectCount] = {"moredice.wav", "rattle2.wav", "rattle1.wav",
-                                                    "pen.wav",      "dicecup.wav", "manydice.wav",
-                                                    "onedice.wav"};
-constexpr size_t kEffectBytes[kEffectCount] = {8660, 8192, 9216, 12956, 4918, 15340, 7412};
+#define OSSARIC_EFFECT_FILE(id, file, bytes) file,
+#define OSSARIC_EFFECT_BYTES(id, file, bytes) bytes,
+constexpr const char* kEffectFiles[kEffectCount] = {OSSARIC_EFFECTS(OSSARIC_EFFECT_FILE)};
+constexpr size_t kEffectBytes[kEffectCount] = {OSSARIC_EFFECTS(OSSARIC_EFFECT_BYTES)};
+#undef OSSARIC_EFFECT_FILE
+#undef OSSARIC_EFFECT_BYTES
 
 }  // namespace
 

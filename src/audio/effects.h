@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/effect_list.h"
 #include "platform/sound.h"
 
 namespace ossaric {
 
 // The seven sound effects, in the order they are loaded.
-enum Effect { kMoreDice, kRattle2, kRattle1, kPen, kDiceCup, kManyDice, kOneDice, kEffectCount };
+#define OSSARIC_EFFECT_ID(id, file, bytes) k##id,
+enum Effect { OSSARIC_EFFECTS(OSSARIC_EFFECT_ID) kEffectCount };
+#undef OSSARIC_EFFECT_ID
 
 class TEffects {
  public:

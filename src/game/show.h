@@ -5,10 +5,14 @@
 
 #include <string>
 
+#include "platform/effect_list.h"
+
 namespace ossaric {
 
 // The sounds of the table, in the order the effect files are loaded.
-enum class GameSound { MoreDice, Rattle2, Rattle1, Pen, DiceCup, ManyDice, OneDice };
+#define OSSARIC_GAME_SOUND(id, file, bytes) id,
+enum class GameSound { OSSARIC_EFFECTS(OSSARIC_GAME_SOUND) };
+#undef OSSARIC_GAME_SOUND
 
 // The notices a player must close before playing on; the window words them.
 enum class Notice {

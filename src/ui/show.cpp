@@ -17,7 +17,6 @@ std::string TYachtWindow::ComputerName() {
 }
 
 void TYachtWindow::PlaySound(GameSound sound, bool wait) {
-  static_assert(int(GameSound::MoreDice) == kMoreDice && int(GameSound::OneDice) == kOneDice);
   if (SoundOn) PlayEffect(static_cast<Effect>(sound), wait);
 }
 

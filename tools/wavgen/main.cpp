@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <string>
 
+#include "platform/effect_list.h"
 #include "synth.h"
 
 namespace wavgen {
@@ -198,9 +200,9 @@ Buffer PenScratch(double rate, size_t samples, uint64_t seed) {
   return out;
 }
 
-struct Effect {
-  const char* file;
-  int bytes;  // the whole file: 44 bytes of header and one byte a sample
+// How an effect is made; its file name and length (the whole file: 44 bytes of header and one
+// byte a sample) come from the game's list of effects.
+struct Voice {
   int rate;
   double peak;
   std::function<Buffer(double, size_t)> make;
@@ -215,19 +217,28 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
     return 2;
   }
-  const Effect effects[] = {
-      {"moredice.wav", 8660, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 3, 3); }},
-      {"rattle2.wav", 8192, 16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 4, 7); }},
-      {"rattle1.wav", 9216, 16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 1, 11); }},
-      {"pen.wav", 12956, 16000, 0.45, [](double r, size_t s) { return PenScratch(r, s, 5); }},
-      {"dicecup.wav", 4918, 16000, 0.78, [](double r, size_t s) { return DropIntoCup(r, s, 2); }},
-      {"manydice.wav", 15340, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 5, 9); }},
-      {"onedice.wav", 7412, 22050, 0.8, [](double r, size_t s) { return Throw(r, s, 2, 4); }},
+#define OSSARIC_EFFECT_FILE(id, file, bytes) file,
+#define OSSARIC_EFFECT_BYTES(id, file, bytes) bytes,
+  const char* const files[] = {OSSARIC_EFFECTS(OSSARIC_EFFECT_FILE)};
+  const int sizes[] = {OSSARIC_EFFECTS(OSSARIC_EFFECT_BYTES)};
+#undef OSSARIC_EFFECT_FILE
+#undef OSSARIC_EFFECT_BYTES
+  // In the order of the list: more dice, rattle 2, rattle 1, pen, dice cup, many dice, one die.
+  const Voice voices[] = {
+      {22050, 0.8, [](double r, size_t s) { return Throw(r, s, 3, 3); }},
+      {16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 4, 7); }},
+      {16000, 0.7, [](double r, size_t s) { return Rattle(r, s, 1, 11); }},
+      {16000, 0.45, [](double r, size_t s) { return PenScratch(r, s, 5); }},
+      {16000, 0.78, [](double r, size_t s) { return DropIntoCup(r, s, 2); }},
+      {22050, 0.8, [](double r, size_t s) { return Throw(r, s, 5, 9); }},
+      {22050, 0.8, [](double r, size_t s) { return Throw(r, s, 2, 4); }},
   };
-  for (const Effect& e : effects) {
-    Buffer sound = e.make(e.rate, size_t(e.bytes - 44));
+  static_assert(std::size(voices) == std::size(files), "one voice for each effect of the list");
+  for (size_t k = 0; k < std::size(voices); ++k) {
+    const Voice& e = voices[k];
+    Buffer sound = e.make(e.rate, size_t(sizes[k] - 44));
     Normalise(sound, e.peak, e.rate);
-    const std::string path = std::string(argv[1]) + "/" + e.file;
+    const std::string path = std::string(argv[1]) + "/" + files[k];
     if (!WriteWav8(path, sound, e.rate)) {
       std::fprintf(stderr, "wavgen: cannot write %s\n", path.c_str());
       return 1;
