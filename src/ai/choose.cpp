@@ -12,25 +12,11 @@ using ai::FaceOfUnheld;
 using ai::NumberCategory;
 
 void TComputerPlayer::ChooseComputerCategory() {
-  if (game_.IsAllAlike()) {
-    ChooseForAllAlike();
-  } else if (game_.MarkFourAlike()) {
-    ChooseForFourAlike();
-  } else if (game_.IsLargeStraight()) {
-    ChooseForLargeStraight();
-  } else if (game_.MarkSmallStraight()) {
-    ChooseForSmallStraight();
-  } else if (game_.MarkFullHouse()) {
-    ChooseForFullHouse();
-  } else if (game_.MarkThreeAlike()) {
-    ChooseForThreeAlike();
-  } else if (game_.MarkTwoPairs()) {
-    ChooseForTwoPairs();
-  } else if (game_.MarkPair()) {
-    ChooseForPair();
-  } else {
-    ChooseForNothing();
-  }
+  ByPattern({&TComputerPlayer::ChooseForAllAlike, &TComputerPlayer::ChooseForFourAlike,
+             &TComputerPlayer::ChooseForLargeStraight, &TComputerPlayer::ChooseForSmallStraight,
+             &TComputerPlayer::ChooseForFullHouse, &TComputerPlayer::ChooseForThreeAlike,
+             &TComputerPlayer::ChooseForTwoPairs, &TComputerPlayer::ChooseForPair,
+             &TComputerPlayer::ChooseForNothing});
 }
 
 bool TComputerPlayer::WriteIfOpen(int category) {

@@ -52,6 +52,12 @@ class TComputerPlayer : public TComputerSeat {
   void WriteFirstOpen(std::initializer_list<int> list);  // a chooser's list
 
  private:
+  using Decider = void (TComputerPlayer::*)();
+  // Sorts the dice by pattern, the first test that holds deciding (the tests mark the dice they
+  // find), and runs that pattern's decider: all alike, four alike, large straight, small
+  // straight, full house, three alike, two pairs, pair, nothing.
+  void ByPattern(const Decider (&deciders)[9]);
+
   TYachtGame& game_;
 };
 

@@ -93,25 +93,24 @@ void TComputerPlayer::PlayComputerTurn() {
 // Sorts the throw by pattern, the first test that holds deciding, and asks that pattern's
 // keep decider.
 void TComputerPlayer::DecideKeep() {
-  if (game_.IsAllAlike()) {
-    KeepForAllAlike();
-  } else if (game_.MarkFourAlike()) {
-    KeepForFourAlike();
-  } else if (game_.IsLargeStraight()) {
-    KeepForLargeStraight();
-  } else if (game_.MarkSmallStraight()) {
-    KeepForSmallStraight();
-  } else if (game_.MarkFullHouse()) {
-    KeepForFullHouse();
-  } else if (game_.MarkThreeAlike()) {
-    KeepForThreeAlike();
-  } else if (game_.MarkTwoPairs()) {
-    KeepForTwoPairs();
-  } else if (game_.MarkPair()) {
-    KeepForPair();
-  } else {
-    KeepForNothing();
-  }
+  ByPattern({&TComputerPlayer::KeepForAllAlike, &TComputerPlayer::KeepForFourAlike,
+             &TComputerPlayer::KeepForLargeStraight, &TComputerPlayer::KeepForSmallStraight,
+             &TComputerPlayer::KeepForFullHouse, &TComputerPlayer::KeepForThreeAlike,
+             &TComputerPlayer::KeepForTwoPairs, &TComputerPlayer::KeepForPair,
+             &TComputerPlayer::KeepForNothing});
+}
+
+void TComputerPlayer::ByPattern(const Decider (&deciders)[9]) {
+  const int pattern = game_.IsAllAlike()          ? 0
+                      : game_.MarkFourAlike()     ? 1
+                      : game_.IsLargeStraight()   ? 2
+                      : game_.MarkSmallStraight() ? 3
+                      : game_.MarkFullHouse()     ? 4
+                      : game_.MarkThreeAlike()    ? 5
+                      : game_.MarkTwoPairs()      ? 6
+                      : game_.MarkPair()          ? 7
+                                                  : 8;
+  (this->*deciders[pattern])();
 }
 
 // Reached only when the state was tampered with (a throw refused, a rule that found nothing

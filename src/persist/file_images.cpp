@@ -26,13 +26,19 @@ constexpr size_t kDelayAt = 50;
 
 }  // namespace
 
+std::string NameText(const char (&name)[9]) {
+  return std::string(name, strnlen(name, 8));
+}
+
+void SetDefaultName(int n, char (&name)[9]) {
+  std::memset(name, 0, sizeof name);
+  std::memcpy(name, "Player ", 7);
+  name[7] = static_cast<char>('0' + n);
+}
+
 TSettings DefaultSettings() {
   TSettings s;
-  for (int n = 1; n <= 4; ++n) {
-    std::memcpy(s.PlayerName[n], "Player ", 7);
-    s.PlayerName[n][7] = static_cast<char>('0' + n);
-    s.PlayerName[n][8] = '\0';
-  }
+  for (int n = 1; n <= 4; ++n) SetDefaultName(n, s.PlayerName[n]);
   return s;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace ossaric {
 
@@ -29,6 +30,12 @@ struct TSettings {
   int SoundOn = 1;
   int AnimDelay = 25;
 };
+
+// A 9-byte name field as text: up to its terminator, eight characters at the most.
+std::string NameText(const char (&name)[9]);
+
+// Player n's name before any is chosen: "Player n", the rest of the field zero.
+void SetDefaultName(int n, char (&name)[9]);
 
 // The first-run choices: one player, "Player 1" to "Player 4", tips on at tip 0, music and sound
 // on, 25 ms animation pause.

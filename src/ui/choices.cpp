@@ -56,7 +56,7 @@ void TYachtWindow::ChooseOpening() {
     return;
   }
   SetupShown = 0;
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  ResetTotalsPlayer();
   if (HintIndex < 0) {
     game_.ResetGame(false);
     game_.GameActive = 1;

@@ -62,7 +62,7 @@ void TYachtWindow::ToggleHints() {
 void TYachtWindow::StartFromSetup() {
   SetupShown = 0;
   NameEditing = 0;
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  ResetTotalsPlayer();
   game_.StartFromSetup();
 }
 

@@ -88,7 +88,7 @@ void TYachtWindow::EditName(int ch) {
   }
   const int x = kNameFieldX[d] + kNameInset;
   const int y = kNameFieldY[d] + kNameInset;
-  const std::string text(name, strnlen(name, 8));
+  const std::string text = NameText(PlayerName[d]);
   screen_.DrawBitmap(NameBoxImage, kNameFieldX[d], kNameFieldY[d]);
   screen_.DrawText(FontId::Name, x, y, text, SetupInk);
   CaretX = x + screen_.TextWidth(FontId::Name, text);

@@ -88,7 +88,7 @@ void TYachtWindow::PaintScreen() {
       ShowSetupScreen();
     else if (HintsShown)
       DrawHints();
-    TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+    ResetTotalsPlayer();
     SetAudioCheckMarks();
     host_.SetCursor(CursorId::Arrow);
   }
@@ -99,7 +99,7 @@ void TYachtWindow::PaintScreen() {
   } else if (TopTenShown) {
     ShowTopTen(false);
   } else if (TotalsShown) {
-    TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+    ResetTotalsPlayer();
     DrawTotals();
   }
   const bool panelShown = SetupShown || HintsShown || TopTenShown || TotalsShown;

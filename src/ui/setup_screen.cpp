@@ -16,10 +16,6 @@ namespace {
 // The setup picture's top-left on the screen.
 constexpr int kSetupX = 275, kSetupY = 8;
 
-std::string NameText(const char (&name)[9]) {
-  return std::string(name, strnlen(name, 8));
-}
-
 }  // namespace
 
 void TYachtWindow::ShowSetupScreen() {

@@ -20,11 +20,6 @@ constexpr int kTotalX = 335, kTotalY = 375, kTotalW = 258, kTotalH = 37;
 // its last digit.
 constexpr int kTotalRight = kTotalX + kTotalW - 4;
 
-// A player's name as stored: up to eight characters, ended early by a zero.
-std::string NameText(const char (&name)[9]) {
-  return std::string(name, strnlen(name, 8));
-}
-
 }  // namespace
 
 void TYachtWindow::DrawScoreColumn(bool erase) {

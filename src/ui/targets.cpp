@@ -94,7 +94,7 @@ void TYachtWindow::Press(Target target) {
   if (game_.ComputerBusy == 1 || !TakesPress(target)) return;
   switch (target.kind) {
     case TargetKind::TotalsReturn:
-      TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+      ResetTotalsPlayer();
       TotalsShown = 0;
       host_.Invalidate();
       break;

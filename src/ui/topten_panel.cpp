@@ -12,15 +12,6 @@
 
 namespace ossaric {
 
-namespace {
-
-// A 9-byte name field as text, never reading past its ninth byte.
-std::string NameText(const char (&name)[9]) {
-  return std::string(name, strnlen(name, 9));
-}
-
-}  // namespace
-
 // Where the table lives. Without a data directory the game keeps the table in memory only.
 void TYachtWindow::LocateTopTenFile() {
   TopTenPath.clear();
@@ -115,7 +106,7 @@ void TYachtWindow::ShowTopTen(bool enter) {
 
 void TYachtWindow::TopTenCommand() {
   if (SetupShown) return;
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  ResetTotalsPlayer();
   TotalsShown = 0;
   HintsShown = 0;
   ShowTopTen(false);

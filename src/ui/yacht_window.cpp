@@ -147,13 +147,13 @@ void TYachtWindow::EvCommand(int id) {
 
 void TYachtWindow::RestartGame() {
   if (SetupShown) return;
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  ResetTotalsPlayer();
   TotalsShown = TopTenShown = HintsShown = 0;
   game_.BeginGame();
 }
 
 void TYachtWindow::NewGame() {
-  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+  ResetTotalsPlayer();
   TotalsShown = TopTenShown = HintsShown = 0;
   ShowSetupScreen();
 }
@@ -170,12 +170,12 @@ void TYachtWindow::ChooseComputer(bool expert, bool save) {
   if (save) choices_.Write("Computer/Expert", expert ? 1 : 0);
 }
 
+void TYachtWindow::ResetTotalsPlayer() {
+  TotalsPlayer = game_.PlayerCount != 0 ? 1 : 0;
+}
+
 void TYachtWindow::SetDefaultNames() {
-  for (int n = 1; n <= 4; ++n) {
-    std::memset(PlayerName[n], 0, sizeof PlayerName[n]);
-    std::memcpy(PlayerName[n], "Player ", 7);
-    PlayerName[n][7] = static_cast<char>('0' + n);
-  }
+  for (int n = 1; n <= 4; ++n) SetDefaultName(n, PlayerName[n]);
 }
 
 void TYachtWindow::CloseDown() {

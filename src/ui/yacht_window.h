@@ -233,6 +233,9 @@ class TYachtWindow : public TGameShow,
   void SetAudioCheckMarks();
 
  private:
+  // The totals panel starts again at player 1 (at the computer when it plays alone).
+  void ResetTotalsPlayer();
+
   Host& host_;
   SoundDevice& sound_;
   Random& random_;

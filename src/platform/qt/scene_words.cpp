@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game/records.h"
+#include "persist/file_images.h"
 #include "ui/words.h"
 
 namespace ossaric {
@@ -61,8 +62,8 @@ QString SceneWords::Count(const char* source, int n) {
 QString SceneWords::PlayerName(int column) const {
   if (column == 0) return tr("Computer");
   if (column < 1 || column > 4) return {};
-  const char* name = view_.WindowState().PlayerName[column];
-  return QString::fromLatin1(name, static_cast<int>(strnlen(name, 8)));
+  const std::string name = NameText(view_.WindowState().PlayerName[column]);
+  return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
 }
 
 QString SceneWords::CategoryName(int category) const {
