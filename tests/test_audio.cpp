@@ -364,36 +364,90 @@ TEST_F(Audio, WithoutMusicFilesThereIsSilence) {
   EXPECT_EQ(Opened(), 1u);
 }
 
+// A piece that fails is told once and not played again this run; a failure that is no fault of
+// the piece (no MIDI support) is told at every start of the music, no audio device never.
 TEST_F(Audio, APieceThatFailsIsReportedOnceAndNotPlayed) {
   std::ofstream(dir_.Path() / "a.mid") << "x";
   struct Case {
     int failOpen, failPlay;
-    bool box, played;
-  } cases[] = {{kMidiCannotOpen, 0, true, false},
-               {kMidiNoSupport, 0, true, false},
-               {0, kMidiCannotPlay, true, true},
-               {kMidiNoDevice, 0, false, false}};
+    bool box, played, toldAgain;
+  } cases[] = {{kMidiCannotOpen, 0, true, false, false},
+               {kMidiNoSupport, 0, true, false, true},
+               {0, kMidiCannotPlay, true, true, false},
+               {kMidiNoDevice, 0, false, false, false}};
   for (const Case& c : cases) {
+    const int code = c.failOpen ? c.failOpen : c.failPlay;
+    SCOPED_TRACE(code);
+    Start();
     Sound().failOpen_ = c.failOpen;
     Sound().failPlay_ = c.failPlay;
     Host().messages_.clear();
     Host().events_.clear();
     Run("command 4\n");
-    const int code = c.failOpen ? c.failOpen : c.failPlay;
     if (c.box) {
-      ASSERT_EQ(Host().messages_.size(), 1u) << code;
+      ASSERT_EQ(Host().messages_.size(), 1u);
       EXPECT_EQ(Host().messages_[0], "MCI Error|" + Sound().MidiErrorText(code));
     } else {
-      EXPECT_TRUE(Host().messages_.empty()) << code;
+      EXPECT_TRUE(Host().messages_.empty());
     }
     bool played = false;
     for (const std::string& e : Host().events_)
       played |= e.find(R"("action":"play")") != std::string::npos;
-    EXPECT_EQ(played, c.played) << code;
-    if (c.failOpen) {
-      EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
-    }
+    EXPECT_EQ(played, c.played);
+    EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+    Run("command 4\nnotify\ncommand 4\n");
+    EXPECT_EQ(Host().messages_.size(), c.box ? (c.toldAgain ? 4u : 1u) : 0u);
   }
+}
+
+// Damaged pieces (one that stops as soon as it has begun, one that cannot be opened) are told
+// once, in one box, and left out: the end notices never turn into an endless restart, and with
+// every piece damaged the music goes quiet. A file put in place of a damaged one is tried again.
+TEST_F(Audio, DamagedPiecesAreLeftOutNotStartedAgainAndAgain) {
+  for (const char* name : {"a.mid", "b.mid", "c.mid"}) std::ofstream(dir_.Path() / name) << "x";
+  const std::vector<std::string> order = Listing();
+  ASSERT_EQ(order.size(), 3u);
+  const std::string& damaged = order[0];
+  const std::string& unopenable = order[1];
+  const std::string& good = order[2];
+  Sound().playedMsFor_[damaged] = 5;
+  Sound().playedMsFor_[good] = 180000;
+  Sound().failOpenFor_[unopenable] = kMidiCannotOpen;
+  Host().messages_.clear();
+  Run("command 4\n");
+  EXPECT_EQ(LastOpened(), damaged);
+  Run("notify\n");
+  ASSERT_EQ(Host().messages_.size(), 1u);
+  EXPECT_EQ(Host().messages_[0], "MCI Error|The music file \"" + damaged +
+                                     "\" stopped as soon as it began. It is left out until the "
+                                     "game is started again.\n\n" +
+                                     Sound().MidiErrorText(kMidiCannotOpen));
+  EXPECT_EQ(LastOpened(), good);
+  // Every later notice starts the good piece alone.
+  const size_t opened = Opened();
+  for (int k = 0; k < 50; ++k) Run("notify\n");
+  EXPECT_EQ(Opened(), opened + 50);
+  EXPECT_EQ(std::count(Sound().pieces_.begin() + long(opened), Sound().pieces_.end(), good), 50);
+  EXPECT_EQ(Host().messages_.size(), 1u);
+
+  // The last piece turns out damaged too: told, and then the music is quiet for good.
+  Sound().playedMsFor_[good] = 0;
+  Run("notify\n");
+  EXPECT_EQ(Host().messages_.size(), 2u);
+  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+  const size_t quiet = Opened();
+  for (int k = 0; k < 20; ++k) Run("notify\n");
+  Run("command 5\ncommand 4\nnotify\n");
+  EXPECT_EQ(Opened(), quiet);
+  EXPECT_EQ(Host().messages_.size(), 2u);
+  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+
+  // A mended file in place of a damaged one plays again.
+  std::ofstream(dir_.Path() / damaged) << "a longer piece";
+  Sound().playedMsFor_.erase(damaged);
+  Run("command 4\n");
+  EXPECT_EQ(LastOpened(), damaged);
+  EXPECT_NE(W().Playlist().MusicDevice(), 0u);
 }
 
 // A piece that cannot be opened at start is reported over the finished picture: the box comes

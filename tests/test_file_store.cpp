@@ -108,6 +108,25 @@ TEST(FileStore, SavesThroughLinksReplaceTheirTargets) {
   // No temporary file is left in either directory.
   EXPECT_EQ(std::distance(fs::directory_iterator("dotfiles"), fs::directory_iterator()), 2);
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 7);
+
+  // A file with a second name (a hard link) stays one file, whether the save may make a
+  // temporary file or not: both names show the new bytes.
+  for (int tempFileError : {0, ENOSPC}) {
+    SCOPED_TRACE(tempFileError);
+    WriteAll("dotfiles/shared.ini", {1});
+    ASSERT_EQ(link("dotfiles/shared.ini", "hard.ini"), 0);
+    testhooks::tempFileError = tempFileError;
+    EXPECT_TRUE(Save("hard.ini", {n, n}));
+    testhooks::tempFileError = 0;
+    struct stat a, b;
+    ASSERT_EQ(stat("hard.ini", &a), 0);
+    ASSERT_EQ(stat("dotfiles/shared.ini", &b), 0);
+    EXPECT_EQ(a.st_ino, b.st_ino);
+    EXPECT_EQ(a.st_nlink, 2u);
+    EXPECT_EQ(ReadAll("dotfiles/shared.ini"), (Bytes{n, n}));
+    ASSERT_EQ(unlink("hard.ini"), 0);
+    ++n;
+  }
 }
 
 TEST(FileStore, AReplacedFileKeepsItsOwnerAndMode) {
@@ -126,6 +145,29 @@ TEST(FileStore, AReplacedFileKeepsItsOwnerAndMode) {
   EXPECT_EQ(st.st_uid, root ? 65534u : geteuid());
   EXPECT_EQ(st.st_gid, root ? 65534u : getegid());
   EXPECT_EQ(ReadAll("scores.dat"), (Bytes{2, 2}));
+
+  // Another user's file in a directory this user may write: a replacement could not be given
+  // to its owner, so the bytes go into the file as it is. Only root can set this up (as root the
+  // save runs as "nobody").
+  if (!root) GTEST_SKIP() << "only root can give a file to another user";
+  WriteAll("theirs.dat", {1});
+  ASSERT_EQ(chmod("theirs.dat", 0666), 0);
+  ASSERT_EQ(chown(dir.Path().c_str(), 65534, 65534), 0);
+  struct stat before;
+  ASSERT_EQ(stat("theirs.dat", &before), 0);
+  ASSERT_EQ(setegid(65534), 0);
+  ASSERT_EQ(seteuid(65534), 0);
+  const bool saved = Save("theirs.dat", {3, 3, 3});
+  ASSERT_EQ(seteuid(0), 0);
+  ASSERT_EQ(setegid(0), 0);
+  EXPECT_TRUE(saved);
+  ASSERT_EQ(stat("theirs.dat", &st), 0);
+  EXPECT_EQ(st.st_ino, before.st_ino);
+  EXPECT_EQ(st.st_uid, 0u);
+  EXPECT_EQ(st.st_gid, 0u);
+  EXPECT_EQ(st.st_mode & 07777, 0666u);
+  EXPECT_EQ(ReadAll("theirs.dat"), (Bytes{3, 3, 3}));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
 }
 
 // Temporary files of saves that were cut short go at the next start once a minute old; fresh

@@ -72,12 +72,20 @@ std::vector<uint8_t> ToneWav(int ms) {
 }
 
 // A one-note MIDI file of three eighths of a second.
-void WriteShortMidi(const std::string& path, uint8_t pitch = 60) {
-  // 96 ticks a quarter; a piano note held for 72 ticks (375 ms), then the end of the track.
-  const uint8_t bytes[] = {'M',  'T',   'h', 'd', 0,    0,     0,  6,    0,    0,    0,    1, 0,
-                           96,   'M',   'T', 'r', 'k',  0,     0,  0,    16,   0x00, 0xC0, 0, 0,
-                           0x90, pitch, 90,  72,  0x80, pitch, 64, 0x00, 0xFF, 0x2F, 0x00};
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+void WriteShortMidi(const std::string& path, uint8_t pitch = 60, uint16_t ticks = 72) {
+  // 96 ticks a quarter at 120 a minute; a piano note held for `ticks` (72: 375 ms), then the
+  // end of the track.
+  std::vector<uint8_t> held;
+  if (ticks >= 128) held.push_back(uint8_t(0x80 | (ticks >> 7)));
+  held.push_back(uint8_t(ticks & 0x7f));
+  std::vector<uint8_t> track = {0x00, 0xC0, 0, 0, 0x90, pitch, 90};
+  track.insert(track.end(), held.begin(), held.end());
+  track.insert(track.end(), {0x80, pitch, 64, 0x00, 0xFF, 0x2F, 0x00});
+  std::vector<uint8_t> bytes = {'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+                                1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, uint8_t(track.size())};
+  bytes.insert(bytes.end(), track.begin(), track.end());
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 long MsSince(Clock::time_point start) {
@@ -250,8 +258,9 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
   for (const char* file : {"moredice.wav", "rattle2.wav", "rattle1.wav", "pen.wav", "dicecup.wav",
                            "manydice.wav", "onedice.wav"})
     std::filesystem::copy_file(std::filesystem::path(OSSARIC_GAME_DIR) / file, dir.Path() / file);
-  WriteShortMidi("a.mid", 60);
-  WriteShortMidi("b.mid", 67);
+  // Pieces long enough not to count as damaged (1.2 s).
+  WriteShortMidi("a.mid", 60, 230);
+  WriteShortMidi("b.mid", 67, 230);
   Notices notices;
   HeadlessHost host;
   SdlSound sound(notices.Callback());
@@ -276,6 +285,44 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
   EXPECT_EQ(notices.Count(), 1);
   window.EvClose();
   EXPECT_TRUE(host.messages_.empty());
+}
+
+// Damaged pieces on the real device, a cut one and one that is only a header: each is told once
+// and left out, and then the music is quiet, instead of the end notices starting them again and
+// again (which kept a core busy for as long as the game ran).
+TEST(SdlSound, DamagedPiecesAreNotStartedAgainAndAgain) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  testing::TempGameDir dir;
+  std::ifstream whole(std::filesystem::path(OSSARIC_GAME_DIR) / "canon.mid", std::ios::binary);
+  std::vector<char> head(300);
+  whole.read(head.data(), std::streamsize(head.size()));
+  std::ofstream("cut.mid", std::ios::binary).write(head.data(), whole.gcount());
+  const uint8_t header[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
+  std::ofstream("header.mid", std::ios::binary)
+      .write(reinterpret_cast<const char*>(header), sizeof header);
+  Notices notices;
+  HeadlessHost host;
+  SdlSound sound(notices.Callback());
+  if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  Random random;
+  TYachtWindow window(host, sound, random);
+  window.EvPaint();  // the first paint starts the music
+  // The notices are handed to the window as the host hands them over, for two seconds.
+  int handled = 0;
+  const auto start = Clock::now();
+  while (MsSince(start) < 2000) {
+    if (!notices.WaitFor(handled + 1, std::chrono::milliseconds(50))) continue;
+    ++handled;
+    window.EvMusicNotice();
+  }
+  EXPECT_LE(handled, 2);
+  EXPECT_EQ(window.Playlist().MusicDevice(), 0u);
+  EXPECT_TRUE(window.Playlist().LeftOut("cut.mid"));
+  EXPECT_TRUE(window.Playlist().LeftOut("header.mid"));
+  EXPECT_GE(host.messages_.size(), 1u);
+  EXPECT_LE(host.messages_.size(), 2u);
+  for (const std::string& m : host.messages_) EXPECT_EQ(m.rfind("MCI Error|", 0), 0u) << m;
+  window.EvClose();
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
 // The Top Ten file: no place for it, two games saving one after the other, a file that cannot
 // be read or written, random files, and random or truncated table images.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <random>
+#include <thread>
 
 #include "persist/file_store.h"
+#include "persist/topten.h"
 #include "topten_fixture.h"
 
 namespace ossaric {
@@ -54,9 +61,9 @@ TEST_F(TopTen, NoPlaceForTheFile) {
   // game goes on with the table in memory.
   const std::string file = (dir_.Path() / "plain" / "below" / "ossaric" / "tolmerix.dat").string();
   EXPECT_EQ(Host().messages_,
-            (std::vector<std::string>{
-                "Game Over|33 points was scored by Player 1",
-                "ERROR|The Top Ten could not be saved to " + file + ": Not a directory"}));
+            (std::vector<std::string>{"Game Over|33 points was scored by Player 1",
+                                      "ERROR|The Top Ten could not be saved to " + file +
+                                          ": a part of its path is not a directory"}));
   EXPECT_EQ(W().State().TopTenShown, 1);
 }
 
@@ -69,7 +76,7 @@ TEST_F(TopTen, ASaveOntoAFullDiskIsTold) {
   W().ClearTopTen();
   testhooks::tempFileError = 0;
   const std::string told =
-      "ERROR|The Top Ten could not be saved to " + File() + ": No space left on device";
+      "ERROR|The Top Ten could not be saved to " + File() + ": the disk is full";
   EXPECT_EQ(Host().messages_,
             (std::vector<std::string>{"Game Over|130 points was scored by Player 1", told, told}));
   EXPECT_EQ(W().State().TopTenShown, 1);
@@ -128,20 +135,85 @@ TEST_F(TopTen, TwoGamesSavingKeepEachOthersEntries) {
   EXPECT_EQ(ReadAll(File()), Table(merged));
 }
 
-TEST_F(TopTen, AFileThatCannotBeReadOrWrittenIsNeverOverwritten) {
-  std::filesystem::remove(File());
-  ASSERT_TRUE(std::filesystem::create_directory(File()));
-  Start();
-  EXPECT_TRUE(Host().messages_.empty());
-  EndGame(1, {0, 99, 0, 0, 0});
-  EXPECT_EQ(Place(1), "Player 1:99");
-  EXPECT_EQ(Host().messages_.back(),
-            "ERROR|The Top Ten could not be saved to " + File() + ": Is a directory");
-  EXPECT_TRUE(std::filesystem::is_directory(File()));
-  // No temporary file is left behind in the directory.
-  int files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(DataDir())) files += e.exists();
-  EXPECT_EQ(files, 1);
+// A file that cannot be read (a directory, a FIFO, a device, no permission) is told at start, in
+// one box and plain words, and never overwritten: the game goes on with the table in memory,
+// and the save at the end of a game says again why it cannot be done. As root, who reads every
+// file, the game runs as "nobody" for the file without permission.
+TEST_F(TopTen, AFileThatCannotBeReadIsToldAtOnceAndNeverOverwritten) {
+  struct Identity {
+    bool root = geteuid() == 0;
+    bool changed = false;
+    ~Identity() { Back(); }
+    void Back() {
+      if (changed && (seteuid(0) != 0 || setegid(0) != 0)) std::abort();
+      changed = false;
+    }
+  } identity;
+  const struct {
+    const char* kind;
+    const char* why;
+  } kCases[] = {{"directory", "it is a directory, not a file"},
+                {"fifo", "it is a named pipe, not a file"},
+                {"device", "it is a device, not a file"},
+                {"no permission", "permission denied"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.kind);
+    std::filesystem::remove_all(File());
+    const std::string kind = c.kind;
+    if (kind == "directory") {
+      ASSERT_TRUE(std::filesystem::create_directory(File()));
+    }
+    if (kind == "fifo") {
+      ASSERT_EQ(mkfifo(File().c_str(), 0644), 0);
+    }
+    if (kind == "device") {
+      ASSERT_EQ(symlink("/dev/null", File().c_str()), 0);
+    }
+    if (kind == "no permission") {
+      WriteAll(File(), Table({{"Anna", 120}}));
+      ASSERT_EQ(chmod(File().c_str(), 0), 0);
+      if (identity.root) {
+        for (const std::filesystem::path& p :
+             {dir_.Path(), dir_.Path() / "data", dir_.Path() / "data" / "ossaric"})
+          ASSERT_EQ(chown(p.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(setegid(65534), 0);
+        ASSERT_EQ(seteuid(65534), 0);
+        identity.changed = true;
+      }
+    }
+    Start();
+    const std::string told = "ERROR|The Top Ten scores in " + File() + " cannot be read: " + c.why +
+                             ".\nNew scores are shown but not saved while the file cannot be read.";
+    EXPECT_EQ(Host().messages_, std::vector<std::string>{told});
+    EXPECT_EQ(W().State().TopTen[1].Score, 0);
+    EndGame(1, {0, 99, 0, 0, 0});
+    EXPECT_EQ(Place(1), "Player 1:99");
+    EXPECT_EQ(Host().messages_.back(),
+              "ERROR|The Top Ten could not be saved to " + File() + ": " + c.why);
+    identity.Back();
+    struct stat st;
+    ASSERT_EQ(lstat(File().c_str(), &st), 0);
+    if (kind == "directory") {
+      EXPECT_TRUE(S_ISDIR(st.st_mode));
+    }
+    if (kind == "fifo") {
+      EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
+    if (kind == "device") {
+      EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+    if (kind == "no permission") {
+      EXPECT_EQ(st.st_mode & 07777, 0u);
+      ASSERT_EQ(chmod(File().c_str(), 0600), 0);
+      EXPECT_EQ(ReadAll(File()), Table({{"Anna", 120}}));
+    }
+    // No temporary file is left behind, only the lock file beside the table.
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(DataDir()))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"tolmerix.dat", "tolmerix.lock"}));
+  }
 
   // A read-only file is read, and the end of a game leaves it as it was.
   std::filesystem::remove_all(File());
@@ -149,10 +221,45 @@ TEST_F(TopTen, AFileThatCannotBeReadOrWrittenIsNeverOverwritten) {
   WriteAll(File(), kept);
   ASSERT_EQ(chmod(File().c_str(), 0444), 0);
   Start();
+  EXPECT_TRUE(Host().messages_.empty());
   EndGame(1, {0, 130, 0, 0, 0});
   EXPECT_EQ(Place(1), "Player 1:130");
   EXPECT_EQ(Place(2), "Anna:120");
   EXPECT_EQ(ReadAll(File()), kept);
+}
+
+// A save waits its turn while another game saves, and gives up after a while, saying why; the
+// entry stays in the table in memory and goes into the file with the next save.
+TEST_F(TopTen, ASaveWaitsForAnotherGamesSave) {
+  WriteAll(File(), Table({{"Anna", 100}}));
+  Start();
+  const std::string lockFile = DataDir() + "/tolmerix.lock";
+  const int held = open(lockFile.c_str(), O_RDWR | O_CREAT, 0644);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  // Released while the save waits: the save goes ahead.
+  std::thread other([held] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    flock(held, LOCK_UN);
+  });
+  EndGame(1, {0, 90, 0, 0, 0});
+  other.join();
+  EXPECT_EQ(Host().messages_,
+            std::vector<std::string>{"Game Over|90 points was scored by Player 1"});
+  EXPECT_EQ(ReadAll(File()), Table({{"Anna", 100}, {"Player 1", 90}}));
+  // Held for longer than the wait: told, and the file is left as it is.
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  testhooks::topTenLockWaitMs = 200;
+  EndGame(1, {0, 80, 0, 0, 0});
+  testhooks::topTenLockWaitMs = kTopTenLockWaitMs;
+  EXPECT_EQ(Host().messages_.back(), "ERROR|The Top Ten could not be saved to " + File() +
+                                         ": another running game kept it locked");
+  EXPECT_EQ(Place(3), "Player 1:80");
+  EXPECT_EQ(ReadAll(File()), Table({{"Anna", 100}, {"Player 1", 90}}));
+  close(held);
+  EndGame(1, {0, 70, 0, 0, 0});
+  EXPECT_EQ(ReadAll(File()),
+            Table({{"Anna", 100}, {"Player 1", 90}, {"Player 1", 80}, {"Player 1", 70}}));
 }
 
 // The whole program started on random files of both kinds: it opens, plays, shows its panels

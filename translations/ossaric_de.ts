@@ -192,6 +192,61 @@ Try &apos;%1 --help&apos; for the options.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>das ist ein Verzeichnis, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>das ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>das ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>das ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>ein anderes laufendes Spiel hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>ein Teil des Pfades ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>die symbolischen Verknüpfungen bilden eine Schleife</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger meldete einen Fehler</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Die Musikdatei „%1“ endete, kaum dass sie begonnen hatte. Sie wird ausgelassen, bis das Spiel neu gestartet wird.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Unknown music device error %1.</source>
         <translation>Unbekannter Fehler %1 des Musikgeräts.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Ein Musikstück endete, kaum dass es begonnen hatte.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -933,6 +999,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Name             Punkte</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Die Bestenliste in %1 kann nicht gelesen werden: %2.
+Neue Ergebnisse werden angezeigt, aber nicht gespeichert, solange die Datei nicht lesbar ist.</translation>
     </message>
 </context>
 </TS>

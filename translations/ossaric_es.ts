@@ -192,6 +192,61 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>otra partida en curso lo mantenía bloqueado</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>se ha agotado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>una parte de su ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>sus enlaces simbólicos forman un bucle</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>el disco informó de un error</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>El archivo de música «%1» se detuvo nada más empezar. Se omitirá hasta que se vuelva a iniciar el juego.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Pruebe «%1 --help» para ver las opciones.
         <source>Unknown music device error %1.</source>
         <translation>Error desconocido %1 del dispositivo de música.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Una pieza musical se detuvo nada más empezar.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -933,6 +999,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Nombre           Puntos</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>No se pueden leer las puntuaciones del Top 10 en %1: %2.
+Las nuevas puntuaciones se muestran, pero no se guardan mientras no se pueda leer el archivo.</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,61 @@ Try &apos;%1 --help&apos; for the options.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>c’est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c’est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c’est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>une autre partie en cours le gardait verrouillé</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>une partie de son chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>ses liens symboliques tournent en boucle</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Le fichier musical « %1 » s’est arrêté dès son début. Il est écarté jusqu’au prochain lancement du jeu.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Unknown music device error %1.</source>
         <translation>Erreur inconnue %1 du périphérique musical.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Un morceau de musique s’est arrêté dès son début.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -934,6 +1000,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Nom              Score</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Les scores du Top 10 dans %1 ne peuvent pas être lus : %2.
+Les nouveaux scores sont affichés mais pas enregistrés tant que le fichier reste illisible.</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,61 @@ Prova «%1 --help» per le opzioni.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>è una pipe con nome, non un file</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>è un socket, non un file</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>un’altra partita in corso lo teneva bloccato</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota del disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>i suoi collegamenti simbolici formano un ciclo</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>è troppo grande</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>il disco ha segnalato un errore</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Il file musicale «%1» si è fermato appena iniziato. Verrà saltato fino al prossimo avvio del gioco.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Prova «%1 --help» per le opzioni.
         <source>Unknown music device error %1.</source>
         <translation>Errore sconosciuto %1 del dispositivo musicale.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Un brano musicale si è fermato appena iniziato.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -933,6 +999,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Nome             Punti</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Impossibile leggere i punteggi della Top 10 in %1: %2.
+I nuovi punteggi vengono mostrati ma non salvati finché il file non è leggibile.</translation>
     </message>
 </context>
 </TS>

@@ -191,6 +191,61 @@ Try &apos;%1 --help&apos; for the options.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>ファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>ファイルではなく名前付きパイプです</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>ファイルではなくデバイスです</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>ファイルではなくソケットです</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>実行中の別のゲームがロックしたままでした</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>ディスクの割り当てを使い切りました</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>ディスクは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>パスの一部がフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>シンボリックリンクが循環しています</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>ディスクがエラーを報告しました</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -320,6 +375,13 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>音楽ファイル「%1」は始まってすぐに止まりました。ゲームを再起動するまで再生しません。</translation>
     </message>
 </context>
 <context>
@@ -775,6 +837,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Unknown music device error %1.</source>
         <translation>音楽デバイスの不明なエラー %1 です。</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>音楽が始まってすぐに止まりました。</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -925,6 +991,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      名前          得点</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>%1 のトップ10を読み込めません: %2。
+新しいスコアは表示されますが、ファイルを読み込めるようになるまで保存されません。</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,61 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>het is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>het is een named pipe, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>een ander lopend spel hield het vergrendeld</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>het schijfquotum is op</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>een deel van het pad is geen map</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>de symbolische koppelingen vormen een lus</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>het is te groot</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>de schijf meldde een fout</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hulp</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Het muziekbestand &apos;%1&apos; stopte zodra het begon. Het wordt overgeslagen tot het spel opnieuw wordt gestart.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>Unknown music device error %1.</source>
         <translation>Onbekende fout %1 van het muziekapparaat.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Een muziekstuk stopte zodra het begon.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -933,6 +999,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Naam             Score</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>De scores van de top 10 in %1 kunnen niet worden gelezen: %2.
+Nieuwe scores worden getoond, maar niet opgeslagen zolang het bestand onleesbaar is.</translation>
     </message>
 </context>
 </TS>

@@ -193,6 +193,61 @@ Opcje pokaże „%1 --help”.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>to katalog, a nie plik</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>to potok nazwany, a nie plik</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>to urządzenie, a nie plik</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>to gniazdo, a nie plik</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>odmowa dostępu</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>inna uruchomiona gra trzymała plik zablokowany</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>przydział miejsca na dysku się wyczerpał</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>dysk jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>część ścieżki nie jest katalogiem</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>dowiązania symboliczne tworzą pętlę</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>plik jest za duży</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>dysk zgłosił błąd</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -322,6 +377,13 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Plik muzyczny „%1” zatrzymał się zaraz po rozpoczęciu. Będzie pomijany do ponownego uruchomienia gry.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +853,10 @@ Opcje pokaże „%1 --help”.
         <source>Unknown music device error %1.</source>
         <translation>Nieznany błąd %1 urządzenia muzycznego.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Utwór muzyczny zatrzymał się zaraz po rozpoczęciu.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -941,6 +1007,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Imię             Wynik</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Nie można odczytać wyników Top 10 z %1: %2.
+Nowe wyniki są wyświetlane, ale nie zostaną zapisane, dopóki pliku nie da się odczytać.</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,61 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>é um pipe nomeado, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>é um dispositivo, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>é um socket, não um arquivo</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>outra partida em andamento o manteve bloqueado</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>a cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>o disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>uma parte do caminho não é uma pasta</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>os links simbólicos formam um ciclo</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>o disco relatou um erro</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -321,6 +376,13 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>O arquivo de música &quot;%1&quot; parou assim que começou. Ele fica de fora até o jogo ser iniciado novamente.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +845,10 @@ Use &quot;%1 --help&quot; para ver as opções.
         <source>Unknown music device error %1.</source>
         <translation>Erro desconhecido %1 do dispositivo de música.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Uma música parou assim que começou.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -933,6 +999,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Nome             Pontos</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Não é possível ler as pontuações do Top 10 em %1: %2.
+As novas pontuações são mostradas, mas não são salvas enquanto o arquivo não puder ser lido.</translation>
     </message>
 </context>
 </TS>

@@ -193,6 +193,61 @@ Try &apos;%1 --help&apos; for the options.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>это каталог, а не файл</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>это именованный канал, а не файл</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>это устройство, а не файл</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>это сокет, а не файл</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>другая запущенная игра удерживала блокировку</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>дисковая квота исчерпана</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>диск доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>часть пути не является каталогом</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>символические ссылки образуют петлю</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>файл слишком велик</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>диск сообщил об ошибке</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -322,6 +377,13 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>Спр&amp;авка</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>Музыкальный файл «%1» остановился сразу после начала. Он будет пропускаться до следующего запуска игры.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +853,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Unknown music device error %1.</source>
         <translation>Неизвестная ошибка %1 музыкального устройства.</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>Мелодия остановилась сразу после начала.</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -941,6 +1007,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      Имя              Очки</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>Не удаётся прочитать таблицу рекордов в %1: %2.
+Новые результаты показываются, но не сохраняются, пока файл нельзя прочитать.</translation>
     </message>
 </context>
 </TS>

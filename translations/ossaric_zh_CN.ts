@@ -191,6 +191,61 @@ Try &apos;%1 --help&apos; for the options.
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>it is a directory, not a file</source>
+        <translation>这是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>这是命名管道，不是文件</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>这是设备，不是文件</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>这是套接字，不是文件</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>another running game kept it locked</source>
+        <translation>另一个正在运行的游戏一直锁定着它</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>路径中有一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>its symbolic links go round in a loop</source>
+        <translation>符号链接形成了循环</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>文件太大</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>磁盘报告了错误</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ossaric Help</source>
@@ -320,6 +375,13 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>Music</name>
+    <message>
+        <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
+        <translation>音乐文件“%1”刚开始就停止了。在重新启动游戏之前将跳过它。</translation>
     </message>
 </context>
 <context>
@@ -775,6 +837,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Unknown music device error %1.</source>
         <translation>未知的音乐设备错误 %1。</translation>
     </message>
+    <message>
+        <source>A music piece stopped as soon as it began.</source>
+        <translation>一段音乐刚开始就停止了。</translation>
+    </message>
 </context>
 <context>
     <name>Tips</name>
@@ -925,6 +991,12 @@ pillow.</source>
         <source>      Name             Score</source>
         <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
         <translation>      姓名          得分</translation>
+    </message>
+    <message>
+        <source>The Top Ten scores in %1 cannot be read: %2.
+New scores are shown but not saved while the file cannot be read.</source>
+        <translation>无法读取 %1 中的前十名成绩：%2。
+新成绩会显示，但在文件可读之前不会保存。</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <initializer_list>
 
@@ -43,9 +44,60 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
   return out;
 }
 
+// The arguments as text for the parser. An argument that is no text in the locale (its bytes
+// would not come back the same) is stood in for by a mark, a private-use character and its
+// number in `raw`; an option's value after "=" alone is marked, so "--data-dir=<bytes>" still
+// names its option. The parser's answers are read back through the marks.
+class MarkedArguments {
+ public:
+  explicit MarkedArguments(const std::vector<std::string>& arguments) {
+    for (const std::string& arg : arguments) {
+      const QByteArray bytes = QByteArray::fromStdString(arg);
+      const QString text = QFile::decodeName(bytes);
+      if (QFile::encodeName(text) == bytes) {
+        text_ << text;
+        continue;
+      }
+      const size_t equals = arg.find('=');
+      if (arg.size() > 1 && arg[0] == '-' && equals != std::string::npos)
+        text_ << QString::fromLatin1(arg.substr(0, equals + 1)) + Mark(arg.substr(equals + 1));
+      else
+        text_ << Mark(arg);
+    }
+  }
+  const QStringList& Text() const { return text_; }
+  // A value as the system spelled it.
+  std::string Bytes(const QString& value) const {
+    if (value.size() > 1 && value[0] == kMark) {
+      bool ok = false;
+      const qsizetype k = value.mid(1).toLongLong(&ok);
+      if (ok && k >= 0 && k < static_cast<qsizetype>(raw_.size())) return raw_[size_t(k)];
+    }
+    return QFile::encodeName(value).toStdString();
+  }
+  // `text` for the eye: every mark becomes the bytes it stands for, decoded as well as they go.
+  QString Shown(QString text) const {
+    for (size_t k = raw_.size(); k-- > 0;)
+      text.replace(QString(kMark) + QString::number(k),
+                   QString::fromLocal8Bit(QByteArray::fromStdString(raw_[k])));
+    return text;
+  }
+
+ private:
+  static constexpr QChar kMark = QChar(u'\uE000');
+  QString Mark(const std::string& bytes) {
+    raw_.push_back(bytes);
+    return QString(kMark) + QString::number(raw_.size() - 1);
+  }
+  QStringList text_;
+  std::vector<std::string> raw_;
+};
+
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const std::vector<std::string>& rawArguments) {
+  const MarkedArguments marked(rawArguments);
+  const QStringList& arguments = marked.Text();
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QCoreApplication::translate("CommandLine",
@@ -73,7 +125,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     result.run = false;
     // Without an application object yet, Qt leaves the program's name to be filled in.
-    result.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+    result.output =
+        marked.Shown(parser.helpText().replace(QStringLiteral("<executable_name>"), program));
     return result;
   }
   if (parser.isSet(version)) {
@@ -97,13 +150,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (!error.isEmpty()) {
     result.run = false;
     result.status = 2;
-    result.output =
+    result.output = marked.Shown(
         QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for the options.\n")
-            .arg(program, error);
+            .arg(program, error));
     return result;
   }
-  result.dataDir = parser.value(dataDir);
-  result.configDir = parser.value(configDir);
+  result.dataDir = marked.Bytes(parser.value(dataDir));
+  result.configDir = marked.Bytes(parser.value(configDir));
   return result;
 }
 

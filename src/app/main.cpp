@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/places.h"
@@ -55,13 +57,13 @@ int main(int argc, char** argv) {
   ossaric::ChooseEventLoop();
   // The options first, in the player's language, so that --help, --version and a wrong option
   // need no display: a bare application object holds the catalogues meanwhile.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  std::vector<std::string> arguments(argv, argv + argc);
   ossaric::CommandLine options;
   QString language;
   {
     // Its only argument is the program's name, as --help names it in its usage line.
-    QByteArray name = QFile::encodeName(QFileInfo(arguments.value(0)).fileName());
+    QByteArray name = argc > 0 && argv[0] ? QByteArray(argv[0]) : QByteArray();
+    name = name.mid(name.lastIndexOf('/') + 1);
     if (name.isEmpty()) name = "ossaric";
     char* bareArgv[] = {name.data(), nullptr};
     int bareArgc = 1;

@@ -1,79 +1,83 @@
 #include "app/places.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 #include "app/command_line.h"
+#include "platform/user_dirs.h"
 
 namespace ossaric {
 
 namespace {
 
-std::string Native(const QString& path) {
-  return QFile::encodeName(QDir::cleanPath(path)).toStdString();
-}
-
-QString Absolute(const QString& path) {
-  return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-}
-
 // The program runs from the directory it was built in (not from an installed copy).
-bool RunsFromBuildTree() {
-  const QString here = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
-  const QString built = QFileInfo(QStringLiteral(OSSARIC_BUILD_BIN_DIR)).canonicalFilePath();
-  return !here.isEmpty() && here == built;
+bool RunsFromBuildTree(const std::string& programDir) {
+  if (programDir.empty()) return false;
+  return CanonicalPath(programDir) == CanonicalPath(OSSARIC_BUILD_BIN_DIR);
+}
+
+bool IsDirectory(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A path for the eye, in a message: decoded as well as it goes.
+QString Shown(const std::string& path) {
+  return QString::fromLocal8Bit(QByteArray::fromStdString(path));
 }
 
 }  // namespace
 
 GamePlaces ResolvePlaces(const CommandLine& options, QString& error) {
-  GamePlaces places;
-  const bool buildTree = RunsFromBuildTree();
+  return ResolvePlaces(options, ProgramDirectory(), error);
+}
 
-  QString data;
-  if (!options.dataDir.isEmpty()) {
-    data = Absolute(options.dataDir);
-    if (!QFileInfo(data).isDir())
-      error = QCoreApplication::translate("CommandLine", "no data directory '%1'").arg(data);
-  } else if (!buildTree) {
-    data = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QStringLiteral(OSSARIC_DATA_FROM_BIN));
+GamePlaces ResolvePlaces(const CommandLine& options, const std::string& programDir,
+                         QString& error) {
+  GamePlaces places;
+  const bool buildTree = RunsFromBuildTree(programDir);
+
+  std::string data;
+  if (!options.dataDir.empty()) {
+    data = AbsolutePath(options.dataDir);
+    if (!IsDirectory(data))
+      error = QCoreApplication::translate("CommandLine", "no data directory '%1'").arg(Shown(data));
+  } else if (!buildTree && !programDir.empty()) {
+    data = CleanPath(programDir + "/" + OSSARIC_DATA_FROM_BIN);
   }
-  places.dataDir = data.isEmpty() ? std::string() : Native(data);
+  places.dataDir = data;
   places.musicDirs = {places.dataDir};
   // Pieces the player adds, after the installed ones.
-  if (!data.isEmpty()) {
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                          QStringLiteral("/ossaric/music");
-    QDir().mkpath(music);
-    places.musicDirs.push_back(Native(music));
+  const std::string userData = UserDataHome();
+  if (!data.empty() && !userData.empty()) {
+    const std::string music = userData + "/ossaric/music";
+    std::error_code ec;
+    std::filesystem::create_directories(music, ec);
+    places.musicDirs.push_back(music);
   }
 
-  QString config;
-  if (!options.configDir.isEmpty())
-    config = Absolute(options.configDir);
-  else if (!buildTree)
-    config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-             QStringLiteral("/ossaric");
-  if (!config.isEmpty()) {
-    places.configDir = Native(config);
+  std::string config;
+  if (!options.configDir.empty()) {
+    config = AbsolutePath(options.configDir);
+  } else if (!buildTree) {
+    const std::string home = UserConfigHome();
+    if (!home.empty()) config = home + "/ossaric";
+  }
+  if (!config.empty()) {
+    places.configDir = config;
     // The settings an older start left in its game directory, the current one.
-    const QString old = QDir::current().absoluteFilePath(QStringLiteral("bexil.ini"));
-    if (QFileInfo(old).absolutePath() !=
-        QFileInfo(config + QStringLiteral("/bexil.ini")).absolutePath())
-      places.oldSettings = Native(old);
+    const std::string here = CurrentDirectory();
+    if (!here.empty() && CleanPath(here) != config)
+      places.oldSettings = PlaceFile(here, "bexil.ini");
   }
   return places;
 }
 
-QString SettingsDirectory(const GamePlaces& places) {
-  const QString dir =
-      places.configDir.empty() ? QDir::currentPath() : QFile::decodeName(places.configDir.c_str());
-  const QString canonical = QFileInfo(dir).canonicalFilePath();
-  return canonical.isEmpty() ? QDir::cleanPath(dir) : canonical;
+std::string SettingsDirectory(const GamePlaces& places) {
+  return CanonicalPath(places.configDir.empty() ? CurrentDirectory() : places.configDir);
 }
 
 }  // namespace ossaric

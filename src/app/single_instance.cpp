@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -19,13 +20,27 @@ namespace {
 
 constexpr int kAnswerMs = 5000;  // how long a later start waits for the running game
 
+// The directory for the lock and the socket: the desktop's runtime directory, unless its name
+// cannot be written as text (the socket's name is text: it would name another directory), then
+// the temporary one.
+QString RuntimeDirectory() {
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (QFile::encodeName(QFile::decodeName(runtime)) == runtime) {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!dir.isEmpty()) return dir;
+  }
+  const QString temp = QDir::tempPath();
+  return QFileInfo(temp).isDir() ? temp : QStringLiteral("/tmp");
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& key) {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (dir.isEmpty()) dir = QDir::tempPath();
+SingleInstance::SingleInstance(const std::string& key) {
+  const QString dir = RuntimeDirectory();
   const QByteArray hash =
-      QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+      QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha1)
+          .toHex()
+          .left(16);
   base_ = dir + QStringLiteral("/ossaric-") + QString::fromLatin1(hash);
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {

@@ -7,13 +7,14 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
 
 namespace ossaric {
 
 class SingleInstance : public QObject {
  public:
-  // `key` tells the games apart: the directory of their settings file.
-  explicit SingleInstance(const QString& key);
+  // `key` tells the games apart: the directory of their settings file, as the system spells it.
+  explicit SingleInstance(const std::string& key);
   ~SingleInstance() override;
 
   enum class Outcome { First, Raised, Alone };

@@ -1,8 +1,12 @@
 #include "audio/playlist.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/places.h"
+#include "platform/words.h"
 
 namespace ossaric {
 
@@ -51,31 +55,100 @@ std::string TPlaylist::NextMusicFile() {
 }
 
 int TPlaylist::AdvancePlaylist() {
+  report_ = kMidiOk;
+  told_.clear();
+  // The piece whose end brought this step: one that could not start after all, or stopped as
+  // soon as it had begun, is left out from now on rather than started again at once.
+  if (!restart_ && device_ != 0) {
+    const MidiEnd end = sound_.MidiEnded(device_);
+    if (end.error != kMidiOk) {
+      LeaveOut(fileName_, end.error, sound_.MidiErrorText(end.error));
+    } else if (end.playedMs >= 0 && end.playedMs < kMomentMs) {
+      LeaveOut(fileName_, kMidiEndedAtOnce,
+               Words("Music",
+                     QT_TRANSLATE_NOOP("Music",
+                                       "The music file \"%1\" stopped as soon as it began. It "
+                                       "is left out until the game is started again."),
+                     {fileName_}));
+    }
+  }
   sound_.MidiCloseAll();
   device_ = 0;
-  std::string file;
+  // The running search goes on (a fresh one after a restart); when it has no further match a
+  // fresh one starts, once: then every piece there is has been looked at.
+  bool fresh = false;
   if (restart_) {
     restart_ = 0;
     StartMusicSearch();
-    file = NextMusicFile();
-  } else {
-    file = NextMusicFile();
+    fresh = true;
+  }
+  for (;;) {
+    const std::string file = NextMusicFile();
     if (file.empty()) {
+      if (fresh) break;  // no music in the directories, or none left: silence
       StartMusicSearch();
-      file = NextMusicFile();
+      fresh = true;
+      continue;
     }
+    if (LeftOut(file)) continue;
+    fileName_ = file;
+    int error = kMidiOk;
+    device_ = sound_.MidiOpen(fileName_, error);
+    if (device_ == 0) {
+      // Without any audio device there is nothing to hear and nothing to tell at every start;
+      // without MIDI support no piece can play, which is told once per start of the music.
+      if (error == kMidiNoDevice) break;
+      if (error == kMidiNoSupport) {
+        Tell(error, sound_.MidiErrorText(error));
+        break;
+      }
+      const int code = error != kMidiOk ? error : kMidiCannotOpen;
+      LeaveOut(fileName_, code, sound_.MidiErrorText(code));
+      continue;
+    }
+    const int played = sound_.MidiPlay(device_);
+    if (played == kMidiOk) break;
+    sound_.MidiCloseAll();
+    device_ = 0;
+    if (played == kMidiBadDevice) {  // the device went away: no fault of the piece
+      Tell(played, sound_.MidiErrorText(played));
+      break;
+    }
+    LeaveOut(fileName_, played, sound_.MidiErrorText(played));
   }
-  if (file.empty()) return kMidiOk;  // no music in the directory: silence
-  fileName_ = file;
-  int error = kMidiOk;
-  device_ = sound_.MidiOpen(fileName_, error);
-  if (device_ == 0) {
-    // A piece that cannot be opened is reported once and not played. Without any audio
-    // device there is nothing to hear and nothing to tell at every start.
-    if (error == kMidiNoDevice) return kMidiOk;
-    return error != kMidiOk ? error : kMidiCannotOpen;
+  return report_;
+}
+
+std::string TPlaylist::ErrorText(int code) {
+  return told_.empty() ? sound_.MidiErrorText(code) : told_;
+}
+
+TPlaylist::FileId TPlaylist::Identify(const std::string& path) {
+  FileId id;
+  id.path = path;
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) {
+    id.size = static_cast<long long>(st.st_size);
+    id.modified = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
   }
-  return sound_.MidiPlay(device_);
+  return id;
+}
+
+bool TPlaylist::LeftOut(const std::string& path) const {
+  const FileId id = Identify(path);
+  return std::find(leftOut_.begin(), leftOut_.end(), id) != leftOut_.end();
+}
+
+void TPlaylist::LeaveOut(const std::string& path, int code, const std::string& text) {
+  if (!LeftOut(path)) leftOut_.push_back(Identify(path));
+  Tell(code, text);
+}
+
+// Several pieces left out in one step are told in one box.
+void TPlaylist::Tell(int code, const std::string& text) {
+  if (report_ == kMidiOk) report_ = code;
+  if (!told_.empty()) told_ += "\n\n";
+  told_ += text;
 }
 
 void TPlaylist::Stop() {

@@ -1,15 +1,23 @@
 #include "persist/file_store.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <thread>
+
+#include "platform/words.h"
 
 namespace ossaric {
 
@@ -76,6 +84,17 @@ bool WriteInPlace(const std::string& path, const uint8_t* data, size_t size, int
   return Step(::close(fd) == 0, error) && ok;
 }
 
+// `fd` when it is open on a regular file; else it is closed: -1 with errno EINVAL (or the
+// errno of the failed open).
+int OnlyRegular(int fd) {
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+  ::close(fd);
+  errno = EINVAL;
+  return -1;
+}
+
 // Where a save of `path` really goes: a link is followed to its target. False for a dangling
 // link (or a loop), which is as good as a file that cannot be written.
 bool ResolveTarget(const std::string& path, std::string& target, int& error) {
@@ -117,14 +136,7 @@ int OpenRegularFile(const std::string& path) {
     errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     return -1;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-  }
-  return fd;
+  return OnlyRegular(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
 }
 
 bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>& out) {
@@ -175,6 +187,9 @@ bool ReplaceFile(const std::string& path, const uint8_t* data, size_t size, int*
     if (exists && (old.st_mode & 0222) == 0) return Step((errno = EACCES, false), error);
     if (exists && !Step(::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0, error))
       return false;
+    // A file with other names keeps them: it is written where it stands, and every name shows
+    // the new bytes.
+    if (exists && old.st_nlink > 1) return WriteInPlace(target, data, size, error);
 
     const Place place = SplitPath(target);
     std::string temp =
@@ -186,12 +201,19 @@ bool ReplaceFile(const std::string& path, const uint8_t* data, size_t size, int*
       return Step(false, error);
     }
     // A new file gets the permissions an ordinary create would give it, an old one its own
-    // permissions and, as far as we may set it, its owner.
+    // permissions and its owner and group. A replacement that cannot be given them (the file
+    // is another user's) is not made: the bytes go in place, into the file as it is.
     mode_t mode = 0;
     if (exists) {
       mode = old.st_mode & 07777;
-      if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
+      struct stat made;
+      const bool sameOwner =
+          ::fstat(fd, &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid;
+      if (!sameOwner && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return WriteInPlace(target, data, size, error);
+      }
     } else {
       const mode_t mask = ::umask(0);
       ::umask(mask);
@@ -207,6 +229,108 @@ bool ReplaceFile(const std::string& path, const uint8_t* data, size_t size, int*
   }();
   if (errorOut != nullptr) *errorOut = ok ? 0 : error;
   return ok;
+}
+
+std::string SaveTarget(const std::string& path) {
+  std::string target;
+  int error = 0;
+  return ResolveTarget(path, target, error) ? target : path;
+}
+
+std::string FileProblem(const std::string& path, int error) {
+  constexpr const char* kContext = "Files";
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (S_ISDIR(st.st_mode))
+      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a directory, not a file"));
+    if (S_ISFIFO(st.st_mode))
+      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a named pipe, not a file"));
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a device, not a file"));
+    if (S_ISSOCK(st.st_mode))
+      return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a socket, not a file"));
+  }
+  static constexpr struct {
+    int error;
+    const char* words;
+  } kSaid[] = {
+      {EACCES, QT_TRANSLATE_NOOP("Files", "permission denied")},
+      {EPERM, QT_TRANSLATE_NOOP("Files", "permission denied")},
+      {EWOULDBLOCK, QT_TRANSLATE_NOOP("Files", "another running game kept it locked")},
+      {ENOSPC, QT_TRANSLATE_NOOP("Files", "the disk is full")},
+      {EDQUOT, QT_TRANSLATE_NOOP("Files", "the disk quota is used up")},
+      {EROFS, QT_TRANSLATE_NOOP("Files", "the disk may only be read")},
+      {ENOTDIR, QT_TRANSLATE_NOOP("Files", "a part of its path is not a directory")},
+      {EISDIR, QT_TRANSLATE_NOOP("Files", "it is a directory, not a file")},
+      {ELOOP, QT_TRANSLATE_NOOP("Files", "its symbolic links go round in a loop")},
+      {EFBIG, QT_TRANSLATE_NOOP("Files", "it is too large")},
+      {EIO, QT_TRANSLATE_NOOP("Files", "the disk reported an error")},
+  };
+  for (const auto& said : kSaid)
+    if (said.error == error) return Words(kContext, said.words);
+  // Anything else in the system's own words, as the end of a sentence.
+  std::string text = std::strerror(error != 0 ? error : EIO);
+  if (text.size() > 1 && std::isupper(static_cast<unsigned char>(text[0])) &&
+      std::islower(static_cast<unsigned char>(text[1])))
+    text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+  return text;
+}
+
+namespace {
+
+// A lock file opened for its lock: only a regular file (made when missing), never waited on.
+int OpenLockFile(const std::string& lockPath) {
+  struct stat st;
+  if (::stat(lockPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    errno = EINVAL;
+    return -1;
+  }
+  constexpr int kFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
+  // Another user's lock file may still be locked through a descriptor that only reads.
+  if (fd < 0 && errno == EACCES) fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
+  return OnlyRegular(fd);
+}
+
+}  // namespace
+
+bool FileLock::Acquire(const std::string& lockPath, const std::string& path, int waitMs,
+                       int& error) {
+  Release();
+  int fd = OpenLockFile(lockPath);
+  if (fd < 0) {
+    const int lockError = errno;
+    fd = OpenRegularFile(path);
+    if (fd < 0) {
+      error = lockError;
+      return false;
+    }
+  }
+  // Another game holds the lock for the few milliseconds of its save: look again after a
+  // short pause, growing to 50 ms, until the wait is over.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+  int pauseMs = 1;
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int why = errno;
+    if (why == EINTR) continue;
+    const auto now = std::chrono::steady_clock::now();
+    if (why != EWOULDBLOCK || now >= deadline) {
+      ::close(fd);
+      error = why;
+      return false;
+    }
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+        std::chrono::milliseconds(pauseMs), deadline - now));
+    pauseMs = std::min(pauseMs * 2, 50);
+  }
+  fd_ = fd;
+  return true;
+}
+
+void FileLock::Release() {
+  if (fd_ < 0) return;
+  ::close(fd_);  // the lock goes with the descriptor
+  fd_ = -1;
 }
 
 void RemoveStaleTemporaries(const std::string& path) {

@@ -10,8 +10,13 @@
 #include <vector>
 
 #include "persist/file_store.h"
+#include "platform/words.h"
 
 namespace ossaric {
+
+namespace testhooks {
+int topTenLockWaitMs = kTopTenLockWaitMs;
+}  // namespace testhooks
 
 namespace {
 
@@ -62,7 +67,8 @@ void MergeTopTen(const TTopTenEntry (&known)[11], const TTopTenEntry (&disk)[11]
 }
 
 // Writes `table`, first merged with the file when another game has saved it since this one
-// last knew it, so that two games saving one after the other both keep their entries.
+// last knew it, so that two games saving one after the other both keep their entries. The
+// caller holds the lock, so no other game saves between the read and the rename.
 bool SaveMergedTopTen(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
                       int* error) {
   std::vector<uint8_t> bytes;
@@ -88,36 +94,68 @@ std::string TopTenFileIn(const std::string& dir) {
   return dir + (dir.back() == '/' ? "" : "/") + kTopTenFile;
 }
 
-bool LoadTopTenFile(const std::string& path, TTopTenEntry (&table)[11], TTopTenEntry (&known)[11]) {
+std::string TopTenLockFile(const std::string& path) {
+  const std::string target = SaveTarget(path);
+  const size_t slash = target.rfind('/');
+  if (slash == std::string::npos) return kTopTenLockFile;
+  return target.substr(0, slash + 1) + kTopTenLockFile;
+}
+
+bool LoadTopTenFile(const std::string& path, TTopTenEntry (&table)[11], TTopTenEntry (&known)[11],
+                    std::string& problem) {
+  problem.clear();
   EmptyTopTen(table);
   EmptyTopTen(known);
   if (path.empty()) return true;
   RemoveStaleTemporaries(path);
-  switch (ProbeFile(path)) {
-    case FileState::Readable: {
-      std::vector<uint8_t> bytes;
-      if (ReadFilePrefix(path, kTopTenSize, bytes)) DecodeTopTen(bytes.data(), bytes.size(), table);
-      std::copy(std::begin(table), std::end(table), std::begin(known));
-      return true;
-    }
-    case FileState::Unreadable:
-      return true;
-    case FileState::Missing: {
+  FileState state = ProbeFile(path);
+  FileLock lock;
+  if (state == FileState::Missing) {
+    // Made under the lock, and only if still missing then: another game may have saved it.
+    int lockError = 0;
+    if (!lock.Acquire(TopTenLockFile(path), path, testhooks::topTenLockWaitMs, lockError))
+      return false;
+    state = ProbeFile(path);
+    if (state == FileState::Missing) {
       const auto image = EncodeTopTen(table);
       return ReplaceFile(path, image.data(), image.size());
     }
   }
-  return true;
+  int error = errno;  // why the file may not be read, when it may not
+  std::vector<uint8_t> bytes;
+  if (state == FileState::Readable) {
+    if (ReadFilePrefix(path, kTopTenSize, bytes)) {
+      DecodeTopTen(bytes.data(), bytes.size(), table);
+      std::copy(std::begin(table), std::end(table), std::begin(known));
+      return true;
+    }
+    error = errno;
+  }
+  // Said at once, in plain words: the table shown is empty for a reason, and it will not be
+  // saved over the file.
+  problem = Words(
+      "TopTen",
+      QT_TRANSLATE_NOOP("TopTen",
+                        "The Top Ten scores in %1 cannot be read: %2.\nNew scores are shown but "
+                        "not saved while the file cannot be read."),
+      {path, FileProblem(path, error)});
+  return false;
 }
 
 bool SaveTopTenFile(const std::string& path, TTopTenEntry (&known)[11], TTopTenEntry (&table)[11],
-                    int& error) {
+                    std::string& reason) {
+  reason.clear();
   if (path.empty()) return true;
-  if (ProbeFile(path) == FileState::Unreadable) {
-    error = errno;
-    return false;
+  int error = 0;
+  FileLock lock;
+  if (lock.Acquire(TopTenLockFile(path), path, testhooks::topTenLockWaitMs, error)) {
+    if (ProbeFile(path) == FileState::Unreadable)
+      error = errno;
+    else if (SaveMergedTopTen(path, known, table, &error))
+      return true;
   }
-  return SaveMergedTopTen(path, known, table, &error);
+  reason = FileProblem(path, error);
+  return false;
 }
 
 void EnterTotal(TTopTenEntry (&table)[11], const char (&name)[9], int total) {

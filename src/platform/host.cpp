@@ -1,8 +1,6 @@
 #include "platform/host.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
+#include "platform/user_dirs.h"
 
 namespace ossaric {
 
@@ -24,11 +22,12 @@ const char* CursorName(CursorId id) {
   return "arrow";
 }
 
-// ${XDG_DATA_HOME:-~/.local/share}/ossaric, as the desktop's conventions give it.
+// ${XDG_DATA_HOME:-~/.local/share}/ossaric, as the desktop's conventions give it, spelled as
+// the system spells it.
 bool Host::UserDataDirectory(std::string& dir) {
-  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  if (base.isEmpty()) return false;
-  dir = QFile::encodeName(QDir::cleanPath(base + QStringLiteral("/ossaric"))).toStdString();
+  const std::string base = UserDataHome();
+  if (base.empty()) return false;
+  dir = CleanPath(base + "/ossaric");
   return true;
 }
 

@@ -11,11 +11,20 @@ namespace ossaric {
 // Error codes of the MIDI sequencer (0 is success).
 enum MidiError {
   kMidiOk = 0,
-  kMidiNoDevice = 1,    // no audio output could be opened
-  kMidiNoSupport = 2,   // the sound library cannot play MIDI (no synthesiser or soundfont)
-  kMidiCannotOpen = 3,  // the file is missing, unreadable or not a MIDI file
-  kMidiCannotPlay = 4,  // the piece was opened but would not start
-  kMidiBadDevice = 5,   // an identifier that names no open piece
+  kMidiNoDevice = 1,     // no audio output could be opened
+  kMidiNoSupport = 2,    // the sound library cannot play MIDI (no synthesiser or soundfont)
+  kMidiCannotOpen = 3,   // the file is missing, unreadable or not a MIDI file
+  kMidiCannotPlay = 4,   // the piece was opened but would not start
+  kMidiBadDevice = 5,    // an identifier that names no open piece
+  kMidiEndedAtOnce = 6,  // the piece stopped by itself as soon as it had begun
+};
+
+// How a piece stopped by itself: the error that stopped it (a piece that could not be started
+// after all), or kMidiOk and how long it played, in milliseconds (-1: it has not stopped, or
+// the device cannot tell).
+struct MidiEnd {
+  int error = kMidiOk;
+  int playedMs = -1;
 };
 
 class SoundDevice {
@@ -38,6 +47,8 @@ class SoundDevice {
   virtual int MidiPlay(uint32_t device) = 0;
   // Close every open MIDI device, waiting until it is closed.
   virtual void MidiCloseAll() = 0;
+  // Asked when the end notice of `device` has come, before it is closed: how it ended.
+  virtual MidiEnd MidiEnded(uint32_t /*device*/) { return {}; }
   // A clear text for an error code of MidiOpen or MidiPlay (the most recent one of that code).
   virtual std::string MidiErrorText(int error) = 0;
 };

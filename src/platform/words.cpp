@@ -8,23 +8,24 @@ namespace ossaric {
 
 std::string Words(const char* context, const char* english,
                   std::initializer_list<std::string> args) {
-  const QString text = QCoreApplication::translate(context, english);
-  // One pass, so that a filled-in value holding "%2" stays as it is.
-  QString out;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c == QLatin1Char('%') && i + 1 < text.size() && text.at(i + 1) >= QLatin1Char('1') &&
-        text.at(i + 1) <= QLatin1Char('9')) {
-      const std::size_t n = static_cast<std::size_t>(text.at(i + 1).unicode() - '1');
+  const std::string text = QCoreApplication::translate(context, english).toStdString();
+  // One pass over the UTF-8 text, so that a filled-in value holding "%2" stays as it is, and
+  // the values go in as their bytes.
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+      const size_t n = static_cast<size_t>(text[i + 1] - '1');
       if (n < args.size()) {
-        out += QString::fromStdString(*(args.begin() + n));
+        out += *(args.begin() + n);
         ++i;
         continue;
       }
     }
     out += c;
   }
-  return out.toStdString();
+  return out;
 }
 
 std::string Decimal(double value, int decimals) {

@@ -17,7 +17,7 @@ void TYachtWindow::PlayEffect(Effect e, bool wait) {
 }
 
 void TYachtWindow::ReportMciError(int code) {
-  host_.MessageBox(sound_.MidiErrorText(code),
+  host_.MessageBox(playlist_.ErrorText(code),
                    Utf8(QCoreApplication::translate("Boxes", "MCI Error")),
                    MessageIcon::Exclamation, true);
 }

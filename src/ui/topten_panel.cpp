@@ -41,22 +41,27 @@ void TYachtWindow::LocateTopTenFile() {
 }
 
 // The empty table, then whatever the file holds; a missing file is created with the empty table.
+// A file that cannot be read is told at once, why in plain words.
 void TYachtWindow::LoadTopTen() {
-  if (!LoadTopTenFile(TopTenPath, TopTen, TopTenKnown))
-    host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "Cannot write to file")),
-                     Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::None, false);
+  std::string problem;
+  if (LoadTopTenFile(TopTenPath, TopTen, TopTenKnown, problem)) return;
+  const std::string title = Utf8(QCoreApplication::translate("Boxes", "ERROR"));
+  if (problem.empty())
+    host_.MessageBox(Utf8(QCoreApplication::translate("Boxes", "Cannot write to file")), title,
+                     MessageIcon::None, false);
+  else
+    host_.MessageBox(problem, title, MessageIcon::Exclamation, false);
 }
 
 // Saves the table, merged with what another game may have saved meanwhile; a file that cannot
 // be written (or read: it may hold scores this run never saw) is left as it is, and the player is
 // told why, once per save; the game goes on with the table in memory.
 void TYachtWindow::SaveTopTen() {
-  int error = 0;
-  if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, error)) return;
+  std::string reason;
+  if (SaveTopTenFile(TopTenPath, TopTenKnown, TopTen, reason)) return;
   host_.MessageBox(
       Utf8(QCoreApplication::translate("Boxes", "The Top Ten could not be saved to %1: %2")
-               .arg(QString::fromStdString(TopTenPath),
-                    QString::fromLocal8Bit(std::strerror(error)))),
+               .arg(QString::fromLocal8Bit(TopTenPath.c_str()), QString::fromStdString(reason))),
       Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
 }
 

@@ -5,7 +5,9 @@
 # while a slow throw is running, and checks that each is handled once the throw is over, with no
 # further input; then, on one game: a message box raised by a double click keeps the keyboard,
 # a row's tooltip tells its points, and Ctrl+Z brings returned dice back; keys and presses made
-# while the computer plays are dropped.
+# while the computer plays are dropped. Last, with only damaged music pieces (one cut short, one a
+# bare header), each is told once and the program then idles instead of starting them again and
+# again.
 # usage: desktop.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -174,3 +176,41 @@ wait_exit 50 || fail "Ctrl+Q did not end the program"
 pause=$(od -An -tu2 -j50 -N2 "$work/game/bexil.ini" | tr -d ' ')
 [ "$pause" = 25 ] || fail "keys typed during the computer's turn changed the pause to $pause"
 echo "ok: input during the computer's turn dropped"
+
+# 6. Damaged music only: told once, then the program idles (it kept a core busy before).
+rm -f "$work/game/bexil.ini" "$work/game"/*.mid
+head -c 300 "$gamedir/canon.mid" >"$work/game/cut.mid"
+printf 'MThd\0\0\0\6\0\0\0\1\0\140' >"$work/game/header.mid"
+start_game
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+# Processor time over five seconds, in tenths of a per cent of a core.
+idle_cpu() {
+  local a b
+  a=$(cpu_ticks)
+  sleep 5
+  b=$(cpu_ticks)
+  echo $(((b - a) * 1000 / $(getconf CLK_TCK) / 5))
+}
+boxes=0
+for _ in $(seq 4); do
+  box=""
+  for _ in $(seq 15); do
+    box=$(xdotool search --onlyvisible --name '^MCI Error$' 2>/dev/null | head -1 || true)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  [ -n "$box" ] || break
+  boxes=$((boxes + 1))
+  [ "$boxes" -eq 1 ] && with_box=$(idle_cpu)
+  xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+  sleep 0.5
+done
+[ "$boxes" -ge 1 ] && [ "$boxes" -le 2 ] || fail "$boxes boxes for two damaged pieces (one for each at most)"
+sleep 1
+after=$(idle_cpu)
+[ "$with_box" -lt 50 ] || fail "with a damaged piece told, the program used $((with_box / 10)).$((with_box % 10)) % of a core"
+[ "$after" -lt 50 ] || fail "after the damaged pieces, the program used $((after / 10)).$((after % 10)) % of a core"
+echo "ok: damaged pieces told in $boxes box(es); idle at $((with_box / 10)).$((with_box % 10)) % of a core with the box up, $((after / 10)).$((after % 10)) % after"
+xdotool windowactivate --sync "$wid" 2>/dev/null || true
+xdotool key ctrl+q
+wait_exit 50 || fail "Ctrl+Q did not end the program"

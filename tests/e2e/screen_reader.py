@@ -116,7 +116,7 @@ class Game:
     def menu_item(self, name):
         # An item of a pop-up, not the bar's title of the same name.
         return self.find(lambda a: a.getRoleName() == "menu item" and
-                         a.name.replace("&", "") == name and
+                         a.name.replace("&", "").split("\t")[0] == name and
                          a.parent is not None and
                          a.parent.getRoleName() in ("menu", "popup menu"), self.app)
 

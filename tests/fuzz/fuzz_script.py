@@ -84,9 +84,12 @@ def line(rng, tampering):
         return "click %d %d" % point(rng)
     if r < 0.42:
         return "move %d %d" % point(rng)
-    if r < 0.55:
+    if r < 0.5:
         c = rng.randint(32, 127)
         return "key " + ("space" if c == 32 else "backspace" if c == 127 else chr(c))
+    if r < 0.55:
+        return "keypress " + rng.choice(["tab", "backtab", "left", "right", "up", "down",
+                                         "space", "return", "escape", "ctrl+r"])
     if r < 0.63:
         return "command %d" % rng.choice(COMMANDS)
     if r < 0.68:

@@ -4,7 +4,8 @@
 # start brings the running window to the front and ends with status 0, and the close leaves
 # bexil.ini in the settings directory and nothing in the current one. Started again with music
 # off, the silence holds until a throw sounds its effects; after a crash the next start is not
-# blocked by what the crashed run left.
+# blocked by what the crashed run left. The install and the home both lie under a directory whose
+# name is not valid UTF-8 (it holds the byte 0xFF): every file is found and kept there.
 # usage: installed_game.sh --build BUILD_DIR   (installs the build into a staging directory)
 #        installed_game.sh --program PROGRAM  (an installed program, such as /usr/bin/ossaric)
 set -euo pipefail
@@ -21,7 +22,9 @@ if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
   OSSARIC_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-work=$(mktemp -d /tmp/ossaric-installed-XXXXXX)
+work=$(mktemp -d "/tmp/ossaric-installed-$(printf '\377')-XXXXXX")
+# The name the work directory would have if the byte were read as text and written back.
+twin=${work//$(printf '\377')/$(printf '\357\277\275')}
 if [ "$1" = --build ]; then
   "$here/stage.sh" "$2" "$work/stage"
   program=$work/stage/usr/bin/ossaric
@@ -61,6 +64,13 @@ PY
 audio_size() { stat -c %s "$SDL_DISKAUDIOFILE" 2>/dev/null || echo 0; }
 
 before_root=$(ls -A /)
+# A Top Ten an earlier run left: read at start and kept.
+mkdir -p "$HOME/.local/share/ossaric"
+python3 - "$HOME/.local/share/ossaric/tolmerix.dat" <<'PY'
+import struct, sys
+entry = lambda name, score: name.ljust(9, b"\0") + struct.pack("<h", score)
+open(sys.argv[1], "wb").write(entry(b"TopScore", 0) + entry(b"Anna", 123) + bytes(99))
+PY
 
 # 1. The first start: window, class, music.
 start_game
@@ -115,9 +125,10 @@ wait_exit 50 || fail "the program did not end"
 ini=$HOME/.config/ossaric/bexil.ini
 [ -f "$ini" ] || fail "no bexil.ini in ~/.config/ossaric"
 [ "$(stat -c %s "$ini")" -eq 52 ] || fail "bexil.ini is not 52 bytes"
-[ -f "$HOME/.local/share/ossaric/tolmerix.dat" ] || fail "no Top Ten in ~/.local/share/ossaric"
+grep -q Anna "$HOME/.local/share/ossaric/tolmerix.dat" || fail "the Top Ten in ~/.local/share/ossaric was not kept"
 [ -d "$HOME/.local/share/ossaric/music" ] || fail "no music directory for the player's own pieces"
 [ "$(ls -A /)" = "$before_root" ] || fail "the game wrote into its current directory /: $(diff <(echo "$before_root") <(ls -A /) || true)"
+[ ! -e "$twin" ] || fail "a twin of the work directory was made with U+FFFD for the byte 0xFF: $(find "$twin" | head -5)"
 echo "ok: bexil.ini in ~/.config/ossaric, Top Ten in ~/.local/share/ossaric, nothing in /"
 
 # 5. Music off and tips off in the settings: silence, then a throw sounds its effects.

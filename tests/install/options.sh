@@ -37,4 +37,19 @@ check "a Qt option beside --version" 0 "^Ossaric $version\$" "^$" -- -platform o
 # A data directory that does not exist stops the start before any window.
 check "a missing data directory" 2 "^$" "no data directory '/nonexistent/ossaric-data'" -- \
   -platform offscreen --data-dir /nonexistent/ossaric-data
+# Directories named with a byte that is no text (0xFF) are taken as they are: the program starts
+# (and is ended here after two seconds) instead of saying the directory does not exist.
+odd=$(mktemp -d "/tmp/ossaric-options-$(printf '\377')-XXXXXX")
+run=$(mktemp -d /tmp/ossaric-options-run-XXXXXX)
+HOME=$odd XDG_DATA_HOME=$odd XDG_RUNTIME_DIR=$run timeout 2 "$program" -platform offscreen \
+  --data-dir "$odd" --config-dir "$odd" >/dev/null 2>"$odd.err"
+status=$?
+if [ "$status" -ne 124 ]; then
+  echo "FAIL: --data-dir and --config-dir naming a directory with the byte 0xFF: status $status"
+  sed 's/^/  stderr: /' "$odd.err"
+  fails=$((fails + 1))
+else
+  echo "ok: --data-dir and --config-dir naming a directory with the byte 0xFF"
+fi
+rm -rf "$odd" "$odd.err" "$run"
 [ "$fails" -eq 0 ]

@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "ui/words.h"
@@ -350,11 +351,11 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
   };
   if (closed_) return true;  // everything after close is ignored
   std::vector<long> v;
-  const bool known = command == "click" || command == "move" || command == "key" ||
-                     command == "command" || command == "tick" || command == "notify" ||
-                     command == "paint" || command == "close" || command == "faces" ||
-                     command == "places" || command == "seed" || command == "set" ||
-                     command == "state" || command == "screenshot" || command == "hint";
+  const bool known =
+      command == "click" || command == "move" || command == "key" || command == "command" ||
+      command == "tick" || command == "notify" || command == "paint" || command == "close" ||
+      command == "faces" || command == "places" || command == "seed" || command == "set" ||
+      command == "state" || command == "screenshot" || command == "hint" || command == "keypress";
   if (!known) {
     Error(number, "unknown command: " + command);
     return false;
@@ -382,6 +383,24 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
       return false;
     }
     w.EvChar(ch);
+  } else if (command == "keypress") {
+    // The keys that move the focus or press what it rests on (the character a key also types
+    // is a `key` line of its own, as the window sends it first).
+    static const std::pair<const char*, GameKey> kKeys[] = {
+        {"tab", GameKey::Tab},     {"backtab", GameKey::BackTab}, {"left", GameKey::Left},
+        {"right", GameKey::Right}, {"up", GameKey::Up},           {"down", GameKey::Down},
+        {"space", GameKey::Space}, {"return", GameKey::Return},   {"escape", GameKey::Escape},
+        {"ctrl+r", GameKey::Throw}};
+    const GameKey* key = nullptr;
+    for (const auto& [name, k] : kKeys)
+      if (args.size() == 1 && args[0] == name) key = &k;
+    if (key == nullptr) {
+      Error(number,
+            "keypress needs tab, backtab, left, right, up, down, space, return, escape or "
+            "ctrl+r");
+      return false;
+    }
+    w.EvKey(*key);
   } else if (command == "command") {
     const long ids[] = {101, 102, 106, 107, 108, 4,   5,   132, 133, 103,
                         104, 105, 126, 127, 134, 140, 141, 142, 143};

@@ -103,9 +103,18 @@ void HeadlessSound::StopEffects() {
 uint32_t HeadlessSound::MidiOpen(const std::string& path, int& error) {
   pieces_.push_back(path);
   error = failOpen_;
+  if (error == 0 && failOpenFor_.count(path)) error = failOpenFor_[path];
   host_.Emit("{\"event\":\"music\",\"action\":\"open\",\"file\":" + JsonString(path) +
              ",\"error\":" + std::to_string(error) + "}");
-  return error == 0 ? nextDevice_++ : 0;
+  if (error != 0) return 0;
+  opened_[nextDevice_] = path;
+  return nextDevice_++;
+}
+
+MidiEnd HeadlessSound::MidiEnded(uint32_t device) {
+  auto it = opened_.find(device);
+  if (it == opened_.end() || !playedMsFor_.count(it->second)) return {};
+  return {kMidiOk, playedMsFor_[it->second]};
 }
 
 int HeadlessSound::MidiPlay(uint32_t device) {

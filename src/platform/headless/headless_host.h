@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,7 @@ class HeadlessSound : public SoundDevice {
   uint32_t MidiOpen(const std::string& path, int& error) override;
   int MidiPlay(uint32_t device) override;
   void MidiCloseAll() override;
+  MidiEnd MidiEnded(uint32_t device) override;
   std::string MidiErrorText(int error) override;
 
   std::vector<std::string> effects_;  // names in order
@@ -77,10 +79,15 @@ class HeadlessSound : public SoundDevice {
   std::vector<std::string> pieces_;   // MIDI files opened, in order
   int failOpen_ = 0;                  // error code MidiOpen reports (0: opens fine)
   int failPlay_ = 0;
+  // By file: the error MidiOpen reports, and how long a piece plays before it stops by itself
+  // (a damaged piece: a few milliseconds). Files not named open and play without an end.
+  std::map<std::string, int> failOpenFor_;
+  std::map<std::string, int> playedMsFor_;
 
  private:
   HeadlessHost& host_;
   uint32_t nextDevice_ = 1;
+  std::map<uint32_t, std::string> opened_;  // device → file
 };
 
 }  // namespace ossaric

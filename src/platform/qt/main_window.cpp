@@ -229,7 +229,12 @@ void MainWindow::BuildMenu() {
     }
     QMenu* menu = bar->addMenu(QCoreApplication::translate("Menus", def.title));
     for (const MenuItemDef& item : def.items) {
-      QAction* action = menu->addAction(QCoreApplication::translate("MenuItems", item.text));
+      QString text = QCoreApplication::translate("MenuItems", item.text);
+      // The speed keys are the game's own (they do nothing while a name is edited): the menu
+      // only shows them, after a tab, where shortcuts stand.
+      if (item.command == kCmdFaster) text += QStringLiteral("\t+");
+      if (item.command == kCmdSlower) text += QStringLiteral("\t-");
+      QAction* action = menu->addAction(text);
       action->setShortcut(CommandShortcut(item.command));
       connect(action, item.command);
     }

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 #include "persist/file_store.h"
+#include "platform/words.h"
 
 namespace ossaric {
 
@@ -254,7 +256,11 @@ void SdlSound::OnMusicFinished() {
   SdlSound* sound = instance_.load();
   if (sound == nullptr) return;
   sound->PauseIfSilent();
-  if (!sound->quiet_.load() && sound->musicFinished_) sound->musicFinished_();
+  if (sound->quiet_.load()) return;
+  const uint64_t played = SDL_GetTicks64() - sound->playingSince_.load();
+  sound->endedAfterMs_ = static_cast<int>(std::min<uint64_t>(played, 1u << 30));
+  sound->ended_ = sound->playing_.load();
+  if (sound->musicFinished_) sound->musicFinished_();
 }
 
 void SdlSound::OnChannelFinished(int) {
@@ -277,8 +283,12 @@ void SdlSound::HoldMusic(bool hold) {
   if (hold || heldPlay_ == 0) return;
   const uint32_t device = heldPlay_;
   heldPlay_ = 0;
-  if (MidiPlay(device) != kMidiOk) {
-    // Nobody waits for this answer any more: the piece ends at once, as one that fails.
+  const int error = MidiPlay(device);
+  if (error != kMidiOk) {
+    // Nobody waits for this answer any more: the piece ends at once, as one that fails, and
+    // MidiEnded tells why.
+    failed_ = device;
+    failedError_ = error;
     if (musicFinished_) musicFinished_();
   }
 }
@@ -403,6 +413,8 @@ int SdlSound::MidiPlay(uint32_t device) {
     }
   }
   // Starting a piece may halt one still playing: that is our doing and posts no notice.
+  playing_ = device;
+  playingSince_ = SDL_GetTicks64();
   quiet_ = true;
   const int rc = Mix_PlayMusic(it->second, 0);
   quiet_ = false;
@@ -431,6 +443,13 @@ void SdlSound::MidiCloseAll() {
   ArmQuietClose();
 }
 
+MidiEnd SdlSound::MidiEnded(uint32_t device) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  if (device != 0 && device == failed_) return {failedError_, 0};
+  if (device != 0 && device == ended_.load()) return {kMidiOk, endedAfterMs_.load()};
+  return {};
+}
+
 std::string SdlSound::MidiErrorText(int error) {
   std::lock_guard<std::recursive_mutex> lock(mutex_);
   auto it = errorText_.find(error);
@@ -446,6 +465,8 @@ std::string SdlSound::MidiErrorText(int error) {
       return Words(QT_TRANSLATE_NOOP("Sound", "The music file cannot be opened."));
     case kMidiCannotPlay:
       return Words(QT_TRANSLATE_NOOP("Sound", "The music cannot start."));
+    case kMidiEndedAtOnce:
+      return Words(QT_TRANSLATE_NOOP("Sound", "A music piece stopped as soon as it began."));
     default:
       return Words(QT_TRANSLATE_NOOP("Sound", "Unknown music device error %1."),
                    std::to_string(error));

@@ -39,6 +39,7 @@ class SdlSound : public SoundDevice {
   uint32_t MidiOpen(const std::string& path, int& error) override;
   int MidiPlay(uint32_t device) override;
   void MidiCloseAll() override;
+  MidiEnd MidiEnded(uint32_t device) override;
   std::string MidiErrorText(int error) override;
 
   // While held, a piece that is asked to play is only opened and marked; it is read (with the
@@ -90,6 +91,15 @@ class SdlSound : public SoundDevice {
   uint32_t nextDevice_ = 1;
   std::map<int, std::string> errorText_;
   std::atomic<bool> quiet_{false};  // our own halt of a piece posts no notice
+  // How the last piece ended, for MidiEnded: the piece the mixer plays and since when (SDL
+  // ticks), set before it starts; the piece that stopped by itself and after how long, set on
+  // the audio thread; a held piece that could not be started.
+  std::atomic<uint32_t> playing_{0};
+  std::atomic<uint64_t> playingSince_{0};
+  std::atomic<uint32_t> ended_{0};
+  std::atomic<int> endedAfterMs_{-1};
+  uint32_t failed_ = 0;
+  int failedError_ = kMidiOk;
 
   // Every public call holds `mutex_`; the closer thread takes it to close the device.
   std::recursive_mutex mutex_;
