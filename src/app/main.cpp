@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/places.h"
+#include "app/polite_end.h"
 #include "app/single_instance.h"
 #include "platform/languages.h"
 #include "platform/qt/main_window.h"
@@ -33,6 +34,7 @@ class TYachtApp : public QApplication {
     MainWindow window(std::move(places));
     instance.onRaise = [&window](const QByteArray& token) { BringToFront(&window, token); };
     window.show();
+    CloseOnSignals(&window);
     window.Start();
     return exec();
   }

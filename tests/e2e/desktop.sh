@@ -5,9 +5,9 @@
 # while a slow throw is running, and checks that each is handled once the throw is over, with no
 # further input; then, on one game: a message box raised by a double click keeps the keyboard,
 # a row's tooltip tells its points, and Ctrl+Z brings returned dice back; keys and presses made
-# while the computer plays are dropped. Last, with only damaged music pieces (one cut short, one a
-# bare header), each is told once and the program then idles instead of starting them again and
-# again.
+# while the computer plays are dropped; SIGTERM, SIGINT and SIGHUP each close the game with its
+# settings written. Last, with only damaged music pieces (one cut short, one a bare header), each
+# is told once and the program then idles instead of starting them again and again.
 # usage: desktop.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -177,7 +177,22 @@ pause=$(od -An -tu2 -j50 -N2 "$work/game/bexil.ini" | tr -d ' ')
 [ "$pause" = 25 ] || fail "keys typed during the computer's turn changed the pause to $pause"
 echo "ok: input during the computer's turn dropped"
 
-# 6. Damaged music only: told once, then the program idles (it kept a core busy before).
+# 6. A signal (a logout, `kill`, Ctrl+C in a terminal) closes the game as the close box does:
+# the speed changed before it is in bexil.ini.
+for signal in TERM INT HUP; do
+  rm -f "$work/game/bexil.ini"
+  start_game
+  xdotool key --window "$wid" --delay 20 minus minus minus
+  sleep 0.5
+  kill -s "$signal" "$pid"
+  wait_exit 50 || fail "SIG$signal did not end the program"
+  [ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on SIG$signal"
+  pause=$(od -An -tu2 -j50 -N2 "$work/game/bexil.ini" | tr -d ' ')
+  [ "$pause" = 40 ] || fail "after three slower keys and SIG$signal, bexil.ini holds the pause $pause, not 40"
+done
+echo "ok: SIGTERM, SIGINT and SIGHUP close the game with the changed speed saved"
+
+# 7. Damaged music only: told once, then the program idles (it kept a core busy before).
 rm -f "$work/game/bexil.ini" "$work/game"/*.mid
 head -c 300 "$gamedir/canon.mid" >"$work/game/cut.mid"
 printf 'MThd\0\0\0\6\0\0\0\1\0\140' >"$work/game/header.mid"
