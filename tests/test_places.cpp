@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/places.h"
+#include "app/install_places.h"
 #include "persist/file_images.h"
 #include "topten_fixture.h"
 

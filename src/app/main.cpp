@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/places.h"
+#include "app/install_places.h"
 #include "app/polite_end.h"
 #include "app/single_instance.h"
 #include "platform/languages.h"

@@ -5,7 +5,7 @@
 
 #include "audio/wav_image.h"
 #include "persist/file_store.h"
-#include "platform/places.h"
+#include "platform/game_places.h"
 
 namespace ossaric {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/places.h"
+#include "platform/game_places.h"
 #include "platform/words.h"
 
 namespace ossaric {

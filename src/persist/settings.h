@@ -7,7 +7,7 @@
 #include <string>
 
 #include "persist/file_images.h"
-#include "platform/places.h"
+#include "platform/game_places.h"
 
 namespace ossaric {
 

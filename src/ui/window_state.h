@@ -9,7 +9,7 @@
 
 #include "persist/topten.h"
 #include "platform/bitmap.h"
-#include "platform/places.h"
+#include "platform/game_places.h"
 #include "platform/surface.h"
 
 namespace ossaric {

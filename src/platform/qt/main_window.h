@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "platform/places.h"
+#include "platform/game_places.h"
 #include "platform/qt/qt_host.h"
 #include "platform/random.h"
 #include "platform/sound.h"

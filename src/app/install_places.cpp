@@ -1,4 +1,4 @@
-#include "app/places.h"
+#include "app/install_places.h"
 
 #include <sys/stat.h>
 

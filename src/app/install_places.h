@@ -8,7 +8,7 @@
 #include <QString>
 #include <string>
 
-#include "platform/places.h"
+#include "platform/game_places.h"
 
 namespace ossaric {
 
