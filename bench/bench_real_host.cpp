@@ -22,9 +22,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/scene_widget.h"
+#include "desktop/qt/main_window.h"
+#include "desktop/qt/qt_host.h"
+#include "desktop/qt/scene_widget.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {

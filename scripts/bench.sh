@@ -41,7 +41,7 @@ if command -v xvfb-run >/dev/null && [ -x "$build/bench/ossaric-bench-start" ]; 
   trap 'rm -f "$out" "$host"; rm -rf "$config"' EXIT
   (cd "$build/game" && xvfb-run -a -s "-screen 0 1600x1100x24" env QT_QPA_PLATFORM=xcb \
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null \
-    ../bench/ossaric-bench-start ../src/app/ossaric --config-dir "$config" 2>/dev/null) || true
+    ../bench/ossaric-bench-start ../src/desktop/app/ossaric --config-dir "$config" 2>/dev/null) || true
 fi
 solver=$(mktemp)
 trap 'rm -f "$out" "$host" "$solver"; rm -rf "${config:-}"' EXIT

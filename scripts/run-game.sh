@@ -6,8 +6,8 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 build=${OSSARIC_BUILD_DIR:-build}
 cd "$build/game"
-if [ -x ../src/app/ossaric ]; then
-  exec ../src/app/ossaric
+if [ -x ../src/desktop/app/ossaric ]; then
+  exec ../src/desktop/app/ossaric
 fi
 # Until the desktop window exists, replay a short demo game on the headless host.
 exec ../tools/script/ossaric-script ../../tests/scripts/demo.script

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/scene_widget.h"
+#include "desktop/qt/main_window.h"
+#include "desktop/qt/qt_host.h"
+#include "desktop/qt/scene_widget.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "files/file_store.h"
 #include "fixture.h"
-#include "persist/file_store.h"
 
 namespace ossaric {
 namespace {

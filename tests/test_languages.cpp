@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/qt/main_window.h"
 #include "fixture.h"
 #include "platform/languages.h"
-#include "platform/qt/main_window.h"
 
 namespace ossaric {
 namespace {

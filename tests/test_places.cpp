@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/install_places.h"
+#include "desktop/app/command_line.h"
+#include "desktop/app/install_places.h"
 #include "persist/file_images.h"
 #include "topten_fixture.h"
 

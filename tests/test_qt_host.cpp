@@ -21,10 +21,10 @@
 #include <thread>
 #include <vector>
 
+#include "desktop/qt/main_window.h"
+#include "desktop/qt/qt_host.h"
+#include "desktop/qt/scene_widget.h"
 #include "fifo_watchdog.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/scene_widget.h"
 #include "platform/surface.h"
 #include "ui/yacht_window.h"
 

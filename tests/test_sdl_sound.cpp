@@ -11,9 +11,9 @@
 #include <mutex>
 #include <thread>
 
+#include "desktop/sdl/sdl_sound.h"
 #include "fixture.h"
 #include "platform/headless/headless_host.h"
-#include "platform/sdl/sdl_sound.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {

@@ -13,7 +13,7 @@
 #include <random>
 #include <thread>
 
-#include "persist/file_store.h"
+#include "files/file_store.h"
 #include "persist/topten.h"
 #include "topten_fixture.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "audio/wav_image.h"
-#include "persist/file_store.h"
+#include "files/file_store.h"
 #include "platform/game_places.h"
 
 namespace ossaric {

@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "persist/file_store.h"
+#include "files/file_store.h"
 
 namespace ossaric {
 

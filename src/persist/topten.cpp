@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "persist/file_store.h"
+#include "files/file_store.h"
 #include "platform/words.h"
 
 namespace ossaric {

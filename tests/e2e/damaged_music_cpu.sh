@@ -2,7 +2,7 @@
 # Measures how much processor time the real program takes when its only music pieces are damaged
 # (one cut short, one a bare header): over SECONDS with the first box about them up, and again
 # after every box is answered. Run it on a virtual display:
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/damaged_music_cpu.sh build/src/app/ossaric build/game [SECONDS]
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/damaged_music_cpu.sh build/src/desktop/app/ossaric build/game [SECONDS]
 set -u
 program=$(realpath "$1")
 seconds=${3:-10}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures how much processor time the real program takes while it waits: idle on the board,
 # then during a throw slowed down with forty presses of "-". Run it on a virtual display:
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/wait_cpu.sh build/src/app/ossaric build/game
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/wait_cpu.sh build/src/desktop/app/ossaric build/game
 set -eu
 program=$(realpath "$1")
 work=$(mktemp -d /tmp/ossaric-cpu-XXXXXX)

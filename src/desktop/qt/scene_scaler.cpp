@@ -1,4 +1,4 @@
-#include "platform/qt/scene_scaler.h"
+#include "desktop/qt/scene_scaler.h"
 
 #include <algorithm>
 #include <cstring>

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/install_places.h"
-#include "app/polite_end.h"
-#include "app/single_instance.h"
+#include "desktop/app/command_line.h"
+#include "desktop/app/install_places.h"
+#include "desktop/app/polite_end.h"
+#include "desktop/app/single_instance.h"
+#include "desktop/qt/main_window.h"
+#include "desktop/qt/qt_host.h"
 #include "platform/languages.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_host.h"
 
 namespace ossaric {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/sdl_sound.h"
+#include "desktop/sdl/sdl_sound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "persist/file_store.h"
+#include "files/file_store.h"
 #include "platform/words.h"
 
 namespace ossaric {

@@ -1,4 +1,4 @@
-#include "platform/qt/cursors_qt.h"
+#include "desktop/qt/cursors_qt.h"
 
 #include <QFile>
 #include <QPixmap>

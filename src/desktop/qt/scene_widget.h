@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "desktop/qt/scene_scaler.h"
 #include "game/target.h"
-#include "platform/qt/scene_scaler.h"
 
 namespace ossaric {
 

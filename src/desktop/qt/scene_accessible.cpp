@@ -1,4 +1,4 @@
-#include "platform/qt/scene_accessible.h"
+#include "desktop/qt/scene_accessible.h"
 
 #include <QAccessibleActionInterface>
 #include <QMetaObject>
@@ -6,9 +6,9 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "desktop/qt/scene_widget.h"
 #include "game/geometry.h"
 #include "game/records.h"
-#include "platform/qt/scene_widget.h"
 
 namespace ossaric {
 

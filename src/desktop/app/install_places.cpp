@@ -1,4 +1,4 @@
-#include "app/install_places.h"
+#include "desktop/app/install_places.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/command_line.h"
+#include "desktop/app/command_line.h"
 #include "platform/user_dirs.h"
 
 namespace ossaric {

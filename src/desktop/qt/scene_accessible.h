@@ -12,8 +12,8 @@
 #include <tuple>
 #include <vector>
 
+#include "desktop/qt/scene_words.h"
 #include "game/target.h"
-#include "platform/qt/scene_words.h"
 
 namespace ossaric {
 

@@ -1,4 +1,4 @@
-#include "persist/file_store.h"
+#include "files/file_store.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -1,4 +1,4 @@
-#include "platform/qt/main_window.h"
+#include "desktop/qt/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,10 +15,10 @@
 #include <cstring>
 #include <utility>
 
+#include "desktop/qt/scene_accessible.h"
+#include "desktop/qt/scene_widget.h"
+#include "desktop/sdl/sdl_sound.h"
 #include "platform/cursors.h"
-#include "platform/qt/scene_accessible.h"
-#include "platform/qt/scene_widget.h"
-#include "platform/sdl/sdl_sound.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {

@@ -1,4 +1,4 @@
-#include "platform/qt/scene_widget.h"
+#include "desktop/qt/scene_widget.h"
 
 #include <QApplication>
 #include <QBackingStore>

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_host.h"
+#include "desktop/qt/qt_host.h"
 
 #include <unistd.h>
 
@@ -20,9 +20,9 @@
 #include <cerrno>
 #include <vector>
 
-#include "persist/file_store.h"
-#include "platform/qt/cursors_qt.h"
-#include "platform/qt/scene_widget.h"
+#include "desktop/qt/cursors_qt.h"
+#include "desktop/qt/scene_widget.h"
+#include "files/file_store.h"
 
 namespace ossaric {
 

@@ -1,4 +1,4 @@
-#include "app/polite_end.h"
+#include "desktop/app/polite_end.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>

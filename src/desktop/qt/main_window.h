@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "desktop/qt/qt_host.h"
 #include "platform/game_places.h"
-#include "platform/qt/qt_host.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/scene_words.h"
+#include "desktop/qt/scene_words.h"
 
 #include <QLocale>
 #include <QStringList>
