@@ -20,7 +20,7 @@ std::string HomeDirectory() {
 }
 
 std::string XdgDirectory(const char* variable, const char* underHome) {
-  // The base directory specification: a relative path in the variable is to be ignored.
+  // A relative path in the variable does not count: the home folder's default stands instead.
   const char* value = std::getenv(variable);
   if (value != nullptr && value[0] == '/') return CleanPath(value);
   const std::string home = HomeDirectory();
