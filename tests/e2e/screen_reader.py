@@ -19,8 +19,16 @@ from gi.repository import GLib
 FACES = {"one": 1, "two": 2, "three": 3, "four": 4, "five": 5, "six": 6}
 
 
+SHOWN = []  # the game being played, whose tree a failure prints
+
+
 def fail(why):
     print("FAIL:", why)
+    if SHOWN:
+        try:
+            SHOWN[0].print_tree("when it failed")
+        except Exception as e:  # the program may be gone
+            print("(the tree could not be read: %s)" % e)
     sys.exit(1)
 
 
@@ -92,6 +100,7 @@ def find_app():
 class Game:
     def __init__(self):
         self.app = find_app()
+        SHOWN[:] = [self]
         self.table = wait("the game table", lambda: self.find(lambda a: a.name == "Game table",
                                                               self.app))
 
@@ -210,10 +219,12 @@ def play_by_actions():
                                             if f < 4][0]][1])
                     wait("die back in the cup", lambda: len(game.dice()) == 5 - n - 1)
             if low:
+                # With every die back in the cup nothing is kept: the throw is told as a first.
+                told = "You keep" if len(low) < 5 else "You threw"
                 before = game.status()
                 game.press(game.cup())
                 wait("second throw told", lambda: game.status() != before and
-                     game.status().startswith("You keep"))
+                     game.status().startswith(told))
         cells = game.cells(table_column)
         options = [(would_score(c), k) for k, c in enumerate(cells) if would_score(c) is not None]
         if not options:
