@@ -15,6 +15,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/random.h"
 #include "ui/yacht_window.h"
+#include "window_probe.h"
 
 namespace ossaric {
 namespace {
@@ -28,34 +29,35 @@ struct Game {
   HeadlessHost host;
   HeadlessSound sound{host};
   Random random{7};
-  std::unique_ptr<TYachtWindow> w;
+  std::unique_ptr<TYachtWindow> window;
+  TWindowProbe w() { return *window; }
 
   Game() {
     char tmpl[] = "/tmp/ossaric-bench-XXXXXX";
     dir = mkdtemp(tmpl);
     std::filesystem::current_path(dir);
     setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-    w = std::make_unique<TYachtWindow>(host, sound, random);
-    w->EvPaint();
-    w->State().SetupShown = 0;
-    w->State().HintsShown = w->State().TopTenShown = w->State().TotalsShown = 0;
-    w->Game().GameActive = 1;
-    w->Game().PlayerCount = 2;
-    w->Game().CurrentPlayer = 1;
-    w->State().SoundOn = 0;
+    window = std::make_unique<TYachtWindow>(host, sound, random);
+    window->EvPaint();
+    w().State().SetupShown = 0;
+    w().State().HintsShown = w().State().TopTenShown = w().State().TotalsShown = 0;
+    w().Game().GameActive = 1;
+    w().Game().PlayerCount = 2;
+    w().Game().CurrentPlayer = 1;
+    w().State().SoundOn = 0;
     const int places[6] = {0, 3, 7, 12, 18, 20};
     for (int i = 1; i <= 5; ++i) {
-      w->Game().Die[i].Slot = places[i];
-      w->Game().Die[i].Face = i;
-      w->Game().Die[i].InCup = 0;
-      w->Game().TableSlot[places[i]].Occupied = 1;
+      w().Game().Die[i].Slot = places[i];
+      w().Game().Die[i].Face = i;
+      w().Game().Die[i].InCup = 0;
+      w().Game().TableSlot[places[i]].Occupied = 1;
     }
-    for (int k = 1; k <= 8; ++k) w->Game().Sheet[1].Entry[k] = 5 * k;
-    w->Game().Sheet[1].Total = 180;
-    w->EvPaint();
+    for (int k = 1; k <= 8; ++k) w().Game().Sheet[1].Entry[k] = 5 * k;
+    w().Game().Sheet[1].Total = 180;
+    window->EvPaint();
   }
   ~Game() {
-    w.reset();
+    window.reset();
     std::error_code ec;
     std::filesystem::current_path("/", ec);
     std::filesystem::remove_all(dir, ec);
@@ -81,43 +83,43 @@ void Measure(benchmark::State& state, double pacingMs, Body body) {
 void FullRepaint(benchmark::State& state) {
   Game g;
   // A repaint is not paced; it is set beside one animation pause, the longest it may delay one.
-  Measure(state, kPacingMs, [&] { g.w->PaintScreen(); });
+  Measure(state, kPacingMs, [&] { g.w().PaintScreen(); });
 }
 BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 
 void CupShakeStep(benchmark::State& state) {
   Game g;
-  g.w->Screen().CopyIn(g.w->Pictures().CupUnder, 30, 274);
+  g.window->Screen().CopyIn(g.w().Pictures().CupUnder, 30, 274);
   // One shake position: save under, draw through the mask, restore; one pause each.
   Measure(state, kPacingMs, [&] {
-    g.w->Screen().CopyOut(40, 274, 100, 150, g.w->Pictures().CupUnder);
-    g.w->DrawMasked(g.w->Pictures().CupImage, g.w->Pictures().CupMask, 40, 274);
-    g.w->Screen().CopyIn(g.w->Pictures().CupUnder, 40, 274);
+    g.window->Screen().CopyOut(40, 274, 100, 150, g.w().Pictures().CupUnder);
+    g.w().DrawMasked(g.w().Pictures().CupImage, g.w().Pictures().CupMask, 40, 274);
+    g.window->Screen().CopyIn(g.w().Pictures().CupUnder, 40, 274);
   });
-  g.w->SettleCup();
+  g.w().Show().SettleCup();
 }
 BENCHMARK(CupShakeStep)->Unit(benchmark::kMicrosecond);
 
 void DieFlightStep(benchmark::State& state) {
   Game g;
-  g.w->DrawDieAtPlace(3);
-  const int x = g.w->Game().TableSlot[g.w->Game().Die[3].Slot].X;
+  g.w().Show().DrawDieAtPlace(3);
+  const int x = g.w().Game().TableSlot[g.w().Game().Die[3].Slot].X;
   // One of the ten steps of a flight: restore, move, save, draw with pips. A flight pauses
   // three times in ten steps, so a step's share of the pacing is 3/10 of a pause.
   Measure(state, kPacingMs * 3 / 10, [&] {
-    g.w->Screen().CopyIn(g.w->Pictures().DieUnder[3], x, 200);
-    g.w->DrawDieSprite(3, 6, x, 200);
+    g.window->Screen().CopyIn(g.w().Pictures().DieUnder[3], x, 200);
+    g.w().DrawDieSprite(3, 6, x, 200);
   });
 }
 BENCHMARK(DieFlightStep)->Unit(benchmark::kMicrosecond);
 
 void DieToCupStep(benchmark::State& state) {
   Game g;
-  g.w->DrawDieAtPlace(2);
+  g.w().Show().DrawDieAtPlace(2);
   Measure(state, kPacingMs * 3 / 10, [&] {
-    g.w->Screen().CopyIn(g.w->Pictures().DieUnder[2], 80, 120);
-    g.w->Screen().CopyOut(80, 120, 50, 50, g.w->Pictures().DieUnder[2]);
-    g.w->DrawMasked(g.w->Pictures().DieImage, g.w->Pictures().DieMask, 80, 120);
+    g.window->Screen().CopyIn(g.w().Pictures().DieUnder[2], 80, 120);
+    g.window->Screen().CopyOut(80, 120, 50, 50, g.w().Pictures().DieUnder[2]);
+    g.w().DrawMasked(g.w().Pictures().DieImage, g.w().Pictures().DieMask, 80, 120);
   });
 }
 BENCHMARK(DieToCupStep)->Unit(benchmark::kMicrosecond);
@@ -126,16 +128,16 @@ BENCHMARK(DieToCupStep)->Unit(benchmark::kMicrosecond);
 // pace it in play.
 void WholeThrowOfFive(benchmark::State& state) {
   Game g;
-  g.w->State().AnimDelay = 0;
+  g.w().State().AnimDelay = 0;
   Measure(state, (8 + 3 * 5) * kPacingMs, [&] {
     for (int i = 1; i <= 5; ++i) {
-      g.w->Game().Die[i].InCup = 1;
-      g.w->Game().ToThrow[i] = 1;
+      g.w().Game().Die[i].InCup = 1;
+      g.w().Game().ToThrow[i] = 1;
     }
-    for (int k = 1; k <= 20; ++k) g.w->Game().TableSlot[k].Occupied = 0;
-    g.w->Game().DiceInCup = 5;
-    g.w->Game().ThrowsMade = 0;
-    g.w->Game().ThrowDice();
+    for (int k = 1; k <= 20; ++k) g.w().Game().TableSlot[k].Occupied = 0;
+    g.w().Game().DiceInCup = 5;
+    g.w().Game().ThrowsMade = 0;
+    g.w().Game().ThrowDice();
   });
 }
 BENCHMARK(WholeThrowOfFive)->Unit(benchmark::kMicrosecond);
@@ -143,10 +145,10 @@ BENCHMARK(WholeThrowOfFive)->Unit(benchmark::kMicrosecond);
 // Returning one die to the cup: ten steps, three pauses.
 void WholeReturn(benchmark::State& state) {
   Game g;
-  g.w->State().AnimDelay = 0;
+  g.w().State().AnimDelay = 0;
   Measure(state, 3 * kPacingMs, [&] {
-    g.w->DrawDieAtPlace(4);
-    g.w->AnimateDieToCup(4);
+    g.w().Show().DrawDieAtPlace(4);
+    g.w().Show().AnimateDieToCup(4);
   });
 }
 BENCHMARK(WholeReturn)->Unit(benchmark::kMicrosecond);

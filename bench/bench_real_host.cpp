@@ -26,6 +26,7 @@
 #include "desktop/qt/qt_host.h"
 #include "desktop/qt/scene_widget.h"
 #include "ui/yacht_window.h"
+#include "window_probe.h"
 
 namespace ossaric {
 namespace {
@@ -60,7 +61,7 @@ double Median(std::vector<double> v) {
 }
 
 // Mid-game: two players, the dice all in the cup, nothing shown over the table.
-void SetUpThrow(TYachtWindow& w) {
+void SetUpThrow(TWindowProbe w) {
   w.State().SetupShown = 0;
   w.State().HintsShown = w.State().TopTenShown = w.State().TotalsShown = 0;
   w.Game().GameActive = 1;
@@ -81,14 +82,14 @@ struct Figures {
 };
 
 Figures Throws(MainWindow& window, int throws) {
-  TYachtWindow& game = window.Game();
+  TWindowProbe game = window.Game();
   QtHost& host = window.GameHost();
   const double pacing = (8 + 3 * 5) * game.State().AnimDelay;
   std::vector<double> walls, cpus;
   for (int n = 0; n < throws; ++n) {
     host.Deliver(QtHost::Kind::Input, [&] {
       SetUpThrow(game);
-      game.EvPaint();
+      game.Window().EvPaint();
     });
     Idle(60);
     const double w0 = WallMs(), c0 = CpuMs();
@@ -121,7 +122,8 @@ long Switches() {
 void Pause(MainWindow& window, int ms) {
   const double w0 = WallMs(), c0 = ThreadCpuMs();
   const long s0 = Switches();
-  window.GameHost().Deliver(QtHost::Kind::Input, [&] { window.Game().Delay(ms); });
+  window.GameHost().Deliver(QtHost::Kind::Input,
+                            [&] { TWindowProbe(window.Game()).Show().Delay(ms); });
   const double wall = WallMs() - w0;
   std::printf("RealHostPause/%dms wakeups_per_s=%.1f main_thread_cpu_%%=%.3f\n", ms,
               (Switches() - s0) * 1000.0 / wall, 100.0 * (ThreadCpuMs() - c0) / wall);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "script_runner.h"
+#include "window_probe.h"
 
 namespace ossaric::testing {
 
@@ -52,6 +53,7 @@ class GameTest : public ::testing::Test {
     ASSERT_EQ(runner_->Run(in), 0) << out_.str();
   }
   TYachtWindow& W() { return runner_->Window(); }
+  TWindowProbe Probe() { return TWindowProbe(runner_->Window()); }
   HeadlessHost& Host() { return runner_->Host(); }
   HeadlessSound& Sound() { return runner_->Sound(); }
   std::string Output() const { return out_.str(); }

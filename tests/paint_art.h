@@ -90,7 +90,7 @@ inline bool InCup(int x, int y) {
 }
 
 // Installs the test pictures and palette and repaints as on the first paint.
-inline void InstallTestArt(TYachtWindow& w) {
+inline void InstallTestArt(TWindowProbe w) {
   w.Pictures().SharedPalette = TestPalette();
   w.Pictures().Background =
       Picture(632, 434, [](int x, int y) { return kSceneFirst + (x / 3 + y * 7) % 224; });
@@ -114,7 +114,7 @@ inline void InstallTestArt(TYachtWindow& w) {
   w.Pictures().NameBoxImage = Picture(82, 24, [](int, int) { return kNameBox; });
   w.Pictures().GreyNameBoxImage = Picture(82, 24, [](int, int) { return kGreyNameBox; });
   w.State().FirstPaint = 1;
-  w.EvPaint();
+  w.Window().EvPaint();
 }
 
 inline Rgb C(TestColour c) {
@@ -154,7 +154,7 @@ inline int Differences(const std::vector<Rgb>& a, const std::vector<Rgb>& b, int
 }
 
 // The scene's own colour at a point.
-inline Rgb Scene(const TYachtWindow& w, int x, int y) {
+inline Rgb Scene(TWindowProbe w, int x, int y) {
   return w.Pictures().Background.Colour(x, y);
 }
 

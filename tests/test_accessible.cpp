@@ -17,6 +17,7 @@
 #include "desktop/qt/scene_widget.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
+#include "window_probe.h"
 
 // The offscreen platform has a screen-reader layer that starts switched off, and Qt has no
 // public switch for it (a desktop's bridge turns it on when a screen reader listens). These
@@ -112,7 +113,7 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   MainWindow window;
   window.show();
   window.Start();
-  TYachtWindow& g = window.Game();
+  TWindowProbe g = window.Game();
   g.State().SoundOn = 0;
   g.State().AnimDelay = 0;
   QAccessibleInterface* scene = QAccessible::queryAccessibleInterface(window.Scene());

@@ -26,23 +26,23 @@ class BestPlay : public GameTest {
  protected:
   void SetUp() override {
     GameTest::SetUp();
-    W().State().SoundOn = 0;
-    W().State().AnimDelay = 0;
+    Probe().State().SoundOn = 0;
+    Probe().State().AnimDelay = 0;
   }
   // The solver's answer for the current player's column as the state shows it.
   ai::TAdvice Solver() {
-    return ai::TSolver::Get().Advise(PositionOf(W().Game(), W().Game().CurrentPlayer));
+    return ai::TSolver::Get().Advise(PositionOf(Probe().Game(), Probe().Game().CurrentPlayer));
   }
   ai::TAdvice Hint() {
     int column = 0;
     ai::TAdvice a;
-    EXPECT_TRUE(W().BestMove(column, a));
+    EXPECT_TRUE(Probe().BestMove(column, a));
     return a;
   }
   bool HintAvailable() {
     int column = 0;
     ai::TAdvice a;
-    return W().BestMove(column, a);
+    return Probe().BestMove(column, a);
   }
 };
 
@@ -74,7 +74,7 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
     EXPECT_EQ(a.best.keep, expected.best.keep);
     EXPECT_DOUBLE_EQ(a.best.expected, expected.best.expected);
     for (int i = 1; i <= 5; ++i) {
-      if (W().Game().Die[i].InCup == 1 && W().Game().ThrowsMade > 0) {
+      if (Probe().Game().Die[i].InCup == 1 && Probe().Game().ThrowsMade > 0) {
         EXPECT_FALSE(a.best.keep[i - 1]);
       }
     }
@@ -89,8 +89,8 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
     if (s.marksDice) {
       // The first die to return is framed.
       for (int i = 1; i <= 5; ++i) {
-        if (a.best.keep[i - 1] || W().Game().Die[i].InCup == 1) continue;
-        const TTableSlot& place = W().Game().TableSlot[W().Game().Die[i].Slot];
+        if (a.best.keep[i - 1] || Probe().Game().Die[i].InCup == 1) continue;
+        const TTableSlot& place = Probe().Game().TableSlot[Probe().Game().Die[i].Slot];
         EXPECT_NE(W().Screen().Pixel(place.X - 2, place.Y + 20),
                   picture[(place.Y + 20) * 632 + place.X - 2]);
         break;
@@ -126,7 +126,7 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
     EXPECT_FALSE(HintAvailable());
     Host().messages_.clear();
     const std::vector<Rgb> picture = Pixels(W().Screen());
-    W().ShowBestMove();
+    Probe().ShowBestMove();
     EXPECT_TRUE(Host().messages_.empty());
     EXPECT_EQ(Pixels(W().Screen()), picture);
   }
@@ -134,7 +134,7 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
   Start();
   StartGame(0);
   Run("set SoundOn 0\nfaces 1 2 3 4 6\nclick 60 300\nclick 400 130\n");
-  ASSERT_EQ(W().Game().NextPlayerPending, 1);
+  ASSERT_EQ(Probe().Game().NextPlayerPending, 1);
   EXPECT_FALSE(HintAvailable());
   Run("hint\n");
   EXPECT_NE(Output().find("{\"event\":\"hint\",\"available\":false}"), std::string::npos);
@@ -145,7 +145,7 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
 TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   StartGame(1);
   // Two categories left: Bexil and Choice.
-  for (int k = 2; k <= 11; ++k) W().Game().Sheet[1].Entry[k] = 0;
+  for (int k = 2; k <= 11; ++k) Probe().Game().Sheet[1].Entry[k] = 0;
   const ai::TSolver& solver = ai::TSolver::Get();
   const ai::OpenSet open = ai::CategoryBit(kBexil) | ai::CategoryBit(kChoice);
   Run("faces 6 6 1 2 6\nplaces 1 2 3 4 5\nclick 60 300\n");
@@ -169,20 +169,20 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   const double choiceCost =
       solver.Advise(second).best.expected - solver.ActionValue(second, choice);
   Run("click 400 345\n");  // Choice
-  ASSERT_EQ(W().Review().Current().size(), 2u);
-  EXPECT_NEAR(W().Review().Current()[0].Cost(), keepCost, 1e-9);
-  EXPECT_NEAR(W().Review().Current()[1].Cost(), choiceCost, 1e-9);
-  W().Undo();  // the write is taken back, and leaves the review
-  ASSERT_EQ(W().Review().Current().size(), 1u);
-  EXPECT_FALSE(W().Review().HasFinished());
-  EXPECT_NE(W().ReviewWords().find("once a game"), std::string::npos);
+  ASSERT_EQ(Probe().Review().Current().size(), 2u);
+  EXPECT_NEAR(Probe().Review().Current()[0].Cost(), keepCost, 1e-9);
+  EXPECT_NEAR(Probe().Review().Current()[1].Cost(), choiceCost, 1e-9);
+  Probe().Undo();  // the write is taken back, and leaves the review
+  ASSERT_EQ(Probe().Review().Current().size(), 1u);
+  EXPECT_FALSE(Probe().Review().HasFinished());
+  EXPECT_NE(Probe().ReviewWords().find("once a game"), std::string::npos);
   Run("click 400 80\n");  // Bexil: 0 points, not five alike
   ai::TAction bexil;
   bexil.category = kBexil;
   const double bexilCost = solver.Advise(second).best.expected - solver.ActionValue(second, bexil);
   Run("faces 5 5 5 5 5\nclick 60 300\nclick 400 345\n");  // the last turn, Choice written
-  ASSERT_TRUE(W().Review().HasFinished());
-  const auto accounts = W().Review().Accounts(5);
+  ASSERT_TRUE(Probe().Review().HasFinished());
+  const auto accounts = Probe().Review().Accounts(5);
   ASSERT_EQ(accounts.size(), 1u);
   EXPECT_EQ(accounts[0].decisions, 3);
   EXPECT_NEAR(accounts[0].lost, keepCost + bexilCost, 1e-9);
@@ -196,18 +196,18 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
             std::string::npos)
       << Host().messages_[0];
   // The next game starts afresh and the finished one stays to be read.
-  W().RestartGame();
-  EXPECT_TRUE(W().Review().Current().empty());
-  EXPECT_EQ(W().Review().Finished().size(), 3u);
+  Probe().RestartGame();
+  EXPECT_TRUE(Probe().Review().Current().empty());
+  EXPECT_EQ(Probe().Review().Finished().size(), 3u);
 }
 
 // The expert plays its turn as the solver says, with the classic turn's pauses; the choice is
 // kept in ossaric.conf, and bexil.ini keeps its 52 bytes.
 TEST_F(BestPlay, ExpertComputerPlaysBestAndIsRemembered) {
-  EXPECT_FALSE(W().ExpertComputer());
+  EXPECT_FALSE(Probe().ExpertComputer());
   EXPECT_TRUE(Host().checks_[kCmdClassicComputer]);
   Run("command 143\n");
-  EXPECT_TRUE(W().ExpertComputer());
+  EXPECT_TRUE(Probe().ExpertComputer());
   EXPECT_TRUE(Host().checks_[kCmdExpertComputer]);
   EXPECT_FALSE(Host().checks_[kCmdClassicComputer]);
   Run("close\n");
@@ -217,9 +217,9 @@ TEST_F(BestPlay, ExpertComputerPlaysBestAndIsRemembered) {
   EXPECT_NE(text.find("Expert=1"), std::string::npos) << text;
 
   Start();
-  EXPECT_TRUE(W().ExpertComputer());
-  W().State().SoundOn = 0;
-  W().State().AnimDelay = 0;
+  EXPECT_TRUE(Probe().ExpertComputer());
+  Probe().State().SoundOn = 0;
+  Probe().State().AnimDelay = 0;
   Run("set HintsShown 0\nset SetupShown 0\nset PlayerCount 0\ncommand 101\n");
   // Player 1 writes Ones; the expert throws five sixes, which the solver writes as Bexil at once.
   Run("faces 1 1 1 1 1\nclick 60 300\nclick 400 320\n");
@@ -231,16 +231,16 @@ TEST_F(BestPlay, ExpertComputerPlaysBestAndIsRemembered) {
   const uint32_t clock = Host().clock_;
   Run("faces 6 6 6 6 6\nclick 60 300\n");
   EXPECT_GE(Host().clock_ - clock, 1500u) << "the pause after the computer's throw";
-  EXPECT_EQ(W().Game().Sheet[0].Entry[kBexil], 50);
-  EXPECT_EQ(W().Game().Sheet[0].Total, 50);
-  EXPECT_EQ(W().Game().SavedThrows, 1);
-  EXPECT_EQ(W().Game().NextPlayerPending, 1);
-  EXPECT_EQ(W().Game().ComputerBusy, 0);
-  EXPECT_EQ(W().Review().Current().size(), 1u) << "the computer's choices are not reviewed";
+  EXPECT_EQ(Probe().Game().Sheet[0].Entry[kBexil], 50);
+  EXPECT_EQ(Probe().Game().Sheet[0].Total, 50);
+  EXPECT_EQ(Probe().Game().SavedThrows, 1);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 1);
+  EXPECT_EQ(Probe().Game().ComputerBusy, 0);
+  EXPECT_EQ(Probe().Review().Current().size(), 1u) << "the computer's choices are not reviewed";
 
   Run("command 142\n");  // back to the classic computer, kept too
   Start();
-  EXPECT_FALSE(W().ExpertComputer());
+  EXPECT_FALSE(Probe().ExpertComputer());
 }
 
 }  // namespace

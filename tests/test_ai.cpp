@@ -25,14 +25,14 @@ class Computer : public GameTest {
   void SetUp() override {
     GameTest::SetUp();
     StartGame(0);
-    W().State().AnimDelay = 0;
-    W().State().SoundOn = 0;
+    Probe().State().AnimDelay = 0;
+    Probe().State().SoundOn = 0;
   }
 
   // The dice lie on places 1..5 after the computer's `throws`-th throw; the categories in
   // `written` hold 0 in its column, every other one is open, and player 1's column is empty.
   void Table(const Dice& faces, const std::vector<int>& written, int throws) {
-    TYachtWindow& w = W();
+    TWindowProbe w = W();
     w.Game().GameActive = 1;
     w.Game().PlayerCount = 0;
     w.Game().CurrentPlayer = 0;
@@ -58,9 +58,9 @@ class Computer : public GameTest {
   // Hands the cup from player 1 to the computer, whose throws take `faces` in order.
   void ComputerTurn(const std::deque<int>& faces) {
     runner_->Rand().ScriptFaces(faces);
-    W().Game().CurrentPlayer = 1;
-    W().Game().NextPlayerPending = 1;
-    W().Game().NextPlayer();
+    Probe().Game().CurrentPlayer = 1;
+    Probe().Game().NextPlayerPending = 1;
+    Probe().Game().NextPlayer();
   }
 
   bool SawEmptyCup() {
@@ -71,23 +71,23 @@ class Computer : public GameTest {
 };
 
 TEST_F(Computer, InputIsIgnoredWhileTheComputerPlays) {
-  W().Game().ComputerBusy = 1;
-  W().Game().CurrentPlayer = 1;
-  const int delay = W().State().AnimDelay;
+  Probe().Game().ComputerBusy = 1;
+  Probe().Game().CurrentPlayer = 1;
+  const int delay = Probe().State().AnimDelay;
   Run("click 60 300\nkey +\nkey -\n");
-  W().Undo();
-  EXPECT_EQ(W().Game().ThrowsMade, 0);
-  EXPECT_EQ(W().Game().DiceInCup, 5);
-  EXPECT_EQ(W().State().AnimDelay, delay);
+  Probe().Undo();
+  EXPECT_EQ(Probe().Game().ThrowsMade, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().State().AnimDelay, delay);
 }
 
 TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   // Player 1's column is full; the computer has only Choice left.
-  for (int k = 1; k <= 12; ++k) W().Game().Sheet[1].Entry[k] = 0;
-  for (int k = 1; k < 12; ++k) W().Game().Sheet[0].Entry[k] = 0;
+  for (int k = 1; k <= 12; ++k) Probe().Game().Sheet[1].Entry[k] = 0;
+  for (int k = 1; k < 12; ++k) Probe().Game().Sheet[0].Entry[k] = 0;
   Host().events_.clear();
   ComputerTurn({6, 6, 6, 6, 6});
-  EXPECT_EQ(W().Game().Sheet[0].Entry[kChoice], 30);
+  EXPECT_EQ(Probe().Game().Sheet[0].Entry[kChoice], 30);
   // The result box comes before the turn's closing arrow cursor.
   const auto& events = Host().events_;
   auto find = [&](const char* a, const char* b) {
@@ -101,10 +101,10 @@ TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   ASSERT_NE(arrow, events.end());
   EXPECT_LT(gameOver, arrow);
   EXPECT_NE(gameOver->find("30\\tComputer"), std::string::npos) << *gameOver;
-  EXPECT_EQ(W().Game().GameActive, 0);
-  EXPECT_EQ(W().State().TopTenShown, 1);  // the end of the game ran before the turn returned
-  EXPECT_EQ(W().Game().NextPlayerPending, 0);
-  EXPECT_EQ(W().Game().ComputerBusy, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 0);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);  // the end of the game ran before the turn returned
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 0);
+  EXPECT_EQ(Probe().Game().ComputerBusy, 0);
 }
 
 TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
@@ -122,28 +122,28 @@ TEST_F(Computer, BrokenStatesStillHandTheCupBack) {
     SCOPED_TRACE(c.what);
     Start();
     StartGame(0);
-    W().State().AnimDelay = 0;
-    W().State().SoundOn = 0;
+    Probe().State().AnimDelay = 0;
+    Probe().State().SoundOn = 0;
     Run(std::string("set ") + c.field + " " + std::to_string(c.value) + "\n");
     ComputerTurn({});
-    EXPECT_EQ(W().Computer().ComputerOpenCount(), 11);
-    EXPECT_EQ(W().Game().NextPlayerPending, 1);
-    EXPECT_EQ(W().Game().ComputerBusy, 0);
-    EXPECT_EQ(W().Game().CurrentPlayer, 0);
+    EXPECT_EQ(Probe().Computer().ComputerOpenCount(), 11);
+    EXPECT_EQ(Probe().Game().NextPlayerPending, 1);
+    EXPECT_EQ(Probe().Game().ComputerBusy, 0);
+    EXPECT_EQ(Probe().Game().CurrentPlayer, 0);
   }
   // Garbage faces and marks on the table: the chooser stays in bounds and still writes.
   Start();
   StartGame(0);
-  W().State().SoundOn = 0;
+  Probe().State().SoundOn = 0;
   Table({0, 9, -3, 7, 100}, {}, 3);
-  W().Game().Die[2].Keep = 1;
-  W().Game().Die[1].Work1 = 99;
-  W().Game().Die[1].Work2 = -7;
-  W().Computer().ChooseComputerCategory();
-  EXPECT_EQ(W().Computer().ComputerOpenCount(), 11);
+  Probe().Game().Die[2].Keep = 1;
+  Probe().Game().Die[1].Work1 = 99;
+  Probe().Game().Die[1].Work2 = -7;
+  Probe().Computer().ChooseComputerCategory();
+  EXPECT_EQ(Probe().Computer().ComputerOpenCount(), 11);
   Table({0, 9, -3, 7, 100}, {}, 1);
-  W().Computer().DecideKeep();
-  EXPECT_GE(W().Computer().ComputerOpenCount(), 11);
+  Probe().Computer().DecideKeep();
+  EXPECT_GE(Probe().Computer().ComputerOpenCount(), 11);
 }
 
 // Any value in the fields the computer reads: its turn stays in bounds, ends, and frees the
@@ -154,30 +154,30 @@ TEST_F(Computer, TamperedFieldsNeverBreakTheTurn) {
   auto any = [&] { return odd[pick() % std::size(odd)]; };
   for (int round = 0; round < 200; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
-    W().Game().GameActive = 1;
-    W().Game().PlayerCount = 0;
-    W().Game().Sheet[1] = TScoreColumn{};
+    Probe().Game().GameActive = 1;
+    Probe().Game().PlayerCount = 0;
+    Probe().Game().Sheet[1] = TScoreColumn{};
     for (int i = 1; i <= 5; ++i) {
-      TDie& d = W().Game().Die[i];
+      TDie& d = Probe().Game().Die[i];
       d.Face = any();
       d.Keep = any();
       d.Work1 = any();
       d.Work2 = any();
       if (pick() % 4 == 0) d.Slot = any();
     }
-    for (int k = 1; k <= 12; ++k) W().Game().Sheet[0].Entry[k] = pick() % 3 == 0 ? any() : -1;
-    if (pick() % 4 == 0) W().Game().ThrowsMade = any();
-    if (pick() % 4 == 0) W().Game().DiceInCup = any();
-    W().Game().CurrentPlayer = pick() % 4 == 0 ? any() : 1;
-    W().Game().NextPlayerPending = 1;
-    W().Game().NextPlayer();
-    EXPECT_EQ(W().Game().ComputerBusy, 0);
-    EXPECT_EQ(W().Game().UndoScore, 0);
-    EXPECT_EQ(W().Game().LastCategory, 0);
-    EXPECT_TRUE(W().Game().CurrentPlayer == 0 || W().Game().CurrentPlayer == 1);
+    for (int k = 1; k <= 12; ++k) Probe().Game().Sheet[0].Entry[k] = pick() % 3 == 0 ? any() : -1;
+    if (pick() % 4 == 0) Probe().Game().ThrowsMade = any();
+    if (pick() % 4 == 0) Probe().Game().DiceInCup = any();
+    Probe().Game().CurrentPlayer = pick() % 4 == 0 ? any() : 1;
+    Probe().Game().NextPlayerPending = 1;
+    Probe().Game().NextPlayer();
+    EXPECT_EQ(Probe().Game().ComputerBusy, 0);
+    EXPECT_EQ(Probe().Game().UndoScore, 0);
+    EXPECT_EQ(Probe().Game().LastCategory, 0);
+    EXPECT_TRUE(Probe().Game().CurrentPlayer == 0 || Probe().Game().CurrentPlayer == 1);
     // Whatever happened, the next press on the cup has something to do.
-    EXPECT_TRUE(W().Game().NextPlayerPending == 1 || W().Game().CurrentPlayer == 1 ||
-                W().Game().GameActive == 0);
+    EXPECT_TRUE(Probe().Game().NextPlayerPending == 1 || Probe().Game().CurrentPlayer == 1 ||
+                Probe().Game().GameActive == 0);
     if (round % 50 == 0) ClearOutput(), Host().events_.clear();
   }
 }
@@ -197,19 +197,19 @@ TEST_F(Computer, EveryTurnWritesExactlyOneCategory) {
         written.push_back(k);
         before.Entry[k] = static_cast<int>(pick() % 30);
       }
-    W().Game().GameActive = 1;
-    W().Game().Sheet[0] = before;
-    W().Game().Sheet[1] = TScoreColumn{};
+    Probe().Game().GameActive = 1;
+    Probe().Game().Sheet[0] = before;
+    Probe().Game().Sheet[1] = TScoreColumn{};
     ComputerTurn({});
     int changed = 0;
     for (int k = 1; k <= 12; ++k) {
-      if (W().Game().Sheet[0].Entry[k] == before.Entry[k]) continue;
+      if (Probe().Game().Sheet[0].Entry[k] == before.Entry[k]) continue;
       ++changed;
       ASSERT_EQ(before.Entry[k], -1) << "mask " << open << " wrote over category " << k;
     }
     ASSERT_EQ(changed, 1) << "mask " << open;
     ASSERT_FALSE(SawEmptyCup());
-    ASSERT_EQ(W().Game().ComputerBusy, 0);
+    ASSERT_EQ(Probe().Game().ComputerBusy, 0);
     if (turn % 100 == 0) ClearOutput(), Host().events_.clear();
   }
 }
@@ -220,47 +220,47 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
   runner_->Rand().Seed(2024);
   for (int game = 0; game < 20; ++game) {
     SCOPED_TRACE("game " + std::to_string(game));
-    W().RestartGame();  // a fresh game with the same players
-    W().State().AnimDelay = 0;
-    W().State().SoundOn = 0;
-    ASSERT_EQ(W().Game().GameActive, 1);
+    Probe().RestartGame();  // a fresh game with the same players
+    Probe().State().AnimDelay = 0;
+    Probe().State().SoundOn = 0;
+    ASSERT_EQ(Probe().Game().GameActive, 1);
     std::vector<int> order;
     for (int turn = 0; turn < 12; ++turn) {
       // Player 1 (after the first turn the press also takes the cup back) throws once and
       // writes its first open category; the next press hands the cup to the computer.
       Run("click 60 300\n");
-      ASSERT_EQ(W().Game().CurrentPlayer, 1);
+      ASSERT_EQ(Probe().Game().CurrentPlayer, 1);
       order.push_back(1);
       int k = 1;
-      while (W().Game().Sheet[1].Entry[k] != -1) ++k;
+      while (Probe().Game().Sheet[1].Entry[k] != -1) ++k;
       Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
-      ASSERT_NE(W().Game().Sheet[1].Entry[k], -1);
-      const TScoreColumn before = W().Game().Sheet[0];
+      ASSERT_NE(Probe().Game().Sheet[1].Entry[k], -1);
+      const TScoreColumn before = Probe().Game().Sheet[0];
       Run("click 60 300\n");
-      order.push_back(W().Game().CurrentPlayer);
+      order.push_back(Probe().Game().CurrentPlayer);
       int changed = 0;
       for (int c = 1; c <= 12; ++c) {
-        if (W().Game().Sheet[0].Entry[c] == before.Entry[c]) continue;
+        if (Probe().Game().Sheet[0].Entry[c] == before.Entry[c]) continue;
         ++changed;
         ASSERT_EQ(before.Entry[c], -1) << "wrote over category " << c;
       }
       ASSERT_EQ(changed, 1);
-      ASSERT_EQ(W().Game().ComputerBusy, 0);
+      ASSERT_EQ(Probe().Game().ComputerBusy, 0);
       ASSERT_FALSE(SawEmptyCup());
     }
-    EXPECT_EQ(W().Game().GameActive, 0);
-    EXPECT_FALSE(W().Game().GameUnfinished());
+    EXPECT_EQ(Probe().Game().GameActive, 0);
+    EXPECT_FALSE(Probe().Game().GameUnfinished());
     int total = 0;
     for (int c = 1; c <= 12; ++c) {
-      EXPECT_GE(W().Game().Sheet[0].Entry[c], 0);
-      EXPECT_GE(W().Game().Sheet[1].Entry[c], 0);
-      total += W().Game().Sheet[0].Entry[c];
+      EXPECT_GE(Probe().Game().Sheet[0].Entry[c], 0);
+      EXPECT_GE(Probe().Game().Sheet[1].Entry[c], 0);
+      total += Probe().Game().Sheet[0].Entry[c];
     }
-    EXPECT_EQ(W().Game().Sheet[0].Total, total);
+    EXPECT_EQ(Probe().Game().Sheet[0].Total, total);
     for (size_t t = 0; t < order.size(); ++t) ASSERT_EQ(order[t], t % 2 == 0 ? 1 : 0);
     ClearOutput();
     Host().events_.clear();
-    W().State().TopTenShown = 0;
+    Probe().State().TopTenShown = 0;
   }
 }
 

@@ -162,8 +162,8 @@ class Audio : public GameTest {
 TEST_F(Audio, EffectBuffersKeepTheirSizesWhateverTheFiles) {
   WithRecordings();
   for (const EffectSize& e : kEffects) {
-    EXPECT_EQ(W().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
-    EXPECT_TRUE(W().Effects().EffectPlayable(e.effect)) << e.file;
+    EXPECT_EQ(Probe().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
+    EXPECT_TRUE(Probe().Effects().EffectPlayable(e.effect)) << e.file;
     EXPECT_EQ(TEffects::EffectFileName(e.effect), std::string(e.file));
     EXPECT_EQ(TEffects::EffectBufferBytes(e.effect), e.bytes);
   }
@@ -181,14 +181,14 @@ TEST_F(Audio, EffectBuffersKeepTheirSizesWhateverTheFiles) {
   Start();
   const bool playable[kEffectCount] = {false, false, false, false, true, true, true};
   for (const EffectSize& e : kEffects) {
-    EXPECT_EQ(W().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
-    EXPECT_EQ(W().Effects().EffectPlayable(e.effect), playable[e.effect]) << e.file;
+    EXPECT_EQ(Probe().Effects().EffectBuffer(e.effect).size(), e.bytes) << e.file;
+    EXPECT_EQ(Probe().Effects().EffectPlayable(e.effect), playable[e.effect]) << e.file;
   }
   // An unplayable effect still cuts off the one playing, with an empty image.
   Sound().effectBytes_.clear();
-  W().PlayEffect(kMoreDice, false);
-  W().PlayEffect(kDiceCup, true);
-  W().PlayEffect(static_cast<Effect>(99), false);  // out of range: nothing at all
+  Probe().PlayEffect(kMoreDice, false);
+  Probe().PlayEffect(kDiceCup, true);
+  Probe().PlayEffect(static_cast<Effect>(99), false);  // out of range: nothing at all
   ASSERT_EQ(Sound().effectBytes_.size(), 2u);
   EXPECT_EQ(Sound().effectBytes_[0], 0u);
   EXPECT_EQ(Sound().effectBytes_[1], 4918u);
@@ -203,7 +203,7 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
     Host().events_.clear();
     Run(std::string(kCup));
     // The pen after a score, and the 1000 ms pause only with sound on.
-    const TTableSlot& s = W().Game().TableSlot[W().Game().Die[1].Slot];
+    const TTableSlot& s = Probe().Game().TableSlot[Probe().Game().Die[1].Slot];
     Run("click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n");
     const uint32_t before = Host().clock_;
     Run("set AnimDelay 0\nclick 400 80\n");
@@ -229,20 +229,20 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
       EXPECT_EQ(heard, expect);
       EXPECT_LT(pause, 1000u);
     }
-    EXPECT_EQ(W().Game().Sheet[1].Entry[1] >= 0, true);
+    EXPECT_EQ(Probe().Game().Sheet[1].Entry[1] >= 0, true);
   }
 }
 
 TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
   WithRecordings();
   StartGame(0);
-  W().State().AnimDelay = 0;
+  Probe().State().AnimDelay = 0;
   ClearOutput();
   // A pair to keep, so the computer returns three dice and throws them again.
   runner_->Rand().ScriptFaces({1, 1, 2, 4, 6, 3, 5, 6, 2, 4, 5});
-  W().Game().CurrentPlayer = 1;
-  W().Game().NextPlayerPending = 1;
-  W().Game().NextPlayer();
+  Probe().Game().CurrentPlayer = 1;
+  Probe().Game().NextPlayerPending = 1;
+  Probe().Game().NextPlayer();
   const std::vector<std::string>& heard = Sound().effects_;
   EXPECT_GE(std::count(heard.begin(), heard.end(), "rattle2.wav"), 2) << heard.size();
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "dicecup.wav"), 0);
@@ -251,12 +251,12 @@ TEST_F(Audio, TheComputerThrowsAndWritesAloudButReturnsDiceQuietly) {
 
 TEST_F(Audio, SwitchingSoundOnlyTurnsTheChecksAndTheFlag) {
   Run("command 133\n");
-  EXPECT_EQ(W().State().SoundOn, 0);
+  EXPECT_EQ(Probe().State().SoundOn, 0);
   EXPECT_FALSE(Host().checks_[kCmdSoundOn]);
   EXPECT_TRUE(Host().checks_[kCmdSoundOff]);
   EXPECT_TRUE(Host().checks_[kCmdMusicOn]);  // music untouched
   Run("command 132\n");
-  EXPECT_EQ(W().State().SoundOn, 1);
+  EXPECT_EQ(Probe().State().SoundOn, 1);
   EXPECT_TRUE(Host().checks_[kCmdSoundOn]);
   EXPECT_FALSE(Host().checks_[kCmdSoundOff]);
   EXPECT_TRUE(Sound().effects_.empty());
@@ -279,7 +279,7 @@ TEST_F(Audio, PlaylistFollowsTheListingRestartsAndWraps) {
     Run("notify\n");
     EXPECT_EQ(LastOpened(), order[size_t(k % 2)]) << k;
   }
-  EXPECT_EQ(W().Playlist().MusicFileName(), order[0]);
+  EXPECT_EQ(Probe().Playlist().MusicFileName(), order[0]);
   // "Music on" while a piece plays starts again at the first file.
   Run("notify\ncommand 4\n");
   EXPECT_EQ(LastOpened(), order[0]);
@@ -287,7 +287,7 @@ TEST_F(Audio, PlaylistFollowsTheListingRestartsAndWraps) {
   // "Music off" closes it; a notice then starts nothing; "Music on" starts at the first.
   Run("notify\ncommand 5\n");
   const size_t opened = Opened();
-  EXPECT_EQ(W().State().MusicOn, 0);
+  EXPECT_EQ(Probe().State().MusicOn, 0);
   EXPECT_TRUE(Host().checks_[kCmdMusicOff]);
   EXPECT_EQ(Host().events_.back(), R"({"event":"music","action":"close"})");
   Run("notify\nnotify\n");
@@ -309,7 +309,7 @@ TEST_F(Audio, FilesComingAndGoingChangeThePlaylist) {
   fs::remove(dir_.Path() / order[1]);
   Run("notify\n");
   EXPECT_EQ(LastOpened(), order[2]);
-  EXPECT_EQ(W().Playlist().MusicFileName(), order[2]);  // names of any length are kept whole
+  EXPECT_EQ(Probe().Playlist().MusicFileName(), order[2]);  // names of any length are kept whole
   // The next search sees the directory as it is now.
   std::ofstream(dir_.Path() / "three.mid") << "x";
   Run("notify\n");
@@ -339,13 +339,14 @@ TEST_F(Audio, DataAndMusicComeFromTheirDirectories) {
   HeadlessHost host;
   HeadlessSound sound(host);
   Random random;
-  TYachtWindow w(host, sound, random, places);
+  TYachtWindow real_w(host, sound, random, places);
+  TWindowProbe w(real_w);
   for (const EffectSize& e : kEffects) EXPECT_TRUE(w.Effects().EffectPlayable(e.effect)) << e.file;
-  w.EvPaint();
-  for (size_t k = 1; k <= 5; ++k) w.EvMusicNotice();
+  w.Window().EvPaint();
+  for (size_t k = 1; k <= 5; ++k) w.Window().EvMusicNotice();
   ASSERT_EQ(sound.pieces_.size(), 6u);
   for (size_t k = 0; k < 6; ++k) EXPECT_EQ(sound.pieces_[k], order[k % 4]) << k;
-  w.EvCommand(kCmdHelp);
+  w.Window().EvCommand(kCmdHelp);
   EXPECT_NE(host.events_.back().find(JsonString((data / "bexil.hlp").string())), std::string::npos)
       << host.events_.back();
   EXPECT_TRUE(host.messages_.empty());
@@ -355,7 +356,7 @@ TEST_F(Audio, WithoutMusicFilesThereIsSilence) {
   Run("command 4\nnotify\ncommand 5\ncommand 4\n");
   EXPECT_TRUE(Sound().pieces_.empty());
   EXPECT_TRUE(Host().messages_.empty());
-  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+  EXPECT_EQ(Probe().Playlist().MusicDevice(), 0u);
   // Field values a script or a settings file may hold do no harm.
   std::ofstream(dir_.Path() / "a.mid") << "x";
   Run("set MusicOn 7\nset MusicRestart 0\nnotify\n");
@@ -394,7 +395,7 @@ TEST_F(Audio, APieceThatFailsIsReportedOnceAndNotPlayed) {
     for (const std::string& e : Host().events_)
       played |= e.find(R"("action":"play")") != std::string::npos;
     EXPECT_EQ(played, c.played);
-    EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+    EXPECT_EQ(Probe().Playlist().MusicDevice(), 0u);
     Run("command 4\nnotify\ncommand 4\n");
     EXPECT_EQ(Host().messages_.size(), c.box ? (c.toldAgain ? 4u : 1u) : 0u);
   }
@@ -434,20 +435,20 @@ TEST_F(Audio, DamagedPiecesAreLeftOutNotStartedAgainAndAgain) {
   Sound().playedMsFor_[good] = 0;
   Run("notify\n");
   EXPECT_EQ(Host().messages_.size(), 2u);
-  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+  EXPECT_EQ(Probe().Playlist().MusicDevice(), 0u);
   const size_t quiet = Opened();
   for (int k = 0; k < 20; ++k) Run("notify\n");
   Run("command 5\ncommand 4\nnotify\n");
   EXPECT_EQ(Opened(), quiet);
   EXPECT_EQ(Host().messages_.size(), 2u);
-  EXPECT_EQ(W().Playlist().MusicDevice(), 0u);
+  EXPECT_EQ(Probe().Playlist().MusicDevice(), 0u);
 
   // A mended file in place of a damaged one plays again.
   std::ofstream(dir_.Path() / damaged) << "a longer piece";
   Sound().playedMsFor_.erase(damaged);
   Run("command 4\n");
   EXPECT_EQ(LastOpened(), damaged);
-  EXPECT_NE(W().Playlist().MusicDevice(), 0u);
+  EXPECT_NE(Probe().Playlist().MusicDevice(), 0u);
 }
 
 // A piece that cannot be opened at start is reported over the finished picture: the box comes

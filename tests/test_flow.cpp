@@ -16,7 +16,7 @@ std::string Row(int k) {
 }
 
 // A click on the centre of die i's place.
-std::string DieClick(TYachtWindow& w, int i) {
+std::string DieClick(TWindowProbe w, int i) {
   const TTableSlot& s = w.Game().TableSlot[w.Game().Die[i].Slot];
   return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
 }
@@ -26,11 +26,11 @@ class Flow : public GameTest {
   // Plays a whole game by presses: every turn throws once and writes the first open category.
   void PlayToTheEnd(int columns, std::vector<int>& order) {
     for (int turn = 0; turn < 12 * columns; ++turn) {
-      ASSERT_TRUE(W().Game().GameActive);
+      ASSERT_TRUE(Probe().Game().GameActive);
       Run(kCup);
-      order.push_back(W().Game().CurrentPlayer);
+      order.push_back(Probe().Game().CurrentPlayer);
       for (int k = 1; k <= 12; ++k) {
-        if (W().Game().Sheet[W().Game().CurrentPlayer].Entry[k] == -1) {
+        if (Probe().Game().Sheet[Probe().Game().CurrentPlayer].Entry[k] == -1) {
           Run(Row(k));
           break;
         }
@@ -40,17 +40,17 @@ class Flow : public GameTest {
 };
 
 TEST_F(Flow, OpensOnSetupAndStartsAFreshGame) {
-  EXPECT_EQ(W().State().SetupShown, 1);
-  EXPECT_EQ(W().Game().PlayerCount, 1);
-  EXPECT_EQ(W().State().HintIndex, 0);
-  EXPECT_EQ(W().Game().GameActive, 0);
+  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().Game().PlayerCount, 1);
+  EXPECT_EQ(Probe().State().HintIndex, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 0);
   StartGame(1);
-  EXPECT_EQ(W().State().SetupShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().Game().CurrentPlayer, 1);
-  EXPECT_EQ(W().Game().DiceInCup, 5);
-  EXPECT_EQ(W().Game().ThrowsMade, 0);
-  EXPECT_EQ(W().State().TotalsPlayer, 1);
+  EXPECT_EQ(Probe().State().SetupShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 0);
+  EXPECT_EQ(Probe().State().TotalsPlayer, 1);
 }
 
 TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
@@ -58,26 +58,26 @@ TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
   Run("places 3 3 7 1 20 12\nfaces 6 5 4 3 2\n" + std::string(kCup));
   const int expectSlots[] = {0, 3, 7, 1, 20, 12};
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Game().Die[i].Slot, expectSlots[i]);
-    EXPECT_EQ(W().Game().Die[i].Face, 7 - i);
-    EXPECT_EQ(W().Game().Die[i].InCup, 0);
-    EXPECT_EQ(W().Game().ToThrow[i], 0);
-    EXPECT_EQ(W().Game().TableSlot[expectSlots[i]].Occupied, 1);
+    EXPECT_EQ(Probe().Game().Die[i].Slot, expectSlots[i]);
+    EXPECT_EQ(Probe().Game().Die[i].Face, 7 - i);
+    EXPECT_EQ(Probe().Game().Die[i].InCup, 0);
+    EXPECT_EQ(Probe().Game().ToThrow[i], 0);
+    EXPECT_EQ(Probe().Game().TableSlot[expectSlots[i]].Occupied, 1);
   }
-  EXPECT_EQ(W().Game().DiceInCup, 0);
-  EXPECT_EQ(W().Game().ThrowsMade, 1);
-  EXPECT_EQ(W().Game().ScoreAllowed, 1);
+  EXPECT_EQ(Probe().Game().DiceInCup, 0);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 1);
+  EXPECT_EQ(Probe().Game().ScoreAllowed, 1);
   // Return dice 2 and 4, then throw them: the kept dice's places are never chosen.
   Run(DieClick(W(), 2));
   Run(DieClick(W(), 4));
-  EXPECT_EQ(W().Game().DiceInCup, 2);
-  EXPECT_EQ(W().Game().TableSlot[7].Occupied, 0);
-  EXPECT_EQ(W().Game().Die[2].Slot, 7);  // the old place is remembered in the cup
+  EXPECT_EQ(Probe().Game().DiceInCup, 2);
+  EXPECT_EQ(Probe().Game().TableSlot[7].Occupied, 0);
+  EXPECT_EQ(Probe().Game().Die[2].Slot, 7);  // the old place is remembered in the cup
   Run("places 3 1 12 5 6\nfaces 1 1\n" + std::string(kCup));
-  EXPECT_EQ(W().Game().Die[2].Slot, 5);
-  EXPECT_EQ(W().Game().Die[4].Slot, 6);
-  EXPECT_EQ(W().Game().Die[1].Slot, 3);
-  EXPECT_EQ(W().Game().ThrowsMade, 2);
+  EXPECT_EQ(Probe().Game().Die[2].Slot, 5);
+  EXPECT_EQ(Probe().Game().Die[4].Slot, 6);
+  EXPECT_EQ(Probe().Game().Die[1].Slot, 3);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 2);
 }
 
 TEST_F(Flow, EffectsFollowTheNumberOfDiceInTheCup) {
@@ -120,15 +120,15 @@ TEST_F(Flow, RefusalsShowTheirMessages) {
   Run(std::string(kCup));
   Run(DieClick(W(), 1) + kCup);
   Run(DieClick(W(), 2) + kCup);
-  EXPECT_EQ(W().Game().ThrowsMade, 3);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 3);
   ClearOutput();
-  W().Game().LastCategory = 5;
+  Probe().Game().LastCategory = 5;
   Run(kCup);
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
-  EXPECT_EQ(W().Game().LastCategory, 0);  // a refused throw still clears it
+  EXPECT_EQ(Probe().Game().LastCategory, 0);  // a refused throw still clears it
   Run(DieClick(W(), 3));
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
-  EXPECT_EQ(W().Game().Die[3].InCup, 0);
+  EXPECT_EQ(Probe().Game().Die[3].InCup, 0);
 
   Start();
   StartGame(1);
@@ -141,33 +141,33 @@ TEST_F(Flow, ScoringWritesOnceAndTheTurnStartsAgain) {
   StartGame(1);
   // Presses between rows or before a throw write nothing.
   Run("click 400 95\n" + Row(12));
-  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
   Run("faces 3 3 3 3 5\n" + std::string(kCup) + "click 400 96\n");
-  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
   ClearOutput();
   const uint32_t before = Host().clock_;
   Run(Row(4));
-  EXPECT_EQ(W().Game().Sheet[1].Entry[4], 17);
-  EXPECT_EQ(W().Game().Sheet[1].Total, 17);
-  EXPECT_EQ(W().Game().LastCategory, 4);
-  EXPECT_EQ(W().Game().UndoScore, 1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, 17);
+  EXPECT_EQ(Probe().Game().LastCategory, 4);
+  EXPECT_EQ(Probe().Game().UndoScore, 1);
   // pen, then the 1000 ms pause.
   EXPECT_EQ(Sound().effects_.front(), "pen.wav");
   EXPECT_GE(Host().clock_ - before, 1000u);
   // One player: no hand-over, the next press on the cup throws at once.
-  EXPECT_EQ(W().Game().NextPlayerPending, 0);
-  EXPECT_EQ(W().Game().ThrowsMade, 0);
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 0);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
   Run(Row(12));  // after the score every scorer refuses until the next throw
-  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
   Run(kCup);
-  EXPECT_EQ(W().Game().ThrowsMade, 1);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 1);
   Run(Row(4));  // a full category cannot be written again
-  EXPECT_EQ(W().Game().Sheet[1].Entry[4], 17);
-  EXPECT_EQ(W().Game().ScoreAllowed, 1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[4], 17);
+  EXPECT_EQ(Probe().Game().ScoreAllowed, 1);
   // Dice returned to the cup still count with their last faces.
   Run("faces 6 6 6 6 6\ncommand 101\n" + std::string(kCup) + DieClick(W(), 1) + Row(1));
-  EXPECT_EQ(W().Game().Sheet[1].Entry[1], 50);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[1], 50);
   // With sound off there is no pause after a score.
   Run("command 133\ncommand 101\nset AnimDelay 0\n" + std::string(kCup));
   const uint32_t quiet = Host().clock_;
@@ -185,31 +185,31 @@ TEST_F(Flow, WholeGamesHandTheCupOnInTurn) {
     PlayToTheEnd(players, order);
     for (size_t t = 0; t < order.size(); ++t)
       EXPECT_EQ(order[t], static_cast<int>(t % players) + 1) << players << " players, turn " << t;
-    EXPECT_EQ(W().Game().GameActive, 0);
-    EXPECT_EQ(W().State().TopTenShown, 1);
-    EXPECT_FALSE(W().Game().GameUnfinished());
+    EXPECT_EQ(Probe().Game().GameActive, 0);
+    EXPECT_EQ(Probe().State().TopTenShown, 1);
+    EXPECT_FALSE(Probe().Game().GameUnfinished());
     for (int p = 1; p <= players; ++p) {
       int sum = 0;
       for (int k = 1; k <= 12; ++k) {
-        EXPECT_GE(W().Game().Sheet[p].Entry[k], 0);
-        sum += W().Game().Sheet[p].Entry[k];
+        EXPECT_GE(Probe().Game().Sheet[p].Entry[k], 0);
+        sum += Probe().Game().Sheet[p].Entry[k];
       }
-      EXPECT_EQ(W().Game().Sheet[p].Total, sum);
+      EXPECT_EQ(Probe().Game().Sheet[p].Total, sum);
     }
-    for (int p = players + 1; p <= 4; ++p) EXPECT_EQ(W().Game().Sheet[p].Entry[1], -1);
+    for (int p = players + 1; p <= 4; ++p) EXPECT_EQ(Probe().Game().Sheet[p].Entry[1], -1);
   }
 }
 
 TEST_F(Flow, HandOverWaitsForTheCup) {
   StartGame(3);
   Run(std::string(kCup) + Row(12));
-  EXPECT_EQ(W().Game().NextPlayerPending, 1);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 1);
   EXPECT_EQ(Host().cursor_, CursorId::Next);
-  EXPECT_EQ(W().Game().CurrentPlayer, 1);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
   Run(kCup);  // hands over and throws for player 2 at once
-  EXPECT_EQ(W().Game().NextPlayerPending, 0);
-  EXPECT_EQ(W().Game().CurrentPlayer, 2);
-  EXPECT_EQ(W().Game().ThrowsMade, 1);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 0);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 2);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 1);
   EXPECT_EQ(Host().cursor_, CursorId::Roll);
 }
 
@@ -217,32 +217,33 @@ TEST_F(Flow, UndoTakesBackReturnsAndScores) {
   StartGame(2);
   Run("faces 1 2 3 4 6\n" + std::string(kCup));
   Run(DieClick(W(), 1) + DieClick(W(), 2) + DieClick(W(), 3));
-  EXPECT_EQ(W().Game().DiceInCup, 3);
+  EXPECT_EQ(Probe().Game().DiceInCup, 3);
   Run("command 106\n");  // all three come back, not only the last
-  EXPECT_EQ(W().Game().DiceInCup, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 0);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Game().Die[i].InCup, 0);
-    EXPECT_EQ(W().Game().TableSlot[W().Game().Die[i].Slot].Occupied, 1);
+    EXPECT_EQ(Probe().Game().Die[i].InCup, 0);
+    EXPECT_EQ(Probe().Game().TableSlot[Probe().Game().Die[i].Slot].Occupied, 1);
   }
-  EXPECT_EQ(W().Game().Die[2].Face, 2);
+  EXPECT_EQ(Probe().Game().Die[2].Face, 2);
   Run(DieClick(W(), 5));
   Run("command 106\ncommand 106\n");  // a second Undo does nothing
-  EXPECT_EQ(W().Game().DiceInCup, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 0);
   Run(DieClick(W(), 5) + std::string(kCup) + Row(3));  // second throw, Small Straight
-  EXPECT_EQ(W().Game().NextPlayerPending, 1);
-  const int points = W().Game().Sheet[1].Entry[3];
-  EXPECT_EQ(W().Game().Sheet[1].Total, points);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 1);
+  const int points = Probe().Game().Sheet[1].Entry[3];
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, points);
   Run("command 106\n");
-  EXPECT_EQ(W().Game().Sheet[1].Entry[3], -1);
-  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
-  EXPECT_EQ(W().Game().NextPlayerPending, 0);
-  EXPECT_EQ(W().Game().ThrowsMade, 2);
-  EXPECT_EQ(W().Game().ScoreAllowed, 1);
-  EXPECT_EQ(W().Game().CurrentPlayer, 1);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(W().Game().Die[i].InCup, 0);  // all five back on the table
-  EXPECT_EQ(W().Game().DiceInCup, 0);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[3], -1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
+  EXPECT_EQ(Probe().Game().NextPlayerPending, 0);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 2);
+  EXPECT_EQ(Probe().Game().ScoreAllowed, 1);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
+  for (int i = 1; i <= 5; ++i)
+    EXPECT_EQ(Probe().Game().Die[i].InCup, 0);  // all five back on the table
+  EXPECT_EQ(Probe().Game().DiceInCup, 0);
   Run(Row(12));  // any open category can be written again
-  EXPECT_GT(W().Game().Sheet[1].Entry[12], 0);
+  EXPECT_GT(Probe().Game().Sheet[1].Entry[12], 0);
 }
 
 // A score can be taken back until the next turn throws, never afterwards: the new turn keeps
@@ -254,100 +255,100 @@ TEST_F(Flow, UndoEndsWithTheNextTurnsFirstThrow) {
     StartGame(players);
     Run("set SoundOn 0\nfaces 2 2 2 5 5\n" + std::string(kCup));
     Run(DieClick(W(), 4) + "faces 5\n" + std::string(kCup) + Row(5));  // two throws, Full House
-    ASSERT_EQ(W().Game().Sheet[1].Entry[5], 16);
+    ASSERT_EQ(Probe().Game().Sheet[1].Entry[5], 16);
     const int next = players == 1 ? 1 : 2;
     Run("faces 6 6 6 6 6\n" + std::string(kCup) + "command 106\n");
-    EXPECT_EQ(W().Game().Sheet[1].Entry[5], 16);
-    EXPECT_EQ(W().Game().Sheet[1].Total, 16);
-    EXPECT_EQ(W().Game().CurrentPlayer, next);
-    EXPECT_EQ(W().Game().ThrowsMade, 1);
+    EXPECT_EQ(Probe().Game().Sheet[1].Entry[5], 16);
+    EXPECT_EQ(Probe().Game().Sheet[1].Total, 16);
+    EXPECT_EQ(Probe().Game().CurrentPlayer, next);
+    EXPECT_EQ(Probe().Game().ThrowsMade, 1);
     ClearOutput();
     Run("faces 6 6\n" + DieClick(W(), 1) + std::string(kCup));
     Run(DieClick(W(), 1) + std::string(kCup));
-    EXPECT_EQ(W().Game().ThrowsMade, 3);
+    EXPECT_EQ(Probe().Game().ThrowsMade, 3);
     EXPECT_TRUE(Host().messages_.empty());  // no "Three roll limit" before the third throw
     Run(Row(1));
-    EXPECT_EQ(W().Game().Sheet[next].Entry[1], 50);
-    EXPECT_EQ(W().Game().Sheet[1].Entry[5], 16);
+    EXPECT_EQ(Probe().Game().Sheet[next].Entry[1], 50);
+    EXPECT_EQ(Probe().Game().Sheet[1].Entry[5], 16);
   }
 }
 
 TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 101\ncommand 106\n");
-  EXPECT_EQ(W().Game().ThrowsMade, 0);
-  EXPECT_EQ(W().Game().ScoreAllowed, 0);
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 0);
+  EXPECT_EQ(Probe().Game().ScoreAllowed, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
   Run(Row(12));
-  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
 }
 
 TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 102\n");
-  EXPECT_EQ(W().State().SetupShown, 1);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
+  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_GE(Probe().Game().Sheet[1].Entry[12], 0);
   Run("command 106\n");  // ignored on the setup screen
-  EXPECT_GE(W().Game().Sheet[1].Entry[12], 0);
+  EXPECT_GE(Probe().Game().Sheet[1].Entry[12], 0);
   Run("command 101\n");  // Restart is ignored on the setup screen too
-  EXPECT_EQ(W().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().SetupShown, 1);
   Run("click 400 398\n");
-  EXPECT_EQ(W().Game().Sheet[1].Entry[12], -1);
-  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
+  EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
 }
 
 TEST_F(Flow, ClickDecodingBoundaries) {
   // Setup screen: player count boxes, hidden name fields, hints box.
   Run("click 361 223\n");
-  EXPECT_EQ(W().Game().PlayerCount, 2);
+  EXPECT_EQ(Probe().Game().PlayerCount, 2);
   Run("click 557 241\n");
-  EXPECT_EQ(W().Game().PlayerCount, 0);
+  EXPECT_EQ(Probe().Game().PlayerCount, 0);
   Run("click 459 277\n");  // player 2's field is hidden against the computer
-  EXPECT_EQ(W().State().NameEditing, 0);
+  EXPECT_EQ(Probe().State().NameEditing, 0);
   Run("click 352 277\n");  // player 1's field always opens
-  EXPECT_EQ(W().State().NameEditing, 1);
-  EXPECT_EQ(W().State().EditedName, 1);
+  EXPECT_EQ(Probe().State().NameEditing, 1);
+  EXPECT_EQ(Probe().State().EditedName, 1);
   EXPECT_TRUE(Host().timerRunning_);
   Run("click 345 358\n");  // any press ends the editing first
-  EXPECT_EQ(W().State().NameEditing, 0);
-  EXPECT_EQ(W().State().CaretTimerOn, 0);
+  EXPECT_EQ(Probe().State().NameEditing, 0);
+  EXPECT_EQ(Probe().State().CaretTimerOn, 0);
   EXPECT_FALSE(Host().timerRunning_);
-  EXPECT_EQ(W().State().HintIndex, -1);
+  EXPECT_EQ(Probe().State().HintIndex, -1);
   Run("click 545 376\n");
-  EXPECT_EQ(W().State().HintIndex, 0);
+  EXPECT_EQ(Probe().State().HintIndex, 0);
   // Hints panel: x 445 is Return, 446 Next Hint.
   Run("set SetupShown 0\nset HintsShown 1\nclick 446 360\n");
-  EXPECT_EQ(W().State().HintIndex, 1);
-  EXPECT_EQ(W().State().HintsShown, 1);
+  EXPECT_EQ(Probe().State().HintIndex, 1);
+  EXPECT_EQ(Probe().State().HintsShown, 1);
   Run("click 445 360\n");
-  EXPECT_EQ(W().State().HintIndex, 2);
-  EXPECT_EQ(W().State().HintsShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(Probe().State().HintIndex, 2);
+  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
   // Current Totals: x 339 is outside Return, 340 inside.
   Run("set TotalsShown 1\nclick 339 375\n");
-  EXPECT_EQ(W().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().TotalsShown, 1);
   Run("click 340 375\n");
-  EXPECT_EQ(W().State().TotalsShown, 0);
+  EXPECT_EQ(Probe().State().TotalsShown, 0);
   // With five dice in the cup the table takes no presses, even on old places.
   Run("set Die[1].Slot 1\nclick 30 30\n");
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
   // A die's hit box includes one more pixel right and below. (Place 13's corner lies on the cup,
   // which takes the press first: keep die 1 away from it.)
   Run("places 1 2 3 4 5\n" + std::string(kCup));
-  const TTableSlot& s = W().Game().TableSlot[W().Game().Die[1].Slot];
+  const TTableSlot& s = Probe().Game().TableSlot[Probe().Game().Die[1].Slot];
   Run("click " + std::to_string(s.X + 50) + " " + std::to_string(s.Y + 50) + "\n");
-  EXPECT_EQ(W().Game().Die[1].InCup, 1);
+  EXPECT_EQ(Probe().Game().Die[1].InCup, 1);
 }
 
 TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
   StartGame(1);
   Run("set ComputerBusy 1\nset SetupShown 1\nclick 352 277\n");
-  EXPECT_EQ(W().State().NameEditing, 0);
+  EXPECT_EQ(Probe().State().NameEditing, 0);
   Run("set ComputerBusy 0\nclick 352 277\nset ComputerBusy 1\n" + std::string(kCup));
-  EXPECT_EQ(W().State().NameEditing, 0);  // still ends name editing
+  EXPECT_EQ(Probe().State().NameEditing, 0);  // still ends name editing
   EXPECT_FALSE(Host().timerRunning_);
-  EXPECT_EQ(W().Game().ThrowsMade, 0);
+  EXPECT_EQ(Probe().Game().ThrowsMade, 0);
 }
 
 TEST_F(Flow, RobustAgainstOutOfRangeState) {
@@ -365,26 +366,26 @@ TEST_F(Flow, GarbledCupAndPlaceMarksDoNotStopTheGame) {
   Run(marks + "places 1 2 3 4 5\n" + kCup);
   std::set<int> slots;
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Game().Die[i].InCup, 0);
-    slots.insert(W().Game().Die[i].Slot);
+    EXPECT_EQ(Probe().Game().Die[i].InCup, 0);
+    slots.insert(Probe().Game().Die[i].Slot);
   }
   EXPECT_EQ(slots.size(), 5u);
   // A cup count at the top of the range: returning dice at the end of the turn leaves five.
   Run("set DiceInCup 2147483647\n" + Row(12));
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
 }
 
 TEST_F(Flow, PressOnADiePlacedAtTheEdgeOfTheCoordinates) {
   // A place moved to the largest coordinates still has its whole die picture to hit.
   StartGame(1);
   Run("places 3 5 7 9 11\nfaces 1 2 3 4 5\n" + std::string(kCup));
-  ASSERT_EQ(W().Game().Die[1].Slot, 3);
+  ASSERT_EQ(Probe().Game().Die[1].Slot, 3);
   Run("set TableSlot[3].X 2147483627\nclick 2147483647 40\n");
-  EXPECT_EQ(W().Game().Die[1].InCup, 1);
-  EXPECT_EQ(W().Game().DiceInCup, 1);
+  EXPECT_EQ(Probe().Game().Die[1].InCup, 1);
+  EXPECT_EQ(Probe().Game().DiceInCup, 1);
   Run("set TableSlot[5].Y -2147483648\nclick 30 -2147483648\nclick 80 2147483647\n");
-  EXPECT_EQ(W().Game().Die[2].InCup, 1);
-  EXPECT_EQ(W().Game().DiceInCup, 2);
+  EXPECT_EQ(Probe().Game().Die[2].InCup, 1);
+  EXPECT_EQ(Probe().Game().DiceInCup, 2);
 }
 
 }  // namespace

@@ -31,10 +31,10 @@ class Keyboard : public GameTest {
     const int x[] = {0, 360, 467, 360, 467};
     const int y[] = {0, 285, 285, 313, 313};
     Run("set PlayerCount 4\nclick " + std::to_string(x[n]) + " " + std::to_string(y[n]) + "\n");
-    ASSERT_EQ(W().State().NameEditing, 1);
-    ASSERT_EQ(W().State().EditedName, n);
+    ASSERT_EQ(Probe().State().NameEditing, 1);
+    ASSERT_EQ(Probe().State().EditedName, n);
   }
-  std::string Name(int n) { return W().State().PlayerName[n]; }
+  std::string Name(int n) { return Probe().State().PlayerName[n]; }
 };
 
 TEST_F(Keyboard, SpeedKeysAndCommands) {
@@ -72,12 +72,12 @@ TEST_F(Keyboard, SpeedKeysAndCommands) {
       else
         Run(std::string("key ") + k + "\n");
     }
-    EXPECT_EQ(W().State().AnimDelay, c.expect) << c.start << " " << c.input;
+    EXPECT_EQ(Probe().State().AnimDelay, c.expect) << c.start << " " << c.input;
   }
   // No cap on the slow side.
   Run("set AnimDelay 0\n");
   for (int i = 0; i < 200; ++i) Run("key -\n");
-  EXPECT_EQ(W().State().AnimDelay, 1000);
+  EXPECT_EQ(Probe().State().AnimDelay, 1000);
 }
 
 TEST_F(Keyboard, NothingWorksWhileTheComputerPlays) {
@@ -86,11 +86,11 @@ TEST_F(Keyboard, NothingWorksWhileTheComputerPlays) {
   Type("ab+-=.");
   Run("key backspace\n");
   EXPECT_EQ(Name(1), "Player 1");
-  EXPECT_EQ(W().State().AnimDelay, 25);
+  EXPECT_EQ(Probe().State().AnimDelay, 25);
   Run("set NameEditing 0\n");
   Type("pips5+-");
-  EXPECT_EQ(W().State().AnimDelay, 25);
-  EXPECT_EQ(W().State().KeyTrailLength, 0);
+  EXPECT_EQ(Probe().State().AnimDelay, 25);
+  EXPECT_EQ(Probe().State().KeyTrailLength, 0);
   EXPECT_TRUE(Host().messages_.empty());
 }
 
@@ -100,30 +100,30 @@ TEST_F(Keyboard, NameEditingLimits) {
   // Speed keys are no name characters while a name is edited, and do nothing.
   Type("+=-");
   EXPECT_EQ(Name(1), "Player 1");
-  EXPECT_EQ(W().State().AnimDelay, 25);
+  EXPECT_EQ(Probe().State().AnimDelay, 25);
   // A ninth character is ignored.
   Type("x");
   EXPECT_EQ(Name(1), "Player 1");
   // Backspace and "." delete; deleting an empty name keeps it empty.
   Type(std::string(5, '\b') + "...");
   EXPECT_EQ(Name(1), "");
-  EXPECT_EQ(W().State().NameCursor[1], -1);
+  EXPECT_EQ(Probe().State().NameCursor[1], -1);
   Type("\b\b.");
   EXPECT_EQ(Name(1), "");
-  EXPECT_EQ(W().State().NameCursor[1], -1);
+  EXPECT_EQ(Probe().State().NameCursor[1], -1);
   // Letters, digits and space are taken; other punctuation is not.
   Type("Al 9!,?;_");
   EXPECT_EQ(Name(1), "Al 9");
-  EXPECT_EQ(W().State().NameCursor[1], 3);
+  EXPECT_EQ(Probe().State().NameCursor[1], 3);
   Type("zZ09abcdef");
   EXPECT_EQ(Name(1), "Al 9zZ09");
-  EXPECT_EQ(W().State().NameCursor[1], 7);
+  EXPECT_EQ(Probe().State().NameCursor[1], 7);
   // The caret follows the end of the drawn name.
   const int width = W().Screen().TextWidth(FontId::Name, "Al 9zZ09");
-  EXPECT_EQ(W().State().CaretX, 355 + width);
-  EXPECT_EQ(W().State().CaretY, 280);
-  EXPECT_EQ(W().State().NameEndX[1], 355 + width);
-  EXPECT_EQ(W().State().NameEndY[1], 280);
+  EXPECT_EQ(Probe().State().CaretX, 355 + width);
+  EXPECT_EQ(Probe().State().CaretY, 280);
+  EXPECT_EQ(Probe().State().NameEndX[1], 355 + width);
+  EXPECT_EQ(Probe().State().NameEndY[1], 280);
   // The other names are untouched.
   for (int n = 2; n <= 4; ++n) EXPECT_EQ(Name(n), "Player " + std::to_string(n));
 }
@@ -135,11 +135,11 @@ TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {
     EXPECT_EQ(Name(n), "N" + std::to_string(n));
     const int x = n % 2 == 1 ? 355 : 462;
     const int y = n <= 2 ? 280 : 308;
-    EXPECT_EQ(W().State().NameEndX[n], x + W().Screen().TextWidth(FontId::Name, Name(n)));
-    EXPECT_EQ(W().State().NameEndY[n], y);
+    EXPECT_EQ(Probe().State().NameEndX[n], x + W().Screen().TextWidth(FontId::Name, Name(n)));
+    EXPECT_EQ(Probe().State().NameEndY[n], y);
     // Emptied, the field shows the bare name box: the old name's pixels are gone.
     Type(std::string(2, '\b'));
-    const Bitmap& box = W().Pictures().NameBoxImage;
+    const Bitmap& box = Probe().Pictures().NameBoxImage;
     Surface bare;
     bare.DrawBitmap(box, x - 3, y - 3);
     int differing = 0;
@@ -151,8 +151,8 @@ TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {
   }
   // A click ends the editing; later keys are speed keys again.
   Run("click 10 10\nset AnimDelay 25\nkey +\n");
-  EXPECT_EQ(W().State().NameEditing, 0);
-  EXPECT_EQ(W().State().AnimDelay, 20);
+  EXPECT_EQ(Probe().State().NameEditing, 0);
+  EXPECT_EQ(Probe().State().AnimDelay, 20);
 }
 
 TEST_F(Keyboard, GarbageInTheEditStateStaysInBounds) {
@@ -165,25 +165,25 @@ TEST_F(Keyboard, GarbageInTheEditStateStaysInBounds) {
     Type("ab\b.c");
     Run("set NameEditing 0\n");
     Type("xyz");
-    EXPECT_LE(std::strlen(W().State().PlayerName[1]), 8u) << line;
-    EXPECT_LE(W().State().KeyTrailLength, 5) << line;
-    EXPECT_GE(W().State().KeyTrailLength, 0) << line;
+    EXPECT_LE(std::strlen(Probe().State().PlayerName[1]), 8u) << line;
+    EXPECT_LE(Probe().State().KeyTrailLength, 5) << line;
+    EXPECT_GE(Probe().State().KeyTrailLength, 0) << line;
     Run("set NameCursor[1] 7\nset EditedName 1\nset KeyTrailLength 0\n");
   }
 }
 
 TEST_F(Keyboard, HiddenSequence) {
   // The code is kept scrambled in the window.
-  EXPECT_NE(W().State().HiddenCode, "pips5");
-  EXPECT_EQ(W().State().HiddenCode.size(), 5u);
+  EXPECT_NE(Probe().State().HiddenCode, "pips5");
+  EXPECT_EQ(Probe().State().HiddenCode.size(), 5u);
   Type("pip");
-  EXPECT_EQ(std::string(W().State().KeyTrail), "pip");
+  EXPECT_EQ(std::string(Probe().State().KeyTrail), "pip");
   EXPECT_TRUE(Host().messages_.empty());
   // The first four are held; every later character takes the fifth place.
   Type("sQ-");  // "-" is a speed key, not part of the trail
-  EXPECT_EQ(std::string(W().State().KeyTrail), "pipsQ");
+  EXPECT_EQ(std::string(Probe().State().KeyTrail), "pipsQ");
   Type("Xyz");
-  EXPECT_EQ(std::string(W().State().KeyTrail), "pipsz");
+  EXPECT_EQ(std::string(Probe().State().KeyTrail), "pipsz");
   EXPECT_TRUE(Host().messages_.empty());
   Type("P");  // case counts
   EXPECT_TRUE(Host().messages_.empty());
@@ -193,7 +193,7 @@ TEST_F(Keyboard, HiddenSequence) {
   ASSERT_EQ(box.find('|'), 0u) << box;  // no title
   const std::string text = box.substr(1);
   EXPECT_EQ(text.size(), 43u);
-  EXPECT_EQ(std::string(W().State().KeyTrail), "     ");
+  EXPECT_EQ(std::string(Probe().State().KeyTrail), "     ");
   // It shows what the About box shows on its first line.
   Run("command 134\n");
   ASSERT_EQ(Host().messages_.size(), 2u);
@@ -205,7 +205,7 @@ TEST_F(Keyboard, HiddenSequence) {
 }
 
 TEST_F(Keyboard, AboutAndHelp) {
-  const std::string scrambled = W().State().AboutText;
+  const std::string scrambled = Probe().State().AboutText;
   Run("command 134\n");
   ASSERT_EQ(Host().messages_.size(), 1u);
   const std::string& box = Host().messages_[0];
@@ -216,8 +216,8 @@ TEST_F(Keyboard, AboutAndHelp) {
   EXPECT_EQ(text.find('\n'), 42u);
   EXPECT_EQ(text.find('\n', 43), std::string::npos);
   // Scrambled again once the box is closed.
-  EXPECT_EQ(W().State().AboutText, scrambled);
-  EXPECT_EQ(W().State().AboutText.find(text.substr(0, 10)), std::string::npos);
+  EXPECT_EQ(Probe().State().AboutText, scrambled);
+  EXPECT_EQ(Probe().State().AboutText.find(text.substr(0, 10)), std::string::npos);
   Run("command 127\n");
   EXPECT_NE(Output().find(R"({"event":"help","action":"open","file":"bexil.hlp"})"),
             std::string::npos);
@@ -272,7 +272,7 @@ TEST_F(Keyboard, CloseOrder) {
 // key moves the focus or presses what it rests on, the ring shows only once a key moved it and
 // goes with a mouse press.
 TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
-  auto focus = [&] { return W().Focus(); };
+  auto focus = [&] { return Probe().Focus(); };
   auto at = [](TargetKind kind, int index = 0) { return Target{kind, index}; };
   Run("set AnimDelay 0\n");
   EXPECT_FALSE(Host().focusRingShown_) << "no ring before a key";
@@ -289,11 +289,11 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
        [&] {
          for (int n = 0; n < 6; ++n) W().EvKey(GameKey::Right);
        },
-       [&] { return focus() == at(TargetKind::Players, 0) && W().Game().PlayerCount == 1; }},
+       [&] { return focus() == at(TargetKind::Players, 0) && Probe().Game().PlayerCount == 1; }},
       {"Space chooses", [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
-       [&] { return W().Game().PlayerCount == 0; }},
+       [&] { return Probe().Game().PlayerCount == 0; }},
       {"Tab gives player 1's name the typing", [&] { W().EvKey(GameKey::Tab); },
-       [&] { return focus() == at(TargetKind::NameField, 1) && W().State().NameEditing == 1; }},
+       [&] { return focus() == at(TargetKind::NameField, 1) && Probe().State().NameEditing == 1; }},
       {"the name is edited with the name keys, Space typing a space",
        [&] {
          for (int n = 0; n < 8; ++n) W().EvChar(8);
@@ -302,9 +302,9 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
            if (c == ' ') W().EvKey(GameKey::Space);
          }
        },
-       [&] { return Name(1) == "A b" && W().Game().PlayerCount == 0; }},
+       [&] { return Name(1) == "A b" && Probe().Game().PlayerCount == 0; }},
       {"Return ends the name", [&] { W().EvChar(13), W().EvKey(GameKey::Return); },
-       [&] { return W().State().NameEditing == 0 && Name(1) == "A b"; }},
+       [&] { return Probe().State().NameEditing == 0 && Name(1) == "A b"; }},
       {"Shift+Tab goes back to the players row", [&] { W().EvKey(GameKey::BackTab); },
        [&] { return focus() == at(TargetKind::Players, 0); }},
       {"Tab past the name and the tips to Start, Return starts",
@@ -312,28 +312,28 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
          for (int n = 0; n < 3; ++n) W().EvKey(GameKey::Tab);
          W().EvKey(GameKey::Return);
        },
-       [&] { return W().State().SetupShown == 0 && focus() == at(TargetKind::Cup); }},
+       [&] { return Probe().State().SetupShown == 0 && focus() == at(TargetKind::Cup); }},
       {"Ctrl+R throws", [&] { W().EvKey(GameKey::Throw); },
-       [&] { return W().Game().ThrowsMade == 1; }},
+       [&] { return Probe().Game().ThrowsMade == 1; }},
       {"Tab reaches the dice; the ring stands around die 1's place",
        [&] { W().EvKey(GameKey::Tab); },
        [&] {
-         const TTableSlot& place = W().Game().TableSlot[W().Game().Die[1].Slot];
+         const TTableSlot& place = Probe().Game().TableSlot[Probe().Game().Die[1].Slot];
          return focus() == at(TargetKind::Die, 1) && Host().focusRing_[0] == place.X &&
                 Host().focusRing_[1] == place.Y;
        }},
       {"Space returns it, and the focus goes on to the next die",
        [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
-       [&] { return W().Game().DiceInCup == 1 && focus() == at(TargetKind::Die, 2); }},
+       [&] { return Probe().Game().DiceInCup == 1 && focus() == at(TargetKind::Die, 2); }},
       {"Escape on the board does nothing", [&] { W().EvKey(GameKey::Escape); },
-       [&] { return W().Game().DiceInCup == 1 && W().State().TotalsShown == 0; }},
+       [&] { return Probe().Game().DiceInCup == 1 && Probe().State().TotalsShown == 0; }},
       {"Tab enters the sheet at the first row to write, Down and Return write the next",
        [&] {
          W().EvKey(GameKey::Tab);
          W().EvKey(GameKey::Down);
          W().EvKey(GameKey::Return);
        },
-       [&] { return W().Game().Sheet[1].Entry[kLargeStraight] >= 0; }},
+       [&] { return Probe().Game().Sheet[1].Entry[kLargeStraight] >= 0; }},
       {"a mouse press hides the ring", [&] { Run("click 600 10\n"); },
        [&] { return !Host().focusRingShown_; }},
       {"Escape leaves the Current Totals panel by its Return",
@@ -341,15 +341,15 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
          W().EvCommand(kCmdCurrentTotals);
          W().EvKey(GameKey::Escape);
        },
-       [&] { return W().State().TotalsShown == 0; }},
+       [&] { return Probe().State().TotalsShown == 0; }},
       {"keys do nothing while the computer plays",
        [&] {
-         W().Game().ComputerBusy = 1;
+         Probe().Game().ComputerBusy = 1;
          W().EvKey(GameKey::Tab);
          W().EvKey(GameKey::Throw);
-         W().Game().ComputerBusy = 0;
+         Probe().Game().ComputerBusy = 0;
        },
-       [&] { return !Host().focusRingShown_ && W().Game().CurrentPlayer == 1; }},
+       [&] { return !Host().focusRingShown_ && Probe().Game().CurrentPlayer == 1; }},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);

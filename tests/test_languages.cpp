@@ -150,10 +150,10 @@ TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
     Screen("top ten", "command 104\n", kPanel);
     for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
       SCOPED_TRACE("tip " + std::to_string(tip));
-      W().State().HintIndex = tip;
+      Probe().State().HintIndex = tip;
       std::vector<DrawnText> texts;
       W().Screen().RecordTexts(&texts);
-      W().DrawHints();
+      Probe().DrawHints();
       W().Screen().RecordTexts(nullptr);
       Check(texts, kPanel);
       // The tip's lines stay between the heading and the buttons.
@@ -202,16 +202,16 @@ TEST_F(Languages, ThePseudoLanguageLeavesNoEnglishAndShowsWhereTextsOverflow) {
   Run("click 350 390\n");
   visit("top ten", "command 104\n", kPanel);
   for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
-    W().State().HintIndex = tip;
+    Probe().State().HintIndex = tip;
     visit("tip " + std::to_string(tip), "", kPanel);
     texts.clear();
     W().Screen().RecordTexts(&texts);
-    W().DrawHints();
+    Probe().DrawHints();
     W().Screen().RecordTexts(nullptr);
     Check(texts, kPanel, true);
     for (const DrawnText& t : texts) EXPECT_FALSE(HasEnglishLeft(t.text)) << t.text;
   }
-  W().AnnounceGameOver();
+  Probe().Show().AnnounceGameOver();
   Run("command 134\n");
   Run("set GameActive 0\nclick 80 350\n");
   // Every box shown: the notices, Game Over, About.

@@ -29,12 +29,12 @@ class Paint : public GameTest {
   const Surface& S() { return W().Screen(); }
   // Puts die i on place `slot` showing `face`, as the game state has it after a throw.
   void Lay(int i, int slot, int face) {
-    W().Game().Die[i].Slot = slot;
-    W().Game().Die[i].Face = face;
-    W().Game().Die[i].InCup = 0;
+    Probe().Game().Die[i].Slot = slot;
+    Probe().Game().Die[i].Face = face;
+    Probe().Game().Die[i].InCup = 0;
   }
   std::string DieClick(int i) {
-    const TTableSlot& s = W().Game().TableSlot[W().Game().Die[i].Slot];
+    const TTableSlot& s = Probe().Game().TableSlot[Probe().Game().Die[i].Slot];
     return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
   }
 };
@@ -56,9 +56,9 @@ TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
   Run("set GameActive 1\nset PlayerCount 2\nset NextPlayerPending 1\nset Sheet[1].Entry[6] 18\n"
       "paint\n");
   EXPECT_EQ(Count(S(), 55, 317, 50, 50, C(testing::kButton)), 2500);
-  EXPECT_EQ(
-      Count(S(), W().Game().TableSlot[3].X, W().Game().TableSlot[3].Y, 50, 50, C(testing::kPip)),
-      5 * 52);
+  EXPECT_EQ(Count(S(), Probe().Game().TableSlot[3].X, Probe().Game().TableSlot[3].Y, 50, 50,
+                  C(testing::kPip)),
+            5 * 52);
   EXPECT_GT(Count(S(), 548, RowTop(6), 47, 30, C(testing::kScore)), 20);
   EXPECT_GT(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 100);
   EXPECT_EQ(Host().cursor_, CursorId::Next);
@@ -76,22 +76,22 @@ TEST_F(Paint, RepaintDrawsOnlyWhatTheStateShows) {
 
 TEST_F(Paint, FirstPaintTakesTheCleanSceneUnderCupAndPlaces) {
   // The first paint ran on the setup screen, whose scroll reaches into place 16.
-  ASSERT_EQ(W().State().FirstPaint, 0);
+  ASSERT_EQ(Probe().State().FirstPaint, 0);
   EXPECT_EQ(Host().cursor_, CursorId::Arrow);
   for (int k = 1; k <= 20; ++k) {
-    const Offscreen& under = W().Pictures().SlotUnder[k];
+    const Offscreen& under = Probe().Pictures().SlotUnder[k];
     ASSERT_EQ(under.width, 50);
     int wrong = 0;
     for (int y = 0; y < 50; ++y)
       for (int x = 0; x < 50; ++x)
         wrong += under.pixels[y * 50 + x] !=
-                 Scene(W(), W().Game().TableSlot[k].X + x, W().Game().TableSlot[k].Y + y);
+                 Scene(W(), Probe().Game().TableSlot[k].X + x, Probe().Game().TableSlot[k].Y + y);
     EXPECT_EQ(wrong, 0) << "place " << k;
   }
   int wrong = 0;
   for (int y = 0; y < 150; ++y)
     for (int x = 0; x < 100; ++x)
-      wrong += W().Pictures().CupUnder.pixels[y * 100 + x] != Scene(W(), 30 + x, 274 + y);
+      wrong += Probe().Pictures().CupUnder.pixels[y * 100 + x] != Scene(W(), 30 + x, 274 + y);
   EXPECT_EQ(wrong, 0);
 }
 
@@ -133,9 +133,9 @@ TEST_F(Paint, CursorByRegion) {
 TEST_F(Paint, MaskedSpritesLeaveTheSceneOutsideTheObject) {
   Run("set SetupShown 0\npaint\n");
   const auto before = Snapshot(S());
-  W().DrawMasked(W().Pictures().CupImage, W().Pictures().CupMask, 200, 100);
-  W().DrawMasked(W().Pictures().DieImage, W().Pictures().DieMask, 600,
-                 400);  // partly off the scene
+  Probe().DrawMasked(Probe().Pictures().CupImage, Probe().Pictures().CupMask, 200, 100);
+  Probe().DrawMasked(Probe().Pictures().DieImage, Probe().Pictures().DieMask, 600,
+                     400);  // partly off the scene
   int changedOutside = 0, wrongInside = 0;
   for (int y = 0; y < 434; ++y) {
     for (int x = 0; x < 632; ++x) {
@@ -168,10 +168,10 @@ TEST_F(Paint, PipsStandAtTheirOffsetsForEveryFace) {
   // An 8 x 8 disc: rows of 4, 6, 8, 8, 8, 8, 6 and 4 pixels, centred.
   const int rowWidth[8] = {4, 6, 8, 8, 8, 8, 6, 4};
   Run("set SetupShown 0\npaint\n");
-  const int px = W().Game().TableSlot[6].X, py = W().Game().TableSlot[6].Y;
+  const int px = Probe().Game().TableSlot[6].X, py = Probe().Game().TableSlot[6].Y;
   for (int face = 0; face <= 7; ++face) {
     Lay(1, 6, face);
-    W().DrawDieAtPlace(1);
+    Probe().Show().DrawDieAtPlace(1);
     std::vector<int> want = face >= 1 && face <= 6 ? faces[face] : std::vector<int>{};
     int inPips = 0;
     for (int p = 0; p < 7; ++p) {
@@ -193,13 +193,13 @@ TEST_F(Paint, PipsStandAtTheirOffsetsForEveryFace) {
 
 TEST_F(Paint, ADieOnItsPlaceIsDrawnOnTheCleanPlacePicture) {
   Run("set SetupShown 0\npaint\n");
-  const int px = W().Game().TableSlot[9].X, py = W().Game().TableSlot[9].Y;
+  const int px = Probe().Game().TableSlot[9].X, py = Probe().Game().TableSlot[9].Y;
   Lay(2, 9, 6);
-  W().DrawDieAtPlace(2);
+  Probe().Show().DrawDieAtPlace(2);
   // Something else left on the place: a smear over it.
   W().Screen().FillRect(px - 5, py - 5, px + 55, py + 55, C(testing::kButton));
   Lay(2, 9, 1);
-  W().DrawDieAtPlace(2);
+  Probe().Show().DrawDieAtPlace(2);
   int wrong = 0;
   for (int y = 0; y < 50; ++y) {
     for (int x = 0; x < 50; ++x) {
@@ -215,14 +215,14 @@ TEST_F(Paint, ADieOnItsPlaceIsDrawnOnTheCleanPlacePicture) {
   EXPECT_EQ(Count(S(), px, py, 50, 50, C(testing::kPip)), 52);
   // Its save-under holds the clean place: a slide back to the cup leaves the place clean.
   const auto before = Snapshot(S());
-  W().AnimateDieToCup(2);
+  Probe().Show().AnimateDieToCup(2);
   for (int y = 0; y < 50; ++y)
     for (int x = 0; x < 50; ++x) EXPECT_EQ(S().Pixel(px + x, py + y), Scene(W(), px + x, py + y));
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{px, py, 50, 50}}), 0);
   // Every die in the cup: nothing is drawn.
-  for (int i = 1; i <= 5; ++i) W().Game().Die[i].InCup = 1;
+  for (int i = 1; i <= 5; ++i) Probe().Game().Die[i].InCup = 1;
   const auto empty = Snapshot(S());
-  W().DrawTableDice();
+  Probe().DrawTableDice();
   EXPECT_EQ(Differences(empty, Snapshot(S()), 632), 0);
 }
 
@@ -232,9 +232,9 @@ TEST_F(Paint, ThrowDotsLitAndDarkByThrowsMade) {
     int limit, made, lit;
   } cases[] = {{3, 0, 3}, {3, 1, 2}, {3, 2, 1}, {3, 3, 0}, {3, 5, 0}, {3, -4, 3}, {4, 2, 2}};
   for (const Case& c : cases) {
-    W().Game().ThrowLimit = c.limit;
-    W().Game().ThrowsMade = c.made;
-    W().DrawThrowDots();
+    Probe().Game().ThrowLimit = c.limit;
+    Probe().Game().ThrowsMade = c.made;
+    Probe().Show().DrawThrowDots();
     for (int n = 0; n < 3; ++n) {
       const int x = 70 + 8 * n;
       const Rgb want = n < c.lit ? C(testing::kLit) : C(testing::kDark);
@@ -258,14 +258,14 @@ TEST_F(Paint, AThrowAndTheReturnsLeaveTheSceneWhole) {
   Run("places 1 4 16 19 20\nfaces 1 2 3 4 5\n" + std::string(kCup));
   std::vector<std::array<int, 4>> dice;
   for (int i = 0; i < 5; ++i) {
-    const TTableSlot& s = W().Game().TableSlot[places[i]];
+    const TTableSlot& s = Probe().Game().TableSlot[places[i]];
     dice.push_back({s.X, s.Y, 50, 50});
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 52 * (i + 1)) << i;
   }
   dice.push_back({70, 425, 20, 4});
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, dice), 0);
   for (int i = 1; i <= 5; ++i) Run(DieClick(i));
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{70, 425, 20, 4}}), 0);
 }
 
@@ -288,7 +288,7 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
     Run("set SoundOn " + std::string(delay == 25 ? "1" : "0") + "\n");
     t = Host().clock_;
     for (int k = 1; k <= 12; ++k) {
-      if (W().Game().Sheet[1].Entry[k] != -1) continue;
+      if (Probe().Game().Sheet[1].Entry[k] != -1) continue;
       Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
       break;
     }
@@ -307,15 +307,15 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
 TEST_F(Paint, FlightsEndExactlyOnThePlace) {
   Run("set SetupShown 0\npaint\n");
   // From y 344 the die rises 9 pixels a step; from y 17 it rises 41 and is put on its place.
-  ASSERT_EQ(W().Game().TableSlot[19].Y, 344);
-  ASSERT_EQ(W().Game().TableSlot[4].Y, 17);
+  ASSERT_EQ(Probe().Game().TableSlot[19].Y, 344);
+  ASSERT_EQ(Probe().Game().TableSlot[4].Y, 17);
   for (int slot : {19, 4, 1, 16}) {
-    for (int i = 1; i <= 5; ++i) W().Game().Die[i].InCup = 1;
+    for (int i = 1; i <= 5; ++i) Probe().Game().Die[i].InCup = 1;
     Run("paint\n");
     const auto before = Snapshot(S());
     Lay(3, slot, 4);
-    W().AnimateDieFlight(3);
-    const TTableSlot& s = W().Game().TableSlot[slot];
+    Probe().Show().AnimateDieFlight(3);
+    const TTableSlot& s = Probe().Game().TableSlot[slot];
     EXPECT_EQ(Count(S(), s.X, s.Y, 50, 50, C(testing::kPip)), 4 * 52);
     EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{s.X, s.Y, 50, 50}}), 0) << slot;
   }
@@ -350,38 +350,39 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
   PauseHost host;
   HeadlessSound sound(host);
   Random random;
-  TYachtWindow w(host, sound, random);
+  TYachtWindow real_w(host, sound, random);
+  TWindowProbe w(real_w);
   w.State().SetupShown = 0;
   InstallTestArt(w);
-  host.screen_ = &w.Screen();
+  host.screen_ = &w.Window().Screen();
   // The die body's disc starts one pixel below and one right of the picture's corner.
   auto flight = [&](int slot, std::vector<int> tops) {
-    w.EvPaint();
+    w.Window().EvPaint();
     host.seen_.clear();
     w.Game().Die[1].Slot = slot;
     w.Game().Die[1].Face = 2;
-    w.AnimateDieFlight(1);
+    w.Show().AnimateDieFlight(1);
     ASSERT_EQ(host.seen_.size(), 3u) << slot;
     for (size_t n = 0; n < 3; ++n) EXPECT_EQ(host.seen_[n].dieTop, tops[n] + 1) << slot << " " << n;
   };
   flight(19, {434 - 2 * 9, 434 - 5 * 9, 434 - 8 * 9});    // y 344: steps of 9
   flight(4, {434 - 2 * 41, 434 - 5 * 41, 434 - 8 * 41});  // y 17: steps of 41
   // Back to the cup from (25, 25): (3, 22) a step, pausing after steps 2, 5 and 8.
-  w.EvPaint();
+  w.Window().EvPaint();
   w.Game().Die[1].Slot = 1;
-  w.DrawDieAtPlace(1);
+  w.Show().DrawDieAtPlace(1);
   host.seen_.clear();
-  w.AnimateDieToCup(1);
+  w.Show().AnimateDieToCup(1);
   ASSERT_EQ(host.seen_.size(), 3u);
   const int steps[3] = {2, 5, 8};
   for (int n = 0; n < 3; ++n) {
     EXPECT_EQ(host.seen_[n].dieLeft, 25 + 3 * steps[n] + 1) << n;
     EXPECT_EQ(host.seen_[n].dieTop, 25 + 22 * steps[n] + 1) << n;
   }
-  EXPECT_EQ(Count(w.Screen(), 0, 0, 280, 434, testing::C(testing::kDieBody)), 0);
+  EXPECT_EQ(Count(w.Window().Screen(), 0, 0, 280, 434, testing::C(testing::kDieBody)), 0);
   // The shake shows the cup at x 40, 30, 10, 30, twice.
   host.seen_.clear();
-  w.AnimateCupShake();
+  w.Show().AnimateCupShake();
   ASSERT_EQ(host.seen_.size(), 8u);
   const int shake[4] = {40, 30, 10, 30};
   for (int n = 0; n < 8; ++n) EXPECT_EQ(host.seen_[n].cupLeft, shake[n % 4] + 10) << n;
@@ -390,10 +391,10 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
 TEST_F(Paint, CupShakeAndSettleLeaveTheCupAtHomeOnly) {
   Run("set SetupShown 0\npaint\n");
   const auto before = Snapshot(S());
-  W().AnimateCupShake();
+  Probe().Show().AnimateCupShake();
   // Not on the screen when the shake ends.
   EXPECT_EQ(Count(S(), 0, 250, 200, 184, C(testing::kCupBody)), 0);
-  W().SettleCup();
+  Probe().Show().SettleCup();
   EXPECT_EQ(Differences(before, Snapshot(S()), 632), 0);
 }
 
@@ -405,11 +406,11 @@ TEST_F(Paint, GarbageStateDrawsNothingOutOfBounds) {
       "set ThrowsMade -2147483647\nset ThrowLimit 2147483647\nset NextPlayerPending 1\npaint\n");
   Run("set CurrentPlayer -4\nset PlayerCount 77\nset CaretX 2147483647\nset CaretY -2147483647\n"
       "set CaretPhase 1\ntick\ntick\nset SetupShown 1\npaint\nset PlayerCount -9\npaint\n");
-  W().AnimateDieToCup(3);
-  W().AnimateDieFlight(3);
-  W().AnimateDieToCup(1);
-  W().DrawDieSprite(11, 3, 0, 0);
-  W().DrawDieSprite(-1, 3, 0, 0);
+  Probe().Show().AnimateDieToCup(3);
+  Probe().Show().AnimateDieFlight(3);
+  Probe().Show().AnimateDieToCup(1);
+  Probe().DrawDieSprite(11, 3, 0, 0);
+  Probe().DrawDieSprite(-1, 3, 0, 0);
   Run("set SetupShown 0\nset CurrentPlayer 1\nset PlayerCount 2\npaint\n");
 }
 

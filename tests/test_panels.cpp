@@ -37,7 +37,7 @@ class Panels : public testing::GameTest {
     std::ofstream("bexil.ini", std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
     Start();
-    ASSERT_EQ(W().State().HintsShown, 1);
+    ASSERT_EQ(Probe().State().HintsShown, 1);
   }
 };
 
@@ -54,58 +54,58 @@ TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
     Start();
     StartGame(c.players);
     Run("command 103\n");
-    ASSERT_EQ(W().State().TotalsShown, 1);
-    EXPECT_EQ(W().State().TotalsPlayer, c.shown[0]);
+    ASSERT_EQ(Probe().State().TotalsShown, 1);
+    EXPECT_EQ(Probe().State().TotalsPlayer, c.shown[0]);
     for (size_t k = 1; k < c.shown.size(); ++k) {
       Run(kNextPlayer);
-      EXPECT_EQ(W().State().TotalsPlayer, c.shown[k]) << "step " << k;
+      EXPECT_EQ(Probe().State().TotalsPlayer, c.shown[k]) << "step " << k;
     }
     // The board takes no presses meanwhile; Return closes the panel at the first column.
     Run("click 60 300\n");
-    EXPECT_EQ(W().Game().ThrowsMade, 0);
+    EXPECT_EQ(Probe().Game().ThrowsMade, 0);
     Run("click 339 375\n");
-    EXPECT_EQ(W().State().TotalsShown, 1);
+    EXPECT_EQ(Probe().State().TotalsShown, 1);
     Run(kTotalsReturn);
-    EXPECT_EQ(W().State().TotalsShown, 0);
-    EXPECT_EQ(W().State().TotalsPlayer, c.players == 0 ? 0 : 1);
+    EXPECT_EQ(Probe().State().TotalsShown, 0);
+    EXPECT_EQ(Probe().State().TotalsPlayer, c.players == 0 ? 0 : 1);
   }
 }
 
 TEST_F(Panels, CurrentTotalsOnlyDuringAGame) {
   Run("command 103\n");  // on the setup screen, before any game
-  EXPECT_EQ(W().State().TotalsShown, 0);
+  EXPECT_EQ(Probe().State().TotalsShown, 0);
   StartGame(1);
   Run("set GameActive 0\ncommand 103\n");  // after a game has ended
-  EXPECT_EQ(W().State().TotalsShown, 0);
+  EXPECT_EQ(Probe().State().TotalsShown, 0);
   Run("set GameActive 1\ncommand 103\n");
-  EXPECT_EQ(W().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().TotalsShown, 1);
   // DrawTotals draws nothing at all without a game.
   const auto before = Pixels();
-  W().Game().GameActive = 0;
-  W().Game().Sheet[1].Entry[3] = 25;
-  W().DrawTotals();
+  Probe().Game().GameActive = 0;
+  Probe().Game().Sheet[1].Entry[3] = 25;
+  Probe().DrawTotals();
   EXPECT_EQ(Pixels(), before);
 }
 
 TEST_F(Panels, AWrittenZeroShowsAndAnEmptyCategoryDoesNot) {
   StartGame(1);
   Run("command 103\n");
-  W().DrawTotals();
+  Probe().DrawTotals();
   const auto blank = Pixels();
-  W().Game().Sheet[1].Entry[5] = 0;
-  W().DrawTotals();
+  Probe().Game().Sheet[1].Entry[5] = 0;
+  Probe().DrawTotals();
   EXPECT_NE(Pixels(), blank);
-  W().Game().Sheet[1].Entry[5] = -1;
-  W().DrawTotals();
+  Probe().Game().Sheet[1].Entry[5] = -1;
+  Probe().DrawTotals();
   EXPECT_EQ(Pixels(), blank);
   // Against the computer the first column is the computer's, titled by its name.
-  W().Game().PlayerCount = 0;
-  W().State().TotalsPlayer = 0;
-  W().DrawTotals();
+  Probe().Game().PlayerCount = 0;
+  Probe().State().TotalsPlayer = 0;
+  Probe().DrawTotals();
   const auto computer = Pixels();
-  std::strcpy(W().State().PlayerName[1], "Computer");
-  W().State().TotalsPlayer = 1;
-  W().DrawTotals();
+  std::strcpy(Probe().State().PlayerName[1], "Computer");
+  Probe().State().TotalsPlayer = 1;
+  Probe().DrawTotals();
   EXPECT_EQ(Pixels(), computer);  // same name, same empty column: same picture
 }
 
@@ -114,17 +114,17 @@ TEST_F(Panels, TotalsSurviveOutOfRangeState) {
   Run("command 103\n");
   for (int who : {-7, 5, 1000}) {
     for (int players : {-2, 0, 3, 9}) {
-      W().State().TotalsPlayer = who;
-      W().Game().PlayerCount = players;
-      W().DrawTotals();
-      EXPECT_GE(W().State().TotalsPlayer, 0);
-      EXPECT_LE(W().State().TotalsPlayer, 4);
+      Probe().State().TotalsPlayer = who;
+      Probe().Game().PlayerCount = players;
+      Probe().DrawTotals();
+      EXPECT_GE(Probe().State().TotalsPlayer, 0);
+      EXPECT_LE(Probe().State().TotalsPlayer, 4);
     }
   }
   Run("set TotalsPlayer 99\n" + std::string(kNextPlayer));
   // Stepping on from the largest counter wraps to the first column, never past the end.
   Run("set TotalsPlayer 2147483647\n" + std::string(kNextPlayer));
-  EXPECT_EQ(W().State().TotalsPlayer, 1);
+  EXPECT_EQ(Probe().State().TotalsPlayer, 1);
 }
 
 TEST_F(Panels, TipsCounterFarOutOfRangeStartsAgain) {
@@ -133,27 +133,27 @@ TEST_F(Panels, TipsCounterFarOutOfRangeStartsAgain) {
   for (const char* press : {kNextHint, "click 400 360\n"}) {
     OpenOnTips(3);
     Run("set HintIndex 2147483647\n" + std::string(press));
-    EXPECT_EQ(W().State().HintIndex, 0) << press;
+    EXPECT_EQ(Probe().State().HintIndex, 0) << press;
   }
 }
 
 TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {
   OpenOnTips(18);
-  W().DrawHints();
+  Probe().DrawHints();
   const auto first = Pixels();
   Run(kNextHint);
-  EXPECT_EQ(W().State().HintIndex, 19);
+  EXPECT_EQ(Probe().State().HintIndex, 19);
   Run(kNextHint);
-  EXPECT_EQ(W().State().HintIndex, 0);  // 20 starts again at the first tip when drawn
+  EXPECT_EQ(Probe().State().HintIndex, 0);  // 20 starts again at the first tip when drawn
   for (int k = 0; k < 18; ++k) Run(kNextHint);
-  EXPECT_EQ(W().State().HintIndex, 18);
+  EXPECT_EQ(Probe().State().HintIndex, 18);
   EXPECT_EQ(Pixels(), first);  // twenty steps bring the same tip back
   // x 445 is Return, not Next Hint.
   Run("click 445 360\n");
-  EXPECT_EQ(W().State().HintsShown, 0);
-  EXPECT_EQ(W().State().HintIndex, 19);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().Game().PlayerCount, 1);
+  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().State().HintIndex, 19);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_EQ(Probe().Game().PlayerCount, 1);
   Run("close\n");
   std::ifstream in("bexil.ini", std::ios::binary);
   std::vector<char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -162,7 +162,7 @@ TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {
 }
 
 TEST_F(Panels, EveryTipFitsAndTheGivenOnesAreExact) {
-  const auto& t = W().State().HintText;
+  const auto& t = Probe().State().HintText;
   for (int k = 0; k < TWindowState::HintCount; ++k) {
     int lines = 0;
     for (int l = 1; l <= 4; ++l) {
@@ -186,12 +186,12 @@ TEST_F(Panels, EveryTipFitsAndTheGivenOnesAreExact) {
 TEST_F(Panels, TipsSurviveOutOfRangeCounters) {
   OpenOnTips(0);
   for (int index : {-5, 20, 21, 5000}) {
-    W().State().HintIndex = index;
-    W().DrawHints();
-    EXPECT_LT(W().State().HintIndex, TWindowState::HintCount);
+    Probe().State().HintIndex = index;
+    Probe().DrawHints();
+    EXPECT_LT(Probe().State().HintIndex, TWindowState::HintCount);
   }
   Run("set HintIndex 77\n" + std::string(kNextHint));
-  EXPECT_EQ(W().State().HintIndex, 0);  // 78 starts again at the first tip
+  EXPECT_EQ(Probe().State().HintIndex, 0);  // 78 starts again at the first tip
 }
 
 // The computer's total line reaches past the panel area; the panels leave nothing of it showing.
@@ -209,8 +209,8 @@ TEST_F(Panels, NoSliverOfTheSheetShowsBesideAPanel) {
     Run("set CurrentPlayer 1\n" + std::string(command));  // a short total line beneath
     const std::vector<uint32_t> clean = strip();
     Run(returns + "set CurrentPlayer 0\nset Sheet[0].Total 288\nset Sheet[0].Entry[12] 30\n");
-    W().DrawTotalLine(false);
-    W().DrawScoreColumn(false);
+    Probe().Show().DrawTotalLine(false);
+    Probe().Show().DrawScoreColumn(false);
     ASSERT_NE(strip(), clean);  // the total's last digit lies in the strip
     Run(command);
     EXPECT_EQ(strip(), clean);

@@ -145,23 +145,24 @@ TEST(Places, EveryPlaceKeepsItsFilesUnderANameThatIsNotUtf8) {
     HeadlessHost host;
     HeadlessSound sound(host);
     Random random;
-    TYachtWindow w(host, sound, random, places);
+    TYachtWindow real_w(host, sound, random, places);
+    TWindowProbe w(real_w);
     EXPECT_EQ(w.State().TopTenPath, scores);
     EXPECT_EQ(w.State().AnimDelay, 77);  // the settings were read
     EXPECT_EQ(w.Game().GameActive, 1);
     EXPECT_STREQ(w.State().TopTen[1].Name, "Anna");  // the Top Ten was read
     EXPECT_TRUE(host.checks_[kCmdExpertComputer]);   // and the program's own choices
-    w.EvCommand(kCmdClassicComputer);
+    w.Window().EvCommand(kCmdClassicComputer);
     const Bytes classic = ReadAll(conf);
     EXPECT_NE(std::string(classic.begin(), classic.end()).find("Expert=0"), std::string::npos);
     for (int e = 0; e < kEffectCount; ++e) EXPECT_TRUE(w.Effects().EffectPlayable(e)) << e;
-    w.EvPaint();
+    w.Window().EvPaint();
     EXPECT_EQ(sound.pieces_, std::vector<std::string>{music + "/mine-\xff.mid"});
     // A game ends: the Top Ten is saved where it was read, Anna kept.
     w.Game().PlayerCount = 1;
     w.Game().Sheet[1].Total = 150;
     w.Game().GameActive = 0;
-    w.AnnounceGameOver();
+    w.Show().AnnounceGameOver();
     std::strcpy(table[1].Name, "Player 1");
     table[1].Score = 150;
     std::strcpy(table[2].Name, "Anna");
@@ -170,7 +171,7 @@ TEST(Places, EveryPlaceKeepsItsFilesUnderANameThatIsNotUtf8) {
     EXPECT_EQ(ReadAll(scores), Bytes(saved.begin(), saved.end()));
     // The close writes the settings where they were read.
     w.State().AnimDelay = 88;
-    w.EvClose();
+    w.Window().EvClose();
     choices.AnimDelay = 88;
     const auto closed = EncodeSettings(choices);
     EXPECT_EQ(ReadAll(settings), Bytes(closed.begin(), closed.end()));

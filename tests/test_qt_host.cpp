@@ -27,6 +27,7 @@
 #include "fifo_watchdog.h"
 #include "platform/surface.h"
 #include "ui/yacht_window.h"
+#include "window_probe.h"
 
 namespace ossaric {
 namespace {
@@ -379,15 +380,15 @@ TEST_F(Window, MenuTitleSizeAndClose) {
     EXPECT_TRUE(window.GameHost().Checked(kCmdSoundOn));
     EXPECT_FALSE(window.GameHost().Checked(kCmdSoundOff));
     // Faster from the menu reaches the game.
-    const int delay = window.Game().State().AnimDelay;
+    const int delay = TWindowProbe(window.Game()).State().AnimDelay;
     window.menuBar()->actions()[2]->menu()->actions()[0]->trigger();
-    EXPECT_EQ(window.Game().State().AnimDelay, std::max(0, delay - 5));
+    EXPECT_EQ(TWindowProbe(window.Game()).State().AnimDelay, std::max(0, delay - 5));
     // Check marks are the game's: choosing a ticked item keeps its tick.
     QMenu* audio = window.menuBar()->actions()[3]->menu();
     audio->actions()[2]->trigger();  // "Sound effects on", already on
     EXPECT_TRUE(audio->actions()[2]->isChecked());
     audio->actions()[3]->trigger();  // "Sound effects off"
-    EXPECT_EQ(window.Game().State().SoundOn, 0);
+    EXPECT_EQ(TWindowProbe(window.Game()).State().SoundOn, 0);
     EXPECT_FALSE(audio->actions()[2]->isChecked());
     EXPECT_TRUE(audio->actions()[3]->isChecked());
     // Help opens the page from the game directory; the close box closes it with the game.
@@ -432,7 +433,7 @@ TEST_F(Window, InputDuringTheComputersTurnIsDropped) {
     MainWindow window;
     window.show();
     window.Start();
-    TYachtWindow& g = window.Game();
+    TWindowProbe g = window.Game();
     SceneWidget* scene = window.Scene();
     g.Game().PlayerCount = 0;
     g.State().SoundOn = 0;

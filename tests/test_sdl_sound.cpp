@@ -266,8 +266,9 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
   SdlSound sound(notices.Callback());
   if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
   Random random;
-  TYachtWindow window(host, sound, random);
-  window.EvPaint();  // the first paint starts the music
+  TYachtWindow real_window(host, sound, random);
+  TWindowProbe window(real_window);
+  window.Window().EvPaint();  // the first paint starts the music
   const std::string first = window.Playlist().MusicFileName();
   ASSERT_FALSE(first.empty());
 
@@ -277,13 +278,13 @@ TEST(SdlSound, TheGameHearsItsEffectsAndMovesOnWhenAPieceEnds) {
   EXPECT_LE(MsSince(start), 305 + 250 + 200);
 
   ASSERT_TRUE(notices.WaitFor(1, std::chrono::seconds(10)));
-  window.EvMusicNotice();  // as the host delivers it
+  window.Window().EvMusicNotice();  // as the host delivers it
   EXPECT_NE(window.Playlist().MusicFileName(), first);
   EXPECT_NE(window.Playlist().MusicDevice(), 0u);
   window.SetMusicOff();  // closing the piece ourselves posts nothing
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(notices.Count(), 1);
-  window.EvClose();
+  window.Window().EvClose();
   EXPECT_TRUE(host.messages_.empty());
 }
 
@@ -305,15 +306,16 @@ TEST(SdlSound, DamagedPiecesAreNotStartedAgainAndAgain) {
   SdlSound sound(notices.Callback());
   if (sound.SoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
   Random random;
-  TYachtWindow window(host, sound, random);
-  window.EvPaint();  // the first paint starts the music
+  TYachtWindow real_window(host, sound, random);
+  TWindowProbe window(real_window);
+  window.Window().EvPaint();  // the first paint starts the music
   // The notices are handed to the window as the host hands them over, for two seconds.
   int handled = 0;
   const auto start = Clock::now();
   while (MsSince(start) < 2000) {
     if (!notices.WaitFor(handled + 1, std::chrono::milliseconds(50))) continue;
     ++handled;
-    window.EvMusicNotice();
+    window.Window().EvMusicNotice();
   }
   EXPECT_LE(handled, 2);
   EXPECT_EQ(window.Playlist().MusicDevice(), 0u);
@@ -322,7 +324,7 @@ TEST(SdlSound, DamagedPiecesAreNotStartedAgainAndAgain) {
   EXPECT_GE(host.messages_.size(), 1u);
   EXPECT_LE(host.messages_.size(), 2u);
   for (const std::string& m : host.messages_) EXPECT_EQ(m.rfind("MCI Error|", 0), 0u) << m;
-  window.EvClose();
+  window.Window().EvClose();
 }
 
 }  // namespace

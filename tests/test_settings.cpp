@@ -74,7 +74,7 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   const char* const names[4] = {"Abcdefgh", "Player 2", "Zz", "12345678"};
   Run("set PlayerCount 3\nset PlayerName[1] Abcdefgh\nset PlayerName[3] Zz\n"
       "set PlayerName[4] 12345678\nset SoundOn 0\nclick 400 365\n");
-  EXPECT_EQ(W().State().HintIndex, -1);
+  EXPECT_EQ(Probe().State().HintIndex, -1);
   Bytes b = CloseAndRead();
   ASSERT_EQ(b.size(), 52u);
   EXPECT_EQ(b, Record(3, names, -1, 1, 0, 25));
@@ -90,12 +90,12 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
   EXPECT_EQ(b[50], 0x40);
   EXPECT_EQ(b[51], 0x9c);
   Start();
-  EXPECT_EQ(W().State().AnimDelay, 25);
+  EXPECT_EQ(Probe().State().AnimDelay, 25);
   for (int pause : {1000, 1005, 5000, 32767}) {
     Run("set AnimDelay " + std::to_string(pause - 5) + "\ncommand 108\n");
     CloseAndRead();
     Start();
-    EXPECT_EQ(W().State().AnimDelay, pause);
+    EXPECT_EQ(Probe().State().AnimDelay, pause);
   }
 
   // Faster at 0 stays at 0 and is stored as 0.
@@ -117,58 +117,58 @@ TEST_F(Settings, BytesWrittenForKnownStates) {
 
 TEST_F(Settings, BytesAfterTheTerminatorAreCopiedWhole) {
   Run("set PlayerName[2] Player 2\n");
-  std::memcpy(W().State().PlayerName[2], "Ab\0xyzwv", 9);
+  std::memcpy(Probe().State().PlayerName[2], "Ab\0xyzwv", 9);
   Bytes b = CloseAndRead();
   EXPECT_EQ(0, std::memcmp(&b[17], "Ab\0xyzwv", 9));
   Start();
-  EXPECT_STREQ(W().State().PlayerName[2], "Ab");
+  EXPECT_STREQ(Probe().State().PlayerName[2], "Ab");
 }
 
 TEST_F(Settings, EveryFieldIsReadBack) {
   const char* const names[4] = {"Anna", "Bert", "Cleo12", "Dorothea"};
   WriteAll("bexil.ini", Record(4, names, 7, 0, 0, 60));
   Start();
-  EXPECT_EQ(W().Game().PlayerCount, 4);
-  for (int n = 1; n <= 4; ++n) EXPECT_STREQ(W().State().PlayerName[n], names[n - 1]);
-  EXPECT_EQ(W().State().HintIndex, 7);
-  EXPECT_EQ(W().State().MusicOn, 0);
-  EXPECT_EQ(W().State().SoundOn, 0);
-  EXPECT_EQ(W().State().AnimDelay, 60);
-  EXPECT_EQ(W().State().SettingsRecord[6], 4);
+  EXPECT_EQ(Probe().Game().PlayerCount, 4);
+  for (int n = 1; n <= 4; ++n) EXPECT_STREQ(Probe().State().PlayerName[n], names[n - 1]);
+  EXPECT_EQ(Probe().State().HintIndex, 7);
+  EXPECT_EQ(Probe().State().MusicOn, 0);
+  EXPECT_EQ(Probe().State().SoundOn, 0);
+  EXPECT_EQ(Probe().State().AnimDelay, 60);
+  EXPECT_EQ(Probe().State().SettingsRecord[6], 4);
   // Closing unchanged writes the same bytes again.
   EXPECT_EQ(CloseAndRead(), Record(4, names, 7, 0, 0, 60));
 }
 
 TEST_F(Settings, TheThreeOpenings) {
   // No file: the setup screen, one player, tips on.
-  EXPECT_EQ(W().State().SetupShown, 1);
-  EXPECT_EQ(W().State().HintsShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 0);
-  EXPECT_EQ(W().Game().PlayerCount, 1);
-  EXPECT_EQ(W().State().HintIndex, 0);
+  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 0);
+  EXPECT_EQ(Probe().Game().PlayerCount, 1);
+  EXPECT_EQ(Probe().State().HintIndex, 0);
 
   // Tips on: the tips panel, whose Return starts the game and moves the counter on.
   WriteAll("bexil.ini", Record(2, kDefaultNames, 5, 1, 1, 25));
   Start();
-  EXPECT_EQ(W().State().SetupShown, 0);
-  EXPECT_EQ(W().State().HintsShown, 1);
-  EXPECT_EQ(W().Game().GameActive, 0);
+  EXPECT_EQ(Probe().State().SetupShown, 0);
+  EXPECT_EQ(Probe().State().HintsShown, 1);
+  EXPECT_EQ(Probe().Game().GameActive, 0);
   Run("click 400 360\n");
-  EXPECT_EQ(W().State().HintsShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().State().HintIndex, 6);
-  EXPECT_EQ(W().Game().PlayerCount, 2);
+  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_EQ(Probe().State().HintIndex, 6);
+  EXPECT_EQ(Probe().Game().PlayerCount, 2);
   EXPECT_EQ(CloseAndRead()[44], 6);
 
   // Tips off: a game at once, player 1 to throw.
   WriteAll("bexil.ini", Record(0, kDefaultNames, -1, 1, 1, 25));
   Start();
-  EXPECT_EQ(W().State().SetupShown, 0);
-  EXPECT_EQ(W().State().HintsShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().Game().CurrentPlayer, 1);
-  EXPECT_EQ(W().State().TotalsPlayer, 0);
-  EXPECT_EQ(W().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().State().SetupShown, 0);
+  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
+  EXPECT_EQ(Probe().State().TotalsPlayer, 0);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
   // The tips stay off in the file.
   EXPECT_EQ(CloseAndRead()[44], 0xff);
 }
@@ -224,18 +224,19 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
     SCOPED_TRACE(c.what);
     WriteAll("bexil.ini", c.bytes);
     Start();
-    EXPECT_EQ(W().State().SetupShown, c.opensOnSetup ? 1 : 0);
-    EXPECT_EQ(W().Game().PlayerCount, c.players);
+    EXPECT_EQ(Probe().State().SetupShown, c.opensOnSetup ? 1 : 0);
+    EXPECT_EQ(Probe().Game().PlayerCount, c.players);
     // A counter of 20 starts again at 0 as soon as the first paint draws the tips panel.
-    EXPECT_TRUE(W().State().HintIndex == c.hints || (c.hints == 20 && W().State().HintIndex == 0))
-        << W().State().HintIndex;
-    EXPECT_EQ(W().State().MusicOn, c.music);
-    EXPECT_EQ(W().State().SoundOn, c.sound);
-    EXPECT_EQ(W().State().AnimDelay, c.delay);
-    EXPECT_STREQ(W().State().PlayerName[1], c.name1);
-    EXPECT_STREQ(W().State().PlayerName[4], c.name4);
+    EXPECT_TRUE(Probe().State().HintIndex == c.hints ||
+                (c.hints == 20 && Probe().State().HintIndex == 0))
+        << Probe().State().HintIndex;
+    EXPECT_EQ(Probe().State().MusicOn, c.music);
+    EXPECT_EQ(Probe().State().SoundOn, c.sound);
+    EXPECT_EQ(Probe().State().AnimDelay, c.delay);
+    EXPECT_STREQ(Probe().State().PlayerName[1], c.name1);
+    EXPECT_STREQ(Probe().State().PlayerName[4], c.name4);
     if (!c.opensOnSetup) {
-      EXPECT_EQ(W().State().HintsShown, c.hints >= 0 ? 1 : 0);
+      EXPECT_EQ(Probe().State().HintsShown, c.hints >= 0 ? 1 : 0);
     }
     Run("paint\nclick 400 360\ncommand 103\nclick 460 380\n");
     // The file written back is always a whole record.
@@ -246,7 +247,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
 TEST_F(Settings, ADirectoryInPlaceOfTheFileOpensLikeAFirstRun) {
   ASSERT_EQ(mkdir("bexil.ini", 0755), 0);
   Start();
-  EXPECT_EQ(W().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().SetupShown, 1);
   Run("close\n");
   struct stat st;
   ASSERT_EQ(stat("bexil.ini", &st), 0);
@@ -260,9 +261,9 @@ TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {
   WriteAll("bexil.ini", bytes);
   ASSERT_EQ(chmod("bexil.ini", 0444), 0);
   Start();
-  EXPECT_EQ(W().Game().PlayerCount, 2);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_STREQ(W().State().PlayerName[4], "Dora");
+  EXPECT_EQ(Probe().Game().PlayerCount, 2);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_STREQ(Probe().State().PlayerName[4], "Dora");
   Run("set PlayerCount 4\n");
   EXPECT_EQ(CloseAndRead(), bytes);
 }
@@ -282,10 +283,11 @@ TEST_F(Settings, TheSettingsDirectoryTakesOverAnOlderFileOnce) {
     HeadlessHost host;
     HeadlessSound sound(host);
     Random random;
-    TYachtWindow w(host, sound, random, places);
+    TYachtWindow real_w(host, sound, random, places);
+    TWindowProbe w(real_w);
     const auto read = std::make_pair(w.Game().PlayerCount, w.State().AnimDelay);
-    if (slower) w.EvCommand(kCmdSlower);
-    w.EvClose();
+    if (slower) w.Window().EvCommand(kCmdSlower);
+    w.Window().EvClose();
     return read;
   };
   // The first start reads the older file; the close writes the directory's own.
@@ -320,11 +322,11 @@ TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
     ASSERT_EQ(seteuid(65534), 0);
   }
   Start();
-  EXPECT_EQ(W().State().SetupShown, 1);
-  EXPECT_EQ(W().Game().PlayerCount, 1);
-  EXPECT_STREQ(W().State().PlayerName[1], "Player 1");
+  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().Game().PlayerCount, 1);
+  EXPECT_STREQ(Probe().State().PlayerName[1], "Player 1");
   Run("set PlayerCount 3\nclick 400 398\n");
-  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
   ::testing::internal::CaptureStderr();
   Run("close\n");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
@@ -348,8 +350,8 @@ TEST_F(Settings, FifosInEveryPlaceNeverHang) {
   Start();
   Run("paint\ncommand 5\ncommand 4\nclose\n");
   EXPECT_FALSE(watchdog.Stop()) << "the game waited on a FIFO";
-  EXPECT_EQ(W().State().SetupShown, 1);
-  for (int e = 0; e < kEffectCount; ++e) EXPECT_FALSE(W().Effects().EffectPlayable(e)) << e;
+  EXPECT_EQ(Probe().State().SetupShown, 1);
+  for (int e = 0; e < kEffectCount; ++e) EXPECT_FALSE(Probe().Effects().EffectPlayable(e)) << e;
   EXPECT_EQ(Output().find("music.mid"), std::string::npos);
   for (const std::string& f : fifos) {
     struct stat st;

@@ -66,22 +66,22 @@ TEST_F(Setup, DotAndNameFieldsFollowThePlayerCount) {
 TEST_F(Setup, NamesSetCursorsEndsAndCaret) {
   Run("set PlayerName[1] Ann\nset PlayerName[2] Bartholo\nset PlayerName[3] X\n"
       "set PlayerCount 3\npaint\n");
-  W().State().PlayerName[4][0] = '\0';
-  W().DrawPlayerNames();
-  EXPECT_EQ(W().State().NameCursor[1], 2);
-  EXPECT_EQ(W().State().NameCursor[2], 7);
-  EXPECT_EQ(W().State().NameCursor[3], 0);
-  EXPECT_EQ(W().State().NameCursor[4], -1);
+  Probe().State().PlayerName[4][0] = '\0';
+  Probe().DrawPlayerNames();
+  EXPECT_EQ(Probe().State().NameCursor[1], 2);
+  EXPECT_EQ(Probe().State().NameCursor[2], 7);
+  EXPECT_EQ(Probe().State().NameCursor[3], 0);
+  EXPECT_EQ(Probe().State().NameCursor[4], -1);
   const int width[4] = {S().TextWidth(FontId::Name, "Ann"), S().TextWidth(FontId::Name, "Bartholo"),
                         S().TextWidth(FontId::Name, "X")};
-  EXPECT_EQ(W().State().NameEndX[1], 355 + width[0]);
-  EXPECT_EQ(W().State().NameEndY[1], 280);
-  EXPECT_EQ(W().State().NameEndX[2], 462 + width[1]);
-  EXPECT_EQ(W().State().NameEndY[2], 280);
-  EXPECT_EQ(W().State().NameEndX[3], 355 + width[2]);
-  EXPECT_EQ(W().State().NameEndY[3], 308);
-  EXPECT_EQ(W().State().CaretX, 355 + width[2]);
-  EXPECT_EQ(W().State().CaretY, 308);
+  EXPECT_EQ(Probe().State().NameEndX[1], 355 + width[0]);
+  EXPECT_EQ(Probe().State().NameEndY[1], 280);
+  EXPECT_EQ(Probe().State().NameEndX[2], 462 + width[1]);
+  EXPECT_EQ(Probe().State().NameEndY[2], 280);
+  EXPECT_EQ(Probe().State().NameEndX[3], 355 + width[2]);
+  EXPECT_EQ(Probe().State().NameEndY[3], 308);
+  EXPECT_EQ(Probe().State().CaretX, 355 + width[2]);
+  EXPECT_EQ(Probe().State().CaretY, 308);
   // Eight characters fit their field.
   EXPECT_LE(width[1], 82 - 6);
 }
@@ -94,22 +94,22 @@ TEST_F(Setup, TipBoxTickedByHintIndex) {
   int wrong = 0;
   for (int r = 0; r < 11; ++r)
     for (int c = 0; c < 11; ++c)
-      wrong += S().Pixel(349 + c, 362 + r) != W().Pictures().TickImage.Colour(c, r + 4);
+      wrong += S().Pixel(349 + c, 362 + r) != Probe().Pictures().TickImage.Colour(c, r + 4);
   EXPECT_EQ(wrong, 0);
   EXPECT_EQ(S().Pixel(360, 362), C(testing::kScroll));
   // A click on the box takes the tick away: the empty box covers it.
   Run("click 345 358\n");
-  EXPECT_EQ(W().State().HintIndex, -1);
+  EXPECT_EQ(Probe().State().HintIndex, -1);
   EXPECT_TRUE(Filled(345, 358, 19, 19, testing::kBox));
   Run("click 345 358\n");
   EXPECT_EQ(Count(S(), 349, 362, 11, 11, C(testing::kTick)), 60);
 }
 
 TEST_F(Setup, ChoiceDotGrowsAndShrinksInHundredMillisecondSteps) {
-  ASSERT_EQ(W().Game().PlayerCount, 1);
+  ASSERT_EQ(Probe().Game().PlayerCount, 1);
   uint32_t t = Host().clock_;
   Run("click 361 223\n");  // two players: the old dot shrinks away, the new one grows
-  EXPECT_EQ(W().Game().PlayerCount, 2);
+  EXPECT_EQ(Probe().Game().PlayerCount, 2);
   EXPECT_EQ(Host().clock_ - t, 600u);
   EXPECT_TRUE(Filled(365, 227, 11, 11, testing::kDotL));
   EXPECT_TRUE(Filled(323, 223, 19, 19, testing::kBox));
@@ -118,15 +118,15 @@ TEST_F(Setup, ChoiceDotGrowsAndShrinksInHundredMillisecondSteps) {
   Run("click 361 223\n");
   EXPECT_EQ(Host().clock_ - t, 0u);
   const auto before = Snapshot(S());
-  W().AnimateChoiceDot(0, 86, 215);
+  Probe().AnimateChoiceDot(0, 86, 215);
   EXPECT_TRUE(Filled(361, 223, 19, 19, testing::kBox));
-  W().AnimateChoiceDot(1, 196, 215);
+  Probe().AnimateChoiceDot(1, 196, 215);
   EXPECT_TRUE(Filled(475, 227, 11, 11, testing::kDotL));
   // Modes other than 0 and 1 draw nothing and take no time.
   const auto after = Snapshot(S());
   t = Host().clock_;
-  W().AnimateChoiceDot(2, 125, 215);
-  W().AnimateChoiceDot(-1, 125, 215);
+  Probe().AnimateChoiceDot(2, 125, 215);
+  Probe().AnimateChoiceDot(-1, 125, 215);
   EXPECT_EQ(Host().clock_ - t, 0u);
   EXPECT_EQ(Differences(after, Snapshot(S()), 632), 0);
   EXPECT_GT(Differences(before, after, 632), 0);
@@ -134,8 +134,8 @@ TEST_F(Setup, ChoiceDotGrowsAndShrinksInHundredMillisecondSteps) {
 
 TEST_F(Setup, CaretBlinksOnAndOff) {
   Run("click 352 277\n");  // edit name 1
-  const int x = W().State().CaretX, y = W().State().CaretY;
-  ASSERT_EQ(x, W().State().NameEndX[1]);
+  const int x = Probe().State().CaretX, y = Probe().State().CaretY;
+  ASSERT_EQ(x, Probe().State().NameEndX[1]);
   const std::vector<std::array<int, 4>> strip = {{x - 2, y + 12, 12, 3}};
   for (int start : {1, 0}) {
     Run("paint\nset CaretPhase " + std::to_string(start) + "\n");
@@ -144,7 +144,7 @@ TEST_F(Setup, CaretBlinksOnAndOff) {
     const auto first = Snapshot(S());
     Run("tick\n");
     const auto second = Snapshot(S());
-    EXPECT_EQ(W().State().CaretPhase, start);
+    EXPECT_EQ(Probe().State().CaretPhase, start);
     // Drawn and wiped only inside the 12 x 3 strip.
     EXPECT_EQ(Differences(clean, first, 632, strip), 0);
     EXPECT_EQ(Differences(clean, second, 632, strip), 0);

@@ -60,9 +60,9 @@ TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
   const int values[13] = {0, -1, 0, 5, 25, 50, -1, 30, 7, 12, 1, 28, 18};
   for (int player : {1, 0, 4}) {
     Run("set CurrentPlayer " + std::to_string(player) + "\n");
-    for (int k = 1; k <= 12; ++k) W().Game().Sheet[player].Entry[k] = values[k];
-    W().DrawScoreColumn(true);
-    W().DrawScoreColumn(false);
+    for (int k = 1; k <= 12; ++k) Probe().Game().Sheet[player].Entry[k] = values[k];
+    Probe().Show().DrawScoreColumn(true);
+    Probe().Show().DrawScoreColumn(false);
     for (int k = 1; k <= 12; ++k) {
       const auto [lo, hi] = InkColumns(480, RowTop(k), 140, 24, C(testing::kScore));
       if (values[k] < 0) {
@@ -76,10 +76,10 @@ TEST_F(Sheet, ScoresStandRightAlignedAtX575) {
       EXPECT_NEAR(lo, 575 - width, 3) << "row " << k;
     }
     // Erasing brings back the clean sheet, even after numbers too wide for the column.
-    W().Game().Sheet[player].Entry[2] = 12345;
-    W().DrawScoreColumn(false);
-    W().DrawNewScore(4567, RowTop(6));
-    W().DrawScoreColumn(true);
+    Probe().Game().Sheet[player].Entry[2] = 12345;
+    Probe().Show().DrawScoreColumn(false);
+    Probe().Show().DrawNewScore(4567, RowTop(6));
+    Probe().Show().DrawScoreColumn(true);
     EXPECT_EQ(Count(S(), 0, 0, 632, 370, C(testing::kScore)), 0);
     EXPECT_EQ(Count(S(), 0, 0, 632, 434, C(testing::kNewScore)), 0);
     int wrong = 0;
@@ -101,12 +101,12 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
                {3, "", 25, "'s Total:"}};
   for (const Case& c : cases) {
     Run("set CurrentPlayer " + std::to_string(c.player) + "\n");
-    if (c.player > 0) std::snprintf(W().State().PlayerName[c.player], 9, "%s", c.name);
-    W().Game().Sheet[c.player].Total = c.total;
-    W().DrawTotalLine(false);
+    if (c.player > 0) std::snprintf(Probe().State().PlayerName[c.player], 9, "%s", c.name);
+    Probe().Game().Sheet[c.player].Total = c.total;
+    Probe().Show().DrawTotalLine(false);
     // The same line composed from its geometry: label at 335, number ending 40 px after it.
     Surface reference;
-    reference.DrawBitmap(W().Pictures().Background, 0, 0);
+    reference.DrawBitmap(Probe().Pictures().Background, 0, 0);
     const std::string number = std::to_string(c.total);
     const int labelWidth = reference.TextWidth(FontId::Sheet, c.label);
     // Nothing of it leans out of the strip that erases it.
@@ -126,7 +126,7 @@ TEST_F(Sheet, TotalLineEndsFortyPixelsAfterItsLabel) {
     EXPECT_LE(lo, 341) << c.label;
     EXPECT_NEAR(hi, 335 + labelWidth + 40, 3) << c.label;
     // Erasing restores the strip.
-    W().DrawTotalLine(true);
+    Probe().Show().DrawTotalLine(true);
     EXPECT_EQ(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 0);
   }
 }
@@ -143,10 +143,10 @@ TEST_F(Sheet, TotalIsAlwaysReadable) {
     for (int total : {0, 9, 99, 150, 999, 32767}) {
       const std::string number = std::to_string(total);
       SCOPED_TRACE(name + " " + number);
-      W().Game().CurrentPlayer = player;
-      std::snprintf(W().State().PlayerName[1], 9, "%s", name.c_str());
-      W().Game().Sheet[player].Total = total;
-      W().DrawTotalLine(false);
+      Probe().Game().CurrentPlayer = player;
+      std::snprintf(Probe().State().PlayerName[1], 9, "%s", name.c_str());
+      Probe().Game().Sheet[player].Total = total;
+      Probe().Show().DrawTotalLine(false);
       // The number alone, as columns of ink.
       Surface alone;
       alone.DrawText(FontId::Sheet, 100, 375, number, ink);
@@ -172,7 +172,7 @@ TEST_F(Sheet, TotalIsAlwaysReadable) {
       if (numberWidth <= 40 - gap && 335 + labelWidth + 40 <= 589) {
         EXPECT_NEAR(hi, 335 + labelWidth + 40, 3) << "moved without need";
       }
-      W().DrawTotalLine(true);
+      Probe().Show().DrawTotalLine(true);
       EXPECT_EQ(Count(S(), 0, 0, 632, 434, ink), 0);
     }
   }
@@ -185,7 +185,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
     InstallTestArt(W());
     Run("set SoundOn 0\nfaces 3 3 3 3 3\nclick 60 300\nclick 400 " +
         std::to_string(RowTop(kThrees) + 5) + "\n");
-    ASSERT_EQ(W().Game().Sheet[1].Entry[kThrees], 15);
+    ASSERT_EQ(Probe().Game().Sheet[1].Entry[kThrees], 15);
     const Rgb ink = players == 1 ? C(testing::kScore) : C(testing::kNewScore);
     const Rgb other = players == 1 ? C(testing::kNewScore) : C(testing::kScore);
     EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, ink), 20) << players;
@@ -196,7 +196,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
       // Player 1 gets the cup back later: his column is then drawn in the score ink.
       Run("click 60 300\nfaces 1 1 1 1 1\nclick 60 300\nclick 400 " +
           std::to_string(RowTop(kOnes) + 5) + "\nclick 60 300\n");
-      ASSERT_EQ(W().Game().CurrentPlayer, 1);
+      ASSERT_EQ(Probe().Game().CurrentPlayer, 1);
       EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, C(testing::kScore)), 20);
       EXPECT_EQ(Count(S(), 540, 75, 60, 290, C(testing::kNewScore)), 0);
     }

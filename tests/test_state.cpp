@@ -10,7 +10,7 @@ namespace {
 class State : public testing::GameTest {
  protected:
   void Fill(int column, int value) {
-    for (int k = 1; k <= 12; ++k) W().Game().Sheet[column].Entry[k] = value;
+    for (int k = 1; k <= 12; ++k) Probe().Game().Sheet[column].Entry[k] = value;
   }
 };
 
@@ -26,32 +26,32 @@ TEST_F(State, GameUnfinishedLooksOnlyAtTheColumnsInPlay) {
       {4, {1, 2, 3, 4}, false}, {3, {0, 1, 2, 3}, false}, {3, {0, 1, 2}, true},
   };
   for (const Case& c : cases) {
-    W().Game().ResetGame(false);
-    W().Game().PlayerCount = c.players;
+    Probe().Game().ResetGame(false);
+    Probe().Game().PlayerCount = c.players;
     for (int column : c.full) Fill(column, 0);  // a column of scratches is full
-    EXPECT_EQ(W().Game().GameUnfinished(), c.unfinished) << c.players << " players";
+    EXPECT_EQ(Probe().Game().GameUnfinished(), c.unfinished) << c.players << " players";
   }
 }
 
 TEST_F(State, ResetGameKeepsFacesAndPlacesButClearsTheTable) {
   Run("click 400 398\nfaces 6 5 4 3 2\nplaces 1 2 3 4 5\nclick 60 300\nclick 400 80\n");
-  W().Game().Die[2].InCup = 0;
-  W().Game().ResetGame(false);
+  Probe().Game().Die[2].InCup = 0;
+  Probe().Game().ResetGame(false);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(W().Game().Die[i].Face, 7 - i);
-    EXPECT_EQ(W().Game().Die[i].Slot, i);
-    EXPECT_EQ(W().Game().Die[i].InCup, 1);
-    EXPECT_EQ(W().Game().ToThrow[i], 1);
+    EXPECT_EQ(Probe().Game().Die[i].Face, 7 - i);
+    EXPECT_EQ(Probe().Game().Die[i].Slot, i);
+    EXPECT_EQ(Probe().Game().Die[i].InCup, 1);
+    EXPECT_EQ(Probe().Game().ToThrow[i], 1);
   }
-  for (int k = 1; k <= 20; ++k) EXPECT_EQ(W().Game().TableSlot[k].Occupied, 0);
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(Probe().Game().TableSlot[k].Occupied, 0);
   for (int p = 0; p <= 4; ++p) {
-    EXPECT_EQ(W().Game().Sheet[p].Total, 0);
-    for (int k = 1; k <= 12; ++k) EXPECT_EQ(W().Game().Sheet[p].Entry[k], -1);
+    EXPECT_EQ(Probe().Game().Sheet[p].Total, 0);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(Probe().Game().Sheet[p].Entry[k], -1);
   }
-  EXPECT_EQ(W().Game().DiceInCup, 5);
-  EXPECT_EQ(W().Game().GameActive, 1);  // untouched
-  EXPECT_EQ(W().Game().UndoScore, 1);   // untouched
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(std::string(W().State().PlayerName[n]).size(), 8u);
+  EXPECT_EQ(Probe().Game().DiceInCup, 5);
+  EXPECT_EQ(Probe().Game().GameActive, 1);  // untouched
+  EXPECT_EQ(Probe().Game().UndoScore, 1);   // untouched
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(std::string(Probe().State().PlayerName[n]).size(), 8u);
 }
 
 TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
@@ -59,23 +59,23 @@ TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
   for (int turn = 0; turn < 24; ++turn) {
     Run("click 60 300\n");
     for (int k = 1; k <= 12; ++k) {
-      if (W().Game().Sheet[W().Game().CurrentPlayer].Entry[k] == -1) {
+      if (Probe().Game().Sheet[Probe().Game().CurrentPlayer].Entry[k] == -1) {
         Run("click 400 " + std::to_string(RowTop(k) + 2) + "\n");
         break;
       }
     }
   }
-  ASSERT_EQ(W().Game().GameActive, 0);
-  ASSERT_EQ(W().State().TopTenShown, 1);
+  ASSERT_EQ(Probe().Game().GameActive, 0);
+  ASSERT_EQ(Probe().State().TopTenShown, 1);
   ClearOutput();
   Run("click 60 300\n");  // the panel takes no board presses
   EXPECT_TRUE(Host().messages_.empty());
   Run("click 400 350\n");
-  EXPECT_EQ(W().State().TopTenShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
-  EXPECT_EQ(W().Game().PlayerCount, 2);
-  EXPECT_EQ(W().Game().CurrentPlayer, 1);
-  EXPECT_EQ(W().Game().Sheet[1].Total, 0);
+  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
+  EXPECT_EQ(Probe().Game().PlayerCount, 2);
+  EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
+  EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ TEST(Palette, WithoutAPaletteDisplayItIsBackgroundsTable) {
   HeadlessHost host;
   HeadlessSound sound(host);
   Random random;
-  TYachtWindow w(host, sound, random);
+  TYachtWindow real_w(host, sound, random);
+  TWindowProbe w(real_w);
   w.Pictures().Background.colours = testing::TestPalette();
   w.BuildSharedPalette();
   EXPECT_EQ(w.Pictures().SharedPalette, testing::TestPalette());
@@ -49,7 +50,8 @@ TEST(Palette, APaletteDisplayKeepsItsReservedColoursAtBothEnds) {
   const std::array<Rgb, 256> table = testing::TestPalette();
   HeadlessSound sound(host);
   Random random;
-  TYachtWindow w(host, sound, random);
+  TYachtWindow real_w(host, sound, random);
+  TWindowProbe w(real_w);
   w.Pictures().Background.colours = table;
   w.Pictures().Background.colours[40] = host.system_[250];
   w.BuildSharedPalette();
@@ -87,7 +89,7 @@ TEST(Palette, ThePicturesShowTheirOwnColoursAfterConversion) {
   testing::TempGameDir dir;
   std::ostringstream out;
   ScriptRunner runner(out);  // builds the window and runs the first paint
-  TYachtWindow& w = runner.Window();
+  TWindowProbe w = runner.Window();
   // Pictures drawn with the scene's own table keep every colour exactly.
   struct Shared {
     const Bitmap& converted;

@@ -18,15 +18,15 @@ using namespace testing;  // the Top Ten fixture and its file builders
 
 TEST_F(TopTen, MissingFileIsCreatedEmptyAndAShortOneIsReadAsFarAsItGoes) {
   EXPECT_EQ(ReadAll(File()), Table({}));
-  EXPECT_EQ(W().State().TopTenPath, File());
-  EXPECT_STREQ(W().State().TopTen[0].Name, "TopScore");
+  EXPECT_EQ(Probe().State().TopTenPath, File());
+  EXPECT_STREQ(Probe().State().TopTen[0].Name, "TopScore");
 
   // A short file: the whole entries present are read, the file is not rewritten at start.
   Bytes shortFile = Table({{"Anna", 120}, {"Bert", 80}}, 77);
   shortFile.resize(30);
   WriteAll(File(), shortFile);
   Start();
-  EXPECT_EQ(W().State().TopTen[0].Score, 77);
+  EXPECT_EQ(Probe().State().TopTen[0].Score, 77);
   EXPECT_EQ(Place(1), "Anna:120");
   EXPECT_EQ(Place(2), ":0");
   EXPECT_EQ(ReadAll(File()).size(), 30u);
@@ -37,7 +37,7 @@ TEST_F(TopTen, MissingFileIsCreatedEmptyAndAShortOneIsReadAsFarAsItGoes) {
   WriteAll(File(), longFile);
   Start();
   EXPECT_EQ(Place(1), "Anna:120");
-  W().ClearTopTen();
+  Probe().ClearTopTen();
   Bytes cleared = Entry("TopScore", 77);
   for (int k = 1; k <= 10; ++k) {
     Bytes e = Entry("        ", 0);
@@ -51,7 +51,7 @@ TEST_F(TopTen, GarbledFilesGiveASaneTable) {
   std::memcpy(b.data(), "Garbage!!", 9);  // a damaged header
   WriteAll(File(), b);
   Start();
-  EXPECT_STREQ(W().State().TopTen[0].Name, "TopScore");
+  EXPECT_STREQ(Probe().State().TopTen[0].Name, "TopScore");
   EXPECT_EQ(Place(1), "NoEndXXX:300");  // cut to eight characters and terminated
   EXPECT_EQ(Place(2), "Mid:90");        // put in order, equal scores keep theirs
   EXPECT_EQ(Place(3), "Mid2:90");
@@ -92,13 +92,13 @@ TEST_F(TopTen, EnteringTotals) {
 
   // Four players into an empty table, best first.
   SetTable({});
-  std::strcpy(W().State().PlayerName[3], "Cleo");
+  std::strcpy(Probe().State().PlayerName[3], "Cleo");
   EndGame(4, {0, 150, 210, 180, 150});
   EXPECT_EQ(Place(1), "Player 2:210");
   EXPECT_EQ(Place(2), "Cleo:180");
   EXPECT_EQ(Place(3), "Player 1:150");
   EXPECT_EQ(Place(4), "Player 4:150");
-  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
 
   // Totals are 16-bit numbers: 300 is stored as 2c 01; a total beyond them counts as 32767.
   SetTable({});
@@ -135,38 +135,38 @@ TEST_F(TopTen, ResultTextsForEveryNumberOfPlayers) {
     EXPECT_EQ(Host().messages_.front(), std::string("Game Over|") + c.text);
   }
   // A name of eight characters is written whole.
-  std::strcpy(W().State().PlayerName[1], "Eightchr");
+  std::strcpy(Probe().State().PlayerName[1], "Eightchr");
   EndGame(1, {0, 7, 0, 0, 0});
   EXPECT_EQ(Host().messages_.front(), "Game Over|7 points was scored by Eightchr");
   // Out-of-range players give a text and no fault.
   EndGame(9, {0, 1, 2, 3, 4});
   EndGame(-4, {0, 1, 2, 3, 4});
-  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
 }
 
 TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   Run("click 400 398\n");  // a game, so the command is taken
   SetTable({{"Bob", 90}, {"Cy", 80}});
   Run("command 104\n");
-  ASSERT_EQ(W().State().TopTenShown, 1);
+  ASSERT_EQ(Probe().State().TopTenShown, 1);
   const auto plain = Pixels();
   // An eight-space name or a score of 0 leaves no trace and no gap.
   SetTable({{"        ", 100}, {"Bob", 90}, {"Zed", 0}, {"Cy", 80}});
-  W().DrawTopTen();
+  Probe().DrawTopTen();
   EXPECT_EQ(Pixels(), plain);
   SetTable({});
-  W().DrawTopTen();
+  Probe().DrawTopTen();
   const auto empty = Pixels();
   EXPECT_NE(empty, plain);
   // After clearing, the next drawing shows only the headings.
   SetTable({{"Bob", 90}});
-  W().ClearTopTen();
-  W().DrawTopTen();
+  Probe().ClearTopTen();
+  Probe().DrawTopTen();
   EXPECT_EQ(Pixels(), empty);
   // Return goes back to the game.
   Run("click 400 350\n");
-  EXPECT_EQ(W().State().TopTenShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
 }
 
 // Wide names keep clear of their scores; ordinary ones leave the scores at x 475.
@@ -203,22 +203,22 @@ TEST_F(TopTen, ScoresKeepClearOfWideNames) {
 TEST_F(TopTen, CommandsFollowTheScreens) {
   // On the setup screen the Top Ten command does nothing; Clear works at any time.
   Run("command 104\n");
-  EXPECT_EQ(W().State().TopTenShown, 0);
-  std::strcpy(W().State().TopTen[1].Name, "Ann");
-  W().State().TopTen[1].Score = 50;
+  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  std::strcpy(Probe().State().TopTen[1].Name, "Ann");
+  Probe().State().TopTen[1].Score = 50;
   Run("command 105\n");
-  EXPECT_STREQ(W().State().TopTen[1].Name, "        ");
-  EXPECT_EQ(W().State().TopTen[1].Score, 0);
+  EXPECT_STREQ(Probe().State().TopTen[1].Name, "        ");
+  EXPECT_EQ(Probe().State().TopTen[1].Score, 0);
   // Opened during a game against the computer it resets the totals column and closes the rest.
   Run("set PlayerCount 0\nclick 400 398\ncommand 103\n");
-  EXPECT_EQ(W().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().TotalsShown, 1);
   Run("set TotalsPlayer 1\ncommand 104\n");
-  EXPECT_EQ(W().State().TopTenShown, 1);
-  EXPECT_EQ(W().State().TotalsShown, 0);
-  EXPECT_EQ(W().State().TotalsPlayer, 0);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().TotalsShown, 0);
+  EXPECT_EQ(Probe().State().TotalsPlayer, 0);
   Run("click 471 373\n");
-  EXPECT_EQ(W().State().TopTenShown, 0);
-  EXPECT_EQ(W().Game().GameActive, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_EQ(Probe().Game().GameActive, 1);
 }
 
 TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
@@ -226,15 +226,15 @@ TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
   for (int turn = 0; turn < 12; ++turn) {
     Run("faces 6 6 6 6 6\nclick 60 300\n");
     for (int k = 1; k <= 12; ++k) {
-      if (W().Game().Sheet[1].Entry[k] == -1) {
+      if (Probe().Game().Sheet[1].Entry[k] == -1) {
         Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
         break;
       }
     }
   }
-  ASSERT_EQ(W().Game().GameActive, 0);
-  EXPECT_EQ(W().State().TopTenShown, 1);
-  const int total = W().Game().Sheet[1].Total;
+  ASSERT_EQ(Probe().Game().GameActive, 0);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  const int total = Probe().Game().Sheet[1].Total;
   ASSERT_GT(total, 0);
   EXPECT_NE(std::find(Host().messages_.begin(), Host().messages_.end(),
                       "Game Over|" + std::to_string(total) + " points was scored by Player 1"),

@@ -29,13 +29,14 @@ TEST_F(TopTen, NoPlaceForTheFile) {
     host.noDataDir_ = true;
     HeadlessSound sound(host);
     Random random;
-    TYachtWindow w(host, sound, random);
+    TYachtWindow real_w(host, sound, random);
+    TWindowProbe w(real_w);
     ASSERT_FALSE(host.messages_.empty());
     EXPECT_EQ(host.messages_[0], "GetWindowsDirectory|function failed");
     EXPECT_TRUE(w.State().TopTenPath.empty());
     w.Game().Sheet[1].Total = 42;
     w.Game().GameActive = 0;
-    w.AnnounceGameOver();
+    w.Show().AnnounceGameOver();
     EXPECT_EQ(w.State().TopTen[1].Score, 42);
     w.ClearTopTen();
   }
@@ -45,7 +46,8 @@ TEST_F(TopTen, NoPlaceForTheFile) {
     host.dataDir_ = "/tmp/" + std::string(4100, 'x');
     HeadlessSound sound(host);
     Random random;
-    TYachtWindow w(host, sound, random);
+    TYachtWindow real_w(host, sound, random);
+    TWindowProbe w(real_w);
     ASSERT_FALSE(host.messages_.empty());
     EXPECT_EQ(host.messages_[0], "GetWindowsDirectory|buffer is too small");
   }
@@ -53,7 +55,7 @@ TEST_F(TopTen, NoPlaceForTheFile) {
   WriteAll((dir_.Path() / "plain").string(), {1, 2, 3});
   setenv("XDG_DATA_HOME", (dir_.Path() / "plain" / "below").c_str(), 1);
   Start();
-  ASSERT_FALSE(Host().messages_.empty()) << W().State().TopTenPath;
+  ASSERT_FALSE(Host().messages_.empty()) << Probe().State().TopTenPath;
   EXPECT_EQ(Host().messages_[0], "ERROR|Cannot write to file");
   EndGame(1, {0, 33, 0, 0, 0});
   EXPECT_EQ(Place(1), "Player 1:33");
@@ -64,7 +66,7 @@ TEST_F(TopTen, NoPlaceForTheFile) {
             (std::vector<std::string>{"Game Over|33 points was scored by Player 1",
                                       "ERROR|The Top Ten could not be saved to " + file +
                                           ": a part of its path is not a directory"}));
-  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
 }
 
 // A disk with no room left for the file: the player hears why after the result box, each time
@@ -73,13 +75,13 @@ TEST_F(TopTen, ASaveOntoAFullDiskIsTold) {
   std::filesystem::remove(File());
   testhooks::tempFileError = ENOSPC;
   EndGame(1, {0, 130, 0, 0, 0});
-  W().ClearTopTen();
+  Probe().ClearTopTen();
   testhooks::tempFileError = 0;
   const std::string told =
       "ERROR|The Top Ten could not be saved to " + File() + ": the disk is full";
   EXPECT_EQ(Host().messages_,
             (std::vector<std::string>{"Game Over|130 points was scored by Player 1", told, told}));
-  EXPECT_EQ(W().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().TopTenShown, 1);
   EXPECT_FALSE(std::filesystem::exists(File()));
 }
 
@@ -89,14 +91,14 @@ TEST_F(TopTen, TwoGamesSavingKeepEachOthersEntries) {
   Start();
   std::ostringstream otherOut;
   ScriptRunner other(otherOut);
-  TYachtWindow& second = other.Window();
-  auto end = [](TYachtWindow& w, const char* name, int total) {
+  TWindowProbe second = other.Window();
+  auto end = [](TWindowProbe w, const char* name, int total) {
     w.Game().PlayerCount = 1;
     std::memset(w.State().PlayerName[1], 0, 9);
     std::strcpy(w.State().PlayerName[1], name);
     w.Game().Sheet[1].Total = total;
     w.Game().GameActive = 0;
-    w.AnnounceGameOver();
+    w.Show().AnnounceGameOver();
   };
   end(second, "Cleo", 70);
   end(W(), "Dora", 80);
@@ -110,7 +112,7 @@ TEST_F(TopTen, TwoGamesSavingKeepEachOthersEntries) {
       Table({{"Anna", 100}, {"Dora", 80}, {"Cleo", 70}, {"Emil", 60}, {"Emil", 60}, {"Bert", 50}}));
   // Clearing takes away the entries this game knew; one saved meanwhile by the other stays.
   end(second, "Finn", 90);
-  W().ClearTopTen();
+  Probe().ClearTopTen();
   Bytes cleared = Entry("TopScore", 0);
   Bytes finn = Entry("Finn", 90);
   cleared.insert(cleared.end(), finn.begin(), finn.end());
@@ -124,7 +126,7 @@ TEST_F(TopTen, TwoGamesSavingKeepEachOthersEntries) {
       {"A", 100}, {"B", 90}, {"C", 80}, {"D", 70}, {"E", 60},
       {"F", 50},  {"G", 40}, {"H", 30}, {"I", 20}, {"J", 10}};
   SetTable(full);
-  W().SaveTopTen();
+  Probe().SaveTopTen();
   Start();
   ScriptRunner third(otherOut);
   end(third.Window(), "New", 55);
@@ -185,7 +187,7 @@ TEST_F(TopTen, AFileThatCannotBeReadIsToldAtOnceAndNeverOverwritten) {
     const std::string told = "ERROR|The Top Ten scores in " + File() + " cannot be read: " + c.why +
                              ".\nNew scores are shown but not saved while the file cannot be read.";
     EXPECT_EQ(Host().messages_, std::vector<std::string>{told});
-    EXPECT_EQ(W().State().TopTen[1].Score, 0);
+    EXPECT_EQ(Probe().State().TopTen[1].Score, 0);
     EndGame(1, {0, 99, 0, 0, 0});
     EXPECT_EQ(Place(1), "Player 1:99");
     EXPECT_EQ(Host().messages_.back(),
@@ -275,19 +277,19 @@ TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
     WriteAll("bexil.ini", settings);
     WriteAll(File(), table);
     Start();
-    ASSERT_GE(W().Game().PlayerCount, 0);
-    ASSERT_LE(W().Game().PlayerCount, 4);
-    ASSERT_GE(W().State().HintIndex, -1);
-    ASSERT_LE(W().State().HintIndex, 20);
-    ASSERT_GE(W().State().AnimDelay, 0);
-    for (int n = 1; n <= 4; ++n) ASSERT_LE(strnlen(W().State().PlayerName[n], 9), 8u);
-    for (int k = 1; k <= 10; ++k) ASSERT_GE(W().State().TopTen[k].Score, 0);
-    W().State().AnimDelay = 0;
+    ASSERT_GE(Probe().Game().PlayerCount, 0);
+    ASSERT_LE(Probe().Game().PlayerCount, 4);
+    ASSERT_GE(Probe().State().HintIndex, -1);
+    ASSERT_LE(Probe().State().HintIndex, 20);
+    ASSERT_GE(Probe().State().AnimDelay, 0);
+    for (int n = 1; n <= 4; ++n) ASSERT_LE(strnlen(Probe().State().PlayerName[n], 9), 8u);
+    for (int k = 1; k <= 10; ++k) ASSERT_GE(Probe().State().TopTen[k].Score, 0);
+    Probe().State().AnimDelay = 0;
     Run("paint\nclick 446 360\nclick 400 360\ncommand 103\nclick 460 380\ncommand 104\n"
         "click 400 360\nclick 60 300\nclick 400 80\n");
-    W().Game().GameActive = 0;
-    W().Game().Sheet[1].Total = static_cast<int>(rng() % 400);
-    W().AnnounceGameOver();
+    Probe().Game().GameActive = 0;
+    Probe().Game().Sheet[1].Total = static_cast<int>(rng() % 400);
+    Probe().Show().AnnounceGameOver();
     Run("close\n");
     ASSERT_EQ(ReadAll("bexil.ini").size(), 52u);
     ASSERT_EQ(ReadAll(File()).size(), 121u);  // the end of a game always saves

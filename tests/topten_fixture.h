@@ -55,26 +55,26 @@ class TopTen : public GameTest {
 
   // Puts `places` in the table in memory, best first.
   void SetTable(std::initializer_list<std::pair<const char*, int>> places) {
-    EmptyTopTen(W().State().TopTen);
+    EmptyTopTen(Probe().State().TopTen);
     int k = 1;
     for (const auto& [name, score] : places) {
-      std::strncpy(W().State().TopTen[k].Name, name, 8);
-      W().State().TopTen[k].Score = static_cast<int16_t>(score);
+      std::strncpy(Probe().State().TopTen[k].Name, name, 8);
+      Probe().State().TopTen[k].Score = static_cast<int16_t>(score);
       ++k;
     }
   }
   // Ends a game of `players` with the given totals of columns 0..4.
   void EndGame(int players, std::initializer_list<int> totals) {
-    W().Game().PlayerCount = players;
+    Probe().Game().PlayerCount = players;
     int c = 0;
-    for (int t : totals) W().Game().Sheet[c++].Total = t;
-    W().Game().GameActive = 0;
+    for (int t : totals) Probe().Game().Sheet[c++].Total = t;
+    Probe().Game().GameActive = 0;
     ClearOutput();
-    W().AnnounceGameOver();
+    Probe().Show().AnnounceGameOver();
   }
   std::string Place(int k) {
-    return std::string(W().State().TopTen[k].Name) + ":" +
-           std::to_string(W().State().TopTen[k].Score);
+    return std::string(Probe().State().TopTen[k].Name) + ":" +
+           std::to_string(Probe().State().TopTen[k].Score);
   }
   // The pixels of the panel area, x 306..575 and y 80..410.
   std::vector<uint32_t> Pixels() {

@@ -54,19 +54,17 @@ class TYachtWindow : public TGameShow,
   void EvMusicNotice() { AdvancePlaylist(); }
   void EvClose() { CloseDown(); }
 
+  // ---- What the host reads ----
   Surface& Screen() { return screen_; }
-  TYachtGame& Game() { return game_; }
-  const TYachtGame& Game() const { return game_; }
-  TComputerPlayer& Computer() { return computer_; }
-  TGameReview& Review() { return review_; }
-  TEffects& Effects() { return effects_; }
-  TPlaylist& Playlist() { return playlist_; }
-  TWindowState& State() { return *this; }
-  TPictures& Pictures() { return *this; }
-  const TWindowState& State() const { return *this; }
-  const TPictures& Pictures() const { return *this; }
-  Host& GetHost() { return host_; }
   bool Closed() const { return closed_; }
+  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
+  // nothing (a full row, no throw to score, a panel or the computer at play).
+  std::string ScorePreview(int x, int y) const;  // ui/click.cpp
+
+ private:
+  // The scenario runner, the tests and the benchmarks read and set the records by name, and
+  // call single drawing steps, through this one friend (tools/script/window_probe.h).
+  friend class TWindowProbe;
 
   // ---- ui/click.cpp ----
   void HandleClick(int x, int y);
@@ -75,9 +73,6 @@ class TYachtWindow : public TGameShow,
   void SelectNameField(int n);
   void ToggleHints();
   void StartFromSetup();
-  // What a press at (x, y) would write now, as "Full House: 17"; empty where a press would write
-  // nothing (a full row, no throw to score, a panel or the computer at play).
-  std::string ScorePreview(int x, int y) const;
 
   // ---- ui/targets.cpp ----
   // The target a client pixel shows on the screen that is up; none where a press does nothing.
@@ -232,7 +227,6 @@ class TYachtWindow : public TGameShow,
   void SetSoundOff();
   void SetAudioCheckMarks();
 
- private:
   // The totals panel starts again at player 1 (at the computer when it plays alone).
   void ResetTotalsPlayer();
 

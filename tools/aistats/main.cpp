@@ -35,6 +35,7 @@ namespace {
 using ossaric::kCategoryCount;
 using ossaric::RowTop;
 using ossaric::TScoreColumn;
+using ossaric::TWindowProbe;
 using ossaric::TYachtWindow;
 
 struct Options {
@@ -91,7 +92,7 @@ bool SawEmptyCup(ossaric::HeadlessHost& host) {
 
 // Every multiset of five faces with every non-empty set of open categories: the choice after
 // the third throw writes exactly one open category. Returns the number of failures.
-long CheckEveryChoice(TYachtWindow& w, ossaric::HeadlessHost& host) {
+long CheckEveryChoice(TWindowProbe w, ossaric::HeadlessHost& host) {
   long checked = 0, failures = 0;
   for (int open = 1; open < (1 << 12); ++open) {
     for (int a = 1; a <= 6; ++a)
@@ -232,7 +233,7 @@ int main(int argc, char** argv) {
   {
     std::ostream discard(nullptr);  // the runner's JSON lines are not wanted here
     ossaric::ScriptRunner runner(discard);
-    TYachtWindow& w = runner.Window();
+    TWindowProbe w = runner.Window();
     ossaric::HeadlessHost& host = runner.Host();
     w.State().AnimDelay = 0;
     w.State().SoundOn = 0;
@@ -258,12 +259,12 @@ int main(int argc, char** argv) {
       w.State().AnimDelay = 0;
       w.State().SoundOn = 0;
       for (int turn = 0; turn < kCategoryCount && w.Game().GameActive == 1; ++turn) {
-        w.EvLeftButtonDown(60, 300);  // player 1 takes the cup and throws
+        w.Window().EvLeftButtonDown(60, 300);  // player 1 takes the cup and throws
         int k = 1;
         while (k < kCategoryCount && w.Game().Sheet[1].Entry[k] != -1) ++k;
-        w.EvLeftButtonDown(400, RowTop(k) + 5);
+        w.Window().EvLeftButtonDown(400, RowTop(k) + 5);
         const TScoreColumn before = w.Game().Sheet[0];
-        w.EvLeftButtonDown(60, 300);  // the cup goes to the computer, which plays its turn
+        w.Window().EvLeftButtonDown(60, 300);  // the cup goes to the computer, which plays its turn
         bool overwrote = false;
         if (Changes(before, w.Game().Sheet[0], overwrote) != 1 || overwrote) ++badTurns;
         const int used = w.Game().GameActive == 1 ? w.Game().SavedThrows : w.Game().ThrowsMade;

@@ -58,7 +58,7 @@ bool ParseName(const std::string& text, FieldName& out) {
   return at == text.size();
 }
 
-FieldRef Lookup(TYachtWindow& w, const FieldName& f) {
+FieldRef Lookup(TWindowProbe w, const FieldName& f) {
   FieldRef r;
   const std::string& n = f.base;
   if (f.index < 0 && f.member.empty()) {
@@ -154,7 +154,7 @@ std::string Name(const char* raw) {
 
 }  // namespace
 
-bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& value) {
+bool SetStateField(TWindowProbe w, const std::string& name, const std::string& value) {
   if (name == "expert") {  // the computer's strength, as the menu sets it but not saved
     if (value != "0" && value != "1") return false;
     w.ChooseComputer(value == "1", false);
@@ -189,7 +189,7 @@ std::string Expected(double e) {
   return text;
 }
 
-std::string ActionJson(const TYachtWindow& w, const ai::TAction& a) {
+std::string ActionJson(TWindowProbe w, const ai::TAction& a) {
   std::ostringstream s;
   if (a.category != 0) {
     s << "{\"write\":" << a.category << ",\"name\":\"" << EnglishCategoryName(a.category) << "\"";
@@ -210,7 +210,7 @@ std::string ActionJson(const TYachtWindow& w, const ai::TAction& a) {
 
 }  // namespace
 
-std::string HintJson(const TYachtWindow& w) {
+std::string HintJson(TWindowProbe w) {
   int column = 0;
   ai::TAdvice a;
   if (!w.BestMove(column, a)) return "\"available\":false";
@@ -223,7 +223,7 @@ std::string HintJson(const TYachtWindow& w) {
   return s.str();
 }
 
-std::string StateJson(TYachtWindow& w, uint32_t clock) {
+std::string StateJson(TWindowProbe w, uint32_t clock) {
   std::ostringstream s;
   auto field = [&](const char* name, long v) { s << ",\"" << name << "\":" << v; };
   s << "\"FirstPaint\":" << w.State().FirstPaint;

@@ -10,6 +10,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/random.h"
 #include "ui/yacht_window.h"
+#include "window_probe.h"
 
 namespace ossaric {
 
@@ -41,12 +42,12 @@ class ScriptRunner {
 };
 
 // Sets one state field by its name ("Sheet[0].Entry[5]", "PlayerName[2]"); false when unknown.
-bool SetStateField(TYachtWindow& w, const std::string& name, const std::string& value);
+bool SetStateField(TWindowProbe w, const std::string& name, const std::string& value);
 // The best move now, as the hint gives it, as one JSON object body: the column, the best action,
 // the best throw and every write with their expected final totals; "available":false when no
 // hint is to be had.
-std::string HintJson(const TYachtWindow& w);
+std::string HintJson(TWindowProbe w);
 // Every field of the game state as one JSON object body (no braces).
-std::string StateJson(TYachtWindow& w, uint32_t clock);
+std::string StateJson(TWindowProbe w, uint32_t clock);
 
 }  // namespace ossaric
