@@ -13,6 +13,20 @@
 #include "script_runner.h"
 #include "window_probe.h"
 
+namespace ossaric {
+
+// Presses on named targets, as a key or a screen reader makes them; the tests about pixels click.
+inline constexpr const char* kCup = "press cup\n";
+inline constexpr const char* kStart = "press start\n";
+inline std::string Row(int k) {
+  return "press row " + std::to_string(k) + "\n";
+}
+inline std::string DiePress(int i) {
+  return "press die " + std::to_string(i) + "\n";
+}
+
+}  // namespace ossaric
+
 namespace ossaric::testing {
 
 // Makes a fresh directory, enters it and points XDG_DATA_HOME into it; undone on destruction.
@@ -64,9 +78,7 @@ class GameTest : public ::testing::Test {
   }
 
   // Leaves the setup screen with `players` (0 = against the computer) and starts the game.
-  void StartGame(int players) {
-    Run("set PlayerCount " + std::to_string(players) + "\nclick 400 398\n");
-  }
+  void StartGame(int players) { Run("set PlayerCount " + std::to_string(players) + "\n" + kStart); }
 
   TempGameDir dir_;
   std::ostringstream out_;

@@ -57,12 +57,12 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
     bool marksDice;      // the hint frames dice (or else the cup or a row)
   } steps[] = {
       {"turn start", "", false},
-      {"after the first throw", "click 60 300\n", true},
+      {"after the first throw", "press cup\n", true},
       // The 1 goes back; the hint keeps it in the cup and works from there.
       {"a die returned, not thrown", "click 40 40\n", true},
       // The 1 thrown again, then the 4 returned and thrown: the third throw leaves writing.
       {"after the third throw",
-       "faces 2\nplaces 6\nclick 60 300\nclick 95 35\nfaces 5\nplaces 7\nclick 60 300\n", false},
+       "faces 2\nplaces 6\npress cup\nclick 95 35\nfaces 5\nplaces 7\npress cup\n", false},
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(s.what);
@@ -133,7 +133,7 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
   // Player 1 has written; the cup waits for the computer.
   Start();
   StartGame(0);
-  Run("set SoundOn 0\nfaces 1 2 3 4 6\nclick 60 300\nclick 400 130\n");
+  Run("set SoundOn 0\nfaces 1 2 3 4 6\npress cup\n" + Row(3));
   ASSERT_EQ(Probe().Game().NextPlayerPending, 1);
   EXPECT_FALSE(HintAvailable());
   Run("hint\n");
@@ -148,7 +148,7 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   for (int k = 2; k <= 11; ++k) Probe().Game().Sheet[1].Entry[k] = 0;
   const ai::TSolver& solver = ai::TSolver::Get();
   const ai::OpenSet open = ai::CategoryBit(kBexil) | ai::CategoryBit(kChoice);
-  Run("faces 6 6 1 2 6\nplaces 1 2 3 4 5\nclick 60 300\n");
+  Run("faces 6 6 1 2 6\nplaces 1 2 3 4 5\npress cup\n");
   // Player 1 keeps the 6 6 6 and the 2: a poor keep for Bexil.
   ai::TPosition first;
   first.open = open;
@@ -159,7 +159,7 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   keep.keep = {true, true, false, true, true};
   const double keepCost = solver.Advise(first).best.expected - solver.ActionValue(first, keep);
   EXPECT_GT(keepCost, 0.5);
-  Run("click 170 40\nfaces 6\nplaces 6\nclick 60 300\n");  // the 1 back, thrown: a 6
+  Run("click 170 40\nfaces 6\nplaces 6\npress cup\n");  // the 1 back, thrown: a 6
   // Writing Choice with 6 6 6 2 6: Bexil would be better kept open? The solver decides.
   ai::TPosition second = first;
   second.faces = {6, 6, 6, 2, 6};
@@ -168,7 +168,7 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   choice.category = kChoice;
   const double choiceCost =
       solver.Advise(second).best.expected - solver.ActionValue(second, choice);
-  Run("click 400 345\n");  // Choice
+  Run(Row(12));  // Choice
   ASSERT_EQ(Probe().Review().Current().size(), 2u);
   EXPECT_NEAR(Probe().Review().Current()[0].Cost(), keepCost, 1e-9);
   EXPECT_NEAR(Probe().Review().Current()[1].Cost(), choiceCost, 1e-9);
@@ -176,11 +176,11 @@ TEST_F(BestPlay, ReviewCountsWhatEachChoiceCost) {
   ASSERT_EQ(Probe().Review().Current().size(), 1u);
   EXPECT_FALSE(Probe().Review().HasFinished());
   EXPECT_NE(Probe().ReviewWords().find("once a game"), std::string::npos);
-  Run("click 400 80\n");  // Bexil: 0 points, not five alike
+  Run(Row(1));  // Bexil: 0 points, not five alike
   ai::TAction bexil;
   bexil.category = kBexil;
   const double bexilCost = solver.Advise(second).best.expected - solver.ActionValue(second, bexil);
-  Run("faces 5 5 5 5 5\nclick 60 300\nclick 400 345\n");  // the last turn, Choice written
+  Run("faces 5 5 5 5 5\npress cup\n" + Row(12));  // the last turn, Choice written
   ASSERT_TRUE(Probe().Review().HasFinished());
   const auto accounts = Probe().Review().Accounts(5);
   ASSERT_EQ(accounts.size(), 1u);
@@ -222,14 +222,14 @@ TEST_F(BestPlay, ExpertComputerPlaysBestAndIsRemembered) {
   Probe().State().AnimDelay = 0;
   Run("set HintsShown 0\nset SetupShown 0\nset PlayerCount 0\ncommand 101\n");
   // Player 1 writes Ones; the expert throws five sixes, which the solver writes as Bexil at once.
-  Run("faces 1 1 1 1 1\nclick 60 300\nclick 400 320\n");
+  Run("faces 1 1 1 1 1\npress cup\n" + Row(11));
   ai::TPosition p;
   p.faces = {6, 6, 6, 6, 6};
   p.throwsLeft = 2;
   p.mayWrite = true;
   ASSERT_EQ(ai::TSolver::Get().Advise(p).best.category, kBexil);
   const uint32_t clock = Host().clock_;
-  Run("faces 6 6 6 6 6\nclick 60 300\n");
+  Run("faces 6 6 6 6 6\npress cup\n");
   EXPECT_GE(Host().clock_ - clock, 1500u) << "the pause after the computer's throw";
   EXPECT_EQ(Probe().Game().Sheet[0].Entry[kBexil], 50);
   EXPECT_EQ(Probe().Game().Sheet[0].Total, 50);

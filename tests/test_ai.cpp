@@ -74,7 +74,7 @@ TEST_F(Computer, InputIsIgnoredWhileTheComputerPlays) {
   Probe().Game().ComputerBusy = 1;
   Probe().Game().CurrentPlayer = 1;
   const int delay = Probe().State().AnimDelay;
-  Run("click 60 300\nkey +\nkey -\n");
+  Run("press cup\nkey +\nkey -\n");
   Probe().Undo();
   EXPECT_EQ(Probe().Game().ThrowsMade, 0);
   EXPECT_EQ(Probe().Game().DiceInCup, 5);
@@ -228,15 +228,15 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
     for (int turn = 0; turn < 12; ++turn) {
       // Player 1 (after the first turn the press also takes the cup back) throws once and
       // writes its first open category; the next press hands the cup to the computer.
-      Run("click 60 300\n");
+      Run("press cup\n");
       ASSERT_EQ(Probe().Game().CurrentPlayer, 1);
       order.push_back(1);
       int k = 1;
       while (Probe().Game().Sheet[1].Entry[k] != -1) ++k;
-      Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
+      Run(Row(k));
       ASSERT_NE(Probe().Game().Sheet[1].Entry[k], -1);
       const TScoreColumn before = Probe().Game().Sheet[0];
-      Run("click 60 300\n");
+      Run("press cup\n");
       order.push_back(Probe().Game().CurrentPlayer);
       int changed = 0;
       for (int c = 1; c <= 12; ++c) {

@@ -15,8 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::GameTest;
 
-constexpr const char* kCup = "click 60 300\n";
-
 struct EffectSize {
   Effect effect;
   const char* file;
@@ -203,10 +201,9 @@ TEST_F(Audio, ATurnSoundsInOrderAndSilenceSkipsThePause) {
     Host().events_.clear();
     Run(std::string(kCup));
     // The pen after a score, and the 1000 ms pause only with sound on.
-    const TTableSlot& s = Probe().Game().TableSlot[Probe().Game().Die[1].Slot];
-    Run("click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n");
+    Run(DiePress(1));
     const uint32_t before = Host().clock_;
-    Run("set AnimDelay 0\nclick 400 80\n");
+    Run("set AnimDelay 0\n" + Row(1));
     const uint32_t pause = Host().clock_ - before;
     std::vector<std::string> heard;
     for (const std::string& e : Host().events_)

@@ -9,18 +9,6 @@ namespace {
 
 using testing::GameTest;
 
-constexpr const char* kCup = "click 60 300\n";
-
-std::string Row(int k) {
-  return "click 400 " + std::to_string(75 + 24 * (k - 1) + 5) + "\n";
-}
-
-// A click on the centre of die i's place.
-std::string DieClick(TWindowProbe w, int i) {
-  const TTableSlot& s = w.Game().TableSlot[w.Game().Die[i].Slot];
-  return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
-}
-
 class Flow : public GameTest {
  protected:
   // Plays a whole game by presses: every turn throws once and writes the first open category.
@@ -68,8 +56,8 @@ TEST_F(Flow, ThrowPutsDiceOnFreePlacesWithScriptedFaces) {
   EXPECT_EQ(Probe().Game().ThrowsMade, 1);
   EXPECT_EQ(Probe().Game().ScoreAllowed, 1);
   // Return dice 2 and 4, then throw them: the kept dice's places are never chosen.
-  Run(DieClick(W(), 2));
-  Run(DieClick(W(), 4));
+  Run(DiePress(2));
+  Run(DiePress(4));
   EXPECT_EQ(Probe().Game().DiceInCup, 2);
   EXPECT_EQ(Probe().Game().TableSlot[7].Occupied, 0);
   EXPECT_EQ(Probe().Game().Die[2].Slot, 7);  // the old place is remembered in the cup
@@ -93,7 +81,7 @@ TEST_F(Flow, EffectsFollowTheNumberOfDiceInTheCup) {
                {5, "rattle2.wav", "manydice.wav"}};
   for (const Case& c : cases) {
     Run("command 101\n" + std::string(kCup));  // a fresh game, first throw
-    for (int i = 1; i <= c.returned; ++i) Run(DieClick(W(), i));
+    for (int i = 1; i <= c.returned; ++i) Run(DiePress(i));
     ClearOutput();
     Run(kCup);
     ASSERT_EQ(Sound().effects_.size(), 2u) << c.returned;
@@ -118,15 +106,15 @@ TEST_F(Flow, RefusalsShowTheirMessages) {
   Start();
   StartGame(1);
   Run(std::string(kCup));
-  Run(DieClick(W(), 1) + kCup);
-  Run(DieClick(W(), 2) + kCup);
+  Run(DiePress(1) + kCup);
+  Run(DiePress(2) + kCup);
   EXPECT_EQ(Probe().Game().ThrowsMade, 3);
   ClearOutput();
   Probe().Game().LastCategory = 5;
   Run(kCup);
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
   EXPECT_EQ(Probe().Game().LastCategory, 0);  // a refused throw still clears it
-  Run(DieClick(W(), 3));
+  Run(DiePress(3));
   EXPECT_EQ(Host().messages_.back(), "Three roll limit|Choose a score category now");
   EXPECT_EQ(Probe().Game().Die[3].InCup, 0);
 
@@ -166,7 +154,7 @@ TEST_F(Flow, ScoringWritesOnceAndTheTurnStartsAgain) {
   EXPECT_EQ(Probe().Game().Sheet[1].Entry[4], 17);
   EXPECT_EQ(Probe().Game().ScoreAllowed, 1);
   // Dice returned to the cup still count with their last faces.
-  Run("faces 6 6 6 6 6\ncommand 101\n" + std::string(kCup) + DieClick(W(), 1) + Row(1));
+  Run("faces 6 6 6 6 6\ncommand 101\n" + std::string(kCup) + DiePress(1) + Row(1));
   EXPECT_EQ(Probe().Game().Sheet[1].Entry[1], 50);
   // With sound off there is no pause after a score.
   Run("command 133\ncommand 101\nset AnimDelay 0\n" + std::string(kCup));
@@ -216,7 +204,7 @@ TEST_F(Flow, HandOverWaitsForTheCup) {
 TEST_F(Flow, UndoTakesBackReturnsAndScores) {
   StartGame(2);
   Run("faces 1 2 3 4 6\n" + std::string(kCup));
-  Run(DieClick(W(), 1) + DieClick(W(), 2) + DieClick(W(), 3));
+  Run(DiePress(1) + DiePress(2) + DiePress(3));
   EXPECT_EQ(Probe().Game().DiceInCup, 3);
   Run("command 106\n");  // all three come back, not only the last
   EXPECT_EQ(Probe().Game().DiceInCup, 0);
@@ -225,10 +213,10 @@ TEST_F(Flow, UndoTakesBackReturnsAndScores) {
     EXPECT_EQ(Probe().Game().TableSlot[Probe().Game().Die[i].Slot].Occupied, 1);
   }
   EXPECT_EQ(Probe().Game().Die[2].Face, 2);
-  Run(DieClick(W(), 5));
+  Run(DiePress(5));
   Run("command 106\ncommand 106\n");  // a second Undo does nothing
   EXPECT_EQ(Probe().Game().DiceInCup, 0);
-  Run(DieClick(W(), 5) + std::string(kCup) + Row(3));  // second throw, Small Straight
+  Run(DiePress(5) + std::string(kCup) + Row(3));  // second throw, Small Straight
   EXPECT_EQ(Probe().Game().NextPlayerPending, 1);
   const int points = Probe().Game().Sheet[1].Entry[3];
   EXPECT_EQ(Probe().Game().Sheet[1].Total, points);
@@ -254,7 +242,7 @@ TEST_F(Flow, UndoEndsWithTheNextTurnsFirstThrow) {
     Start();
     StartGame(players);
     Run("set SoundOn 0\nfaces 2 2 2 5 5\n" + std::string(kCup));
-    Run(DieClick(W(), 4) + "faces 5\n" + std::string(kCup) + Row(5));  // two throws, Full House
+    Run(DiePress(4) + "faces 5\n" + std::string(kCup) + Row(5));  // two throws, Full House
     ASSERT_EQ(Probe().Game().Sheet[1].Entry[5], 16);
     const int next = players == 1 ? 1 : 2;
     Run("faces 6 6 6 6 6\n" + std::string(kCup) + "command 106\n");
@@ -263,8 +251,8 @@ TEST_F(Flow, UndoEndsWithTheNextTurnsFirstThrow) {
     EXPECT_EQ(Probe().Game().CurrentPlayer, next);
     EXPECT_EQ(Probe().Game().ThrowsMade, 1);
     ClearOutput();
-    Run("faces 6 6\n" + DieClick(W(), 1) + std::string(kCup));
-    Run(DieClick(W(), 1) + std::string(kCup));
+    Run("faces 6 6\n" + DiePress(1) + std::string(kCup));
+    Run(DiePress(1) + std::string(kCup));
     EXPECT_EQ(Probe().Game().ThrowsMade, 3);
     EXPECT_TRUE(Host().messages_.empty());  // no "Three roll limit" before the third throw
     Run(Row(1));
@@ -293,7 +281,7 @@ TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
   EXPECT_GE(Probe().Game().Sheet[1].Entry[12], 0);
   Run("command 101\n");  // Restart is ignored on the setup screen too
   EXPECT_EQ(Probe().State().SetupShown, 1);
-  Run("click 400 398\n");
+  Run("press start\n");
   EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
   EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
 }
@@ -354,7 +342,7 @@ TEST_F(Flow, PressesAreIgnoredWhileTheComputerPlays) {
 TEST_F(Flow, RobustAgainstOutOfRangeState) {
   StartGame(1);
   Run("set PlayerCount 9\nset CurrentPlayer 7\nset Die[2].Slot 40\n" + std::string(kCup) + Row(12) +
-      "click 60 300\nclick 100 100\ncommand 106\nstate\n");
+      "press cup\nclick 100 100\ncommand 106\nstate\n");
   Run("set PlayerCount -3\nset CurrentPlayer -1\n" + std::string(kCup) + Row(1) + "paint\n");
 }
 

@@ -263,7 +263,7 @@ TEST_F(Keyboard, CloseOrder) {
     EXPECT_TRUE(W().Closed());
     // Nothing reaches the game after it has closed.
     ClearOutput();
-    Run("key +\ncommand 107\ntick\nclick 60 300\n");
+    Run("key +\ncommand 107\ntick\npress cup\n");
     EXPECT_EQ(Output(), "");
   }
 }

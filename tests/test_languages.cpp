@@ -131,8 +131,8 @@ TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
       }
     }
     // The sheet: the labels end before the score column; the total line is whole.
-    Run("click 400 398\n");
-    Screen("sheet", "faces 6 6 6 6 6\nclick 80 350\nclick 450 80\n", {0, 0, 632, 434});
+    Run("press start\n");
+    Screen("sheet", "faces 6 6 6 6 6\npress cup\npress row 1\n", {0, 0, 632, 434});
     {
       std::vector<DrawnText> texts;
       W().Screen().RecordTexts(&texts);
@@ -146,7 +146,7 @@ TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
     }
     // The panels, every column of Current Totals and every tip.
     Screen("current totals", "command 103\n", kPanel);
-    for (int k = 0; k < 4; ++k) Screen("next column", "click 480 390\n", kPanel);
+    for (int k = 0; k < 4; ++k) Screen("next column", "press totals-next\n", kPanel);
     Screen("top ten", "command 104\n", kPanel);
     for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
       SCOPED_TRACE("tip " + std::to_string(tip));
@@ -193,13 +193,13 @@ TEST_F(Languages, ThePseudoLanguageLeavesNoEnglishAndShowsWhereTextsOverflow) {
     for (const DrawnText& t : texts) EXPECT_FALSE(HasEnglishLeft(t.text)) << what << ": " << t.text;
   };
   visit("setup", "set PlayerCount 4\npaint\n", kSetup);
-  Run("click 400 398\nfaces 6 6 6 6 6\nclick 80 350\nclick 80 350\nclick 80 350\n");
+  Run("press start\nfaces 6 6 6 6 6\npress cup\npress cup\npress cup\n");
   const std::string tooltip = W().ScorePreview(450, 110);
   EXPECT_FALSE(tooltip.empty());
   EXPECT_FALSE(HasEnglishLeft(tooltip)) << tooltip;
-  visit("sheet", "click 80 350\nclick 450 80\npaint\n", {0, 0, 632, 434});
-  visit("current totals", "command 103\nclick 480 390\n", kPanel);
-  Run("click 350 390\n");
+  visit("sheet", "press cup\npress row 1\npaint\n", {0, 0, 632, 434});
+  visit("current totals", "command 103\npress totals-next\n", kPanel);
+  Run("press totals-return\n");
   visit("top ten", "command 104\n", kPanel);
   for (int tip = 0; tip < TWindowState::HintCount; ++tip) {
     Probe().State().HintIndex = tip;
@@ -213,7 +213,7 @@ TEST_F(Languages, ThePseudoLanguageLeavesNoEnglishAndShowsWhereTextsOverflow) {
   }
   Probe().Show().AnnounceGameOver();
   Run("command 134\n");
-  Run("set GameActive 0\nclick 80 350\n");
+  Run("set GameActive 0\npress cup\n");
   // Every box shown: the notices, Game Over, About.
   ASSERT_GE(Host().messages_.size(), 3u);
   for (const std::string& box : Host().messages_) EXPECT_FALSE(HasEnglishLeft(box)) << box;

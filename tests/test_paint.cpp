@@ -18,8 +18,6 @@ using testing::InstallTestArt;
 using testing::Scene;
 using testing::Snapshot;
 
-constexpr const char* kCup = "click 60 300\n";
-
 class Paint : public GameTest {
  protected:
   void SetUp() override {
@@ -32,10 +30,6 @@ class Paint : public GameTest {
     Probe().Game().Die[i].Slot = slot;
     Probe().Game().Die[i].Face = face;
     Probe().Game().Die[i].InCup = 0;
-  }
-  std::string DieClick(int i) {
-    const TTableSlot& s = Probe().Game().TableSlot[Probe().Game().Die[i].Slot];
-    return "click " + std::to_string(s.X + 25) + " " + std::to_string(s.Y + 25) + "\n";
   }
 };
 
@@ -264,7 +258,7 @@ TEST_F(Paint, AThrowAndTheReturnsLeaveTheSceneWhole) {
   }
   dice.push_back({70, 425, 20, 4});
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, dice), 0);
-  for (int i = 1; i <= 5; ++i) Run(DieClick(i));
+  for (int i = 1; i <= 5; ++i) Run(DiePress(i));
   EXPECT_EQ(Probe().Game().DiceInCup, 5);
   EXPECT_EQ(Differences(before, Snapshot(S()), 632, {{70, 425, 20, 4}}), 0);
 }
@@ -279,7 +273,7 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
     EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((8 + 3 * 5) * delay));
     // Each return slides with three pauses.
     t = Host().clock_;
-    Run(DieClick(2) + DieClick(4));
+    Run(DiePress(2) + DiePress(4));
     EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>(2 * 3 * delay));
     t = Host().clock_;
     Run(kCup);
@@ -289,7 +283,7 @@ TEST_F(Paint, AnimationsWaitAsThePacingSays) {
     t = Host().clock_;
     for (int k = 1; k <= 12; ++k) {
       if (Probe().Game().Sheet[1].Entry[k] != -1) continue;
-      Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
+      Run(Row(k));
       break;
     }
     EXPECT_EQ(Host().clock_ - t, static_cast<uint32_t>((delay == 25 ? 1000 : 0) + 5 * 3 * delay));

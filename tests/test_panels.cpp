@@ -12,9 +12,9 @@
 namespace ossaric {
 namespace {
 
-constexpr const char* kNextPlayer = "click 450 375\n";
-constexpr const char* kTotalsReturn = "click 340 375\n";
-constexpr const char* kNextHint = "click 446 360\n";
+constexpr const char* kNextPlayer = "press totals-next\n";
+constexpr const char* kTotalsReturn = "press totals-return\n";
+constexpr const char* kNextHint = "press tips-next\n";
 
 class Panels : public testing::GameTest {
  protected:
@@ -61,7 +61,7 @@ TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
       EXPECT_EQ(Probe().State().TotalsPlayer, c.shown[k]) << "step " << k;
     }
     // The board takes no presses meanwhile; Return closes the panel at the first column.
-    Run("click 60 300\n");
+    Run("press cup\n");
     EXPECT_EQ(Probe().Game().ThrowsMade, 0);
     Run("click 339 375\n");
     EXPECT_EQ(Probe().State().TotalsShown, 1);

@@ -30,6 +30,12 @@ TEST(Runner, MalformedLinesStopWithAnErrorAndStatusTwo) {
                        "click a b",
                        "key",
                        "key ab",
+                       "press",
+                       "press cup 1",
+                       "press die",
+                       "press row x",
+                       "press row 13",
+                       "press table",
                        "command 999",
                        "faces 0",
                        "faces 7",
@@ -62,9 +68,8 @@ TEST(Runner, StatePrintsEveryFieldWithIndexZeroAsNull) {
        {"\"event\":\"state\"", "\"Entry\":[null,-1,-1,-1,-1,25,",
         "\"PlayerName\":[null,\"Player 1\",\"Ann Lee\"", "\"Die\":[null,{\"Face\":", "{\"Face\":6,",
         "\"TableSlot\":[null,{\"X\":25,\"Y\":25,\"Occupied\":0}",
-        "{\"X\":220,\"Y\":17,\"Occupied\":1}",
-        "\"NameEnd\":[null,{\"X\":", "\"Y\":280},{\"X\":470,", "\"UndoScore\":1",
-        "\"ToThrow\":[null,", "\"NameCursor\":[null,",
+        "{\"X\":220,\"Y\":17,\"Occupied\":1}", "\"NameEnd\":[null,{\"X\":",
+        "\"Y\":280},{\"X\":470,", "\"UndoScore\":1", "\"ToThrow\":[null,", "\"NameCursor\":[null,",
         "\"Clock\":", "\"TopTen\":[{\"Name\":", "\"ThrowLimit\":3", "\"AnimDelay\":25"}) {
     EXPECT_NE(s.find(part), std::string::npos) << part << "\n" << s;
   }

@@ -325,7 +325,7 @@ TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
   EXPECT_EQ(Probe().State().SetupShown, 1);
   EXPECT_EQ(Probe().Game().PlayerCount, 1);
   EXPECT_STREQ(Probe().State().PlayerName[1], "Player 1");
-  Run("set PlayerCount 3\nclick 400 398\n");
+  Run("set PlayerCount 3\npress start\n");
   EXPECT_EQ(Probe().Game().GameActive, 1);
   ::testing::internal::CaptureStderr();
   Run("close\n");

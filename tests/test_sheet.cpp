@@ -183,8 +183,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
     Start();
     StartGame(players);
     InstallTestArt(W());
-    Run("set SoundOn 0\nfaces 3 3 3 3 3\nclick 60 300\nclick 400 " +
-        std::to_string(RowTop(kThrees) + 5) + "\n");
+    Run("set SoundOn 0\nfaces 3 3 3 3 3\npress cup\n" + Row(kThrees));
     ASSERT_EQ(Probe().Game().Sheet[1].Entry[kThrees], 15);
     const Rgb ink = players == 1 ? C(testing::kScore) : C(testing::kNewScore);
     const Rgb other = players == 1 ? C(testing::kNewScore) : C(testing::kScore);
@@ -194,8 +193,7 @@ TEST_F(Sheet, NewestScoreInItsOwnInkUntilTheColumnIsDrawn) {
     EXPECT_GT(Count(S(), 335, 375, 258, 37, C(testing::kScore)), 100);
     if (players == 2) {
       // Player 1 gets the cup back later: his column is then drawn in the score ink.
-      Run("click 60 300\nfaces 1 1 1 1 1\nclick 60 300\nclick 400 " +
-          std::to_string(RowTop(kOnes) + 5) + "\nclick 60 300\n");
+      Run("press cup\nfaces 1 1 1 1 1\npress cup\n" + Row(kOnes) + kCup);
       ASSERT_EQ(Probe().Game().CurrentPlayer, 1);
       EXPECT_GT(Count(S(), 540, RowTop(kThrees), 60, 30, C(testing::kScore)), 20);
       EXPECT_EQ(Count(S(), 540, 75, 60, 290, C(testing::kNewScore)), 0);

@@ -34,7 +34,7 @@ TEST_F(State, GameUnfinishedLooksOnlyAtTheColumnsInPlay) {
 }
 
 TEST_F(State, ResetGameKeepsFacesAndPlacesButClearsTheTable) {
-  Run("click 400 398\nfaces 6 5 4 3 2\nplaces 1 2 3 4 5\nclick 60 300\nclick 400 80\n");
+  Run("press start\nfaces 6 5 4 3 2\nplaces 1 2 3 4 5\npress cup\n" + Row(1));
   Probe().Game().Die[2].InCup = 0;
   Probe().Game().ResetGame(false);
   for (int i = 1; i <= 5; ++i) {
@@ -55,12 +55,12 @@ TEST_F(State, ResetGameKeepsFacesAndPlacesButClearsTheTable) {
 }
 
 TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
-  Run("set PlayerCount 2\nclick 400 398\n");
+  Run("set PlayerCount 2\npress start\n");
   for (int turn = 0; turn < 24; ++turn) {
-    Run("click 60 300\n");
+    Run("press cup\n");
     for (int k = 1; k <= 12; ++k) {
       if (Probe().Game().Sheet[Probe().Game().CurrentPlayer].Entry[k] == -1) {
-        Run("click 400 " + std::to_string(RowTop(k) + 2) + "\n");
+        Run(Row(k));
         break;
       }
     }
@@ -68,7 +68,7 @@ TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
   ASSERT_EQ(Probe().Game().GameActive, 0);
   ASSERT_EQ(Probe().State().TopTenShown, 1);
   ClearOutput();
-  Run("click 60 300\n");  // the panel takes no board presses
+  Run("press cup\n");  // the panel takes no board presses
   EXPECT_TRUE(Host().messages_.empty());
   Run("click 400 350\n");
   EXPECT_EQ(Probe().State().TopTenShown, 0);

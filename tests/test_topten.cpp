@@ -145,7 +145,7 @@ TEST_F(TopTen, ResultTextsForEveryNumberOfPlayers) {
 }
 
 TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
-  Run("click 400 398\n");  // a game, so the command is taken
+  Run("press start\n");  // a game, so the command is taken
   SetTable({{"Bob", 90}, {"Cy", 80}});
   Run("command 104\n");
   ASSERT_EQ(Probe().State().TopTenShown, 1);
@@ -164,14 +164,14 @@ TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   Probe().DrawTopTen();
   EXPECT_EQ(Pixels(), empty);
   // Return goes back to the game.
-  Run("click 400 350\n");
+  Run("press topten-return\n");
   EXPECT_EQ(Probe().State().TopTenShown, 0);
   EXPECT_EQ(Probe().Game().GameActive, 1);
 }
 
 // Wide names keep clear of their scores; ordinary ones leave the scores at x 475.
 TEST_F(TopTen, ScoresKeepClearOfWideNames) {
-  Run("click 400 398\n");
+  Run("press start\n");
   auto inked = [](const Surface& s, int x) {
     for (int y = 164; y < 180; ++y)
       if (s.Pixel(x, y) == SetupInk) return true;
@@ -196,7 +196,7 @@ TEST_F(TopTen, ScoresKeepClearOfWideNames) {
     if (std::string(name) == "Bob") {
       EXPECT_LE(scoreStart, 480);
     }
-    Run("click 400 350\n");
+    Run("press topten-return\n");
   }
 }
 
@@ -210,7 +210,7 @@ TEST_F(TopTen, CommandsFollowTheScreens) {
   EXPECT_STREQ(Probe().State().TopTen[1].Name, "        ");
   EXPECT_EQ(Probe().State().TopTen[1].Score, 0);
   // Opened during a game against the computer it resets the totals column and closes the rest.
-  Run("set PlayerCount 0\nclick 400 398\ncommand 103\n");
+  Run("set PlayerCount 0\npress start\ncommand 103\n");
   EXPECT_EQ(Probe().State().TotalsShown, 1);
   Run("set TotalsPlayer 1\ncommand 104\n");
   EXPECT_EQ(Probe().State().TopTenShown, 1);
@@ -222,12 +222,12 @@ TEST_F(TopTen, CommandsFollowTheScreens) {
 }
 
 TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
-  Run("click 400 398\n");
+  Run("press start\n");
   for (int turn = 0; turn < 12; ++turn) {
-    Run("faces 6 6 6 6 6\nclick 60 300\n");
+    Run("faces 6 6 6 6 6\npress cup\n");
     for (int k = 1; k <= 12; ++k) {
       if (Probe().Game().Sheet[1].Entry[k] == -1) {
-        Run("click 400 " + std::to_string(RowTop(k) + 5) + "\n");
+        Run(Row(k));
         break;
       }
     }

@@ -286,7 +286,8 @@ TEST_F(TopTen, TheProgramSurvivesRandomFilesOfBothKinds) {
     for (int k = 1; k <= 10; ++k) ASSERT_GE(Probe().State().TopTen[k].Score, 0);
     Probe().State().AnimDelay = 0;
     Run("paint\nclick 446 360\nclick 400 360\ncommand 103\nclick 460 380\ncommand 104\n"
-        "click 400 360\nclick 60 300\nclick 400 80\n");
+        "click 400 360\npress cup\n" +
+        Row(1));
     Probe().Game().GameActive = 0;
     Probe().Game().Sheet[1].Total = static_cast<int>(rng() % 400);
     Probe().Show().AnnounceGameOver();

@@ -351,11 +351,12 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
   };
   if (closed_) return true;  // everything after close is ignored
   std::vector<long> v;
-  const bool known =
-      command == "click" || command == "move" || command == "key" || command == "command" ||
-      command == "tick" || command == "notify" || command == "paint" || command == "close" ||
-      command == "faces" || command == "places" || command == "seed" || command == "set" ||
-      command == "state" || command == "screenshot" || command == "hint" || command == "keypress";
+  const bool known = command == "click" || command == "move" || command == "key" ||
+                     command == "command" || command == "tick" || command == "notify" ||
+                     command == "paint" || command == "close" || command == "faces" ||
+                     command == "places" || command == "seed" || command == "set" ||
+                     command == "state" || command == "screenshot" || command == "hint" ||
+                     command == "keypress" || command == "press";
   if (!known) {
     Error(number, "unknown command: " + command);
     return false;
@@ -401,6 +402,36 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
       return false;
     }
     w.EvKey(*key);
+  } else if (command == "press") {
+    // A target by its name, as a key or a screen reader presses it; the numbered ones take N.
+    static const std::pair<const char*, TargetKind> kTargets[] = {
+        {"cup", TargetKind::Cup},
+        {"die", TargetKind::Die},
+        {"row", TargetKind::Row},
+        {"players", TargetKind::Players},
+        {"name", TargetKind::NameField},
+        {"tips", TargetKind::HintsSwitch},
+        {"start", TargetKind::Start},
+        {"totals-return", TargetKind::TotalsReturn},
+        {"totals-next", TargetKind::TotalsNext},
+        {"topten-return", TargetKind::TopTenReturn},
+        {"tips-return", TargetKind::HintsReturn},
+        {"tips-next", TargetKind::HintsNext}};
+    const TargetKind* kind = nullptr;
+    for (const auto& [name, k] : kTargets)
+      if (!args.empty() && args[0] == name) kind = &k;
+    const bool numbered =
+        kind != nullptr && (*kind == TargetKind::Die || *kind == TargetKind::Row ||
+                            *kind == TargetKind::Players || *kind == TargetKind::NameField);
+    long n = 0;
+    if (kind == nullptr || args.size() != (numbered ? 2u : 1u) ||
+        (numbered && (!integer(args[1], n) || n < 0 || n > 12))) {
+      Error(number,
+            "press needs cup, die N, row N, players N, name N, tips, start, totals-return, "
+            "totals-next, topten-return, tips-return or tips-next");
+      return false;
+    }
+    w.EvPress({*kind, static_cast<int>(n)});
   } else if (command == "command") {
     const long ids[] = {101, 102, 106, 107, 108, 4,   5,   132, 133, 103,
                         104, 105, 126, 127, 134, 140, 141, 142, 143};
