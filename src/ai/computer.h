@@ -3,6 +3,7 @@
 // dice records.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 
 #include "game/game.h"
@@ -28,6 +29,7 @@ class TComputerPlayer : public TComputerSeat {
   void KeepForNothing();
   void HoldOnlyFace(int face);
   bool ChaseOpenNumber();  // false when no number category is open (nothing done)
+  bool ChaseOpenStraight(const std::function<void()>& holdStraightSet);
   void TrimForLargeStraight();
   void TrimForSmallStraight();
   void ChaseChoice();

@@ -158,6 +158,18 @@ void TComputerPlayer::HoldOnlyFace(int face) {
   for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Face == face ? 1 : 0;
 }
 
+// Goes after the open straight, the large one first, from the set `holdStraightSet` holds;
+// false when neither straight is open (nothing done).
+bool TComputerPlayer::ChaseOpenStraight(const std::function<void()>& holdStraightSet) {
+  for (const int straight : {kLargeStraight, kSmallStraight}) {
+    if (!ComputerOpen(straight)) continue;
+    holdStraightSet();
+    ChaseStraight(straight);
+    return true;
+  }
+  return false;
+}
+
 // Goes after the first open number category, from Ones up; when no die shows its face, all
 // five dice go back.
 bool TComputerPlayer::ChaseOpenNumber() {
@@ -252,15 +264,7 @@ void TComputerPlayer::KeepForFourAlike() {
     return ReturnUnkeptDice();
   }
   if (ComputerOpen(NumberCategory(f))) return ReturnUnkeptDice();
-  if (ChaseOpenNumber()) return;
-  if (ComputerOpen(kLargeStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kLargeStraight);
-  }
-  if (ComputerOpen(kSmallStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kSmallStraight);
-  }
+  if (ChaseOpenNumber() || ChaseOpenStraight(holdStraightSet)) return;
   if (ComputerOpen(kChoice)) return ChaseChoice();
 }
 
@@ -292,15 +296,7 @@ void TComputerPlayer::KeepForFullHouse() {
   if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind)) return ReturnUnkeptDice();
   if (ComputerOpen(NumberCategory(t))) return ReturnUnkeptDice();
   if (ComputerOpen(NumberCategory(p))) return ReturnUnkeptDice();
-  if (ChaseOpenNumber()) return;
-  if (ComputerOpen(kLargeStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kLargeStraight);
-  }
-  if (ComputerOpen(kSmallStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kSmallStraight);
-  }
+  if (ChaseOpenNumber() || ChaseOpenStraight(holdStraightSet)) return;
   if (ComputerOpen(kChoice)) return ChaseChoice();
 }
 
@@ -315,15 +311,7 @@ void TComputerPlayer::KeepForThreeAlike() {
   if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind) || ComputerOpen(kFullHouse))
     return ReturnUnkeptDice();
   if (ComputerOpen(NumberCategory(t))) return ReturnUnkeptDice();
-  if (ChaseOpenNumber()) return;
-  if (ComputerOpen(kLargeStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kLargeStraight);
-  }
-  if (ComputerOpen(kSmallStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kSmallStraight);
-  }
+  if (ChaseOpenNumber() || ChaseOpenStraight(holdStraightSet)) return;
   if (ComputerOpen(kChoice)) return ChaseChoice();
 }
 
@@ -346,15 +334,7 @@ void TComputerPlayer::KeepForTwoPairs() {
     HoldOnlyFace(low);
     return ReturnUnkeptDice();
   }
-  if (ChaseOpenNumber()) return;
-  if (ComputerOpen(kLargeStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kLargeStraight);
-  }
-  if (ComputerOpen(kSmallStraight)) {
-    holdStraightSet();
-    return ChaseStraight(kSmallStraight);
-  }
+  if (ChaseOpenNumber() || ChaseOpenStraight(holdStraightSet)) return;
   if (ComputerOpen(kBexil) || ComputerOpen(kFourOfAKind)) {
     HoldOnlyFace(high);
     return ReturnUnkeptDice();
