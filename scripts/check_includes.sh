@@ -15,7 +15,7 @@ declare -A allowed=(
   [persist]="persist files platform"
   [audio]="audio files platform"
   [ui]="ui ai game persist audio platform"
-  [desktop/sdl]="desktop files audio persist platform"
+  [desktop/sdl]="desktop/sdl files platform"
   [desktop/qt]="desktop ui ai game persist audio files platform"
   [desktop/app]="desktop ui ai game persist audio files platform"
 )
@@ -30,7 +30,9 @@ for folder in "${!allowed[@]}"; do
       layer=${header%%/*}
       ok=0
       for may in ${allowed[$folder]}; do
-        if [ "$layer" = "$may" ] || [ "$header" = "$may" ]; then ok=1; fi
+        if [ "$layer" = "$may" ] || [ "$header" = "$may" ] || [[ "$header" == "$may"/* ]]; then
+          ok=1
+        fi
       done
       if [ $ok = 0 ]; then
         echo "$file: $folder may not include \"$header\"" >&2
