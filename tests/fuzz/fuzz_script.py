@@ -8,9 +8,11 @@ A case fails on a crash, a hang, a sanitizer report, an exit status other than 0
 line that is not one JSON object.
 
   fuzz_script.py RUNNER [--seed N] [--count N] [--lines N] [--timeout S] [--minimise] [--brief]
+                       [--record DIR]
 
 --minimise shortens each failing script to the lines the failure needs; --brief prints one
-line per failure (its kind and the place the sanitizer names).
+line per failure (its kind and the place the sanitizer names); --record keeps every case's
+output, its dice seeded, so that two builds can be compared with diff -r.
 """
 import argparse
 import json
@@ -189,7 +191,7 @@ def make_case(rng, lines):
     return settings_bytes(rng), topten_bytes(rng), script
 
 
-def run_case(runner, case, timeout):
+def run_case(runner, case, timeout, record=None):
     ini, dat, script = case
     work = tempfile.mkdtemp(prefix="ossaric-fuzz-")
     try:
@@ -212,6 +214,9 @@ def run_case(runner, case, timeout):
                                timeout=timeout)
         except subprocess.TimeoutExpired:
             return "hang"
+        if record:
+            with open(record, "wb") as f:
+                f.write(p.stdout)
         err = p.stderr.decode("utf-8", "replace")
         for marker in ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer"):
             if marker in err:
@@ -268,13 +273,21 @@ def main():
     ap.add_argument("--minimise", action="store_true")
     ap.add_argument("--stop", action="store_true", help="stop at the first failure")
     ap.add_argument("--brief", action="store_true", help="one line per failure: its kind and place")
+    ap.add_argument("--record", metavar="DIR",
+                    help="each case's runner output into DIR/case-N.jsonl, its dice seeded, to "
+                         "compare two builds with diff -r")
     args = ap.parse_args()
     args.runner = os.path.abspath(args.runner)
     failures = 0
     for n in range(args.count):
         rng = random.Random("%d/%d" % (args.seed, n))
         case = make_case(rng, args.lines)
-        failure = run_case(args.runner, case, args.timeout)
+        record = None
+        if args.record:
+            os.makedirs(args.record, exist_ok=True)
+            record = os.path.join(args.record, "case-%d.jsonl" % n)
+            case = (case[0], case[1], ["seed %d" % n] + case[2])
+        failure = run_case(args.runner, case, args.timeout, record)
         if failure is None:
             continue
         failures += 1
