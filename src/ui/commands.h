@@ -1,6 +1,11 @@
 // The menu commands, as the host's menus send them to the window's event table.
 #pragma once
 
+#include <memory>
+#include <span>
+
+#include "game/game.h"
+
 namespace ossaric {
 
 // Menu command identifiers.
@@ -23,9 +28,17 @@ enum Command {
   // Beyond the game's own menu: the hint, the review of the last game, the computer's strength.
   kCmdHint = 140,
   kCmdReview = 141,
-  kCmdClassicComputer = 142,
+  kCmdClassicComputer = 142,  // the first opponent; opponent k is kCmdClassicComputer + k
   kCmdExpertComputer = 143,
 };
+
+// The computer opponents a player can choose, in menu order, the first the default: each its
+// menu word (in the "Menu" context) and how it is made (ui/yacht_window.cpp).
+struct TOpponent {
+  const char* menuWord;
+  std::unique_ptr<TComputerSeat> (*make)(TYachtGame& game);
+};
+std::span<const TOpponent> Opponents();
 
 }  // namespace ossaric
 

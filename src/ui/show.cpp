@@ -52,10 +52,7 @@ void TYachtWindow::ClearCupAtHome() {
 
 void TYachtWindow::PlayComputerTurn() {
   host_.AcceptPlayerInput(false);
-  if (expertComputer_)
-    expert_.PlayComputerTurn();
-  else
-    computer_.PlayComputerTurn();
+  opponents_[opponent_]->PlayComputerTurn();
   host_.AcceptPlayerInput(true);
 }
 

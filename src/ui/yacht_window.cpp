@@ -1,23 +1,42 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <utility>
 
 namespace ossaric {
 
+namespace {
+
+template <class Player>
+std::unique_ptr<TComputerSeat> Make(TYachtGame& game) {
+  return std::make_unique<Player>(game);
+}
+
+const TOpponent kOpponents[] = {
+    {QT_TRANSLATE_NOOP("Menu", "C&lassic Computer"), Make<TComputerPlayer>},
+    {QT_TRANSLATE_NOOP("Menu", "&Expert Computer"), Make<TExpertPlayer>},
+};
+
+}  // namespace
+
+std::span<const TOpponent> Opponents() {
+  return kOpponents;
+}
+
 TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GamePlaces places)
     : host_(host),
       sound_(sound),
       random_(random),
       game_(*this, random),
-      computer_(game_),
-      expert_(game_),
       review_(game_),
       effects_(sound),
       playlist_(sound, places.musicDirs) {
   Places = std::move(places);
+  for (const TOpponent& opponent : kOpponents) opponents_.push_back(opponent.make(game_));
   game_.SetComputer(this);
   game_.SetWatcher(&review_);
   // The frame and the music device come from the host, built before the window.
@@ -35,7 +54,8 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   FillHints();
   ChooseOpening();
   choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
-  ChooseComputer(choices_.Read("Computer/Expert", 0) == 1, false);
+  // The key keeps its first name; its number is the opponent's place in the menu.
+  ChooseOpponent(static_cast<size_t>(std::max(0, choices_.Read("Computer/Expert", 0))), false);
 }
 
 TYachtWindow::~TYachtWindow() = default;
@@ -88,12 +108,6 @@ void TYachtWindow::EvCommand(int id) {
     case kCmdReview:
       ShowReview();
       break;
-    case kCmdClassicComputer:
-      ChooseComputer(false);
-      break;
-    case kCmdExpertComputer:
-      ChooseComputer(true);
-      break;
     case kCmdRestartGame:
       RestartGame();
       break;
@@ -140,6 +154,8 @@ void TYachtWindow::EvCommand(int id) {
       ShowAbout();
       break;
     default:
+      if (id >= kCmdClassicComputer && id - kCmdClassicComputer < std::ssize(opponents_))
+        ChooseOpponent(static_cast<size_t>(id - kCmdClassicComputer));
       break;
   }
   RefreshFocus();
@@ -163,11 +179,11 @@ void TYachtWindow::Undo() {
   game_.Undo();
 }
 
-void TYachtWindow::ChooseComputer(bool expert, bool save) {
-  expertComputer_ = expert;
-  host_.CheckMenuItem(kCmdClassicComputer, !expert);
-  host_.CheckMenuItem(kCmdExpertComputer, expert);
-  if (save) choices_.Write("Computer/Expert", expert ? 1 : 0);
+void TYachtWindow::ChooseOpponent(size_t k, bool save) {
+  opponent_ = k < opponents_.size() ? k : 0;
+  for (size_t n = 0; n < opponents_.size(); ++n)
+    host_.CheckMenuItem(kCmdClassicComputer + static_cast<int>(n), n == opponent_);
+  if (save) choices_.Write("Computer/Expert", static_cast<int>(opponent_));
 }
 
 void TYachtWindow::ResetTotalsPlayer() {

@@ -213,9 +213,8 @@ class TYachtWindow : public TGameShow,
   std::string ReviewWords() const;
   void ShowReview();
 
-  // ---- ui/yacht_window.cpp: the computer's strength, kept in ossaric.conf ----
-  bool ExpertComputer() const { return expertComputer_; }
-  void ChooseComputer(bool expert, bool save = true);
+  // ---- ui/yacht_window.cpp: the computer opponent, kept in ossaric.conf ----
+  void ChooseOpponent(size_t k, bool save = true);
 
   // ---- ui/audio_menu.cpp ----
   void PlayEffect(Effect e, bool wait);  // nothing once the window is closed
@@ -235,11 +234,10 @@ class TYachtWindow : public TGameShow,
   Random& random_;
   Surface screen_;
   TYachtGame game_;
-  TComputerPlayer computer_;
-  TExpertPlayer expert_;
+  std::vector<std::unique_ptr<TComputerSeat>> opponents_;  // as Opponents() lists them
+  size_t opponent_ = 0;
   TGameReview review_;
   ChoicesFile choices_;
-  bool expertComputer_ = false;
   struct AdviceMark {
     int x = 0, y = 0;
     Offscreen under;

@@ -433,10 +433,11 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
     }
     w.EvPress({*kind, static_cast<int>(n)});
   } else if (command == "command") {
-    const long ids[] = {101, 102, 106, 107, 108, 4,   5,   132, 133, 103,
-                        104, 105, 126, 127, 134, 140, 141, 142, 143};
+    const long ids[] = {101, 102, 106, 107, 108, 4,   5,   132, 133,
+                        103, 104, 105, 126, 127, 134, 140, 141};
     bool ok = integers(1, v);
-    bool listed = false;
+    bool listed = ok && v[0] >= kCmdClassicComputer &&  // an opponent from the menu
+                  v[0] - kCmdClassicComputer < std::ssize(Opponents());
     for (long id : ids) listed = listed || (ok && v[0] == id);
     if (!listed) {
       Error(number, "command needs one of the menu identifiers");

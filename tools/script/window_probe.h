@@ -16,7 +16,7 @@ class TWindowProbe {
   TPictures& Pictures() { return w_; }
   TYachtGame& Game() { return w_.game_; }
   TGameShow& Show() { return w_; }  // the drawing and animation steps the rules call
-  TComputerPlayer& Computer() { return w_.computer_; }
+  TComputerPlayer& Computer() { return static_cast<TComputerPlayer&>(*w_.opponents_[0]); }
   TGameReview& Review() { return w_.review_; }
   TEffects& Effects() { return w_.effects_; }
   TPlaylist& Playlist() { return w_.playlist_; }
@@ -27,8 +27,8 @@ class TWindowProbe {
   void RestartGame() { w_.RestartGame(); }
   void StartFromSetup() { w_.StartFromSetup(); }
   void Undo() { w_.Undo(); }
-  bool ExpertComputer() const { return w_.ExpertComputer(); }
-  void ChooseComputer(bool expert, bool save = true) { w_.ChooseComputer(expert, save); }
+  bool ExpertComputer() const { return w_.opponent_ == 1; }
+  void ChooseComputer(bool expert, bool save = true) { w_.ChooseOpponent(expert ? 1 : 0, save); }
   bool BestMove(int& column, ai::TAdvice& advice) const { return w_.BestMove(column, advice); }
   void ShowBestMove() { w_.ShowBestMove(); }
   std::string ReviewWords() const { return w_.ReviewWords(); }

@@ -249,10 +249,9 @@ void MainWindow::BuildMenu() {
   connect(game->addAction(QCoreApplication::translate("Menu", "Re&view of the Last Game")),
           kCmdReview);
   game->addSeparator();
-  connect(game->addAction(QCoreApplication::translate("Menu", "C&lassic Computer")),
-          kCmdClassicComputer);
-  connect(game->addAction(QCoreApplication::translate("Menu", "&Expert Computer")),
-          kCmdExpertComputer);
+  for (size_t k = 0; k < Opponents().size(); ++k)
+    connect(game->addAction(QCoreApplication::translate("Menu", Opponents()[k].menuWord)),
+            kCmdClassicComputer + static_cast<int>(k));
 }
 
 void MainWindow::Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler) {
