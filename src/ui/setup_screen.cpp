@@ -99,21 +99,13 @@ void TYachtWindow::DrawHintsBox(bool ticked) {
 
 // The dot grows in three steps of 100 ms, or shrinks away in three and leaves the box empty.
 void TYachtWindow::AnimateChoiceDot(int mode, int bx, int by) {
-  const int dotX = kSetupX + 4 + bx, dotY = kSetupY + 4 + by;
-  if (mode == 1) {
+  if (mode != 0 && mode != 1) return;
+  const Bitmap* const steps[2][3] = {{&DotMedium, &DotSmall, &BoxImage},
+                                     {&DotSmall, &DotMedium, &DotLarge}};
+  for (const Bitmap* step : steps[mode]) {
     Delay(100);
-    screen_.DrawBitmap(DotSmall, dotX, dotY);
-    Delay(100);
-    screen_.DrawBitmap(DotMedium, dotX, dotY);
-    Delay(100);
-    screen_.DrawBitmap(DotLarge, dotX, dotY);
-  } else if (mode == 0) {
-    Delay(100);
-    screen_.DrawBitmap(DotMedium, dotX, dotY);
-    Delay(100);
-    screen_.DrawBitmap(DotSmall, dotX, dotY);
-    Delay(100);
-    screen_.DrawBitmap(BoxImage, kSetupX + bx, kSetupY + by);
+    const int inset = step == &BoxImage ? 0 : 4;  // the dots sit 4 pixels into the box
+    screen_.DrawBitmap(*step, kSetupX + inset + bx, kSetupY + inset + by);
   }
 }
 

@@ -72,22 +72,11 @@ QString SceneWords::CategoryName(int category) const {
 }
 
 QString SceneWords::FaceWord(int face) const {
-  switch (face) {
-    case 1:
-      return tr("one");
-    case 2:
-      return tr("two");
-    case 3:
-      return tr("three");
-    case 4:
-      return tr("four");
-    case 5:
-      return tr("five");
-    case 6:
-      return tr("six");
-    default:
-      return {};
-  }
+  static const char* const kFaces[] = {
+      QT_TRANSLATE_NOOP("Scene", "one"),   QT_TRANSLATE_NOOP("Scene", "two"),
+      QT_TRANSLATE_NOOP("Scene", "three"), QT_TRANSLATE_NOOP("Scene", "four"),
+      QT_TRANSLATE_NOOP("Scene", "five"),  QT_TRANSLATE_NOOP("Scene", "six")};
+  return face >= 1 && face <= 6 ? tr(kFaces[face - 1]) : QString();
 }
 
 QString SceneWords::Faces(const std::vector<int>& faces) const {
