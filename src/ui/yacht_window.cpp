@@ -16,6 +16,7 @@ std::unique_ptr<TComputerSeat> Make(TYachtGame& game) {
   return std::make_unique<Player>(game);
 }
 
+// In menu order; the first, the classic rule lists, is the default (and the tests' Computer()).
 const TOpponent kOpponents[] = {
     {QT_TRANSLATE_NOOP("Menu", "C&lassic Computer"), Make<TComputerPlayer>},
     {QT_TRANSLATE_NOOP("Menu", "&Expert Computer"), Make<TExpertPlayer>},
