@@ -481,12 +481,3 @@ TEST_F(Window, InputDuringTheComputersTurnIsDropped) {
 
 }  // namespace
 }  // namespace ossaric
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  ossaric::ChooseEventLoop();
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,0 +1,17 @@
+// The tests of the real host and window run in a widget application of their own, offscreen and
+// silent unless told otherwise, on the event loop the program uses.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "desktop/qt/qt_host.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  ossaric::ChooseEventLoop();
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
