@@ -115,6 +115,16 @@ void TYachtGame::PrepareNextTurn() {
   }
 }
 
+// Against the computer player 1 hands the cup to the computer, the computer back to player 1; a
+// column out of play (a broken state) gives it to player 1. Among people it goes to the next
+// column, from the last (or from one out of play) to player 1. One person keeps it.
+int TGameState::NextColumn() const {
+  if (PlayerCount == 0) return CurrentPlayer == 1 ? 0 : 1;
+  if (PlayerCount < 2) return CurrentPlayer;
+  const int last = PlayerCount > 4 ? 4 : PlayerCount;
+  return CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
+}
+
 void TYachtGame::NextPlayer() {
   NextPlayerPending = 0;
   LastCategory = 0;
@@ -123,11 +133,8 @@ void TYachtGame::NextPlayer() {
   show_.DrawScoreColumn(true);
   show_.DrawTotalLine(true);
   if (PlayerCount == 0) {
-    // Player 1 hands the cup to the computer, the computer back to player 1; a column out of
-    // play (a broken state) gives it to player 1.
-    CurrentPlayer = CurrentPlayer == 1 ? 2 : 1;
-    if (CurrentPlayer == 2) {
-      CurrentPlayer = 0;
+    CurrentPlayer = NextColumn();
+    if (CurrentPlayer == 0) {
       ComputerBusy = 1;
       UndoReturn = 0;
       UndoScore = 0;
@@ -140,8 +147,7 @@ void TYachtGame::NextPlayer() {
       show_.DrawScoreColumn(false);
     }
   } else if (PlayerCount >= 2) {
-    const int last = PlayerCount > 4 ? 4 : PlayerCount;
-    CurrentPlayer = CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
+    CurrentPlayer = NextColumn();
     show_.DrawTotalLine(false);
     show_.DrawScoreColumn(false);
   }

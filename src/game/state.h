@@ -31,6 +31,9 @@ struct TGameState {
   uint8_t UndoReturn = 0;  // the last die returned to the cup may be taken back
   TDie Die[11];
   TTableSlot TableSlot[21];
+
+  // The column the cup goes to when it is handed on (game/flow.cpp).
+  int NextColumn() const;
 };
 
 }  // namespace ossaric

@@ -27,11 +27,8 @@ bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
   ai::TPosition p;
   if (g.NextPlayerPending == 1) {
     // The cup waits for the next column: its first throw.
-    if (g.PlayerCount == 0)
-      column = g.CurrentPlayer == 0 ? 1 : 0;
-    else
-      column = g.CurrentPlayer >= 1 && g.CurrentPlayer < g.PlayerCount ? g.CurrentPlayer + 1 : 1;
-    if (column == 0) return false;
+    column = g.NextColumn();
+    if (column < 1 || column > 4) return false;
     p = PositionOf(g, column);
     p.faces = {1, 1, 1, 1, 1};
     p.inCup = {true, true, true, true, true};

@@ -20,13 +20,6 @@ std::vector<int> Columns(const TGameState& g) {
   return out;
 }
 
-// Whose turn comes after the current player's, as the cup hands itself on.
-int NextColumn(const TGameState& g) {
-  if (g.PlayerCount == 0) return g.CurrentPlayer == 1 ? 0 : 1;
-  if (g.PlayerCount <= 1) return 1;
-  return g.CurrentPlayer >= g.PlayerCount ? 1 : g.CurrentPlayer + 1;
-}
-
 // English forms of the texts that count, for when no catalogue has them: one, and more.
 struct EnglishForms {
   const char* source;
@@ -93,7 +86,7 @@ QString SceneWords::TargetName(Target target) const {
       return {};
     case TargetKind::Cup: {
       if (g.ComputerBusy) return tr("Cup: the computer is playing");
-      if (g.NextPlayerPending) return tr("Next Player: %1's turn").arg(PlayerName(NextColumn(g)));
+      if (g.NextPlayerPending) return tr("Next Player: %1's turn").arg(PlayerName(g.NextColumn()));
       if (!g.GameActive) return tr("Cup: no game in play");
       const int left = std::max(0, g.ThrowLimit - g.ThrowsMade);
       if (left == 0) return tr("Cup: no throws left, choose a score");
