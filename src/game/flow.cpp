@@ -115,16 +115,6 @@ void TYachtGame::PrepareNextTurn() {
   }
 }
 
-// Against the computer player 1 hands the cup to the computer, the computer back to player 1; a
-// column out of play (a broken state) gives it to player 1. Among people it goes to the next
-// column, from the last (or from one out of play) to player 1. One person keeps it.
-int TGameState::NextColumn() const {
-  if (PlayerCount == 0) return CurrentPlayer == 1 ? 0 : 1;
-  if (PlayerCount < 2) return CurrentPlayer;
-  const int last = PlayerCount > 4 ? 4 : PlayerCount;
-  return CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
-}
-
 void TYachtGame::NextPlayer() {
   NextPlayerPending = 0;
   LastCategory = 0;

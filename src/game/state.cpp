@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "game/game.h"
 
 namespace ossaric {
@@ -51,6 +53,23 @@ bool TYachtGame::GameUnfinished() const {
   for (int p = 1; p <= PlayerCount && p <= 4; ++p)
     if (unfinished(p)) return true;
   return false;
+}
+
+// Against the computer player 1 hands the cup to the computer, the computer back to player 1; a
+// column out of play (a broken state) gives it to player 1. Among people it goes to the next
+// column, from the last (or from one out of play) to player 1. One person keeps it.
+int TGameState::NextColumn() const {
+  if (PlayerCount == 0) return CurrentPlayer == 1 ? 0 : 1;
+  if (PlayerCount < 2) return CurrentPlayer;
+  const int last = PlayerCount > 4 ? 4 : PlayerCount;
+  return CurrentPlayer >= 1 && CurrentPlayer < last ? CurrentPlayer + 1 : 1;
+}
+
+std::vector<int> TGameState::Columns() const {
+  if (PlayerCount == 0) return {0, 1};
+  std::vector<int> out;
+  for (int c = 1; c <= std::clamp(PlayerCount, 1, 4); ++c) out.push_back(c);
+  return out;
 }
 
 }  // namespace ossaric

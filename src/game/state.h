@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/records.h"
 
@@ -32,8 +33,11 @@ struct TGameState {
   TDie Die[11];
   TTableSlot TableSlot[21];
 
-  // The column the cup goes to when it is handed on (game/flow.cpp).
+  // The column the cup goes to when it is handed on.
   int NextColumn() const;
+  // The columns in play, in the sheet's order: the computer's and player 1's against the
+  // computer, else player 1's to the last player's.
+  std::vector<int> Columns() const;
 };
 
 }  // namespace ossaric

@@ -326,11 +326,7 @@ QAccessibleInterface* SceneAccessible::SheetItem() const {
 }
 
 std::vector<int> SceneAccessible::Columns() const {
-  const TGameState& g = View()->GameState();
-  if (g.PlayerCount == 0) return {0, 1};
-  std::vector<int> out;
-  for (int c = 1; c <= std::clamp(g.PlayerCount, 1, 4); ++c) out.push_back(c);
-  return out;
+  return View()->GameState().Columns();
 }
 
 // The status line first; then what the screen that is up shows, in reading order.

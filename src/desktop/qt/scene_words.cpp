@@ -12,14 +12,6 @@ namespace ossaric {
 
 namespace {
 
-// The columns in play: the computer's and player 1's against the computer, else 1..count.
-std::vector<int> Columns(const TGameState& g) {
-  if (g.PlayerCount == 0) return {0, 1};
-  std::vector<int> out;
-  for (int c = 1; c <= std::min(std::max(g.PlayerCount, 1), 4); ++c) out.push_back(c);
-  return out;
-}
-
 // English forms of the texts that count, for when no catalogue has them: one, and more.
 struct EnglishForms {
   const char* source;
@@ -174,7 +166,7 @@ QString SceneWords::PanelText() const {
   QStringList lines;
   switch (view_.ShownScreen()) {
     case SceneScreen::Totals: {
-      const std::vector<int> columns = Columns(g);
+      const std::vector<int> columns = g.Columns();
       int k = w.TotalsPlayer;
       if (std::find(columns.begin(), columns.end(), k) == columns.end()) k = columns.front();
       lines << tr("%1's Total").arg(PlayerName(k));
