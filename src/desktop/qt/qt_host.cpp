@@ -1,7 +1,5 @@
 #include "desktop/qt/qt_host.h"
 
-#include <unistd.h>
-
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
@@ -23,6 +21,7 @@
 #include "desktop/qt/cursors_qt.h"
 #include "desktop/qt/scene_widget.h"
 #include "files/file_store.h"
+#include "platform/user_dirs.h"
 
 namespace ossaric {
 
@@ -37,11 +36,8 @@ constexpr size_t kLargestHelp = 4u << 20;
 // access reads it back, so that a directory whose name is not UTF-8 is still found.
 QString LocalDirectory(const std::string& file) {
   const size_t slash = file.rfind('/');
-  if (slash != std::string::npos)
-    return QFile::decodeName(QByteArray::fromStdString(file.substr(0, slash + 1)));
-  std::vector<char> buf(4096);
-  while (::getcwd(buf.data(), buf.size()) == nullptr && errno == ERANGE) buf.resize(buf.size() * 2);
-  return QFile::decodeName(buf.data());
+  return QFile::decodeName(QByteArray::fromStdString(
+      slash != std::string::npos ? file.substr(0, slash + 1) : CurrentDirectory()));
 }
 }  // namespace
 
