@@ -84,7 +84,7 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
     Host().messages_.clear();
     Run("command 140\n");
     ASSERT_EQ(Host().messages_.size(), 1u);
-    EXPECT_EQ(Host().messages_[0].rfind("Hint|", 0), 0u) << Host().messages_[0];
+    EXPECT_EQ(Host().messages_[0].rfind("Best Move|", 0), 0u) << Host().messages_[0];
     EXPECT_NE(Pixels(W().Screen()), picture) << "the hint marks the board";
     if (s.marksDice) {
       // The first die to return is framed.
@@ -105,7 +105,8 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
 }
 
 // No hint while the computer plays, on the setup screen, on a panel, after the game, or while
-// the cup waits to go to the computer; the menu item then shows nothing at all.
+// the cup waits to go to the computer; the menu item then marks nothing and says why (nothing
+// while the computer plays, when the player's commands wait).
 TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
   StartGame(0);
   EXPECT_TRUE(HintAvailable());
@@ -113,10 +114,14 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
     const char* what;
     const char* field;
     int value;
+    const char* says;  // the box's words begin so; none at all when empty
   } cases[] = {
-      {"computer at play", "ComputerBusy", 1}, {"setup screen", "SetupShown", 1},
-      {"totals panel", "TotalsShown", 1},      {"Top Ten panel", "TopTenShown", 1},
-      {"tips panel", "HintsShown", 1},         {"no game", "GameActive", 0},
+      {"computer at play", "ComputerBusy", 1, ""},
+      {"setup screen", "SetupShown", 1, "Best Move|There is no move to advise on the setup"},
+      {"totals panel", "TotalsShown", 1, "Best Move|Close the panel first"},
+      {"Top Ten panel", "TopTenShown", 1, "Best Move|Close the panel first"},
+      {"tips panel", "HintsShown", 1, "Best Move|Close the panel first"},
+      {"no game", "GameActive", 0, "Best Move|The game is over"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -127,7 +132,12 @@ TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
     Host().messages_.clear();
     const std::vector<Rgb> picture = Pixels(W().Screen());
     Probe().ShowBestMove();
-    EXPECT_TRUE(Host().messages_.empty());
+    if (*c.says == '\0') {
+      EXPECT_TRUE(Host().messages_.empty());
+    } else {
+      ASSERT_EQ(Host().messages_.size(), 1u);
+      EXPECT_EQ(Host().messages_[0].rfind(c.says, 0), 0u) << Host().messages_[0];
+    }
     EXPECT_EQ(Pixels(W().Screen()), picture);
   }
   // Player 1 has written; the cup waits for the computer.

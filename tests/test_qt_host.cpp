@@ -360,7 +360,7 @@ TEST_F(Window, MenuTitleSizeAndClose) {
     // accident.
     EXPECT_EQ(shortcuts.join(","),
               "&Restart game=Ctrl+Alt+Shift+R,&New "
-              "Game=Ctrl+N,&Hint=Ctrl+H,&Undo=Ctrl+Z,&Quit=Ctrl+Q,&Help=F1");
+              "Game=Ctrl+N,&Best Move=Ctrl+H,&Undo=Ctrl+Z,&Quit=Ctrl+Q,&Help=F1");
     // Every item has a mnemonic of its own within its menu.
     for (QAction* a : window.menuBar()->actions()) {
       if (a->menu() == nullptr) continue;

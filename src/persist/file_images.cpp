@@ -26,8 +26,59 @@ constexpr size_t kDelayAt = 50;
 
 }  // namespace
 
+bool IsUtf8(const std::string& bytes) {
+  size_t k = 0;
+  while (k < bytes.size()) {
+    const unsigned char c = static_cast<unsigned char>(bytes[k]);
+    const size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (length == 0 || k + length > bytes.size()) return false;
+    char32_t point = length == 1 ? c : c & (0x7f >> length);
+    for (size_t i = 1; i < length; ++i) {
+      const unsigned char t = static_cast<unsigned char>(bytes[k + i]);
+      if ((t & 0xc0) != 0x80) return false;
+      point = (point << 6) | (t & 0x3f);
+    }
+    // No overlong form, no surrogate, nothing past U+10FFFF.
+    static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < kLeast[length] || (point >= 0xd800 && point <= 0xdfff) || point > 0x10ffff)
+      return false;
+    k += length;
+  }
+  return true;
+}
+
+void AppendUtf8(std::string& out, char32_t point) {
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+  } else if (point < 0x800) {
+    out += static_cast<char>(0xc0 | (point >> 6));
+    out += static_cast<char>(0x80 | (point & 0x3f));
+  } else if (point < 0x10000) {
+    out += static_cast<char>(0xe0 | (point >> 12));
+    out += static_cast<char>(0x80 | ((point >> 6) & 0x3f));
+    out += static_cast<char>(0x80 | (point & 0x3f));
+  } else {
+    out += static_cast<char>(0xf0 | (point >> 18));
+    out += static_cast<char>(0x80 | ((point >> 12) & 0x3f));
+    out += static_cast<char>(0x80 | ((point >> 6) & 0x3f));
+    out += static_cast<char>(0x80 | (point & 0x3f));
+  }
+}
+
 std::string NameText(const char (&name)[9]) {
-  return std::string(name, strnlen(name, 8));
+  std::string bytes(name, strnlen(name, 8));
+  if (IsUtf8(bytes)) return bytes;
+  // Written by an older game, in the Western code page: each byte one letter.
+  static constexpr char16_t kHigh[32] = {
+      0x20ac, 0xfffd, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xfffd, 0x017d, 0xfffd, 0xfffd, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+      0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0xfffd, 0x017e, 0x0178};
+  std::string text;
+  for (char c : bytes) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    AppendUtf8(text, b >= 0x80 && b < 0xa0 ? kHigh[b - 0x80] : b);
+  }
+  return text;
 }
 
 void SetDefaultName(int n, char (&name)[9]) {

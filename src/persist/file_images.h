@@ -31,8 +31,14 @@ struct TSettings {
   int AnimDelay = 25;
 };
 
-// A 9-byte name field as text: up to its terminator, eight characters at the most.
+// A 9-byte name field as UTF-8 text: its bytes up to the terminator (eight at the most), which
+// are UTF-8; bytes that are not (a name written by an older game) are read as Windows-1252.
 std::string NameText(const char (&name)[9]);
+
+// True when `bytes` are whole, well-formed UTF-8.
+bool IsUtf8(const std::string& bytes);
+// Appends the UTF-8 of one code point.
+void AppendUtf8(std::string& out, char32_t point);
 
 // Player n's name before any is chosen: "Player n", the rest of the field zero.
 void SetDefaultName(int n, char (&name)[9]);

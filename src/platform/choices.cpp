@@ -45,29 +45,49 @@ class SettingsName {
 
 }  // namespace
 
-int ChoicesFile::Read(const std::string& key, int fallback) const {
-  if (path_.empty()) return fallback;
-  const SettingsName name(path_);
-  if (name.Text().isEmpty()) return fallback;
+namespace {
+
+QVariant ReadValue(const std::string& path, const std::string& key) {
+  if (path.empty()) return {};
+  const SettingsName name(path);
+  if (name.Text().isEmpty()) return {};
   const QSettings file(name.Text(), QSettings::IniFormat);
-  bool ok = false;
-  const int value = file.value(QString::fromStdString(key)).toInt(&ok);
-  return ok ? value : fallback;
+  return file.value(QString::fromStdString(key));
 }
 
-bool ChoicesFile::Write(const std::string& key, int value) {
-  if (path_.empty()) return false;
-  const size_t slash = path_.rfind('/');
+bool WriteValue(const std::string& path, const std::string& key, const QVariant& value) {
+  if (path.empty()) return false;
+  const size_t slash = path.rfind('/');
   if (slash != std::string::npos && slash > 0) {
     std::error_code ec;
-    std::filesystem::create_directories(path_.substr(0, slash), ec);
+    std::filesystem::create_directories(path.substr(0, slash), ec);
   }
-  const SettingsName name(path_);
+  const SettingsName name(path);
   if (name.Text().isEmpty()) return false;
   QSettings file(name.Text(), QSettings::IniFormat);
   file.setValue(QString::fromStdString(key), value);
   file.sync();
   return file.status() == QSettings::NoError;
+}
+
+}  // namespace
+
+int ChoicesFile::Read(const std::string& key, int fallback) const {
+  bool ok = false;
+  const int value = ReadValue(path_, key).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+bool ChoicesFile::Write(const std::string& key, int value) {
+  return WriteValue(path_, key, value);
+}
+
+std::string ChoicesFile::ReadText(const std::string& key) const {
+  return ReadValue(path_, key).toString().toStdString();
+}
+
+bool ChoicesFile::WriteText(const std::string& key, const std::string& value) {
+  return WriteValue(path_, key, QString::fromStdString(value));
 }
 
 }  // namespace ossaric

@@ -18,6 +18,9 @@ class ChoicesFile {
   int Read(const std::string& key, int fallback) const;
   // False when the file could not be written.
   bool Write(const std::string& key, int value);
+  // The text stored under `key` (UTF-8), "" when there is none; and its writing.
+  std::string ReadText(const std::string& key) const;
+  bool WriteText(const std::string& key, const std::string& value);
 
  private:
   std::string path_;

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
+#include <utility>
 
 namespace ossaric {
 
@@ -41,18 +42,44 @@ QStringList GameLanguages() {
   return out;
 }
 
+namespace {
+
+// Chinese in Traditional characters: a "Hant" script, or a region that writes them.
+bool WritesTraditional(const QString& wanted) {
+  if (wanted.contains(QLatin1String("Hant"))) return true;
+  if (wanted.contains(QLatin1String("Hans"))) return false;
+  const QString region = wanted.section(QLatin1Char('_'), -1);
+  return region == QLatin1String("TW") || region == QLatin1String("HK") ||
+         region == QLatin1String("MO");
+}
+
+// The catalogue nearest to one wanted language: the same one, the language's own ("de" for
+// "de_AT"), then another region's of the language ("pt_BR" for "pt_PT"); Chinese keeps to its
+// script. Null when the game has none.
+QString Nearest(const QStringList& have, QString wanted) {
+  wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+  wanted = wanted.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+  const QString base = wanted.section(QLatin1Char('_'), 0, 0);
+  if (base == QLatin1String("zh")) {
+    const QString script = WritesTraditional(wanted) ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+    return have.contains(script) ? script : QString();
+  }
+  if (have.contains(wanted)) return wanted;
+  if (have.contains(base)) return base;
+  for (const QString& language : have)
+    if (language.section(QLatin1Char('_'), 0, 0) == base) return language;
+  return {};
+}
+
+}  // namespace
+
 QString ChooseLanguage(const QStringList& uiLanguages) {
   const QStringList have = GameLanguages();
-  for (QString wanted : uiLanguages) {
-    wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
-    const QString base = wanted.section(QLatin1Char('_'), 0, 0);
+  for (const QString& wanted : uiLanguages) {
+    const QString base = QString(wanted).replace(QLatin1Char('-'), QLatin1Char('_')).section(QLatin1Char('_'), 0, 0);
     if (base == QLatin1String("en") || base == QLatin1String("C") || base.isEmpty()) return {};
-    if (have.contains(wanted)) return wanted;
-    // "pt_BR" for "pt", and "zh_CN" for "zh_Hans_CN" or "zh".
-    for (const QString& language : have)
-      if (language.section(QLatin1Char('_'), 0, 0) == base) {
-        if (base != QLatin1String("zh") || !wanted.contains(QLatin1String("Hant"))) return language;
-      }
+    const QString found = Nearest(have, wanted);
+    if (!found.isNull()) return found;
   }
   return {};
 }
@@ -77,6 +104,27 @@ QString InstallTranslators(const QString& language) {
       QCoreApplication::installTranslator(qt.get()))
     QtTranslator() = std::move(qt);
   return chosen;
+}
+
+QStringList ChoosableLanguages() {
+  return QStringList{QStringLiteral("en")} + GameLanguages();
+}
+
+QString CatalogueOf(const QString& choice) {
+  return choice == QLatin1String("en") ? QStringLiteral("") : choice;
+}
+
+QString LanguageName(const QString& language) {
+  static const std::pair<const char*, const char*> kNames[] = {
+      {"ar", "العربية"},  {"cs", "Čeština"},  {"de", "Deutsch"},    {"es", "Español"},
+      {"fr", "Français"}, {"it", "Italiano"}, {"ja", "日本語"},      {"ko", "한국어"},
+      {"nl", "Nederlands"}, {"pl", "Polski"}, {"pt_BR", "Português (Brasil)"},
+      {"ru", "Русский"},  {"sv", "Svenska"},  {"tr", "Türkçe"},     {"uk", "Українська"},
+      {"zh_CN", "简体中文"}, {"zh_TW", "繁體中文"}};
+  if (language.isEmpty() || language == QLatin1String("en")) return QStringLiteral("English");
+  for (const auto& [code, name] : kNames)
+    if (language == QLatin1String(code)) return QString::fromUtf8(name);
+  return QLocale(language).nativeLanguageName();
 }
 
 const std::string& CurrentLanguage() {

@@ -1,5 +1,7 @@
 #include "platform/words.h"
 
+#include "platform/languages.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -29,7 +31,12 @@ std::string Words(const char* context, const char* english,
 }
 
 std::string Decimal(double value, int decimals) {
-  return QLocale().toString(value, 'f', decimals).toStdString();
+  // The catalogue's language writes the number, whatever the system's locale: English as the
+  // game always has, with a point and no grouping.
+  const std::string& language = CurrentLanguage();
+  QLocale locale = language.empty() ? QLocale::c() : QLocale(QString::fromStdString(language));
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'f', decimals).toStdString();
 }
 
 }  // namespace ossaric

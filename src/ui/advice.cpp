@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/scoring.h"
 #include "platform/words.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
@@ -16,6 +17,12 @@ constexpr int kFrame = 2;  // width of a mark's frame
 
 std::string Total(double expected) {
   return Decimal(expected, 1);
+}
+
+int PointsNow(const TYachtGame& g, int category) {
+  Faces faces{};
+  for (int i = 1; i <= 5; ++i) faces[i - 1] = g.Die[i].Face;
+  return CategoryPoints(category, faces);
 }
 
 }  // namespace
@@ -43,12 +50,33 @@ bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
   return advice.any;
 }
 
+// Why there is no best move to show; empty while the computer plays (the player's commands wait).
+std::string TYachtWindow::NoBestMoveWords() const {
+  if (game_.ComputerBusy) return {};
+  if (SetupShown)
+    return Words("Advice", QT_TRANSLATE_NOOP("Advice",
+                                             "There is no move to advise on the setup screen: "
+                                             "start the game first."));
+  if (TotalsShown || TopTenShown || HintsShown)
+    return Words("Advice", QT_TRANSLATE_NOOP("Advice",
+                                             "Close the panel first: the best move is shown on "
+                                             "the board."));
+  if (game_.GameActive != 1)
+    return Words("Advice",
+                 QT_TRANSLATE_NOOP("Advice", "The game is over: there is no move to advise."));
+  return Words("Advice", QT_TRANSLATE_NOOP("Advice", "There is no move to advise now."));
+}
+
 std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
   const ai::TAction& best = a.best;
   std::string first;
   if (best.category != 0) {
-    first = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write %1 now: expected total %2."),
-                  {CategoryName(best.category), Total(best.expected)});
+    first = PointsNow(game_, best.category) == 0
+                ? Words("Advice",
+                        QT_TRANSLATE_NOOP("Advice", "Write 0 in %1 now: expected total %2."),
+                        {CategoryName(best.category), Total(best.expected)})
+                : Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write %1 now: expected total %2."),
+                        {CategoryName(best.category), Total(best.expected)});
   } else {
     std::vector<std::string> back;  // faces of the dice to return, lowest first
     for (int i = 1; i <= 5; ++i)
@@ -106,8 +134,11 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
     const ai::TAction* w = &a.writes.front();
     for (const ai::TAction& x : a.writes)
       if (x.expected > w->expected + 1e-9) w = &x;
-    second = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Writing %1 now: %2."),
-                   {CategoryName(w->category), Total(w->expected)});
+    second = PointsNow(game_, w->category) == 0
+                 ? Words("Advice", QT_TRANSLATE_NOOP("Advice", "Writing 0 in %1 now: %2."),
+                         {CategoryName(w->category), Total(w->expected)})
+                 : Words("Advice", QT_TRANSLATE_NOOP("Advice", "Writing %1 now: %2."),
+                         {CategoryName(w->category), Total(w->expected)});
   } else if (best.category != 0 && a.canThrow) {
     second = Words("Advice", QT_TRANSLATE_NOOP("Advice", "Throwing again at best: %1."),
                    {Total(a.bestThrow.expected)});
@@ -132,7 +163,13 @@ void TYachtWindow::ShowBestMove() {
   ClearAdviceMarks();
   int column = 0;
   ai::TAdvice a;
-  if (!BestMove(column, a)) return;
+  if (!BestMove(column, a)) {
+    const std::string why = NoBestMoveWords();
+    if (!why.empty())
+      host_.MessageBox(why, Words("Advice", QT_TRANSLATE_NOOP("Advice", "Best Move")),
+                       MessageIcon::Information, true);
+    return;
+  }
   const ai::TAction& best = a.best;
   if (best.category != 0) {
     const int top = RowTop(best.category);
@@ -150,7 +187,7 @@ void TYachtWindow::ShowBestMove() {
     if (!returns) MarkRect(27, 271, 134, 428, Parchment);
   }
   host_.Present();
-  host_.MessageBox(AdviceWords(a), Words("Advice", QT_TRANSLATE_NOOP("Advice", "Hint")),
+  host_.MessageBox(AdviceWords(a), Words("Advice", QT_TRANSLATE_NOOP("Advice", "Best Move")),
                    MessageIcon::Information, true);
 }
 

@@ -1,6 +1,7 @@
 // A mouse press, and the setup screen's own operations.
 #include <string>
 
+#include "persist/file_images.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
@@ -12,8 +13,10 @@ void TYachtWindow::HandleClick(int x, int y) {
   Press(TargetAt(x, y));
 }
 
-// Name editing ends with any press; a caret still blinking is wiped off.
+// Name editing ends with any press; a caret still blinking is wiped off. A name left empty is
+// no name: its field returns to the default one.
 void TYachtWindow::EndNameEditing() {
+  RestoreEmptyName();
   NameEditing = 0;
   if (CaretTimerOn == 1) {
     CaretPhase = 0;
@@ -59,7 +62,16 @@ void TYachtWindow::ToggleHints() {
   }
 }
 
+void TYachtWindow::RestoreEmptyName() {
+  const int d = EditedName;
+  if (NameEditing == 0 || d < 1 || d > 4 || PlayerName[d][0] != '\0') return;
+  SetDefaultName(d, PlayerName[d]);
+  NameCursor[d] = 7;
+  if (SetupShown) DrawNameField(d);
+}
+
 void TYachtWindow::StartFromSetup() {
+  RestoreEmptyName();
   SetupShown = 0;
   NameEditing = 0;
   ResetTotalsPlayer();

@@ -30,6 +30,9 @@ enum Command {
   kCmdReview = 141,
   kCmdClassicComputer = 142,  // the first opponent; opponent k is kCmdClassicComputer + k
   kCmdExpertComputer = 143,
+  // The language: as the desktop's, or catalogue k of GameLanguages() as kCmdFirstLanguage + k.
+  kCmdDesktopLanguage = 160,
+  kCmdFirstLanguage = 161,
 };
 
 // The computer opponents a player can choose, in menu order, the first the default: each its

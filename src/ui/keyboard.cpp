@@ -1,9 +1,12 @@
 // The keyboard: the animation-speed keys, player-name editing on the setup screen and the
 // hidden five-key sequence; and the About and Help commands.
+#include <QChar>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "persist/file_images.h"
 #include "platform/languages.h"
 #include "ui/name_fields.h"
 #include "ui/words.h"
@@ -38,9 +41,17 @@ void Scramble(std::string& text) {
   for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) + kScrambleShift);
 }
 
+// Letters and digits of any script (with the marks that build their letters) and the space; no
+// punctuation, which the name fields never took.
 bool IsNameCharacter(int ch) {
-  return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
-         ch == ' ';
+  if (ch < 0x80)
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+           ch == ' ';
+  if (ch > 0x10ffff || (ch >= 0xd800 && ch <= 0xdfff)) return false;
+  const auto c = static_cast<char32_t>(ch);
+  if (QChar::isLetterOrNumber(c)) return true;
+  const QChar::Category category = QChar::category(c);
+  return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining;
 }
 
 }  // namespace
@@ -68,41 +79,56 @@ void TYachtWindow::HandleChar(int ch) {
   EditName(ch);
 }
 
+// A name holds the UTF-8 of its characters in eight bytes: a character that would not fit whole
+// is not taken. A name the player has not typed (a default one in the player's language, or one
+// written by an older game) is first put in those bytes as it is shown.
 void TYachtWindow::EditName(int ch) {
   const int d = EditedName;
   if (d < 1 || d > 4) return;
+  const bool erase = ch == 8 || ch == '.';
+  if (!erase && !IsNameCharacter(ch)) return;
   char* name = PlayerName[d];
   int& cursor = NameCursor[d];
-  if (IsNameCharacter(ch)) {
-    if (cursor >= 7) return;  // a name holds at most eight characters
-    if (cursor < -1) cursor = -1;
-    ++cursor;
-    name[cursor] = static_cast<char>(ch);
-    name[cursor + 1] = '\0';
-  } else if (ch == 8 || ch == '.') {
-    if (cursor < 0) cursor = 0;
-    if (cursor > 8) cursor = 8;
-    name[cursor] = '\0';
-  } else {
-    return;
+  std::string text(name, strnlen(name, 8));
+  const std::string shown = ShownName(PlayerName[d]);
+  if (shown != text) {
+    text = CutUtf8(shown, 8);
+    cursor = static_cast<int>(text.size()) - 1;
   }
+  // The name ends where the cursor stands.
+  text = CutUtf8(text, static_cast<size_t>(std::clamp(cursor + 1, 0, 8)));
+  if (erase) {
+    PopCharacter(text);
+  } else {
+    std::string typed;
+    AppendUtf8(typed, static_cast<char32_t>(ch));
+    if (text.size() + typed.size() > 8) return;
+    text += typed;
+  }
+  std::memset(name, 0, 9);
+  std::memcpy(name, text.data(), text.size());
+  cursor = static_cast<int>(text.size()) - 1;
+  DrawNameField(d);
+}
+
+void TYachtWindow::DrawNameField(int d) {
   const int x = kNameFieldX[d] + kNameInset;
   const int y = kNameFieldY[d] + kNameInset;
-  const std::string text = NameText(PlayerName[d]);
+  const std::string text = ShownName(PlayerName[d]);
   screen_.DrawBitmap(NameBoxImage, kNameFieldX[d], kNameFieldY[d]);
   screen_.DrawText(FontId::Name, x, y, text, SetupInk);
   CaretX = x + screen_.TextWidth(FontId::Name, text);
   CaretY = y;
   NameEndX[d] = CaretX;
   NameEndY[d] = CaretY;
-  if (ch == 8 || ch == '.') --cursor;
 }
 
 void TYachtWindow::HiddenKey(int ch) {
   if (KeyTrailLength < 0 || KeyTrailLength > 5) KeyTrailLength = 0;
   // The first four characters stay; each later one takes the fifth place.
   const int at = KeyTrailLength < 4 ? KeyTrailLength : 4;
-  KeyTrail[at] = static_cast<char>(ch);
+  // A character beyond one byte stands in the trail as one that is in no code.
+  KeyTrail[at] = ch < 0x100 ? static_cast<char>(ch) : '\x7f';
   KeyTrailLength = at + 1;
   KeyTrail[KeyTrailLength] = '\0';
 

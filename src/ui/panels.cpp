@@ -119,7 +119,7 @@ void TYachtWindow::DrawTotals() {
   const int last = game_.PlayerCount <= 1 ? 1 : std::min(game_.PlayerCount, 4);
   if (TotalsPlayer > last || TotalsPlayer < first) TotalsPlayer = first;
   const int k = TotalsPlayer;
-  const std::string name = k == 0 ? ComputerName() : NameText(PlayerName[k]);
+  const std::string name = k == 0 ? ComputerName() : ShownName(PlayerName[k]);
   DrawTotalsHeading(name);
   for (int c = 1; c <= kCategoryCount; ++c) {
     const int y = 130 + 16 * (c - 1);

@@ -51,7 +51,7 @@ std::string TYachtWindow::ReviewWords() const {
                     {percent, lost});
     else
       text += Words("Review", QT_TRANSLATE_NOOP("Review", "%1: %2 % (%3 points lost to choices)"),
-                    {PlayerName[r.column], percent, lost});
+                    {ShownName(PlayerName[r.column]), percent, lost});
     if (r.costliest.empty()) {
       text += "\n" + Words("Review", QT_TRANSLATE_NOOP("Review", "Every choice was the best one."));
       continue;

@@ -68,9 +68,9 @@ void TYachtWindow::DrawPlayersRow() {
 
 void TYachtWindow::DrawPlayerNames() {
   const Rgb ink = PaletteInk(SetupInk);
-  for (int n = 1; n <= 4; ++n) NameCursor[n] = static_cast<int>(NameText(PlayerName[n]).size()) - 1;
+  for (int n = 1; n <= 4; ++n) NameCursor[n] = static_cast<int>(strnlen(PlayerName[n], 8)) - 1;
   auto write = [&](int n) {
-    const std::string name = NameText(PlayerName[n]);
+    const std::string name = ShownName(PlayerName[n]);
     const int x = kNameFieldX[n] + kNameInset, y = kNameFieldY[n] + kNameInset;
     screen_.DrawText(FontId::Name, x, y, name, ink);
     CaretX = x + screen_.TextWidth(FontId::Name, name);

@@ -48,7 +48,7 @@ void TYachtWindow::DrawTotalLine(bool erase) {
   screen_.DrawBitmapPart(Background, kTotalX, kTotalY, kTotalW, kTotalH, kTotalX, kTotalY);
   if (erase || game_.CurrentPlayer < 0 || game_.CurrentPlayer > 4) return;
   std::string name =
-      game_.CurrentPlayer == 0 ? ComputerName() : NameText(PlayerName[game_.CurrentPlayer]);
+      game_.CurrentPlayer == 0 ? ComputerName() : ShownName(PlayerName[game_.CurrentPlayer]);
   auto labelFor = [](const std::string& who) {
     return Utf8(
         QCoreApplication::translate("Sheet", "%1's Total:").arg(QString::fromStdString(who)));

@@ -59,7 +59,7 @@ void TYachtWindow::SaveTopTen() {
 // The "Game Over" box with the result, then the totals entered and the Top Ten shown.
 void TYachtWindow::AnnounceGameOver() {
   auto line = [&](int column) {
-    const std::string name = column == 0 ? ComputerName() : NameText(PlayerName[column]);
+    const std::string name = column == 0 ? ComputerName() : ShownName(PlayerName[column]);
     return std::to_string(game_.Sheet[column].Total) + "\t" + name;
   };
   auto pair = [&](int a, int b) {
@@ -71,7 +71,7 @@ void TYachtWindow::AnnounceGameOver() {
     const int total = game_.Sheet[1].Total;
     //: The Game Over box of a game of one: the total, then the player's name.
     text = Utf8(QCoreApplication::translate("Boxes", "%n points was scored by %1", "", total)
-                    .arg(QString::fromStdString(NameText(PlayerName[1]))));
+                    .arg(QString::fromStdString(ShownName(PlayerName[1]))));
   } else if (game_.PlayerCount == 0) {
     text = pair(1, 0);
   } else if (game_.PlayerCount == 2) {
@@ -85,7 +85,7 @@ void TYachtWindow::AnnounceGameOver() {
     for (int i = 1; i <= places; ++i) {
       const int p = Placing[i].Player;
       text += std::to_string(Placing[i].Score) + "\t" +
-              (p >= 1 && p <= 4 ? NameText(PlayerName[p]) : std::string()) + "\n";
+              (p >= 1 && p <= 4 ? ShownName(PlayerName[p]) : std::string()) + "\n";
     }
   }
   host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "Game Over")), MessageIcon::None,
@@ -145,7 +145,7 @@ void TYachtWindow::DrawTopTen() {
   int y = 164;
   for (int k = 1; k <= 10; ++k) {
     if (IsEightSpaces(TopTen[k].Name) || TopTen[k].Score <= 0) continue;
-    const std::string name = NameText(TopTen[k].Name);
+    const std::string name = ShownName(TopTen[k].Name);
     screen_.DrawText(FontId::Setup, 350, y, name, SetupInk);
     // Scores stand at x 475; a name too wide for that ("WWWWWWWW") pushes its score two spaces
     // width past its end rather than running into it.

@@ -1,6 +1,8 @@
 // The window's words that are kept in tables: the categories, the notices and the tips.
 #include "ui/words.h"
 
+#include "persist/file_images.h"
+
 namespace ossaric {
 
 namespace {
@@ -132,6 +134,22 @@ std::string PreviewText(int category, int points) {
   return Utf8(QCoreApplication::translate("Sheet", "%1: %2")
                   .arg(QString::fromStdString(CategoryName(category)))
                   .arg(points));
+}
+
+std::string ShownName(const char (&name)[9]) {
+  std::string text = NameText(name);
+  if (text.size() == 8 && text.compare(0, 7, "Player ") == 0 && text[7] >= '1' && text[7] <= '4')
+    //: A player's name before one is typed; %1 is 1 to 4. At most eight characters if you can.
+    return Utf8(QCoreApplication::translate("Names", "Player %1").arg(text[7] - '0'));
+  return text;
+}
+
+std::string CutUtf8(std::string text, size_t bytes) {
+  if (text.size() <= bytes) return text;
+  size_t end = bytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
+  text.resize(end);
+  return text;
 }
 
 }  // namespace ossaric

@@ -46,4 +46,11 @@ std::string TipText(int index);
 // A row's points as the tooltip tells them: "Full House: 17".
 std::string PreviewText(int category, int points);
 
+// A stored name as the player reads it: its text (see NameText), a default name "Player n"
+// in the player's language. The stored bytes stay as they are until the player edits them.
+std::string ShownName(const char (&name)[9]);
+
+// `text` cut to at most `bytes` bytes, a whole UTF-8 character at a time.
+std::string CutUtf8(std::string text, size_t bytes);
+
 }  // namespace ossaric

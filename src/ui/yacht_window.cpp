@@ -1,6 +1,8 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
+#include "platform/languages.h"
+
 #include <QtGlobal>
 #include <algorithm>
 #include <cstring>
@@ -48,13 +50,17 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   LoadTopTen();
   KeyTrailLength = 0;
   FillScrambledTexts();
+  // The language the player chose in the menu, if any, before the pictures with words load.
+  choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
+  const QString language = QString::fromStdString(choices_.ReadText("Language"));
+  if (ChoosableLanguages().contains(language)) InstallTranslators(CatalogueOf(language));
+  CheckLanguage();
   // The four cursors are the host's, loaded from the program's resources.
   LoadPictures();
   SetDefaultNames();
   effects_.LoadEffects(Places.dataDir);
   FillHints();
   ChooseOpening();
-  choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
   // The key keeps its first name; its number is the opponent's place in the menu.
   ChooseOpponent(static_cast<size_t>(std::max(0, choices_.Read("Computer/Expert", 0))), false);
 }
@@ -157,6 +163,10 @@ void TYachtWindow::EvCommand(int id) {
     default:
       if (id >= kCmdClassicComputer && id - kCmdClassicComputer < std::ssize(opponents_))
         ChooseOpponent(static_cast<size_t>(id - kCmdClassicComputer));
+      else if (id == kCmdDesktopLanguage)
+        SetLanguage("");
+      else if (id >= kCmdFirstLanguage && id - kCmdFirstLanguage < ChoosableLanguages().size())
+        SetLanguage(ChoosableLanguages()[id - kCmdFirstLanguage].toStdString());
       break;
   }
   RefreshFocus();
@@ -185,6 +195,24 @@ void TYachtWindow::ChooseOpponent(size_t k, bool save) {
   for (size_t n = 0; n < opponents_.size(); ++n)
     host_.CheckMenuItem(kCmdClassicComputer + static_cast<int>(n), n == opponent_);
   if (save) choices_.Write("Computer/Expert", static_cast<int>(opponent_));
+}
+
+// A language chosen in the menu speaks at once and is kept; "" follows the desktop again.
+void TYachtWindow::SetLanguage(const std::string& language) {
+  InstallTranslators(language.empty() ? QString() : CatalogueOf(QString::fromStdString(language)));
+  choices_.WriteText("Language", language);
+  CheckLanguage();
+  NextPlayerImage = LoadWordedBitmap("BITMAP_4", 50, 50);
+  SetupImage = LoadWordedBitmap("BITMAP_14", 345, 415);
+  if (!closed_) PaintScreen();
+}
+
+void TYachtWindow::CheckLanguage() {
+  const QString chosen = QString::fromStdString(choices_.ReadText("Language"));
+  const QStringList languages = ChoosableLanguages();
+  host_.CheckMenuItem(kCmdDesktopLanguage, !languages.contains(chosen));
+  for (int k = 0; k < languages.size(); ++k)
+    host_.CheckMenuItem(kCmdFirstLanguage + k, languages[k] == chosen);
 }
 
 void TYachtWindow::ResetTotalsPlayer() {

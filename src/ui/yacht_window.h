@@ -69,6 +69,7 @@ class TYachtWindow : public TGameShow,
   // ---- ui/click.cpp ----
   void HandleClick(int x, int y);
   void EndNameEditing();
+  void RestoreEmptyName();
   void ChoosePlayerCount(int n);
   void SelectNameField(int n);
   void ToggleHints();
@@ -173,6 +174,7 @@ class TYachtWindow : public TGameShow,
   void Slower();
   void HandleChar(int ch);
   void EditName(int ch);
+  void DrawNameField(int d);
   void HiddenKey(int ch);
   void FillScrambledTexts();
   void ShowAbout();
@@ -205,6 +207,7 @@ class TYachtWindow : public TGameShow,
   // (the computer at play, a panel or the setup screen shown, no game).
   bool BestMove(int& column, ai::TAdvice& advice) const;
   std::string AdviceWords(const ai::TAdvice& advice) const;
+  std::string NoBestMoveWords() const;
   void ShowBestMove();
   void ClearAdviceMarks();  // the board as it was before the hint marked it
   void MarkRect(int left, int top, int right, int bottom, Rgb colour);
@@ -215,6 +218,9 @@ class TYachtWindow : public TGameShow,
 
   // ---- ui/yacht_window.cpp: the computer opponent, kept in ossaric.conf ----
   void ChooseOpponent(size_t k, bool save = true);
+  // ---- the language, kept in ossaric.conf ----
+  void SetLanguage(const std::string& language);
+  void CheckLanguage();
 
   // ---- ui/audio_menu.cpp ----
   void PlayEffect(Effect e, bool wait);  // nothing once the window is closed

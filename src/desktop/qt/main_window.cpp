@@ -19,6 +19,7 @@
 #include "desktop/qt/scene_widget.h"
 #include "desktop/sdl/sdl_sound.h"
 #include "platform/cursors.h"
+#include "platform/languages.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -213,6 +214,7 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   auto connect = [this](QAction* action, int command) {
+    action->setData(command);
     host_->AddMenuAction(command, action);
     QObject::connect(action, &QAction::triggered, this, [this, action, command] {
       // Check marks are the game's to set: undo Qt's own toggle first.
@@ -243,7 +245,7 @@ void MainWindow::BuildMenu() {
   // and the computer's strength (its check marks are the game's to set).
   QMenu* game = bar->actions().constFirst()->menu();
   game->addSeparator();
-  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "&Hint"));
+  QAction* hint = game->addAction(QCoreApplication::translate("Menu", "&Best Move"));
   hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(hint, kCmdHint);
   connect(game->addAction(QCoreApplication::translate("Menu", "Re&view of the Last Game")),
@@ -252,6 +254,30 @@ void MainWindow::BuildMenu() {
   for (size_t k = 0; k < Opponents().size(); ++k)
     connect(game->addAction(QCoreApplication::translate("Menu", Opponents()[k].menuWord)),
             kCmdClassicComputer + static_cast<int>(k));
+  // Options, before Help: the language, each by its own name.
+  auto* options = new QMenu(QCoreApplication::translate("Menu", "&Options"), bar);
+  bar->insertMenu(bar->actions().constLast(), options);
+  QMenu* language = options->addMenu(QCoreApplication::translate("Menu", "&Language"));
+  connect(language->addAction(QCoreApplication::translate("Menu", "As the &Desktop")),
+          kCmdDesktopLanguage);
+  language->addSeparator();
+  const QStringList languages = ChoosableLanguages();
+  for (int k = 0; k < languages.size(); ++k)
+    connect(language->addAction(LanguageName(languages[k])), kCmdFirstLanguage + k);
+}
+
+// The menus again in the language now spoken, their check marks as they were.
+void MainWindow::RebuildMenu() {
+  std::vector<std::pair<int, bool>> checks;
+  for (QAction* action : menuBar()->findChildren<QAction*>())
+    if (action->isCheckable() && action->data().isValid())
+      checks.emplace_back(action->data().toInt(), action->isChecked());
+  const QList<QObject*> old = menuBar()->children();
+  menuBar()->clear();
+  for (QObject* child : old)
+    if (qobject_cast<QMenu*>(child) || qobject_cast<QAction*>(child)) child->deleteLater();
+  BuildMenu();
+  for (const auto& [command, checked] : checks) host_->CheckMenuItem(command, checked);
 }
 
 void MainWindow::Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler) {
@@ -291,6 +317,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && host_) RebuildMenu();
   if (event->type() == QEvent::ActivationChange && game_ && !game_->Closed() && !host_->Busy())
     game_->EvActivate();
   QMainWindow::changeEvent(event);

@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenu();
+  void RebuildMenu();
   void Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler);
   void AfterHandler();
 
