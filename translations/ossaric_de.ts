@@ -44,8 +44,32 @@
         <translation>Bestenfalls erneut werfen: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>In den Einstellungen gibt es keinen Zug zu empfehlen: Beginnen Sie zuerst das Spiel.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Schließen Sie zuerst die Tafel: Der beste Zug wird auf dem Spielfeld gezeigt.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>Das Spiel ist vorbei: Es gibt keinen Zug zu empfehlen.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Gerade gibt es keinen Zug zu empfehlen.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Jetzt 0 bei %1 eintragen: erwartete Summe %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Jetzt 0 bei %1 eintragen: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Bester Zug</translation>
     </message>
 </context>
 <context>
@@ -272,10 +296,6 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Tipp</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Rückblick auf das letzte Spiel</translation>
     </message>
@@ -286,6 +306,22 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>&amp;Experten-Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Bester Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Wie das &amp;System</translation>
     </message>
 </context>
 <context>
@@ -355,7 +391,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Zurück</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
@@ -383,6 +419,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>Die Musikdatei „%1“ endete, kaum dass sie begonnen hatte. Sie wird ausgelassen, bis das Spiel neu gestartet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Spieler %1</translation>
     </message>
 </context>
 <context>

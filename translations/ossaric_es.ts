@@ -44,8 +44,32 @@
         <translation>Volver a tirar, en el mejor caso: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Pista</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>En la pantalla de inicio no hay jugada que aconsejar: empieza antes la partida.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Cierra antes el panel: la mejor jugada se muestra en el tablero.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>La partida ha terminado: no hay jugada que aconsejar.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Ahora no hay jugada que aconsejar.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Anota ahora 0 en %1: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Anotar ahora 0 en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Mejor jugada</translation>
     </message>
 </context>
 <context>
@@ -272,10 +296,6 @@ Pruebe «%1 --help» para ver las opciones.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Pista</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>Rep&amp;aso de la última partida</translation>
     </message>
@@ -286,6 +306,22 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Ordenador &amp;experto</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Mejor jugada</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Como el &amp;sistema</translation>
     </message>
 </context>
 <context>
@@ -316,7 +352,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>M&amp;usic off</source>
-        <translation>M&amp;úsica desactivada</translation>
+        <translation>Música desac&amp;tivada</translation>
     </message>
     <message>
         <source>&amp;Sound effects on</source>
@@ -386,10 +422,18 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Jugador %1</translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>Choose option from the Play menu</source>
-        <translation>Elija una opción del menú Partida.</translation>
+        <translation>Elige una opción del menú Partida.</translation>
     </message>
     <message>
         <source>Start new play</source>
@@ -397,7 +441,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Choose a score category now</source>
-        <translation>Elija ahora una categoría.</translation>
+        <translation>Elige ahora una categoría.</translation>
     </message>
     <message>
         <source>Three roll limit</source>

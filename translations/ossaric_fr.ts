@@ -5,47 +5,71 @@
     <name>Advice</name>
     <message>
         <source>Write %1 now: expected total %2.</source>
-        <translation>Inscrivez %1 maintenant : total attendu %2.</translation>
+        <translation>Inscrivez %1 maintenant : total attendu %2.</translation>
     </message>
     <message>
         <source>Throw the dice: expected total %1.</source>
-        <translation>Lancez les dés : total attendu %1.</translation>
+        <translation>Lancez les dés : total attendu %1.</translation>
     </message>
     <message>
         <source>Throw the dice in the cup: expected total %1.</source>
-        <translation>Lancez les dés du gobelet : total attendu %1.</translation>
+        <translation>Lancez les dés du gobelet : total attendu %1.</translation>
     </message>
     <message>
         <source>Return the %1 and throw again: expected total %2.</source>
-        <translation>Remettez le %1 et relancez : total attendu %2.</translation>
+        <translation>Remettez le %1 et relancez : total attendu %2.</translation>
     </message>
     <message>
         <source>Return the %1 and the %2 and throw again: expected total %3.</source>
-        <translation>Remettez le %1 et le %2 et relancez : total attendu %3.</translation>
+        <translation>Remettez le %1 et le %2 et relancez : total attendu %3.</translation>
     </message>
     <message>
         <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
-        <translation>Remettez le %1, le %2 et le %3 et relancez : total attendu %4.</translation>
+        <translation>Remettez le %1, le %2 et le %3 et relancez : total attendu %4.</translation>
     </message>
     <message>
         <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
-        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez : total attendu %5.</translation>
+        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez : total attendu %5.</translation>
     </message>
     <message>
         <source>Return all five dice and throw again: expected total %1.</source>
-        <translation>Remettez les cinq dés et relancez : total attendu %1.</translation>
+        <translation>Remettez les cinq dés et relancez : total attendu %1.</translation>
     </message>
     <message>
         <source>Writing %1 now: %2.</source>
-        <translation>Inscrire %1 maintenant : %2.</translation>
+        <translation>Inscrire %1 maintenant : %2.</translation>
     </message>
     <message>
         <source>Throwing again at best: %1.</source>
-        <translation>Relancer, au mieux : %1.</translation>
+        <translation>Relancer, au mieux : %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Conseil</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>Aucun coup à conseiller sur l’écran de réglage : commencez d’abord la partie.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Fermez d’abord le panneau : le meilleur coup s’affiche sur le plateau.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>La partie est terminée : aucun coup à conseiller.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Aucun coup à conseiller pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Inscrivez 0 en %1 maintenant : total attendu %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Inscrire 0 en %1 maintenant : %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Meilleur coup</translation>
     </message>
 </context>
 <context>
@@ -56,13 +80,13 @@
     </message>
     <message>
         <source>the settings could not be saved to %1: %2</source>
-        <translation>les réglages n’ont pas pu être enregistrés dans %1 : %2</translation>
+        <translation>les réglages n’ont pas pu être enregistrés dans %1 : %2</translation>
     </message>
     <message>
         <source>about-text</source>
         <extracomment>The About box: &quot;Ossaric 1.0 - five dice, one cup, a scroll&quot; (first line), then &quot;Thrown on marble, written in ink. Good luck!&quot; (second line). Write both lines with a line break between them, and keep &quot;Ossaric 1.0&quot;.</extracomment>
         <translation>Ossaric 1.0 – cinq dés, un gobelet, un parchemin
-Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
+Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>About</source>
@@ -86,7 +110,7 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>The Top Ten could not be saved to %1: %2</source>
-        <translation>Le Top 10 n’a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le Top 10 n’a pas pu être enregistré dans %1 : %2</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -172,23 +196,23 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; needs a directory.</source>
-        <translation>L’option « --%1 » demande un dossier.</translation>
+        <translation>L’option « --%1 » demande un dossier.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation>%1 : %2
-« %1 --help » affiche les options.
+        <translation>%1 : %2
+« %1 --help » affiche les options.
 </translation>
     </message>
     <message>
         <source>no data directory &apos;%1&apos;</source>
-        <translation>pas de dossier de données « %1 »</translation>
+        <translation>pas de dossier de données « %1 »</translation>
     </message>
 </context>
 <context>
@@ -272,10 +296,6 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Conseil</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Bilan de la dernière partie</translation>
     </message>
@@ -286,6 +306,22 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Ordinateur &amp;expert</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Meilleur coup</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Comme le &amp;système</translation>
     </message>
 </context>
 <context>
@@ -382,7 +418,15 @@ Try &apos;%1 --help&apos; for the options.
     <name>Music</name>
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
-        <translation>Le fichier musical « %1 » s’est arrêté dès son début. Il est écarté jusqu’au prochain lancement du jeu.</translation>
+        <translation>Le fichier musical « %1 » s’est arrêté dès son début. Il est écarté jusqu’au prochain lancement du jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Joueur %1</translation>
     </message>
 </context>
 <context>
@@ -432,7 +476,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous ?</translation>
     </message>
     <message>
         <source>Next Hint</source>
@@ -500,11 +544,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Your play: %1 % (%2 points lost to choices)</source>
-        <translation>Votre jeu : %1 % (%2 points perdus par vos choix)</translation>
+        <translation>Votre jeu : %1 % (%2 points perdus par vos choix)</translation>
     </message>
     <message>
         <source>%1: %2 % (%3 points lost to choices)</source>
-        <translation>%1 : %2 % (%3 points perdus par ses choix)</translation>
+        <translation>%1 : %2 % (%3 points perdus par ses choix)</translation>
     </message>
     <message>
         <source>Every choice was the best one.</source>
@@ -512,7 +556,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
-        <translation>Tour %1, lancer %2, dés %3 : %4 ; le mieux : %5 (%6 points).</translation>
+        <translation>Tour %1, lancer %2, dés %3 : %4 ; le mieux : %5 (%6 points).</translation>
     </message>
     <message>
         <source>Review</source>
@@ -555,29 +599,29 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup: the computer is playing</source>
-        <translation>Gobelet : l’ordinateur joue</translation>
+        <translation>Gobelet : l’ordinateur joue</translation>
     </message>
     <message>
         <source>Next Player: %1&apos;s turn</source>
-        <translation>Joueur suivant : au tour de %1</translation>
+        <translation>Joueur suivant : au tour de %1</translation>
     </message>
     <message>
         <source>Cup: no game in play</source>
-        <translation>Gobelet : aucune partie en cours</translation>
+        <translation>Gobelet : aucune partie en cours</translation>
     </message>
     <message>
         <source>Cup: no throws left, choose a score</source>
-        <translation>Gobelet : plus de lancer, choisissez une catégorie</translation>
+        <translation>Gobelet : plus de lancer, choisissez une catégorie</translation>
     </message>
     <message>
         <source>Cup: player 1 takes it back</source>
-        <translation>Gobelet : le joueur 1 le reprend</translation>
+        <translation>Gobelet : le joueur 1 le reprend</translation>
     </message>
     <message numerus="yes">
         <source>Cup: empty, %n throw(s) left</source>
         <translation>
-            <numerusform>Gobelet : vide, %n lancer restant</numerusform>
-            <numerusform>Gobelet : vide, %n lancers restants</numerusform>
+            <numerusform>Gobelet : vide, %n lancer restant</numerusform>
+            <numerusform>Gobelet : vide, %n lancers restants</numerusform>
         </translation>
     </message>
     <message>
@@ -601,7 +645,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation>Dé %1 : %2</translation>
+        <translation>Dé %1 : %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -628,7 +672,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Name of player %1: %2</source>
-        <translation>Nom du joueur %1 : %2</translation>
+        <translation>Nom du joueur %1 : %2</translation>
     </message>
     <message>
         <source>Show a tip at start</source>
@@ -640,15 +684,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>kept: no throws left</source>
-        <translation>gardé : plus de lancer</translation>
+        <translation>gardé : plus de lancer</translation>
     </message>
     <message>
         <source>on the table; press to put it back in the cup</source>
-        <translation>sur la table ; appuyez pour le remettre dans le gobelet</translation>
+        <translation>sur la table ; appuyez pour le remettre dans le gobelet</translation>
     </message>
     <message>
         <source>type the name; Return ends it</source>
-        <translation>saisissez le nom ; Entrée le termine</translation>
+        <translation>saisissez le nom ; Entrée le termine</translation>
     </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
@@ -672,11 +716,11 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1, %2: %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2 : %3</translation>
+        <translation>%1, %2 : %3</translation>
     </message>
     <message>
         <source>%1&apos;s total: %2</source>
-        <translation>Total %1 : %2</translation>
+        <translation>Total %1 : %2</translation>
     </message>
     <message>
         <source>%1&apos;s Total</source>
@@ -685,11 +729,11 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1: %2</source>
         <comment>a line of the totals panel</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>Top Ten Scores</source>
@@ -698,15 +742,15 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1: %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous ?</translation>
     </message>
     <message>
         <source>New game: choose the players and their names, then Start</source>
-        <translation>Nouvelle partie : choisissez les joueurs et leurs noms, puis Commencer</translation>
+        <translation>Nouvelle partie : choisissez les joueurs et leurs noms, puis Commencer</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -719,15 +763,15 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>You keep %1, throw %n dice: %2</source>
         <translation>
-            <numerusform>Vous gardez %1, lancez %n dé : %2</numerusform>
-            <numerusform>Vous gardez %1, lancez %n dés : %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dé : %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dés : %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 keeps %2, throws %n dice: %3</source>
         <translation>
-            <numerusform>%1 garde %2, lance %n dé : %3</numerusform>
-            <numerusform>%1 garde %2, lance %n dés : %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dé : %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dés : %3</numerusform>
         </translation>
     </message>
     <message>
@@ -774,7 +818,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>Sheet</name>
     <message>
         <source>%1&apos;s Total:</source>
-        <translation>Total %1 :</translation>
+        <translation>Total %1 :</translation>
     </message>
     <message>
         <source>Computer</source>
@@ -784,7 +828,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1: %2</source>
         <extracomment>The points tooltip over a row of the score sheet: the category, then its points.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -795,7 +839,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>No audio device is available: %1</source>
-        <translation>Aucun périphérique audio disponible : %1</translation>
+        <translation>Aucun périphérique audio disponible : %1</translation>
     </message>
     <message>
         <source>No audio device is available.</source>
@@ -803,19 +847,19 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Music cannot be played: no General MIDI soundfont was found. Install the timgm6mb-soundfont package to hear it.</source>
-        <translation>Impossible de jouer la musique : aucune banque de sons General MIDI n’a été trouvée. Installez le paquet timgm6mb-soundfont pour l’entendre.</translation>
+        <translation>Impossible de jouer la musique : aucune banque de sons General MIDI n’a été trouvée. Installez le paquet timgm6mb-soundfont pour l’entendre.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; cannot be found.</source>
-        <translation>Le fichier musical « %1 » est introuvable.</translation>
+        <translation>Le fichier musical « %1 » est introuvable.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; is not a MIDI file.</source>
-        <translation>Le fichier musical « %1 » n’est pas un fichier MIDI.</translation>
+        <translation>Le fichier musical « %1 » n’est pas un fichier MIDI.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; cannot be played: %2</source>
-        <translation>Impossible de jouer le fichier musical « %1 » : %2</translation>
+        <translation>Impossible de jouer le fichier musical « %1 » : %2</translation>
     </message>
     <message>
         <source>No music piece is open on this device.</source>
@@ -823,7 +867,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>The music cannot start: %1</source>
-        <translation>La musique ne peut pas démarrer : %1</translation>
+        <translation>La musique ne peut pas démarrer : %1</translation>
     </message>
     <message>
         <source>The music device reported no error.</source>
@@ -857,7 +901,7 @@ Try &apos;%1 --help&apos; for the options.
 be changed by
 pressing the &quot;+&quot;
 or &quot;-&quot; key.</source>
-        <translation>Les touches « + » et « - » changent la vitesse de l’animation.</translation>
+        <translation>Les touches « + » et « - » changent la vitesse de l’animation.</translation>
     </message>
     <message>
         <source>You can&apos;t fall off
@@ -869,7 +913,7 @@ the floor.</source>
 from being played by changing
 that file&apos;s extension from
 mid or by deleting it.</source>
-        <translation>Pour ne plus entendre un morceau, changez l’extension « mid » de son fichier ou supprimez-le.</translation>
+        <translation>Pour ne plus entendre un morceau, changez l’extension « mid » de son fichier ou supprimez-le.</translation>
     </message>
     <message>
         <source>Alexander Graham Bell
@@ -883,7 +927,7 @@ people could stop shouting.
         <source>Restart the current game
 by selecting Restart Game
 from the Game menu.</source>
-        <translation>« Recommencer la partie » dans le menu Partie reprend la partie depuis le début.</translation>
+        <translation>« Recommencer la partie » dans le menu Partie reprend la partie depuis le début.</translation>
     </message>
     <message>
         <source>If all else fails,
@@ -895,12 +939,12 @@ read the manual.</source>
 the dice in the cup or
 deletes the last score,
 depending on your last move.</source>
-        <translation>Selon votre dernier coup, « Annuler » ressort les dés du gobelet ou efface le dernier score.</translation>
+        <translation>Selon votre dernier coup, « Annuler » ressort les dés du gobelet ou efface le dernier score.</translation>
     </message>
     <message>
         <source>What&apos;s another word for
 Thesaurus?</source>
-        <translation>Quel est le synonyme de « synonyme » ?</translation>
+        <translation>Quel est le synonyme de « synonyme » ?</translation>
     </message>
     <message>
         <source>Put your own music (midi)
@@ -924,7 +968,7 @@ apples are falling off trees.
 cleared by selecting the
 Clear Top Ten Scores from
 the Scores menu.</source>
-        <translation>« Effacer le Top 10 » dans le menu Scores vide le Top 10.</translation>
+        <translation>« Effacer le Top 10 » dans le menu Scores vide le Top 10.</translation>
     </message>
     <message>
         <source>Red tape holds up new
@@ -986,7 +1030,7 @@ game.</source>
         <source>Make headlines!
  - Sleep on a corduroy
 pillow.</source>
-        <translation>Faites la une ! Dormez sur un oreiller en velours côtelé.</translation>
+        <translation>Faites la une ! Dormez sur un oreiller en velours côtelé.</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1048,7 @@ pillow.</source>
     <message>
         <source>The Top Ten scores in %1 cannot be read: %2.
 New scores are shown but not saved while the file cannot be read.</source>
-        <translation>Les scores du Top 10 dans %1 ne peuvent pas être lus : %2.
+        <translation>Les scores du Top 10 dans %1 ne peuvent pas être lus : %2.
 Les nouveaux scores sont affichés mais pas enregistrés tant que le fichier reste illisible.</translation>
     </message>
 </context>

@@ -44,8 +44,32 @@
         <translation>Rilanciare, al meglio: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Suggerimento</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>Nella schermata iniziale non c’è una mossa da consigliare: prima inizia la partita.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Prima chiudi il pannello: la mossa migliore viene mostrata sul tavolo.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>La partita è finita: non c’è una mossa da consigliare.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Ora non c’è una mossa da consigliare.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Scrivi ora 0 in %1: totale atteso %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Scrivere ora 0 in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Mossa migliore</translation>
     </message>
 </context>
 <context>
@@ -272,10 +296,6 @@ Prova «%1 --help» per le opzioni.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Suggerimento</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Analisi dell&apos;ultima partita</translation>
     </message>
@@ -286,6 +306,22 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Computer &amp;esperto</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Mossa migliore</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Come il &amp;sistema</translation>
     </message>
 </context>
 <context>
@@ -383,6 +419,14 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>Il file musicale «%1» si è fermato appena iniziato. Verrà saltato fino al prossimo avvio del gioco.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Giocatore %1</translation>
     </message>
 </context>
 <context>

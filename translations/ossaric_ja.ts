@@ -44,8 +44,32 @@
         <translation>振り直す場合 (最善): %1。</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>ヒント</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>設定画面では勧める手がありません。先にゲームを始めてください。</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>先にパネルを閉じてください。最善手は盤面に示されます。</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>ゲームは終わりました。勧める手はありません。</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>今は勧める手がありません。</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>今すぐ %1 に 0 を書き込む: 期待合計 %2。</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>今 %1 に 0 を書き込む場合: %2。</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>最善手</translation>
     </message>
 </context>
 <context>
@@ -271,10 +295,6 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>ヒント(&amp;H)</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>前回のゲームの振り返り(&amp;V)</translation>
     </message>
@@ -285,6 +305,22 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>上級のコンピュータ(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>最善手(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>デスクトップに合わせる(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -382,6 +418,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>音楽ファイル「%1」は始まってすぐに止まりました。ゲームを再起動するまで再生しません。</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>プレイヤー%1</translation>
     </message>
 </context>
 <context>

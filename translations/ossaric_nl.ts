@@ -44,8 +44,32 @@
         <translation>Opnieuw gooien, op zijn best: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Hint</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>Op het instelscherm valt geen zet aan te raden: begin eerst het spel.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Sluit eerst het paneel: de beste zet wordt op het bord getoond.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>Het spel is afgelopen: er valt geen zet aan te raden.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Er valt nu geen zet aan te raden.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Noteer nu 0 bij %1: verwacht totaal %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Nu 0 bij %1 noteren: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Beste zet</translation>
     </message>
 </context>
 <context>
@@ -272,10 +296,6 @@ Probeer &apos;%1 --help&apos; voor de opties.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Hint</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Terugblik op het laatste spel</translation>
     </message>
@@ -286,6 +306,22 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>&amp;Expert-computer</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Beste zet</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;pties</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Zoals het &amp;systeem</translation>
     </message>
 </context>
 <context>
@@ -355,7 +391,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Ongedaan</translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;AnimationSpeed</source>
@@ -383,6 +419,14 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>Het muziekbestand &apos;%1&apos; stopte zodra het begon. Het wordt overgeslagen tot het spel opnieuw wordt gestart.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Speler %1</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Advice</name>
     <message>
         <source>Write %1 now: expected total %2.</source>
-        <translation>Wpisz teraz %1: oczekiwana suma %2.</translation>
+        <translation>Wpisz teraz w kategorii %1: oczekiwana suma %2.</translation>
     </message>
     <message>
         <source>Throw the dice: expected total %1.</source>
@@ -17,35 +17,59 @@
     </message>
     <message>
         <source>Return the %1 and throw again: expected total %2.</source>
-        <translation>Odłóż %1 i rzuć ponownie: oczekiwana suma %2.</translation>
+        <translation>Wrzuć %1 do kubka i rzuć ponownie: oczekiwana suma %2.</translation>
     </message>
     <message>
         <source>Return the %1 and the %2 and throw again: expected total %3.</source>
-        <translation>Odłóż %1 i %2 i rzuć ponownie: oczekiwana suma %3.</translation>
+        <translation>Wrzuć %1 i %2 do kubka i rzuć ponownie: oczekiwana suma %3.</translation>
     </message>
     <message>
         <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
-        <translation>Odłóż %1, %2 i %3 i rzuć ponownie: oczekiwana suma %4.</translation>
+        <translation>Wrzuć %1, %2 i %3 do kubka i rzuć ponownie: oczekiwana suma %4.</translation>
     </message>
     <message>
         <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
-        <translation>Odłóż %1, %2, %3 i %4 i rzuć ponownie: oczekiwana suma %5.</translation>
+        <translation>Wrzuć %1, %2, %3 i %4 do kubka i rzuć ponownie: oczekiwana suma %5.</translation>
     </message>
     <message>
         <source>Return all five dice and throw again: expected total %1.</source>
-        <translation>Odłóż wszystkie pięć kości i rzuć ponownie: oczekiwana suma %1.</translation>
+        <translation>Wrzuć wszystkie pięć kości do kubka i rzuć ponownie: oczekiwana suma %1.</translation>
     </message>
     <message>
         <source>Writing %1 now: %2.</source>
-        <translation>Wpisanie teraz %1: %2.</translation>
+        <translation>Wpisanie teraz w kategorii %1: %2.</translation>
     </message>
     <message>
         <source>Throwing again at best: %1.</source>
         <translation>Ponowny rzut w najlepszym razie: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Podpowiedź</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>Na ekranie ustawień nie ma ruchu do doradzenia: najpierw zacznij grę.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Najpierw zamknij panel: najlepszy ruch jest pokazywany na planszy.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>Gra się skończyła: nie ma ruchu do doradzenia.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Teraz nie ma ruchu do doradzenia.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Wpisz teraz 0 w kategorii %1: oczekiwana suma %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Wpisanie teraz 0 w kategorii %1: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Najlepszy ruch</translation>
     </message>
 </context>
 <context>
@@ -273,10 +297,6 @@ Opcje pokaże „%1 --help”.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Podpowiedź</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Analiza ostatniej gry</translation>
     </message>
@@ -287,6 +307,22 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Komputer &amp;ekspert</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>Najlepszy &amp;ruch</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Jak w &amp;systemie</translation>
     </message>
 </context>
 <context>
@@ -384,6 +420,14 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>Plik muzyczny „%1” zatrzymał się zaraz po rozpoczęciu. Będzie pomijany do ponownego uruchomienia gry.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Gracz %1</translation>
     </message>
 </context>
 <context>

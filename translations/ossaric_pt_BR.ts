@@ -44,8 +44,32 @@
         <translation>Jogar de novo, no melhor caso: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Dica</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>Na tela de configuração não há jogada a sugerir: comece o jogo primeiro.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Feche o painel primeiro: a melhor jogada aparece no tabuleiro.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>O jogo terminou: não há jogada a sugerir.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Agora não há jogada a sugerir.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Anote 0 em %1 agora: total esperado %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Anotar 0 em %1 agora: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Melhor jogada</translation>
     </message>
 </context>
 <context>
@@ -272,12 +296,8 @@ Use &quot;%1 --help&quot; para ver as opções.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Dica</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
-        <translation>&amp;Análise do último jogo</translation>
+        <translation>Análise do último &amp;jogo</translation>
     </message>
     <message>
         <source>C&amp;lassic Computer</source>
@@ -286,6 +306,22 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Computador &amp;especialista</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Melhor jogada</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Como o &amp;sistema</translation>
     </message>
 </context>
 <context>
@@ -316,7 +352,7 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>M&amp;usic off</source>
-        <translation>M&amp;úsica desligada</translation>
+        <translation>Música desli&amp;gada</translation>
     </message>
     <message>
         <source>&amp;Sound effects on</source>
@@ -383,6 +419,14 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>O arquivo de música &quot;%1&quot; parou assim que começou. Ele fica de fora até o jogo ser iniciado novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Jogador %1</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,32 @@
         <translation>Бросить снова, в лучшем случае: %1.</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Подсказка</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>На экране настройки советовать нечего: сначала начните игру.</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>Сначала закройте панель: лучший ход показывается на поле.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>Игра окончена: советовать нечего.</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>Сейчас советовать нечего.</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>Запишите сейчас 0 в «%1»: ожидаемая сумма %2.</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>Записать 0 в «%1» сейчас: %2.</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>Лучший ход</translation>
     </message>
 </context>
 <context>
@@ -273,10 +297,6 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Подсказка</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>&amp;Разбор последней игры</translation>
     </message>
@@ -287,6 +307,22 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>Компьютер-&amp;эксперт</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>&amp;Лучший ход</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>Как в &amp;системе</translation>
     </message>
 </context>
 <context>
@@ -384,6 +420,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>Музыкальный файл «%1» остановился сразу после начала. Он будет пропускаться до следующего запуска игры.</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>Игрок %1</translation>
     </message>
 </context>
 <context>

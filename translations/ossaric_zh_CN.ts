@@ -44,8 +44,32 @@
         <translation>再掷（最好情况）：%1。</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>提示</translation>
+        <source>There is no move to advise on the setup screen: start the game first.</source>
+        <translation>设置画面上没有可建议的走法：请先开始游戏。</translation>
+    </message>
+    <message>
+        <source>Close the panel first: the best move is shown on the board.</source>
+        <translation>请先关闭面板：最佳走法显示在棋盘上。</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no move to advise.</source>
+        <translation>游戏已结束：没有可建议的走法。</translation>
+    </message>
+    <message>
+        <source>There is no move to advise now.</source>
+        <translation>现在没有可建议的走法。</translation>
+    </message>
+    <message>
+        <source>Write 0 in %1 now: expected total %2.</source>
+        <translation>现在在%1记 0 分：预期总分 %2。</translation>
+    </message>
+    <message>
+        <source>Writing 0 in %1 now: %2.</source>
+        <translation>现在在%1记 0 分：%2。</translation>
+    </message>
+    <message>
+        <source>Best Move</source>
+        <translation>最佳走法</translation>
     </message>
 </context>
 <context>
@@ -271,10 +295,6 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Hint</source>
-        <translation>提示(&amp;H)</translation>
-    </message>
-    <message>
         <source>Re&amp;view of the Last Game</source>
         <translation>上一局复盘(&amp;V)</translation>
     </message>
@@ -285,6 +305,22 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>&amp;Expert Computer</source>
         <translation>高手电脑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Best Move</source>
+        <translation>最佳走法(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop</source>
+        <translation>跟随系统(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -382,6 +418,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
         <translation>音乐文件“%1”刚开始就停止了。在重新启动游戏之前将跳过它。</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Player %1</source>
+        <extracomment>A player&apos;s name before one is typed; %1 is 1 to 4. At most eight characters if you can.</extracomment>
+        <translation>玩家%1</translation>
     </message>
 </context>
 <context>
