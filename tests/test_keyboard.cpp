@@ -5,9 +5,15 @@
 #include <climits>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "fixture.h"
+#include "persist/file_images.h"
+#include "persist/topten.h"
+#include "platform/languages.h"
+#include "ui/words.h"
 
 namespace ossaric {
 namespace {
@@ -126,6 +132,79 @@ TEST_F(Keyboard, NameEditingLimits) {
   EXPECT_EQ(Probe().State().NameEndY[1], 280);
   // The other names are untouched.
   for (int n = 2; n <= 4; ++n) EXPECT_EQ(Name(n), "Player " + std::to_string(n));
+}
+
+// Names in any script: each character's UTF-8 in the eight bytes, none cut in half, kept in
+// bexil.ini and the Top Ten as those bytes and read back after a restart; an empty name is none;
+// a name an older game wrote in the Western code page reads as it did; a default name is shown in
+// the player's language and stays "Player n" in the file until edited.
+TEST_F(Keyboard, NamesInAnyScript) {
+  auto type = [&](const std::string& text) {
+    for (size_t k = 0; k < text.size();) {
+      size_t n = 1;
+      while (k + n < text.size() && (static_cast<unsigned char>(text[k + n]) & 0xc0) == 0x80) ++n;
+      Run("key " + (text[k] == ' ' ? std::string("space") : text.substr(k, n)) + "\n");
+      k += n;
+    }
+  };
+  struct Case {
+    int field;
+    const char* typed;
+    const char* kept;   // the bytes the field holds
+    const char* shown;  // and the name drawn
+  } cases[] = {
+      {1, "Jörg", "J\xc3\xb6rg", "Jörg"},
+      {2, "Иванов", "\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd", "Иван"},  // four letters fill the bytes
+      {3, "太郎太", "\xe5\xa4\xaa\xe9\x83\x8e", "太郎"},          // a third would not fit whole
+      {4, "A€-!", "A", "A"},                                      // no signs, as before
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EditName(c.field);
+    Run("key backspace\nkey backspace\nkey backspace\nkey backspace\nkey backspace\n"
+        "key backspace\nkey backspace\nkey backspace\n");
+    type(c.typed);
+    EXPECT_EQ(Name(c.field), c.kept);
+    EXPECT_EQ(Probe().State().NameCursor[c.field], static_cast<int>(std::strlen(c.kept)) - 1);
+  }
+  // Emptied and left, a field returns to its default name.
+  EditName(4);
+  Run("key backspace\nclick 10 10\n");
+  EXPECT_EQ(Name(4), "Player 4");
+  // Kept as bytes in bexil.ini, and the same after a restart.
+  Run("close\n");
+  std::ifstream ini("bexil.ini", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bytes.size(), 52u);
+  for (const Case& c : cases) {
+    if (c.field == 4) continue;
+    EXPECT_EQ(std::string(bytes.c_str() + 8 + 9 * (c.field - 1)), c.kept) << c.typed;
+  }
+  Start();
+  for (const Case& c : cases) {
+    if (c.field == 4) continue;
+    EXPECT_EQ(ShownName(Probe().State().PlayerName[c.field]), c.shown);
+  }
+  // Into the Top Ten and through its bytes.
+  TTopTenEntry table[11];
+  EmptyTopTen(table);
+  for (int n = 1; n <= 3; ++n) EnterTotal(table, Probe().State().PlayerName[n], 100 + n);
+  const auto image = EncodeTopTen(table);
+  TTopTenEntry back[11];
+  DecodeTopTen(image.data(), image.size(), back);
+  EXPECT_EQ(ShownName(back[1].Name), "太郎");
+  EXPECT_EQ(ShownName(back[2].Name), "Иван");
+  EXPECT_EQ(ShownName(back[3].Name), "Jörg");
+  // Written by an older game: each byte a Windows-1252 letter.
+  const char old[][9] = {"J\xf6rg", "\x80uro", "Fran\xe7ois"};
+  EXPECT_EQ(NameText(old[0]), "Jörg");
+  EXPECT_EQ(NameText(old[1]), "€uro");
+  EXPECT_EQ(NameText(old[2]), "François");
+  // A default name in the player's language, its bytes untouched until it is edited.
+  InstallTranslators(QStringLiteral("de"));
+  EXPECT_EQ(ShownName(Probe().State().PlayerName[4]), "Spieler 4");
+  EXPECT_EQ(Probe().State().PlayerName[4], std::string("Player 4"));
+  InstallTranslators(QString(""));
 }
 
 TEST_F(Keyboard, EditsTheChosenFieldAndDrawsIt) {

@@ -16,6 +16,7 @@
 #include "desktop/qt/main_window.h"
 #include "fixture.h"
 #include "platform/languages.h"
+#include "platform/words.h"
 
 namespace ossaric {
 namespace {
@@ -108,6 +109,45 @@ class Languages : public GameTest {
 constexpr Place kPanel = {306, 80, 596, 411};
 // The setup screen's scroll.
 constexpr Place kSetup = {283, 8, 612, 423};
+
+// The desktop's language list to the catalogue spoken: a region falls back to the nearest
+// catalogue of its language, Chinese keeps to its script, English and anything unknown speak
+// English; numbers are written as the catalogue's language writes them, whatever the system's.
+TEST(LanguageChoice, RegionsFallBackAndNumbersFollowTheCatalogue) {
+  struct Case {
+    QStringList desktop;
+    const char* spoken;
+  } cases[] = {
+      {{"de-AT", "de"}, "de"},
+      {{"de"}, "de"},
+      {{"pt-PT", "pt"}, "pt_BR"},
+      {{"zh-TW", "zh-Hant-TW"}, "zh_TW"},
+      {{"zh-HK", "zh-Hant-HK"}, "zh_TW"},
+      {{"zh-Hant", "en"}, "zh_TW"},
+      {{"zh-CN", "zh-Hans-CN"}, "zh_CN"},
+      {{"zh"}, "zh_CN"},
+      {{"en-GB", "de"}, ""},
+      {{"xx", "fr-CA"}, "fr"},
+      {{"C"}, ""},
+      {{"eo", "tlh"}, ""},
+  };
+  const QStringList have = GameLanguages();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.desktop.join(QLatin1Char(':')).toStdString());
+    // A catalogue not (yet) built in falls back as far as the game has.
+    if (*c.spoken != '\0' && !have.contains(QString::fromLatin1(c.spoken))) continue;
+    EXPECT_EQ(ChooseLanguage(c.desktop).toStdString(), c.spoken);
+  }
+  struct Number {
+    const char* language;
+    const char* written;
+  } numbers[] = {{"", "176.1"}, {"de", "176,1"}, {"fr", "176,1"}, {"ja", "176.1"}, {"ru", "176,1"}};
+  for (const Number& n : numbers) {
+    InstallTranslators(QString::fromLatin1(n.language));
+    EXPECT_EQ(Decimal(176.06, 1), n.written) << n.language;
+  }
+  InstallTranslators(QString(""));
+}
 
 TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
   QStringList languages = GameLanguages();

@@ -30,7 +30,11 @@ bool IsUtf8(const std::string& bytes) {
   size_t k = 0;
   while (k < bytes.size()) {
     const unsigned char c = static_cast<unsigned char>(bytes[k]);
-    const size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    const size_t length = c < 0x80         ? 1
+                          : (c >> 5) == 6  ? 2
+                          : (c >> 4) == 14 ? 3
+                          : (c >> 3) == 30 ? 4
+                                           : 0;
     if (length == 0 || k + length > bytes.size()) return false;
     char32_t point = length == 1 ? c : c & (0x7f >> length);
     for (size_t i = 1; i < length; ++i) {

@@ -61,7 +61,8 @@ QString Nearest(const QStringList& have, QString wanted) {
   wanted = wanted.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
   const QString base = wanted.section(QLatin1Char('_'), 0, 0);
   if (base == QLatin1String("zh")) {
-    const QString script = WritesTraditional(wanted) ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+    const QString script =
+        WritesTraditional(wanted) ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
     return have.contains(script) ? script : QString();
   }
   if (have.contains(wanted)) return wanted;
@@ -76,7 +77,8 @@ QString Nearest(const QStringList& have, QString wanted) {
 QString ChooseLanguage(const QStringList& uiLanguages) {
   const QStringList have = GameLanguages();
   for (const QString& wanted : uiLanguages) {
-    const QString base = QString(wanted).replace(QLatin1Char('-'), QLatin1Char('_')).section(QLatin1Char('_'), 0, 0);
+    const QString base =
+        QString(wanted).replace(QLatin1Char('-'), QLatin1Char('_')).section(QLatin1Char('_'), 0, 0);
     if (base == QLatin1String("en") || base == QLatin1String("C") || base.isEmpty()) return {};
     const QString found = Nearest(have, wanted);
     if (!found.isNull()) return found;
@@ -115,12 +117,23 @@ QString CatalogueOf(const QString& choice) {
 }
 
 QString LanguageName(const QString& language) {
-  static const std::pair<const char*, const char*> kNames[] = {
-      {"ar", "العربية"},  {"cs", "Čeština"},  {"de", "Deutsch"},    {"es", "Español"},
-      {"fr", "Français"}, {"it", "Italiano"}, {"ja", "日本語"},      {"ko", "한국어"},
-      {"nl", "Nederlands"}, {"pl", "Polski"}, {"pt_BR", "Português (Brasil)"},
-      {"ru", "Русский"},  {"sv", "Svenska"},  {"tr", "Türkçe"},     {"uk", "Українська"},
-      {"zh_CN", "简体中文"}, {"zh_TW", "繁體中文"}};
+  static const std::pair<const char*, const char*> kNames[] = {{"ar", "العربية"},
+                                                               {"cs", "Čeština"},
+                                                               {"de", "Deutsch"},
+                                                               {"es", "Español"},
+                                                               {"fr", "Français"},
+                                                               {"it", "Italiano"},
+                                                               {"ja", "日本語"},
+                                                               {"ko", "한국어"},
+                                                               {"nl", "Nederlands"},
+                                                               {"pl", "Polski"},
+                                                               {"pt_BR", "Português (Brasil)"},
+                                                               {"ru", "Русский"},
+                                                               {"sv", "Svenska"},
+                                                               {"tr", "Türkçe"},
+                                                               {"uk", "Українська"},
+                                                               {"zh_CN", "简体中文"},
+                                                               {"zh_TW", "繁體中文"}};
   if (language.isEmpty() || language == QLatin1String("en")) return QStringLiteral("English");
   for (const auto& [code, name] : kNames)
     if (language == QLatin1String(code)) return QString::fromUtf8(name);

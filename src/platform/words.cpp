@@ -1,10 +1,10 @@
 #include "platform/words.h"
 
-#include "platform/languages.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
+
+#include "platform/languages.h"
 
 namespace ossaric {
 

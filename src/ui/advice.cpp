@@ -71,12 +71,12 @@ std::string TYachtWindow::AdviceWords(const ai::TAdvice& a) const {
   const ai::TAction& best = a.best;
   std::string first;
   if (best.category != 0) {
-    first = PointsNow(game_, best.category) == 0
-                ? Words("Advice",
-                        QT_TRANSLATE_NOOP("Advice", "Write 0 in %1 now: expected total %2."),
-                        {CategoryName(best.category), Total(best.expected)})
-                : Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write %1 now: expected total %2."),
-                        {CategoryName(best.category), Total(best.expected)});
+    first =
+        PointsNow(game_, best.category) == 0
+            ? Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write 0 in %1 now: expected total %2."),
+                    {CategoryName(best.category), Total(best.expected)})
+            : Words("Advice", QT_TRANSLATE_NOOP("Advice", "Write %1 now: expected total %2."),
+                    {CategoryName(best.category), Total(best.expected)});
   } else {
     std::vector<std::string> back;  // faces of the dice to return, lowest first
     for (int i = 1; i <= 5; ++i)

@@ -1,13 +1,13 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
-#include "platform/languages.h"
-
 #include <QtGlobal>
 #include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <utility>
+
+#include "platform/languages.h"
 
 namespace ossaric {
 

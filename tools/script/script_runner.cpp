@@ -1,5 +1,6 @@
 #include "script_runner.h"
 
+#include <QString>
 #include <cstdio>
 #include <cstring>
 #include <istream>
@@ -379,8 +380,15 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
       ch = 8;
     else if (args.size() == 1 && args[0].size() == 1 && args[0][0] > 32 && args[0][0] < 127)
       ch = args[0][0];
+    else if (args.size() == 1 && args[0].size() > 1) {
+      // One character beyond ASCII, as UTF-8.
+      const QString typed = QString::fromUtf8(args[0]);
+      const QList<uint> points = typed.toUcs4();
+      if (points.size() == 1 && typed.toUtf8().toStdString() == args[0] && points[0] != 0xfffd)
+        ch = static_cast<int>(points[0]);
+    }
     if (ch < 0) {
-      Error(number, "key needs one printable character, space or backspace");
+      Error(number, "key needs one printable character (UTF-8), space or backspace");
       return false;
     }
     w.EvChar(ch);
