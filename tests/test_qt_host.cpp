@@ -255,7 +255,11 @@ TEST(SceneKeys, TypedCharacters) {
   EXPECT_EQ(TypedCharacter(Qt::Key_Space, " "), ' ');
   EXPECT_EQ(TypedCharacter(Qt::Key_Shift, ""), -1);
   EXPECT_EQ(TypedCharacter(Qt::Key_Delete, "\x7f"), -1);
-  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xe2\x82\xac")), -1);
+  // Any one character, as its code point; the game decides what a name takes.
+  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xe2\x82\xac")), 0x20ac);
+  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xd0\x96")), 0x416);
+  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QString::fromUtf8("\xf0\x9d\x84\x9e")), 0x1d11e);
+  EXPECT_EQ(TypedCharacter(Qt::Key_unknown, QStringLiteral("ab")), -1);
 }
 
 // A box with a short text is still wide enough that its title is not cut short.

@@ -84,6 +84,43 @@ play() {
   sleep 1  # the window manager lets go of the closed windows
 }
 
+# Names in three scripts typed into the real window's fields, kept in bexil.ini as their UTF-8
+# and shown again after a restart.
+names() {
+  rm -rf "$work/game" "$work/config"
+  mkdir -p "$work/game"
+  cp -r "$gamedir/." "$work/game/"
+  rm -f "$work/game/bexil.ini"
+  (cd "$work/game" && exec env LANGUAGE=en LANG=en_US.UTF-8 "$program") >"$work/program.log" 2>&1 &
+  pid=$!
+  find_window || fail "names: no window titled Ossaric appeared"
+  sleep 1
+  # The scene fills the window below the menu bar, at the scale the window opened with.
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  local bar=$((HEIGHT - 434))
+  click() { xdotool mousemove --window "$wid" "$1" $(($2 + bar)) click 1; sleep 0.3; }
+  click 404 230  # three players
+  local field=1 name
+  for name in "Jörg" "Иван" "太郎"; do
+    case $field in 1) click 360 285 ;; 2) click 467 285 ;; 3) click 360 313 ;; esac
+    xdotool key BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+    xdotool type --delay 120 "$name"
+    field=$((field + 1))
+  done
+  sleep 0.5
+  import -window "$wid" "$work/names-setup.png"
+  xdotool key ctrl+q
+  wait_exit 50 || fail "names: the game did not end on Ctrl+Q"
+  pid=""
+  local ini=$work/config/ossaric/bexil.ini
+  [ -f "$ini" ] || ini=$(find "$work" -name bexil.ini | head -1)
+  local got
+  got=$(python3 -c 'import sys; d=open(sys.argv[1],"rb").read(); print("|".join(d[8+9*k:17+9*k].split(b"\0")[0].decode("utf-8") for k in range(3)))' "$ini")
+  [ "$got" = "Jörg|Иван|太郎" ] || fail "names: bexil.ini holds \"$got\", not Jörg|Иван|太郎"
+  echo "ok: names typed in three scripts, kept as UTF-8: $got"
+}
+
+names
 play de "Ossaric-Hilfe" "Über Ossaric"
 play ja "Ossaric ヘルプ" "Ossaric について"
 if [ -n "${OSSARIC_E2E_SHOTS:-}" ]; then

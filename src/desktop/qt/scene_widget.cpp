@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -32,12 +33,14 @@ bool MapToScene(QPoint p, QSize area, QSize scene, QPoint& out) {
   return true;
 }
 
+// The one character a key typed, as its code point (a letter beyond the first plane comes as a
+// pair of halves); -1 for none or more than one.
 int TypedCharacter(int key, const QString& text) {
   if (key == Qt::Key_Backspace) return 8;
-  if (text.size() != 1) return -1;
-  const char16_t c = text.at(0).unicode();
-  if (c == 0x7f) return -1;  // delete is no character of the game's
-  return c < 0x100 ? static_cast<int>(c) : -1;
+  const QList<uint> points = text.toUcs4();
+  if (points.size() != 1) return -1;
+  if (points[0] == 0x7f) return -1;  // delete is no character of the game's
+  return static_cast<int>(points[0]);
 }
 
 int FocusKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -71,6 +74,8 @@ SceneWidget::SceneWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Input methods (Chinese, Japanese, Korean, ...) hand their text to the scene whole.
+  setAttribute(Qt::WA_InputMethodEnabled);
   setMinimumSize(SceneSize() / 2);
 }
 
@@ -226,6 +231,19 @@ void SceneWidget::mouseMoveEvent(QMouseEvent* event) {
 
 // A key types its character first (the speed keys, name editing and the hidden sequence read
 // every character, a space included), then moves or presses the focus. Tab types nothing.
+void SceneWidget::inputMethodEvent(QInputMethodEvent* event) {
+  if (onChar)
+    for (uint point : event->commitString().toUcs4())
+      if (point >= 0x20 && point != 0x7f) onChar(static_cast<int>(point));
+  event->accept();
+}
+
+QVariant SceneWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // The candidate window opens at the foot of the scene's first name field.
+  if (query == Qt::ImCursorRectangle) return QRect(0, 0, 1, height() / 2);
+  return QWidget::inputMethodQuery(query);
+}
+
 void SceneWidget::keyPressEvent(QKeyEvent* event) {
   const int key = FocusKey(event->key(), event->modifiers());
   const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;

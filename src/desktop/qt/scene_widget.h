@@ -62,6 +62,8 @@ class SceneWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   // Tab and Shift+Tab move the game's own focus, not Qt's.
   bool focusNextPrevChild(bool) override { return false; }
 
