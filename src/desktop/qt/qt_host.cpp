@@ -219,6 +219,19 @@ void QtHost::OpenHelp(const std::string& file) {
     help_->setWindowTitle(QCoreApplication::translate("Help", "Ossaric Help"));
     help_->setOpenExternalLinks(false);
     help_->resize(600, 640);
+    // A document to walk with the keys, as a screen reader reads it: a caret that the arrows
+    // move line by line, Tab from link to link and Return to follow one.
+    help_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    help_->setAccessibleName(help_->windowTitle());
+    // Escape and Ctrl+W close it, as they close a help window elsewhere on the desktop.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+      auto* close = new QAction(help_);
+      close->setShortcut(keys);
+      close->setShortcutContext(Qt::WindowShortcut);
+      QObject::connect(close, &QAction::triggered, help_, &QWidget::close);
+      help_->addAction(close);
+    }
   }
   help_->setHtml(
       QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("Help", "Loading the help ...")));
