@@ -250,6 +250,13 @@ void QtHost::Present() {
   if (scene_) scene_->PresentChanges(true);
 }
 
+// Words said at once through the scene's announcement, while a screen reader listens.
+void QtHost::SayToScreenReader(const QString& words) {
+  if (!QAccessible::isActive() || words.isEmpty()) return;
+  if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+    scene->Say(words);
+}
+
 void QtHost::OpenHelp(const std::string& file) {
   if (!help_) {
     auto* help = new HelpBrowser(owner_);
@@ -273,17 +280,9 @@ void QtHost::OpenHelp(const std::string& file) {
     }
     // A link that Tab reached is said by name: Qt 6.4 tells a screen reader nothing of it.
     help->onLinkReached = [this](const QString& link) {
-      if (!QAccessible::isActive() || link.trimmed().isEmpty()) return;
-      if (auto* scene =
-              dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
-        scene->Say(QCoreApplication::translate("Help", "%1, link").arg(link.trimmed()));
+      SayToScreenReader(QCoreApplication::translate("Help", "%1, link").arg(link.trimmed()));
     };
-    help->onLinkFollowed = [this](const QString& heading) {
-      if (!QAccessible::isActive() || heading.trimmed().isEmpty()) return;
-      if (auto* scene =
-              dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
-        scene->Say(heading.trimmed());
-    };
+    help->onLinkFollowed = [this](const QString& heading) { SayToScreenReader(heading.trimmed()); };
     QObject::connect(help, &QTextBrowser::anchorClicked, help, [help](const QUrl& url) {
       if (!url.fragment().isEmpty())
         QTimer::singleShot(0, help, [help, name = url.fragment()] { help->FollowToAnchor(name); });
