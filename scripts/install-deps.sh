@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   dbus-daemon dbus-session-bus-common
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+  orca speech-dispatcher
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -131,9 +131,9 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   EXPECT_TRUE(Heard(QAccessible::StateChanged, "2 players"));
   PressAction(Find(scene, "1 player"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return g.Game().PlayerCount == 1; }, 5000));
-  PressAction(Find(scene, "Start"));
+  PressAction(Find(scene, "Return to Ossaric"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return g.State().SetupShown == 0; }, 5000));
-  EXPECT_TRUE(Heard(QAccessible::ObjectHide, "Start"));
+  EXPECT_TRUE(Heard(QAccessible::ObjectHide, "Return to Ossaric"));
 
   // The board: the cup says what a press does and how many throws are left.
   QAccessibleInterface* cup = Find(scene, "Throw 5 dice, 3 throws left");
@@ -144,20 +144,22 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   tree.clear();
   Print(scene, 0, tree);
   std::printf("---- after a throw\n%s", tree.c_str());
-  EXPECT_EQ(cup->text(QAccessible::Name).toStdString(), "Cup: empty, 2 throws left");
+  EXPECT_EQ(cup->text(QAccessible::Name).toStdString(), "Cup empty, 2 throws left");
   QStringList faceList;
   for (int i = 1; i <= 5; ++i) {
     SCOPED_TRACE(i);
     const int face = g.Game().Die[i].Face;
     faceList << QString::number(face);
-    QAccessibleInterface* die = Find(scene, QString("Die %1:").arg(i));
+    QAccessibleInterface* die = Find(scene, QString("Die %1,").arg(i));
     ASSERT_NE(die, nullptr);
     EXPECT_EQ(die->text(QAccessible::Name).toStdString(),
-              "Die " + std::to_string(i) + ": " + kFaceWords[face]);
+              "Die " + std::to_string(i) + ", " + kFaceWords[face]);
   }
   // The throw was told on the status line.
   const std::string faces = QLocale().createSeparatedList(faceList).toStdString();
   EXPECT_TRUE(Heard(QAccessible::NameChanged, "You threw " + faces)) << faces;
+  // And announced, whatever has the focus.
+  EXPECT_TRUE(Heard(QAccessible::ObjectShow, "Throw 1. " + faces + ". 2 throws left")) << faces;
   // The sheet: categories as rows, the player as the column, each cell's would-be score.
   QAccessibleInterface* sheet = Find(scene, "Score sheet");
   ASSERT_NE(sheet, nullptr);
@@ -182,8 +184,11 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   EXPECT_EQ(sheet->tableInterface()->cellAt(kChoice - 1, 0)->text(QAccessible::Value).toStdString(),
             std::to_string(sum));
   EXPECT_TRUE(Heard(QAccessible::NameChanged, "You write " + std::to_string(sum) + " in Choice"));
-  EXPECT_TRUE(Heard(QAccessible::NameChanged, "Choice, Player 1: " + std::to_string(sum)));
-  EXPECT_NE(Find(scene, "Player 1's total: " + QString::number(sum)), nullptr);
+  // The focus's own name change is not sent (Qt 6.4 sends it without its words); what was
+  // written is announced instead.
+  EXPECT_TRUE(Heard(QAccessible::ObjectShow,
+                    "Choice, " + std::to_string(sum) + " points. Total " + std::to_string(sum)));
+  EXPECT_NE(Find(scene, "Player 1's total " + QString::number(sum)), nullptr);
   // A key shows the focus and a screen reader hears it.
   QApplication::setActiveWindow(&window);
   window.Scene()->setFocus();
@@ -200,7 +205,10 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   // The first key shows the focus where the last press left it; Tab goes on to the cup.
   QTest::keyClick(window.Scene(), Qt::Key_Tab);
   ASSERT_TRUE(QTest::qWaitFor([&] { return g.FocusShown(); }, 5000));
-  EXPECT_TRUE(Heard(QAccessible::Focus, "Choice, Player 1: " + std::to_string(sum)));
+  EXPECT_TRUE(Heard(QAccessible::Focus, "Choice, Player 1, " + std::to_string(sum)));
+  // The total is the sheet's neighbour in the Tab order.
+  QTest::keyClick(window.Scene(), Qt::Key_Tab);
+  EXPECT_TRUE(Heard(QAccessible::Focus, "Player 1's total " + std::to_string(sum)));
   QTest::keyClick(window.Scene(), Qt::Key_Tab);
   EXPECT_TRUE(Heard(QAccessible::Focus, "Throw 5 dice, 3 throws left"));
   EXPECT_TRUE(ringBeside(350));

@@ -386,6 +386,13 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
        [&] { return Probe().State().NameEditing == 0 && Name(1) == "A b"; }},
       {"Shift+Tab goes back to the players row", [&] { W().EvKey(GameKey::BackTab); },
        [&] { return focus() == at(TargetKind::Players, 0); }},
+      {"Home goes to the row's first choice", [&] { W().EvKey(GameKey::Home); },
+       [&] { return focus() == at(TargetKind::Players, 1); }},
+      {"End to its last", [&] { W().EvKey(GameKey::End); },
+       [&] { return focus() == at(TargetKind::Players, 0); }},
+      {"the keys 1 to 5 press no die on the setup screen",
+       [&] { W().EvChar('1'), W().EvKey(GameKey::Die1); },
+       [&] { return Probe().State().SetupShown == 1 && Probe().Game().PlayerCount == 0; }},
       {"Tab past the name and the tips to Start, Return starts",
        [&] {
          for (int n = 0; n < 3; ++n) W().EvKey(GameKey::Tab);
@@ -404,8 +411,18 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
       {"Space returns it, and the focus goes on to the next die",
        [&] { W().EvChar(' '), W().EvKey(GameKey::Space); },
        [&] { return Probe().Game().DiceInCup == 1 && focus() == at(TargetKind::Die, 2); }},
+      {"End goes to the last die on the table, Home to the first", [&] { W().EvKey(GameKey::End); },
+       [&] { return focus() == at(TargetKind::Die, 5); }},
+      {"Home to the first die on the table", [&] { W().EvKey(GameKey::Home); },
+       [&] { return focus() == at(TargetKind::Die, 2); }},
+      {"the key 4 returns die 4, wherever the focus is",
+       [&] { W().EvChar('4'), W().EvKey(GameKey::Die4); },
+       [&] {
+         return Probe().Game().DiceInCup == 2 && Probe().Game().Die[4].InCup == 1 &&
+                focus() == at(TargetKind::Die, 2);
+       }},
       {"Escape on the board does nothing", [&] { W().EvKey(GameKey::Escape); },
-       [&] { return Probe().Game().DiceInCup == 1 && Probe().State().TotalsShown == 0; }},
+       [&] { return Probe().Game().DiceInCup == 2 && Probe().State().TotalsShown == 0; }},
       {"Tab enters the sheet at the first row to write, Down and Return write the next",
        [&] {
          W().EvKey(GameKey::Tab);
@@ -413,6 +430,15 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
          W().EvKey(GameKey::Return);
        },
        [&] { return Probe().Game().Sheet[1].Entry[kLargeStraight] >= 0; }},
+      {"Tab goes on from the sheet to the total line, which no key presses",
+       [&] {
+         W().EvKey(GameKey::Tab);
+         W().EvKey(GameKey::Space);
+       },
+       [&] {
+         return focus() == at(TargetKind::Total, 1) && Host().focusRing_[0] == 335 &&
+                Host().focusRing_[1] == 375 && Probe().State().TotalsShown == 0;
+       }},
       {"a mouse press hides the ring", [&] { Run("click 600 10\n"); },
        [&] { return !Host().focusRingShown_; }},
       {"Escape leaves the Current Totals panel by its Return",

@@ -292,6 +292,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Help is missing</source>
         <translation>Die Hilfe fehlt</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -598,33 +602,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>Sechs</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>Becher: Der Computer ist am Zug</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>Nächster Spieler: %1 ist am Zug</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>Becher: kein Spiel im Gange</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>Becher: keine Würfe mehr, wählen Sie eine Kategorie</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>Becher: Spieler 1 nimmt ihn zurück</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>Becher: leer, noch %n Wurf</numerusform>
-            <numerusform>Becher: leer, noch %n Würfe</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1, %2</translation>
@@ -642,10 +619,6 @@ Try &apos;%1 --help&apos; for the options.
             <numerusform>noch %n Wurf</numerusform>
             <numerusform>noch %n Würfe</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Würfel %1: %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -670,30 +643,6 @@ Try &apos;%1 --help&apos; for the options.
             <numerusform>%n Spieler</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>Name von Spieler %1: %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>Beim Start einen Tipp zeigen</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>behalten: keine Würfe mehr</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>auf dem Tisch; drücken, um ihn in den Becher zurückzulegen</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>Namen eintippen; Eingabetaste beendet ihn</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -714,43 +663,12 @@ Try &apos;%1 --help&apos; for the options.
         <translation>leer</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>Summe %1: %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>Summe %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Summe: %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>Schon gewusst …</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>Neues Spiel: Spieler und Namen wählen, dann Starten</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -789,6 +707,166 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1 to throw</source>
         <translation>%1 würfelt</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation>Becher, der Computer ist am Zug</translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation>Nächster Spieler, %1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation>Becher, kein Spiel im Gange</translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation>Becher, keine Würfe mehr, wählen Sie eine Kategorie</translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation>Becher, Spieler 1 nimmt ihn zurück</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation>
+            <numerusform>Becher leer, noch %n Wurf</numerusform>
+            <numerusform>Becher leer, noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation>Würfel %1, %2</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation>Name von Spieler %1, %2</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation>behalten, keine Würfe mehr</translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation>auf dem Tisch, drücken, um ihn in den Becher zurückzulegen</translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation>Namen eintippen, die Eingabetaste beendet ihn</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation>Summe von %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Summe %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation>Neues Spiel. Spieler und Namen wählen, dann Zurück zu Ossaric</translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation>
+            <numerusform>Wurf %1. %2. Noch %n Wurf</numerusform>
+            <numerusform>Wurf %1. %2. Noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation>
+            <numerusform>%3, Wurf %1. %2. Noch %n Wurf</numerusform>
+            <numerusform>%3, Wurf %1. %2. Noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation>
+            <numerusform>%3 behält %4, Wurf %1. %2. Noch %n Wurf</numerusform>
+            <numerusform>%3 behält %4, Wurf %1. %2. Noch %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation>
+            <numerusform>%1, %n Punkt. Summe %2</numerusform>
+            <numerusform>%1, %n Punkte. Summe %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation>
+            <numerusform>%1, %n Punkt für %3. Summe %2</numerusform>
+            <numerusform>%1, %n Punkte für %3. Summe %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation>
+            <numerusform>Würfel %1, %2, zurück in den Becher. %n Würfel im Becher</numerusform>
+            <numerusform>Würfel %1, %2, zurück in den Becher. %n Würfel im Becher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation>Rückgängig gemacht. %1 ist wieder frei. Summe %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation>
+            <numerusform>Rückgängig gemacht. %n Würfel wieder auf dem Tisch</numerusform>
+            <numerusform>Rückgängig gemacht. %n Würfel wieder auf dem Tisch</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation>Nächster Spieler. %1 ist am Zug</translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation>
+            <numerusform>Spielende. %n Punkt</numerusform>
+            <numerusform>Spielende. %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation>
+            <numerusform>Spielende. Unentschieden mit %n Punkt</numerusform>
+            <numerusform>Spielende. Unentschieden mit %n Punkten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation>
+            <numerusform>Spielende. %1 gewinnt mit %n Punkt</numerusform>
+            <numerusform>Spielende. %1 gewinnt mit %n Punkten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation>Bestenliste gelöscht</translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation>Ossaric wird beendet</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,10 @@ Pruebe «%1 --help» para ver las opciones.
         <source>Help is missing</source>
         <translation>Falta la ayuda</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -598,33 +602,6 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>seis</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>Cubilete: juega el ordenador</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>Pasar turno: le toca a %1</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>Cubilete: no hay partida en juego</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>Cubilete: no quedan tiradas, elige una categoría</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>Cubilete: el jugador 1 lo recupera</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>Cubilete: vacío, queda %n tirada</numerusform>
-            <numerusform>Cubilete: vacío, quedan %n tiradas</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1, %2</translation>
@@ -642,10 +619,6 @@ Pruebe «%1 --help» para ver las opciones.
             <numerusform>queda %n tirada</numerusform>
             <numerusform>quedan %n tiradas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dado %1: %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -670,30 +643,6 @@ Pruebe «%1 --help» para ver las opciones.
             <numerusform>%n jugadores</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>Nombre del jugador %1: %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>Mostrar un consejo al empezar</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Empezar</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>guardado: no quedan tiradas</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>en la mesa; púlsalo para devolverlo al cubilete</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>escribe el nombre; Intro lo termina</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -714,43 +663,12 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>vacía</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>Total de %1: %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>Total de %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total: %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>¿Sabías que…?</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>Nueva partida: elige los jugadores y sus nombres y pulsa Empezar</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -789,6 +707,166 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>%1 to throw</source>
         <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation type="unfinished">Dado %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation type="unfinished">Nombre del jugador %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Help is missing</source>
         <translation>L’aide est absente</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -598,33 +602,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>six</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>Gobelet : l’ordinateur joue</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>Joueur suivant : au tour de %1</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>Gobelet : aucune partie en cours</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>Gobelet : plus de lancer, choisissez une catégorie</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>Gobelet : le joueur 1 le reprend</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>Gobelet : vide, %n lancer restant</numerusform>
-            <numerusform>Gobelet : vide, %n lancers restants</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1, %2</translation>
@@ -642,10 +619,6 @@ Try &apos;%1 --help&apos; for the options.
             <numerusform>%n lancer restant</numerusform>
             <numerusform>%n lancers restants</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dé %1 : %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -670,30 +643,6 @@ Try &apos;%1 --help&apos; for the options.
             <numerusform>%n joueurs</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>Nom du joueur %1 : %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>Afficher une astuce au lancement</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Commencer</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>gardé : plus de lancer</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>sur la table ; appuyez pour le remettre dans le gobelet</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>saisissez le nom ; Entrée le termine</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -714,43 +663,12 @@ Try &apos;%1 --help&apos; for the options.
         <translation>vide</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2 : %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>Total %1 : %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>Total %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total : %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>Le saviez-vous ?</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>Nouvelle partie : choisissez les joueurs et leurs noms, puis Commencer</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -789,6 +707,166 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1 to throw</source>
         <translation>À %1 de lancer</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation type="unfinished">Dé %1 : %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation type="unfinished">Nom du joueur %1 : %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation type="unfinished">%1, %2 : %3 {1,?} {2,?}</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,10 @@ Prova «%1 --help» per le opzioni.
         <source>Help is missing</source>
         <translation>Guida mancante</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -598,33 +602,6 @@ Prova «%1 --help» per le opzioni.
         <translation>sei</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>Bussolotto: gioca il computer</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>Passa il turno: tocca a %1</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>Bussolotto: nessuna partita in corso</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>Bussolotto: lanci finiti, scegli una categoria</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>Bussolotto: lo riprende il giocatore 1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>Bussolotto: vuoto, resta %n lancio</numerusform>
-            <numerusform>Bussolotto: vuoto, restano %n lanci</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1, %2</translation>
@@ -642,10 +619,6 @@ Prova «%1 --help» per le opzioni.
             <numerusform>resta %n lancio</numerusform>
             <numerusform>restano %n lanci</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dado %1: %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -670,30 +643,6 @@ Prova «%1 --help» per le opzioni.
             <numerusform>%n giocatori</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>Nome del giocatore %1: %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>Mostra un consiglio all&apos;avvio</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inizia</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>tenuto: lanci finiti</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>sul tavolo; premi per rimetterlo nel bussolotto</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>scrivi il nome; Invio lo conclude</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -714,43 +663,12 @@ Prova «%1 --help» per le opzioni.
         <translation>vuota</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>Totale di %1: %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>Totale di %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Totale: %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>Lo sapevi…</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>Nuova partita: scegli i giocatori e i loro nomi, poi Inizia</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -789,6 +707,166 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>%1 to throw</source>
         <translation>Lancia %1</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation type="unfinished">Dado %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation type="unfinished">Nome del giocatore %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Help is missing</source>
         <translation>ヘルプがありません</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -597,32 +601,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>6</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>カップ: コンピュータの番です</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>次の人へ: %1 の番です</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>カップ: ゲーム中ではありません</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>カップ: もう振れません。役を選んでください</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>カップ: プレイヤー1に戻ります</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>カップ: 空、残り %n 回</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1、%2</translation>
@@ -638,10 +616,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>
             <numerusform>残り %n 回</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>ダイス %1: %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -665,30 +639,6 @@ Try &apos;%1 --help&apos; for the options.
             <numerusform>%n 人</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>プレイヤー %1 の名前: %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>起動時にヒントを表示</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>開始</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>残す: もう振れません</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>テーブル上。押すとカップに戻します</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>名前を入力。Enter で確定</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -708,43 +658,12 @@ Try &apos;%1 --help&apos; for the options.
         <translation>空欄</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1、%2: %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>%1 の合計: %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>%1 の合計</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>合計: %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>トップ10</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>ご存じですか…</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>新しいゲーム: プレイヤーと名前を選んで「開始」</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -781,6 +700,155 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1 to throw</source>
         <translation>%1 が振る番</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation type="unfinished">ダイス %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation type="unfinished">プレイヤー %1 の名前: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation type="unfinished">%1、%2: %3 {1,?} {2,?}</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

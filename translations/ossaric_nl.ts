@@ -292,6 +292,10 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>Help is missing</source>
         <translation>Hulp ontbreekt</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -598,33 +602,6 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <translation>zes</translation>
     </message>
     <message>
-        <source>Cup: the computer is playing</source>
-        <translation>Beker: de computer is aan zet</translation>
-    </message>
-    <message>
-        <source>Next Player: %1&apos;s turn</source>
-        <translation>Volgende speler: %1 is aan de beurt</translation>
-    </message>
-    <message>
-        <source>Cup: no game in play</source>
-        <translation>Beker: geen spel bezig</translation>
-    </message>
-    <message>
-        <source>Cup: no throws left, choose a score</source>
-        <translation>Beker: geen worpen meer, kies een categorie</translation>
-    </message>
-    <message>
-        <source>Cup: player 1 takes it back</source>
-        <translation>Beker: speler 1 neemt hem terug</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cup: empty, %n throw(s) left</source>
-        <translation>
-            <numerusform>Beker: leeg, nog %n worp</numerusform>
-            <numerusform>Beker: leeg, nog %n worpen</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the cup: what a press does, then the throws left</comment>
         <translation>%1, %2</translation>
@@ -642,10 +619,6 @@ Probeer &apos;%1 --help&apos; voor de opties.
             <numerusform>nog %n worp</numerusform>
             <numerusform>nog %n worpen</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Steen %1: %2</translation>
     </message>
     <message>
         <source>Return</source>
@@ -670,30 +643,6 @@ Probeer &apos;%1 --help&apos; voor de opties.
             <numerusform>%n spelers</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Name of player %1: %2</source>
-        <translation>Naam van speler %1: %2</translation>
-    </message>
-    <message>
-        <source>Show a tip at start</source>
-        <translation>Bij de start een tip tonen</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
-        <source>kept: no throws left</source>
-        <translation>gehouden: geen worpen meer</translation>
-    </message>
-    <message>
-        <source>on the table; press to put it back in the cup</source>
-        <translation>op tafel; druk om hem terug in de beker te leggen</translation>
-    </message>
-    <message>
-        <source>type the name; Return ends it</source>
-        <translation>typ de naam; Enter rondt af</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice in the cup</source>
         <translation>
@@ -714,43 +663,12 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <translation>leeg</translation>
     </message>
     <message>
-        <source>%1, %2: %3</source>
-        <comment>a cell of the sheet: category, player, value</comment>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>%1&apos;s total: %2</source>
-        <translation>Totaal %1: %2</translation>
-    </message>
-    <message>
         <source>%1&apos;s Total</source>
         <translation>Totaal %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <comment>a line of the totals panel</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Totaal: %1</translation>
-    </message>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Top 10</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a line of the Top Ten</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Did you know ...</source>
         <translation>Wist je dat…</translation>
-    </message>
-    <message>
-        <source>New game: choose the players and their names, then Start</source>
-        <translation>Nieuw spel: kies de spelers en hun namen, dan Starten</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -789,6 +707,166 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>%1 to throw</source>
         <translation>%1 gooit</translation>
+    </message>
+    <message>
+        <source>Cup, the computer is playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Player, %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no game in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, no throws left, choose a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup, player 1 takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cup empty, %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die %1, %2</source>
+        <translation type="unfinished">Steen %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Name of player %1, %2</source>
+        <translation type="unfinished">Naam van speler %1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>kept, no throws left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the table, press to put it back in the cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name, Return ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a cell of the sheet: category, player, value</comment>
+        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the totals panel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a line of the Top Ten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Choose the players and their names, then Return to Ossaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s). Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s) for %3. Total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Die %1, %2, back in the cup. %n dice in the cup</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undone. %1 is empty again. Total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone. %n dice back on the table</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next Player. %1&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. A tie at %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game over. %1 wins with %n point(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Top Ten cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossaric closes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,8 @@ enum class TargetKind {
   NameField,  // index: player 1..4
   HintsSwitch,
   Start,
+  Total,  // index: the column whose total line is shown; the keyboard reads it, a press does
+          // nothing
 };
 
 struct Target {

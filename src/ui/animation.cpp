@@ -137,7 +137,14 @@ void TYachtWindow::DrawThrowDots() {
   host_.SceneChanged();
 }
 
+// The game shows the button when the cup waits to be handed on: that is told; a repaint only
+// draws it again.
 void TYachtWindow::DrawNextPlayerButton() {
+  DrawNextPlayerPicture();
+  TellHandover();
+}
+
+void TYachtWindow::DrawNextPlayerPicture() {
   screen_.DrawBitmap(NextPlayerImage, 55, 317);
 }
 

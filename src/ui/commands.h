@@ -49,6 +49,24 @@ namespace ossaric {
 
 // The keys that move the keyboard focus and press what it rests on; the characters they may
 // also type reach the window as characters too.
-enum class GameKey { Tab, BackTab, Left, Right, Up, Down, Space, Return, Escape, Throw };
+enum class GameKey {
+  Tab,
+  BackTab,
+  Left,
+  Right,
+  Up,
+  Down,
+  Home,  // the first of the focus's group
+  End,   // the last of the focus's group
+  Space,
+  Return,
+  Escape,
+  Throw,
+  Die1,  // the keys 1 to 5 press dice 1 to 5
+  Die2,
+  Die3,
+  Die4,
+  Die5,
+};
 
 }  // namespace ossaric

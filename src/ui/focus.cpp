@@ -60,6 +60,8 @@ std::vector<Target> TYachtWindow::Targets(std::vector<int>* groupStarts) const {
       }
       group();
       for (int k = 1; k <= kCategoryCount; ++k) out.push_back({TargetKind::Row, k});
+      group();
+      out.push_back({TargetKind::Total, game_.CurrentPlayer});
       break;
     }
   }
@@ -127,6 +129,22 @@ void TYachtWindow::EvKey(GameKey key) {
   switch (key) {
     case GameKey::Throw:
       if (ShownScreen() == SceneScreen::Board) Press({TargetKind::Cup, 0});
+      break;
+    case GameKey::Die1:
+    case GameKey::Die2:
+    case GameKey::Die3:
+    case GameKey::Die4:
+    case GameKey::Die5:
+      if (ShownScreen() == SceneScreen::Board && !NameEditing)
+        Press({TargetKind::Die, static_cast<int>(key) - static_cast<int>(GameKey::Die1) + 1});
+      break;
+    case GameKey::Home:
+    case GameKey::End:
+      if (!focusShown_ || count == 0) {
+        MoveFocus(focus);
+        break;
+      }
+      MoveFocus(targets[key == GameKey::Home ? starts[group] : groupEnd(group) - 1]);
       break;
     case GameKey::Escape:
       if (NameEditing) {

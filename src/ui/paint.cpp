@@ -110,7 +110,7 @@ void TYachtWindow::PaintScreen() {
     DrawScoreColumn(false);
     DrawTotalLine(false);
     if (game_.NextPlayerPending) {
-      DrawNextPlayerButton();
+      DrawNextPlayerPicture();
       host_.SetCursor(CursorId::Next);
     }
     DrawThrowDots();

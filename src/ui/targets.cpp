@@ -1,5 +1,8 @@
 // Which target a pixel of the client area shows, on whatever screen is up, and what pressing a
 // target does there. Mouse presses, keys and a screen reader's actions all end in Press.
+#include <algorithm>
+
+#include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -86,6 +89,8 @@ bool TYachtWindow::TakesPress(Target target) const {
     case TargetKind::Die:
     case TargetKind::Row:
       return board;
+    case TargetKind::Total:
+      return false;  // read, never pressed
   }
   return false;
 }
@@ -133,9 +138,13 @@ void TYachtWindow::Press(Target target) {
     case TargetKind::Start:
       StartFromSetup();
       break;
-    default:
+    default: {
+      const bool onTable = target.kind == TargetKind::Die && target.index >= 1 &&
+                           target.index <= 5 && game_.Die[target.index].InCup == 0;
       game_.PressBoard(target);
+      if (onTable && game_.Die[target.index].InCup != 0) TellDieToCup(target.index);
       break;
+    }
   }
 }
 
@@ -159,13 +168,15 @@ TBox TYachtWindow::TargetBox(Target target) const {
     case TargetKind::TotalsReturn:
       return box(kTotalsReturn);
     case TargetKind::TotalsNext:
-      return box(kTotalsNext);
+      return WidenToWords(box(kTotalsNext), 450, "Next Player");
     case TargetKind::TopTenReturn:
       return box(kTopTenReturn);
     case TargetKind::HintsReturn:
       return box(kHintsReturn);
     case TargetKind::HintsNext:
-      return box({kHintsNext.left + 1, kHintsNext.right, kHintsNext.top, kHintsNext.bottom});
+      return WidenToWords(
+          box({kHintsNext.left + 1, kHintsNext.right, kHintsNext.top, kHintsNext.bottom}), 445,
+          "Next Hint");
     case TargetKind::Players:
       return target.index >= 0 && target.index <= 4 ? box(kPlayerBoxes[target.index]) : TBox{};
     case TargetKind::NameField:
@@ -174,8 +185,19 @@ TBox TYachtWindow::TargetBox(Target target) const {
       return box(kHintsSwitch);
     case TargetKind::Start:
       return box(kStart);
+    case TargetKind::Total:
+      return {335, 375, 258, 37};  // the total line under the sheet
   }
   return {};
+}
+
+// A panel button's box, wide enough for its words drawn from `x` with the last letter's ink
+// inside: the focus ring goes round the words, never through them.
+TBox TYachtWindow::WidenToWords(TBox box, int x, const char* words) const {
+  const int width =
+      screen_.TextWidth(FontId::Sheet, Utf8(QCoreApplication::translate("Panels", words))) + 2;
+  box.w = std::max(box.w, x + width - box.x);
+  return box;
 }
 
 }  // namespace ossaric

@@ -88,6 +88,7 @@ void TYachtWindow::AnnounceGameOver() {
               (p >= 1 && p <= 4 ? ShownName(PlayerName[p]) : std::string()) + "\n";
     }
   }
+  TellGameOver();
   host_.MessageBox(text, Utf8(QCoreApplication::translate("Boxes", "Game Over")), MessageIcon::None,
                    true);
   ShowTopTen(true);
@@ -117,6 +118,7 @@ void TYachtWindow::TopTenCommand() {
 void TYachtWindow::ClearTopTen() {
   ClearTopTenTable(TopTen);
   SaveTopTen();
+  TellTopTenCleared();
 }
 
 void TYachtWindow::DrawTopTen() {

@@ -187,7 +187,9 @@ void TYachtWindow::NewGame() {
 
 void TYachtWindow::Undo() {
   if (SetupShown || TotalsShown || TopTenShown || HintsShown) return;
+  const TGameState before = game_;
   game_.Undo();
+  TellUndo(before);
 }
 
 void TYachtWindow::ChooseOpponent(size_t k, bool save) {

@@ -83,6 +83,7 @@ class TYachtWindow : public TGameShow,
   // A press on a target, by mouse, key or screen reader: nothing while the computer plays.
   void Press(Target target);
   TBox TargetBox(Target target) const override;
+  TBox WidenToWords(TBox box, int x, const char* words) const;
 
   // ---- ui/focus.cpp: keyboard focus, and what a screen reader reads ----
   SceneScreen ShownScreen() const override;
@@ -93,6 +94,7 @@ class TYachtWindow : public TGameShow,
   const TWindowState& WindowState() const override { return *this; }
   int WouldScore(int category) const override;
   const TTold& LastTold() const override { return told_; }
+  std::vector<TTold> ToldSince(int serial) const override;
   Target DefaultFocus() const;
   void MoveFocus(Target target);
   void RefreshFocus();
@@ -103,6 +105,11 @@ class TYachtWindow : public TGameShow,
   void TellDieLanded(int i);
   void TellThrowEnds();
   void TellScore(int points, int y);
+  void TellDieToCup(int i);
+  void TellUndo(const TGameState& before);
+  void TellHandover();
+  void TellGameOver();
+  void TellTopTenCleared();
   void Tell(TTold told);
 
   // ---- ui/show.cpp: what the game shows ----
@@ -138,6 +145,7 @@ class TYachtWindow : public TGameShow,
   void DrawTableDice();
   void DrawThrowDots() override;
   void DrawNextPlayerButton() override;
+  void DrawNextPlayerPicture();
 
   // ---- ui/sheet.cpp ----
   void DrawScoreColumn(bool erase) override;
@@ -255,7 +263,8 @@ class TYachtWindow : public TGameShow,
   Target focus_{TargetKind::Cup, 0};
   bool focusShown_ = false;
   TTold told_;
-  TTold telling_;  // the throw being made
+  std::vector<TTold> recentTold_;  // the last pieces told, oldest first
+  TTold telling_;                  // the throw being made
   // When the last pause ended: the next one, begun less than a pause later, ends one pause
   // after it, so the drawing between steps does not stretch an animation.
   int32_t pauseEnd_ = 0;

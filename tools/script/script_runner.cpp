@@ -399,14 +399,16 @@ bool ScriptRunner::RunLine(const std::string& rawLine, int number) {
         {"tab", GameKey::Tab},     {"backtab", GameKey::BackTab}, {"left", GameKey::Left},
         {"right", GameKey::Right}, {"up", GameKey::Up},           {"down", GameKey::Down},
         {"space", GameKey::Space}, {"return", GameKey::Return},   {"escape", GameKey::Escape},
-        {"ctrl+r", GameKey::Throw}};
+        {"home", GameKey::Home},   {"end", GameKey::End},         {"ctrl+r", GameKey::Throw},
+        {"1", GameKey::Die1},      {"2", GameKey::Die2},          {"3", GameKey::Die3},
+        {"4", GameKey::Die4},      {"5", GameKey::Die5}};
     const GameKey* key = nullptr;
     for (const auto& [name, k] : kKeys)
       if (args.size() == 1 && args[0] == name) key = &k;
     if (key == nullptr) {
       Error(number,
-            "keypress needs tab, backtab, left, right, up, down, space, return, escape or "
-            "ctrl+r");
+            "keypress needs tab, backtab, left, right, up, down, home, end, space, return, "
+            "escape, ctrl+r or a die's number 1 to 5");
       return false;
     }
     w.EvKey(*key);

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -55,6 +56,9 @@ const MenuDef kMenuBar[7] = {
 };
 
 namespace {
+
+// How long a screen reader has to say that the game closes before the window goes.
+constexpr int kGoodbyeMs = 400;
 
 // On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
 // the scene is as large to the eye as on an ordinary screen.
@@ -170,11 +174,14 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
     Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
   };
   host_->SetSceneChangedHandler([this] {
-    // Nothing to do until a screen reader listens.
-    if (!QAccessible::isActive()) return;
-    if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
-      scene->Update();
+    if (SceneAccessible* scene = ListenedScene()) scene->Update();
   });
+  // Qt tells the table itself first; the control the focus rests on is told just after.
+  scene_->onFocusIn = [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (SceneAccessible* scene = ListenedScene()) scene->FocusReturned();
+    });
+  };
   scene_->onKey = [this](int key) {
     Send(QtHost::Kind::Input, [key](TYachtWindow& g) { g.EvKey(static_cast<GameKey>(key)); });
   };
@@ -291,11 +298,23 @@ void MainWindow::Start() {
   Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvPaint(); });
 }
 
-// Once the game has closed down (Quit, or the close box), the window goes.
+// The scene's accessible tree, while a screen reader listens; nothing is done for it otherwise.
+SceneAccessible* MainWindow::ListenedScene() const {
+  if (!QAccessible::isActive()) return nullptr;
+  return dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_));
+}
+
+// Once the game has closed down (Quit, or the close box), the window goes; a screen reader is
+// given a moment to say so while the window is still there to be asked.
 void MainWindow::AfterHandler() {
   if (!game_ || !game_->Closed() || closing_) return;
   closing_ = true;
   host_->DropWaiting();
+  if (SceneAccessible* scene = ListenedScene()) {
+    scene->Say(SceneWords::Goodbye());
+    QTimer::singleShot(kGoodbyeMs, this, &QWidget::close);
+    return;
+  }
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 

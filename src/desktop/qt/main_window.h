@@ -13,6 +13,8 @@
 
 namespace ossaric {
 
+class SceneAccessible;
+
 class SceneWidget;
 class TYachtWindow;
 
@@ -46,6 +48,7 @@ class MainWindow : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  SceneAccessible* ListenedScene() const;
   void BuildMenu();
   void RebuildMenu();
   void Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler);

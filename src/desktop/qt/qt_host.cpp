@@ -10,7 +10,10 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -19,11 +22,46 @@
 #include <vector>
 
 #include "desktop/qt/cursors_qt.h"
+#include "desktop/qt/scene_accessible.h"
 #include "desktop/qt/scene_widget.h"
 #include "files/file_store.h"
 #include "platform/user_dirs.h"
 
 namespace ossaric {
+
+namespace {
+
+// The help page's browser: Tab goes from link to link, and says where it went.
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+  std::function<void(const QString&)> onLinkReached;
+
+  // A followed link puts the caret on the heading it leads to, so that the arrows read on from
+  // there, and says the heading.
+  void FollowToAnchor(const QString& name) {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+      for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().anchorNames().contains(name)) {
+          QTextCursor cursor(block);
+          setTextCursor(cursor);
+          ensureCursorVisible();
+          if (onLinkFollowed) onLinkFollowed(block.text());
+          return;
+        }
+  }
+  std::function<void(const QString&)> onLinkFollowed;
+
+ protected:
+  bool focusNextPrevChild(bool next) override {
+    const bool moved = QTextBrowser::focusNextPrevChild(next);
+    if (moved && onLinkReached && textCursor().charFormat().isAnchor())
+      onLinkReached(textCursor().selectedText());
+    return moved;
+  }
+};
+
+}  // namespace
 
 namespace {
 // Room a message box's title bar needs beside the title: the icon, the frame's three buttons and
@@ -212,13 +250,43 @@ void QtHost::Present() {
   if (scene_) scene_->PresentChanges(true);
 }
 
+// Words said at once through the scene's announcement, while a screen reader listens.
+void QtHost::SayToScreenReader(const QString& words) {
+  if (!QAccessible::isActive() || words.isEmpty()) return;
+  if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+    scene->Say(words);
+}
+
 void QtHost::OpenHelp(const std::string& file) {
   if (!help_) {
-    help_ = new QTextBrowser(owner_);
+    auto* help = new HelpBrowser(owner_);
+    help_ = help;
     help_->setWindowFlag(Qt::Window);
     help_->setWindowTitle(QCoreApplication::translate("Help", "Ossaric Help"));
     help_->setOpenExternalLinks(false);
     help_->resize(600, 640);
+    // A document to walk with the keys, as a screen reader reads it: a caret that the arrows
+    // move line by line, Tab from link to link and Return to follow one.
+    help_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    help_->setAccessibleName(help_->windowTitle());
+    // Escape and Ctrl+W close it, as they close a help window elsewhere on the desktop.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+      auto* close = new QAction(help_);
+      close->setShortcut(keys);
+      close->setShortcutContext(Qt::WindowShortcut);
+      QObject::connect(close, &QAction::triggered, help_, &QWidget::close);
+      help_->addAction(close);
+    }
+    // A link that Tab reached is said by name: Qt 6.4 tells a screen reader nothing of it.
+    help->onLinkReached = [this](const QString& link) {
+      SayToScreenReader(QCoreApplication::translate("Help", "%1, link").arg(link.trimmed()));
+    };
+    help->onLinkFollowed = [this](const QString& heading) { SayToScreenReader(heading.trimmed()); };
+    QObject::connect(help, &QTextBrowser::anchorClicked, help, [help](const QUrl& url) {
+      if (!url.fragment().isEmpty())
+        QTimer::singleShot(0, help, [help, name = url.fragment()] { help->FollowToAnchor(name); });
+    });
   }
   help_->setHtml(
       QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("Help", "Loading the help ...")));

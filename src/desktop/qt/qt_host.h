@@ -113,6 +113,7 @@ class QtHost : public QObject, public Host {
   std::function<void()> onAfter_;
   std::function<void()> onSceneChanged_;
   QPointer<QTextBrowser> help_;
+  void SayToScreenReader(const QString& words);
 };
 
 }  // namespace ossaric

@@ -14,7 +14,17 @@ namespace ossaric {
 
 namespace {
 
-enum ItemKind { kStatus, kTarget, kDiceInCup, kCell, kRowHeader, kColumnHeader, kTotal, kPanel };
+enum ItemKind {
+  kNotice,
+  kStatus,
+  kTarget,
+  kDiceInCup,
+  kCell,
+  kRowHeader,
+  kColumnHeader,
+  kTotal,
+  kPanel
+};
 
 }  // namespace
 
@@ -29,6 +39,9 @@ class SceneItem : public QAccessibleInterface,
 
   Target AsTarget() const {
     if (kind_ == kTarget) return {static_cast<TargetKind>(a_), b_};
+    // The total of the column in play is where the keyboard's last group rests.
+    if (kind_ == kTotal && b_ == root_->View()->GameState().CurrentPlayer)
+      return {TargetKind::Total, b_};
     // The current player's cell of a row is that row of the sheet; the computer's are its own.
     if (kind_ == kCell && b_ >= 1 && b_ == root_->View()->GameState().CurrentPlayer)
       return {TargetKind::Row, a_};
@@ -38,7 +51,7 @@ class SceneItem : public QAccessibleInterface,
     const Target t = AsTarget();
     if (t.kind == TargetKind::None) return false;
     if (t.kind == TargetKind::NameField) return t.index == 1 || t.index <= PlayerCount();
-    return true;
+    return t.kind != TargetKind::Total;
   }
   int PlayerCount() const { return root_->View()->GameState().PlayerCount; }
 
@@ -50,11 +63,17 @@ class SceneItem : public QAccessibleInterface,
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* parent() const override {
     if (kind_ == kCell || kind_ == kRowHeader || kind_ == kColumnHeader) return root_->SheetItem();
+    if (kind_ == kNotice) return root_->Item(kStatus, 0, 0);
     return const_cast<SceneAccessible*>(root_);
   }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  // The status line holds the announcement: the one thing a screen reader speaks unasked.
+  QAccessibleInterface* child(int i) const override {
+    return kind_ == kStatus && i == 0 ? root_->Item(kNotice, 0, 0) : nullptr;
+  }
+  int childCount() const override { return kind_ == kStatus ? 1 : 0; }
+  int indexOfChild(const QAccessibleInterface* c) const override {
+    return kind_ == kStatus && c == root_->Item(kNotice, 0, 0) ? 0 : -1;
+  }
 
   QString text(QAccessible::Text t) const override {
     const SceneWords words = root_->Words();
@@ -62,6 +81,8 @@ class SceneItem : public QAccessibleInterface,
       switch (kind_) {
         case kStatus:
           return words.Status();
+        case kNotice:
+          return root_->Announced();
         case kTarget:
           return words.TargetName(AsTarget());
         case kDiceInCup:
@@ -78,8 +99,10 @@ class SceneItem : public QAccessibleInterface,
           return words.PanelText();
       }
     }
-    if (t == QAccessible::Description && kind_ == kTarget)
+    if (t == QAccessible::Description && kind_ == kTarget) {
+      if (AsTarget().kind == TargetKind::Die && root_->DiceDescribed()) return {};
       return words.TargetDescription(AsTarget());
+    }
     if (t == QAccessible::Value && kind_ == kCell) return words.CellValue(a_, b_);
     return {};
   }
@@ -108,6 +131,8 @@ class SceneItem : public QAccessibleInterface,
     switch (kind_) {
       case kStatus:
         return QAccessible::StatusBar;
+      case kNotice:
+        return QAccessible::Notification;
       case kCell:
         return QAccessible::Cell;
       case kRowHeader:
@@ -134,7 +159,7 @@ class SceneItem : public QAccessibleInterface,
     QAccessible::State s;
     const TSceneView* view = root_->View();
     const Target t = AsTarget();
-    if (Pressable()) s.focusable = true;
+    if (Pressable() || t.kind == TargetKind::Total) s.focusable = true;
     if (kind_ == kTarget && t.kind == TargetKind::NameField && !Pressable()) s.disabled = true;
     if (kind_ == kTarget && t.kind == TargetKind::NameField) s.editable = true;
     if (kind_ == kTarget && t.kind == TargetKind::Players) {
@@ -145,7 +170,7 @@ class SceneItem : public QAccessibleInterface,
       s.checkable = true;
       s.checked = view->WindowState().HintIndex >= 0;
     }
-    if (kind_ == kStatus) s.readOnly = true;
+    if (kind_ == kStatus || kind_ == kNotice) s.readOnly = true;
     if (root_->FocusItem() == this && root_->Scene()->hasFocus()) s.focused = true;
     return s;
   }
@@ -172,11 +197,11 @@ class SceneItem : public QAccessibleInterface,
   // QAccessibleTableCellInterface: rows are the categories, columns the players in play.
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override {
-    if (kind_ != kCell) return {};
+    if (kind_ != kCell || root_->SheetIntroduced()) return {};
     return {root_->Item(kColumnHeader, 0, b_)};
   }
   QList<QAccessibleInterface*> rowHeaderCells() const override {
-    if (kind_ != kCell) return {};
+    if (kind_ != kCell || root_->SheetIntroduced()) return {};
     return {root_->Item(kRowHeader, a_, 0)};
   }
   int columnIndex() const override {
@@ -220,8 +245,11 @@ class SheetTable : public QAccessibleInterface, public QAccessibleTableInterface
       if (this->child(i) == child) return i;
     return -1;
   }
+  // Named, with its headers, until the focus has once moved within it: after that a screen
+  // reader takes it for the layout it is and stops repeating "table with 12 rows" on every Tab.
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? root_->Words().SheetName() : QString();
+    return t == QAccessible::Name && !root_->SheetIntroduced() ? root_->Words().SheetName()
+                                                               : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override { return root_->ToScreen({335, 75, 286, 284}); }
@@ -337,7 +365,7 @@ std::vector<SceneItem*> SceneAccessible::Children() const {
   const SceneScreen screen = view->ShownScreen();
   if (screen != SceneScreen::Board) out.push_back(Item(kPanel, 0, 0));
   for (const Target& t : view->Targets()) {
-    if (t.kind == TargetKind::Row) continue;  // the sheet's cells
+    if (t.kind == TargetKind::Row || t.kind == TargetKind::Total) continue;  // cells, totals
     out.push_back(Item(kTarget, static_cast<int>(t.kind), t.index));
   }
   if (screen == SceneScreen::Setup) {
@@ -388,6 +416,7 @@ SceneItem* SceneAccessible::FocusItem() const {
   if (view == nullptr) return nullptr;
   const Target t = view->Focus();
   if (t.kind == TargetKind::Row) return Item(kCell, t.index, view->GameState().CurrentPlayer);
+  if (t.kind == TargetKind::Total) return Item(kTotal, 0, t.index);
   return Item(kTarget, static_cast<int>(t.kind), t.index);
 }
 
@@ -418,6 +447,46 @@ QRect SceneAccessible::ToScreen(const TBox& box) const {
   return QRect(scene->mapToGlobal(local.topLeft()), local.size());
 }
 
+// What was told since the last announcement, and a panel that opened or turned its page, said
+// through the notification under the status line: Orca speaks a notification that is shown
+// whatever has the focus, with no role name when it sits in a status bar.
+void SceneAccessible::Announce() {
+  const TSceneView* view = View();
+  QStringList said;
+  const SceneWords words = Words();
+  if (updated_) {
+    for (const TTold& t : view->ToldSince(announcedSerial_)) {
+      const QString text = words.Announcement(t);
+      if (!text.isEmpty()) said << text;
+    }
+  }
+  announcedSerial_ = view->LastTold().serial;
+  const SceneScreen screen = view->ShownScreen();
+  const QString panel = screen == SceneScreen::Board ? QString() : words.PanelText();
+  if (updated_ && !panel.isEmpty() && (screen != panelScreen_ || panel != panelSaid_))
+    said << panel;
+  panelScreen_ = screen;
+  panelSaid_ = panel;
+  if (!said.isEmpty()) Say(said.join(QStringLiteral(". ")));
+}
+
+void SceneAccessible::Say(const QString& words) {
+  announced_ = words;
+  QAccessibleEvent shown(Item(kNotice, 0, 0), QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
+}
+
+// The focus comes back to the scene after a menu, a box or another window: the control it
+// rests on is told, not only the table.
+void SceneAccessible::FocusReturned() {
+  if (!Scene()->hasFocus()) return;
+  SceneItem* focus = FocusItem();
+  if (focus == nullptr) return;
+  QAccessibleEvent e(focus, QAccessible::Focus);
+  QAccessible::updateAccessibility(&e);
+  focused_ = focus;
+}
+
 void SceneAccessible::Update() {
   const TSceneView* view = View();
   if (view == nullptr) return;
@@ -446,6 +515,7 @@ void SceneAccessible::Update() {
   const auto statusSeen = seen_.find(status);
   const QString statusBefore = statusSeen != seen_.end() ? statusSeen->second.name : QString();
   // Names, descriptions and states that changed.
+  const SceneItem* hasFocusItem = Scene()->hasFocus() ? FocusItem() : nullptr;
   for (SceneItem* item : now) {
     Seen seen{item->text(QAccessible::Name), item->text(QAccessible::Description),
               item->state().checked != 0, item->state().disabled != 0};
@@ -454,11 +524,13 @@ void SceneAccessible::Update() {
       seen_[item] = seen;
       continue;
     }
-    if (old->second.name != seen.name) {
+    // The focus's own name change is left out: Qt 6.4 sends it without the new words, and the
+    // announcement says what changed.
+    if (old->second.name != seen.name && item != hasFocusItem) {
       QAccessibleEvent e(item, QAccessible::NameChanged);
       QAccessible::updateAccessibility(&e);
     }
-    if (old->second.description != seen.description) {
+    if (old->second.description != seen.description && item != hasFocusItem) {
       QAccessibleEvent e(item, QAccessible::DescriptionChanged);
       QAccessible::updateAccessibility(&e);
     }
@@ -481,11 +553,25 @@ void SceneAccessible::Update() {
   }
   // The keyboard focus, once a key has shown it.
   SceneItem* focus = view->FocusShown() && Scene()->hasFocus() ? FocusItem() : nullptr;
-  if (focus != nullptr && focus != focused_) {
+  // The sheet showing another column under a focus that stays on its row is no move of the
+  // focus: nothing is said for it.
+  const bool sameRow =
+      focus != nullptr && focused_ != nullptr && focus->role() == QAccessible::Cell &&
+      focused_->role() == QAccessible::Cell && focus->rowIndex() == focused_->rowIndex();
+  if (focus != nullptr && focus != focused_ && !sameRow) {
     QAccessibleEvent e(focus, QAccessible::Focus);
     QAccessible::updateAccessibility(&e);
   }
+  // The sheet is told as a table, and what a die does, the first time the focus is there.
+  if (focused_ != nullptr && focus != focused_) {
+    if (focused_->role() == QAccessible::Cell &&
+        (focus == nullptr || focus->role() != QAccessible::Cell))
+      sheetIntroduced_ = true;
+    if (focused_->AsTarget().kind == TargetKind::Die) diceDescribed_ = true;
+  }
   focused_ = focus;
+  // Last, so that what happened is heard after the focus it moved.
+  Announce();
   updated_ = true;
 }
 

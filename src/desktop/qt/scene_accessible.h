@@ -35,8 +35,18 @@ class SceneAccessible : public QAccessibleWidget {
   QAccessibleInterface* childAt(int x, int y) const override;
   QAccessibleInterface* focusChild() const override;
 
-  // Raises the events for whatever changed since the last call.
+  // Raises the events for whatever changed since the last call, and announces what was told.
   void Update();
+  // Tells the focused control after the scene took the keyboard's focus back.
+  void FocusReturned();
+  // Says `words` at once, whatever has the focus.
+  void Say(const QString& words);
+  // The words of the last announcement.
+  QString Announced() const { return announced_; }
+  // Whether the score sheet has been told as a table once already.
+  bool SheetIntroduced() const { return sheetIntroduced_; }
+  // Whether what a press on a die does has been said once already.
+  bool DiceDescribed() const { return diceDescribed_; }
 
   // For the items.
   const TSceneView* View() const;
@@ -61,7 +71,14 @@ class SceneAccessible : public QAccessibleWidget {
   mutable std::vector<QAccessible::Id> ids_;
   std::vector<SceneItem*> shown_;
   std::map<SceneItem*, Seen> seen_;
+  void Announce();
   SceneItem* focused_ = nullptr;
+  QString announced_;
+  int announcedSerial_ = 0;
+  SceneScreen panelScreen_ = SceneScreen::Board;
+  QString panelSaid_;
+  bool sheetIntroduced_ = false;
+  bool diceDescribed_ = false;
   int toldSerial_ = -1;
   bool updated_ = false;
 };

@@ -65,6 +65,17 @@ int FocusKey(int key, Qt::KeyboardModifiers modifiers) {
       return static_cast<int>(GameKey::Return);
     case Qt::Key_Escape:
       return static_cast<int>(GameKey::Escape);
+    case Qt::Key_Home:
+      return static_cast<int>(GameKey::Home);
+    case Qt::Key_End:
+      return static_cast<int>(GameKey::End);
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_5:
+      // Not on the keypad's digits with Shift, nor as a name's character (the game decides).
+      return static_cast<int>(GameKey::Die1) + (key - Qt::Key_1);
     default:
       return -1;
   }
@@ -254,6 +265,11 @@ void SceneWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (ch >= 0 && onChar) onChar(ch);
   if (key >= 0 && onKey) onKey(key);
+}
+
+void SceneWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (onFocusIn) onFocusIn();
 }
 
 QRect SceneWidget::RingInWidget() const {

@@ -46,6 +46,8 @@ class SceneWidget : public QWidget {
   std::function<void(int)> onChar;
   // A key that moves the keyboard focus or presses what it rests on (GameKey's values).
   std::function<void(int)> onKey;
+  // The scene took the keyboard's focus (back from a menu, a box or another window).
+  std::function<void()> onFocusIn;
   // What a screen reader reads of the scene, and how its press reaches the game.
   void SetView(const TSceneView* view) { view_ = view; }
   const TSceneView* View() const { return view_; }
@@ -64,6 +66,7 @@ class SceneWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  void focusInEvent(QFocusEvent* event) override;
   // Tab and Shift+Tab move the game's own focus, not Qt's.
   bool focusNextPrevChild(bool) override { return false; }
 

@@ -33,6 +33,11 @@ class SceneWords {
   QString PanelText() const;
   // The newest piece of the play told, or what the screen is when nothing has been told.
   QString Status() const;
+  // A piece of the play as a screen reader announces it: short, in sentences, with no colon,
+  // semicolon, dash or bracket that a screen reader would read aloud.
+  QString Announcement(const TTold& told) const;
+  // Said when the program ends.
+  static QString Goodbye();
 
  private:
   // A text that counts, in the catalogue's plural form for `n`; English forms otherwise.
