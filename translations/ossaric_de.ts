@@ -294,7 +294,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Link</translation>
     </message>
 </context>
 <context>
