@@ -268,6 +268,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>Help is missing</source>
         <translation>Die Hilfe fehlt</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation>%1, Link</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -268,6 +268,10 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>Help is missing</source>
         <translation>Hulp ontbreekt</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <translation>%1, link</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -662,163 +666,163 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, de computer is aan zet</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende speler, %1 is aan de beurt</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, geen spel bezig</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, geen worpen meer, kies een categorie</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, speler 1 neemt hem terug</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Beker leeg, nog %n worp</numerusform>
+            <numerusform>Beker leeg, nog %n worpen</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Steen %1: %2 {1,?}</translation>
+        <translation>Steen %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Naam van speler %1: %2 {1,?}</translation>
+        <translation>Naam van speler %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>gehouden, geen worpen meer</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>op tafel, druk om hem terug in de beker te leggen</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de naam, Enter rondt af</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal van %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel. Kies de spelers en hun namen, dan Terug naar Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>Worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>%3, worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 houdt %4, worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>%3 houdt %4, worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punt. Totaal %2</numerusform>
+            <numerusform>%1, %n punten. Totaal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punt voor %3. Totaal %2</numerusform>
+            <numerusform>%1, %n punten voor %3. Totaal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Steen %1, %2, terug in de beker. %n steen in de beker</numerusform>
+            <numerusform>Steen %1, %2, terug in de beker. %n stenen in de beker</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt. %1 is weer leeg. Totaal %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ongedaan gemaakt. %n steen weer op tafel</numerusform>
+            <numerusform>Ongedaan gemaakt. %n stenen weer op tafel</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende speler. %1 is aan de beurt</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. %n punt</numerusform>
+            <numerusform>Einde spel. %n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. Gelijkspel met %n punt</numerusform>
+            <numerusform>Einde spel. Gelijkspel met %n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. %1 wint met %n punt</numerusform>
+            <numerusform>Einde spel. %1 wint met %n punten</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 gewist</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric wordt afgesloten</translation>
     </message>
 </context>
 <context>
