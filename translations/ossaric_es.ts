@@ -674,7 +674,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation>Cubilete, no hay partida en juego</translation>
+        <translation>Cubilete, no hay ninguna partida en curso</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
@@ -682,7 +682,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Cubilete, el jugador 1 lo recupera</translation>
+        <translation>Cubilete, vuelve al jugador 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -705,11 +705,11 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>en la mesa, púlsalo para devolverlo al cubilete</translation>
+        <translation>en la mesa, pulsa para devolverlo al cubilete</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>escribe el nombre, Intro lo termina</translation>
+        <translation>escribe el nombre, Intro para terminar</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -736,7 +736,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation>Nueva partida. Elige los jugadores y sus nombres y pulsa Volver a Ossaric</translation>
+        <translation>Nueva partida. Elige los jugadores y sus nombres, y luego pulsa Volver a Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
@@ -782,7 +782,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation>Deshecho. %1 vuelve a estar libre. Total %2</translation>
+        <translation>Deshecho. La casilla %1 vuelve a estar vacía. Total %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
@@ -793,7 +793,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Pasar turno. Le toca a %1</translation>
+        <translation>Cambio de turno. Le toca a %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>

@@ -670,7 +670,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation>Joueur suivant, au tour de %1</translation>
+        <translation>Joueur suivant, à %1 de jouer</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
@@ -678,11 +678,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>Gobelet, plus de lancer, choisissez une catégorie</translation>
+        <translation>Gobelet, plus aucun lancer, choisissez une catégorie</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Gobelet, le joueur 1 le reprend</translation>
+        <translation>Gobelet, il revient au joueur 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -701,7 +701,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>gardé, plus de lancer</translation>
+        <translation>gardé, plus aucun lancer</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
@@ -709,7 +709,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>saisissez le nom, Entrée le termine</translation>
+        <translation>tapez le nom, Entrée pour valider</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -718,7 +718,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation>Total de %1, %2</translation>
+        <translation>%1, total %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -782,7 +782,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation>Annulé. %1 est de nouveau libre. Total %2</translation>
+        <translation>Annulé. %1 est de nouveau vide. Total %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
@@ -793,7 +793,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Joueur suivant. Au tour de %1</translation>
+        <translation>Joueur suivant. À %1 de jouer</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
@@ -822,7 +822,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation>Ossaric se ferme</translation>
+        <translation>Fermeture d’Ossaric</translation>
     </message>
 </context>
 <context>

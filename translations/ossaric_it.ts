@@ -678,11 +678,11 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>Bussolotto, lanci finiti, scegli una categoria</translation>
+        <translation>Bussolotto, niente più lanci, scegli una categoria</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Bussolotto, lo riprende il giocatore 1</translation>
+        <translation>Bussolotto, torna al giocatore 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -701,7 +701,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>tenuto, lanci finiti</translation>
+        <translation>tenuto, niente più lanci</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
@@ -709,7 +709,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>scrivi il nome, Invio lo conclude</translation>
+        <translation>scrivi il nome, Invio per confermare</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -776,13 +776,13 @@ Prova «%1 --help» per le opzioni.
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
         <translation>
-            <numerusform>Dado %1, %2, di nuovo nel bussolotto. %n dado nel bussolotto</numerusform>
-            <numerusform>Dado %1, %2, di nuovo nel bussolotto. %n dadi nel bussolotto</numerusform>
+            <numerusform>Dado %1, %2, torna nel bussolotto. %n dado nel bussolotto</numerusform>
+            <numerusform>Dado %1, %2, torna nel bussolotto. %n dadi nel bussolotto</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation>Annullato. Casella %1 di nuovo vuota. Totale %2</translation>
+        <translation>Annullato. La casella %1 è di nuovo vuota. Totale %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
@@ -793,7 +793,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Passa il turno. Tocca a %1</translation>
+        <translation>Cambio di turno. Tocca a %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
@@ -818,7 +818,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation>Top 10 cancellata</translation>
+        <translation>Top 10 azzerata</translation>
     </message>
     <message>
         <source>Ossaric closes</source>

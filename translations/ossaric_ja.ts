@@ -671,11 +671,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>カップ、もう振れません。役を選んでください</translation>
+        <translation>カップ、もう振れません、得点を書き込む役を選んでください</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>カップ、プレイヤー1に戻ります</translation>
+        <translation>カップ、プレイヤー 1 に戻ります</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -685,7 +685,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation>ダイス %1、%2</translation>
+        <translation>ダイス %1、%2 の目</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
@@ -693,15 +693,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>残す、もう振れません</translation>
+        <translation>残したダイス、もう振れません</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>テーブル上。押すとカップに戻します</translation>
+        <translation>テーブルの上、押すとカップに戻します</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>名前を入力。Enter で確定</translation>
+        <translation>名前を入力、Enter キーで確定</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -728,24 +728,24 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation>新しいゲーム。プレイヤーと名前を選んで、Ossaric に戻る を押してください</translation>
+        <translation>新しいゲーム。プレイヤーと名前を選んでから、Ossaric に戻るを押してください</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
         <translation>
-            <numerusform>%1 投目。%2。残り %n 回</numerusform>
+            <numerusform>%1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
         <translation>
-            <numerusform>%3、%1 投目。%2。残り %n 回</numerusform>
+            <numerusform>%3、%1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
         <translation>
-            <numerusform>%3 は %4 を残して %1 投目。%2。残り %n 回</numerusform>
+            <numerusform>%3 は %4 を残して %1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -757,18 +757,18 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
         <translation>
-            <numerusform>%3 が %1 に %n 点。合計 %2</numerusform>
+            <numerusform>%1、%3 に %n 点。合計 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
         <translation>
-            <numerusform>ダイス %1、%2 をカップに戻しました。カップにダイス %n 個</numerusform>
+            <numerusform>ダイス %1、%2 の目をカップに戻しました。カップにダイス %n 個</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation>元に戻しました。%1 は空きに戻りました。合計 %2</translation>
+        <translation>元に戻しました。%1 は空欄に戻りました。合計 %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
@@ -795,7 +795,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
         <translation>
-            <numerusform>ゲーム終了。%1 の勝ち、%n 点</numerusform>
+            <numerusform>ゲーム終了。%n 点で %1 の勝ち</numerusform>
         </translation>
     </message>
     <message>

@@ -666,7 +666,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation>Beker, de computer is aan zet</translation>
+        <translation>Beker, de computer speelt</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
@@ -674,7 +674,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation>Beker, geen spel bezig</translation>
+        <translation>Beker, er is geen spel bezig</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
@@ -682,7 +682,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Beker, speler 1 neemt hem terug</translation>
+        <translation>Beker, gaat terug naar speler 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -709,7 +709,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>typ de naam, Enter rondt af</translation>
+        <translation>typ de naam, Enter om af te sluiten</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -718,7 +718,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation>Totaal van %1, %2</translation>
+        <translation>Totaal %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -677,19 +677,19 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation>Następny gracz, kolej na %1</translation>
+        <translation>Następny gracz, teraz gra %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation>Kubek, żadna gra nie trwa</translation>
+        <translation>Kubek, nie trwa żadna gra</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>Kubek, koniec rzutów, wybierz kategorię</translation>
+        <translation>Kubek, nie ma już rzutów, wybierz kategorię</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Kubek, gracz 1 go odbiera</translation>
+        <translation>Kubek, wraca do gracza 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -709,11 +709,11 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>zostawiona, koniec rzutów</translation>
+        <translation>zostawiona, nie ma już rzutów</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>na stole, naciśnij, aby włożyć ją z powrotem do kubka</translation>
+        <translation>na stole, naciśnij, aby odłożyć ją do kubka</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
@@ -726,7 +726,7 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation>Suma, %1, %2</translation>
+        <translation>%1, suma %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -781,9 +781,9 @@ Opcje pokaże „%1 --help”.
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
         <translation>
-            <numerusform>%1, %n punkt dla %3. Suma %2</numerusform>
-            <numerusform>%1, %n punkty dla %3. Suma %2</numerusform>
-            <numerusform>%1, %n punktów dla %3. Suma %2</numerusform>
+            <numerusform>%1, %3 zdobywa %n punkt. Suma %2</numerusform>
+            <numerusform>%1, %3 zdobywa %n punkty. Suma %2</numerusform>
+            <numerusform>%1, %3 zdobywa %n punktów. Suma %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -808,7 +808,7 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Następny gracz. Kolej na %1</translation>
+        <translation>Następny gracz. Teraz gra %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
@@ -829,18 +829,18 @@ Opcje pokaże „%1 --help”.
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
         <translation>
-            <numerusform>Koniec gry. Wygrywa %1, %n punkt</numerusform>
-            <numerusform>Koniec gry. Wygrywa %1, %n punkty</numerusform>
-            <numerusform>Koniec gry. Wygrywa %1, %n punktów</numerusform>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktem</numerusform>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktami</numerusform>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktami</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation>Top 10 wyczyszczone</translation>
+        <translation>Wyczyszczono Top 10</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation>Ossaric kończy pracę</translation>
+        <translation>Ossaric się zamyka</translation>
     </message>
 </context>
 <context>

@@ -670,7 +670,7 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation>Passar a vez, é a vez de %1</translation>
+        <translation>Passar a vez, vez de %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
@@ -678,11 +678,11 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>Copo, sem jogadas, escolha uma categoria</translation>
+        <translation>Copo, acabaram as jogadas, escolha uma categoria</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Copo, o jogador 1 o pega de volta</translation>
+        <translation>Copo, volta para o jogador 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -701,15 +701,15 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>guardado, sem jogadas</translation>
+        <translation>guardado, acabaram as jogadas</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>na mesa, pressione para que volte ao copo</translation>
+        <translation>na mesa, pressione para devolver ao copo</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>digite o nome, Enter termina</translation>
+        <translation>digite o nome, Enter para terminar</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -736,7 +736,7 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation>Novo jogo. Escolha os jogadores e seus nomes e clique em Voltar ao Ossaric</translation>
+        <translation>Novo jogo. Escolha os jogadores e seus nomes, depois Voltar ao Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
@@ -787,13 +787,13 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
         <translation>
-            <numerusform>Desfeito. %n dado volta para a mesa</numerusform>
-            <numerusform>Desfeito. %n dados voltam para a mesa</numerusform>
+            <numerusform>Desfeito. %n dado de volta à mesa</numerusform>
+            <numerusform>Desfeito. %n dados de volta à mesa</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Passar a vez. É a vez de %1</translation>
+        <translation>Passando a vez. Vez de %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
@@ -822,7 +822,7 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation>O Ossaric está fechando</translation>
+        <translation>Encerrando o Ossaric</translation>
     </message>
 </context>
 <context>

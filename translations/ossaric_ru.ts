@@ -685,11 +685,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation>Стакан, бросков не осталось, выберите графу</translation>
+        <translation>Стакан, бросков больше нет, выберите графу</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>Стакан, игрок 1 забирает его</translation>
+        <translation>Стакан, возвращается к игроку 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
@@ -709,11 +709,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>оставлен, бросков не осталось</translation>
+        <translation>оставлен, бросков больше нет</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>на столе, нажмите, чтобы вернуть в стакан</translation>
+        <translation>на столе, нажмите, чтобы вернуть его в стакан</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
@@ -726,7 +726,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation>Сумма, %1, %2</translation>
+        <translation>%1, сумма %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -744,7 +744,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation>Новая игра. Выберите игроков и их имена, затем Назад в Ossaric</translation>
+        <translation>Новая игра. Выберите игроков и их имена, затем нажмите Назад в Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
@@ -781,17 +781,17 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
         <translation>
-            <numerusform>%3 записывает %n очко в графу %1. Итого %2</numerusform>
-            <numerusform>%3 записывает %n очка в графу %1. Итого %2</numerusform>
-            <numerusform>%3 записывает %n очков в графу %1. Итого %2</numerusform>
+            <numerusform>%1, %3 получает %n очко. Итого %2</numerusform>
+            <numerusform>%1, %3 получает %n очка. Итого %2</numerusform>
+            <numerusform>%1, %3 получает %n очков. Итого %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
         <translation>
-            <numerusform>Кубик %1, %2, вернулся в стакан. В стакане %n кубик</numerusform>
-            <numerusform>Кубик %1, %2, вернулся в стакан. В стакане %n кубика</numerusform>
-            <numerusform>Кубик %1, %2, вернулся в стакан. В стакане %n кубиков</numerusform>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубик в стакане</numerusform>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубика в стакане</numerusform>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубиков в стакане</numerusform>
         </translation>
     </message>
     <message>
@@ -808,7 +808,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation>Передать ход. Ходит %1</translation>
+        <translation>Ход передан. Ходит %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
@@ -829,9 +829,9 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
         <translation>
-            <numerusform>Игра окончена. Побеждает %1, %n очко</numerusform>
-            <numerusform>Игра окончена. Побеждает %1, %n очка</numerusform>
-            <numerusform>Игра окончена. Побеждает %1, %n очков</numerusform>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очко</numerusform>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очка</numerusform>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очков</numerusform>
         </translation>
     </message>
     <message>

@@ -659,7 +659,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation>骰盅，电脑正在行动</translation>
+        <translation>骰盅，轮到电脑了</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
@@ -667,7 +667,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation>骰盅，没有进行中的游戏</translation>
+        <translation>骰盅，当前没有进行中的游戏</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
@@ -675,12 +675,12 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation>骰盅，交回玩家 1</translation>
+        <translation>骰盅，回到玩家 1 手中</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
         <translation>
-            <numerusform>骰盅是空的，还能掷 %n 次</numerusform>
+            <numerusform>骰盅已空，还能掷 %n 次</numerusform>
         </translation>
     </message>
     <message>
@@ -689,19 +689,19 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation>玩家 %1 的名字，%2</translation>
+        <translation>玩家 %1 的姓名，%2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation>已保留，不能再掷</translation>
+        <translation>已保留，不能再掷了</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation>在桌上，按下即放回骰盅</translation>
+        <translation>在桌上，按下可放回骰盅</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation>输入名字，按回车结束</translation>
+        <translation>输入姓名，按回车键结束</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -728,7 +728,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation>新游戏。选择玩家和名字，然后点返回 Ossaric</translation>
+        <translation>新游戏。选择玩家和他们的姓名，然后按返回 Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
@@ -757,7 +757,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
         <translation>
-            <numerusform>%3 在%1记入 %n 分。总分 %2</numerusform>
+            <numerusform>%1，%3 得 %n 分。总分 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -789,7 +789,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
         <translation>
-            <numerusform>游戏结束。%n 分平局</numerusform>
+            <numerusform>游戏结束。以 %n 分打平</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -800,11 +800,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation>前十名已清空</translation>
+        <translation>已清除前十名</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation>Ossaric 正在关闭</translation>
+        <translation>Ossaric 正在退出</translation>
     </message>
 </context>
 <context>
