@@ -33,11 +33,14 @@ void TExpertPlayer::PlayComputerTurn() {
   game_.ComputerDone = 0;
   const ai::OpenSet openBefore = ai::OpenCategories(game_.Sheet[0].Entry);
   for (int pass = 1; pass <= 3; ++pass) {
+    // The program ends: the turn stays as it stands.
+    if (game_.TurnStopped()) return;
     for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Work1 = game_.Die[i].Work2 = 0;
     const int throwsBefore = game_.ThrowsMade;
     game_.ThrowDice();
     if (game_.ThrowsMade == throwsBefore) break;  // refused; the message said why
     show.Delay(1500);
+    if (game_.TurnStopped()) return;
     const ai::TAdvice a = ai::TSolver::Get().Advise(PositionOf(game_, 0));
     if (!a.any) break;
     if (a.best.category != 0) {
