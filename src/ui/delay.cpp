@@ -24,8 +24,13 @@ void TYachtWindow::Delay(int ms) {
   pauseEnd_ = end;
   pauseEndSet_ = true;
   for (int32_t now = static_cast<int32_t>(host_.TickCount()); now < end;
-       now = static_cast<int32_t>(host_.TickCount()))
+       now = static_cast<int32_t>(host_.TickCount())) {
     host_.PumpWhileBusy(end - now);
+    if (host_.Ending()) {
+      game_.StopTurn();
+      return;
+    }
+  }
 }
 
 }  // namespace ossaric
