@@ -252,9 +252,9 @@ TEST_F(Settings, ADirectoryInPlaceOfTheFileOpensLikeAFirstRun) {
   struct stat st;
   ASSERT_EQ(stat("bexil.ini", &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));  // the close wrote nothing over it, and said why once
-  EXPECT_EQ(Host().messages_, std::vector<std::string>{
-                                  "ERROR|Your settings could not be saved to bexil.ini: it is a "
-                                  "directory, not a file."});
+  EXPECT_EQ(Host().messages_,
+            std::vector<std::string>{"ERROR|Your settings could not be saved to bexil.ini: it is a "
+                                     "directory, not a file."});
 }
 
 TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {

@@ -1,5 +1,7 @@
 // The choices file (platform/choices.h) read and written as every file of the game is: through
 // the safe reads, the lock and the whole-file replace of file_store.h.
+#include "platform/choices.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "files/file_store.h"
-#include "platform/choices.h"
 
 namespace ossaric {
 
@@ -35,7 +36,8 @@ Key SplitKey(const std::string& key) {
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -158,8 +160,7 @@ bool ChoicesFile::Write(const std::string& key, int value, ChoicesProblem* probl
   return Write(key, std::to_string(value), problem);
 }
 
-bool ChoicesFile::Write(const std::string& key, const std::string& value,
-                        ChoicesProblem* problem) {
+bool ChoicesFile::Write(const std::string& key, const std::string& value, ChoicesProblem* problem) {
   std::string text = value;
   std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
   kept_[key] = text;

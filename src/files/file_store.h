@@ -62,8 +62,8 @@ class FileLock {
   // Takes the lock of `lockPath` (made when missing, and kept: removing it could let two
   // games lock two different files), waiting at most `waitMs` for another holder. A lock file
   // that is no regular file (a directory, a FIFO, a device, a link to nothing) is never opened.
-  // The lock is the system's, so a lock file left by a game that ended, empty or not, is free. When no lock
-  // file can be made or opened there (a directory that takes no new file), the file `path`
+  // The lock is the system's, so a lock file left by a game that ended, empty or not, is free. When
+  // no lock file can be made or opened there (a directory that takes no new file), the file `path`
   // that is to be saved is locked itself: a save into such a directory can only write that
   // file in place, so it stays the file everyone locks. False when neither can be had, with
   // errno EWOULDBLOCK when another game kept the lock for the whole wait.

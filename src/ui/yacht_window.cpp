@@ -195,7 +195,8 @@ void TYachtWindow::ChooseOpponent(size_t k, bool save) {
   choiceProblemTold_ = true;
   host_.MessageBox(
       Utf8(QCoreApplication::translate(
-               "Boxes", "The choice of computer could not be saved to %1: %2; it holds until you quit.")
+               "Boxes",
+               "The choice of computer could not be saved to %1: %2; it holds until you quit.")
                .arg(QFile::decodeName(QByteArray::fromStdString(problem.file)),
                     QString::fromStdString(problem.reason))),
       Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);

@@ -32,12 +32,12 @@ bool CloseOnSignals(QWidget* window, std::function<void()> cutShort) {
   auto* notifier = new QSocketNotifier(ends[1], QSocketNotifier::Read, window);
   QObject::connect(notifier, &QSocketNotifier::activated, window,
                    [window, fd = ends[1], cutShort = std::move(cutShort)] {
-    char bytes[16];
-    while (read(fd, bytes, sizeof bytes) > 0) {
-    }
-    if (cutShort) cutShort();
-    window->close();
-  });
+                     char bytes[16];
+                     while (read(fd, bytes, sizeof bytes) > 0) {
+                     }
+                     if (cutShort) cutShort();
+                     window->close();
+                   });
   struct sigaction action = {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);

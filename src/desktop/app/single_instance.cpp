@@ -5,8 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +14,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
+#include <cerrno>
 
 namespace ossaric {
 
@@ -74,8 +73,8 @@ SingleInstance::Outcome SingleInstance::Claim() {
     const QByteArray lockPath = QFile::encodeName(base_ + QStringLiteral(".lock"));
     if (!MadeByAGame(lockPath, S_IFREG) || !MadeByAGame(QFile::encodeName(SocketName()), S_IFSOCK))
       continue;
-    lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                     0600);
+    lockFd_ =
+        ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     struct stat st;
     if (lockFd_ >= 0 && (::fstat(lockFd_, &st) != 0 || !S_ISREG(st.st_mode))) {
       ::close(lockFd_);
