@@ -84,29 +84,46 @@ press() { xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1; }
 box_up() { xdotool search --all --onlyvisible --pid "$pid" --name '^ERROR$' >/dev/null 2>&1; }
 choose() {
   local what=$1 letter=$2 t0 end
-  xdotool windowactivate --sync "$wid" 2>/dev/null || true
-  xdotool key --window "$wid" alt+g
-  wait_windows 2 2000 || fail "$what: the Game menu did not open"
+  local tries=0
+  # The window may not have the keyboard yet: Alt+G again after a second.
+  until [ "$(visible)" -ge 2 ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 3 ] || fail "$what: the Game menu did not open"
+    xdotool windowactivate --sync "$wid" 2>/dev/null || true
+    xdotool key --window "$wid" alt+g
+    wait_windows 2 1000 || true
+  done
   t0=$(now_ms)
   end=$((t0 + 1000))
   xdotool key "$letter"
   while [ "$(visible)" -ge 2 ] && ! box_up && [ "$(now_ms)" -lt "$end" ]; do sleep 0.02; done
   box_up || xdotool key --window "$wid" alt+g
-  while [ "$(now_ms)" -lt "$end" ]; do
+  local answer=""
+  while [ -z "$answer" ] && [ "$(now_ms)" -lt "$end" ]; do
     if box_up; then
+      answer=box
+    elif [ "$(visible)" -ge 2 ]; then
+      # A box may be mapped before its title is read: a moment to tell it from the menu.
+      sleep 0.15
+      if box_up; then answer=box; else answer=menu; fi
+    else
+      sleep 0.02
+    fi
+  done
+  case $answer in
+    box)
       told=$((told + 1))
       xdotool key Return
       sleep 0.3
       [ "$(visible)" -eq 1 ] || fail "$what: Return did not close the box"
       return
-    fi
-    if [ "$(visible)" -ge 2 ]; then
+      ;;
+    menu)
       xdotool key Escape
       sleep 0.2
       return
-    fi
-    sleep 0.02
-  done
+      ;;
+  esac
   fail "$what: choosing $letter was not answered within 1 s"
 }
 
