@@ -100,6 +100,14 @@ Tirados sobre mármol, anotados con tinta. ¡Suerte!</translation>
             <numerusform>%1 ha conseguido %n puntos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar la configuración en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>No se pudo guardar la elección del ordenador en %1: %2; se mantiene hasta cerrar el juego.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -244,6 +252,10 @@ Pruebe «%1 --help» para ver las opciones.
     <message>
         <source>the disk reported an error</source>
         <translation>el disco informó de un error</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>es un enlace simbólico que no lleva a ninguna parte</translation>
     </message>
 </context>
 <context>

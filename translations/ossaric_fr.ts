@@ -100,6 +100,14 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
             <numerusform>%1 a marqué %n points</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Le choix de l’ordinateur n’a pas pu être enregistré dans %1 : %2 ; il reste valable jusqu’à la fermeture du jeu.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -244,6 +252,10 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the disk reported an error</source>
         <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>c’est un lien symbolique qui ne mène nulle part</translation>
     </message>
 </context>
 <context>

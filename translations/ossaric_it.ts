@@ -100,6 +100,14 @@ Lanciati sul marmo, scritti a inchiostro. Buona fortuna!</translation>
             <numerusform>%1 ha totalizzato %n punti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare le impostazioni in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Impossibile salvare la scelta del computer in %1: %2; resta valida fino alla chiusura del gioco.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -244,6 +252,10 @@ Prova «%1 --help» per le opzioni.
     <message>
         <source>the disk reported an error</source>
         <translation>il disco ha segnalato un errore</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>è un collegamento simbolico che non porta da nessuna parte</translation>
     </message>
 </context>
 <context>

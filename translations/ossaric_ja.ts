@@ -99,6 +99,14 @@
             <numerusform>%1 の得点は %n 点です</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>設定を %1 に保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>コンピュータの選択を %1 に保存できませんでした: %2。ゲームを終了するまでは有効です。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -243,6 +251,10 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the disk reported an error</source>
         <translation>ディスクがエラーを報告しました</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>リンク先が存在しないシンボリックリンクです</translation>
     </message>
 </context>
 <context>

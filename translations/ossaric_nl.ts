@@ -100,6 +100,14 @@ Gegooid op marmer, met inkt genoteerd. Veel geluk!</translation>
             <numerusform>%1 scoorde %n punten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>De keuze van de computer kon niet worden opgeslagen in %1: %2; ze geldt tot het spel wordt afgesloten.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -244,6 +252,10 @@ Probeer &apos;%1 --help&apos; voor de opties.
     <message>
         <source>the disk reported an error</source>
         <translation>de schijf meldde een fout</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>het is een symbolische koppeling die nergens naartoe leidt</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,14 @@ Rzucane na marmur, zapisywane atramentem. Powodzenia!</translation>
             <numerusform>%1 zdobywa %n punktów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Nie można zapisać ustawień w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Nie można zapisać wyboru komputera w %1: %2; obowiązuje do zamknięcia gry.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -245,6 +253,10 @@ Opcje pokaże „%1 --help”.
     <message>
         <source>the disk reported an error</source>
         <translation>dysk zgłosił błąd</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>to dowiązanie symboliczne, które prowadzi donikąd</translation>
     </message>
 </context>
 <context>

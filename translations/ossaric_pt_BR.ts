@@ -100,6 +100,14 @@ Lançados no mármore, escritos a tinta. Boa sorte!</translation>
             <numerusform>%1 fez %n pontos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar as configurações em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Não foi possível salvar a escolha do computador em %1: %2; ela vale até o jogo ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -244,6 +252,10 @@ Use &quot;%1 --help&quot; para ver as opções.
     <message>
         <source>the disk reported an error</source>
         <translation>o disco relatou um erro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>é um link simbólico que não leva a lugar nenhum</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,14 @@
             <numerusform>%1: %n очков</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Не удалось сохранить настройки в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Не удалось сохранить выбор компьютера в %1: %2; он действует до выхода из игры.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -245,6 +253,10 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the disk reported an error</source>
         <translation>диск сообщил об ошибке</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>это символическая ссылка, которая никуда не ведёт</translation>
     </message>
 </context>
 <context>

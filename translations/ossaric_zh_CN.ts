@@ -99,6 +99,14 @@
             <numerusform>%1 得了 %n 分</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>无法将设置保存到 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>无法将电脑对手的选择保存到 %1：%2；在退出游戏之前仍然有效。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -243,6 +251,10 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the disk reported an error</source>
         <translation>磁盘报告了错误</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>它是一个指向不存在目标的符号链接</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
+#include <QFile>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <utility>
+
+#include "ui/words.h"
 
 namespace ossaric {
 
@@ -55,6 +58,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   FillHints();
   ChooseOpening();
   choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
+  choices_.RemoveLeftovers();
   // The key keeps its first name; its number is the opponent's place in the menu.
   ChooseOpponent(static_cast<size_t>(std::max(0, choices_.Read("Computer/Expert", 0))), false);
 }
@@ -186,7 +190,18 @@ void TYachtWindow::ChooseOpponent(size_t k, bool save) {
   opponent_ = k < opponents_.size() ? k : 0;
   for (size_t n = 0; n < opponents_.size(); ++n)
     host_.CheckMenuItem(kCmdClassicComputer + static_cast<int>(n), n == opponent_);
-  if (save) choices_.Write("Computer/Expert", static_cast<int>(opponent_));
+  ChoicesProblem problem;
+  if (!save || choices_.Write("Computer/Expert", static_cast<int>(opponent_), &problem)) return;
+  // Told once a run: the choice holds all the same.
+  if (choiceProblemTold_ || problem.file.empty()) return;
+  choiceProblemTold_ = true;
+  host_.MessageBox(
+      Utf8(QCoreApplication::translate(
+               "Boxes",
+               "The choice of computer could not be saved to %1: %2; it holds until you quit.")
+               .arg(QFile::decodeName(QByteArray::fromStdString(problem.file)),
+                    QString::fromStdString(problem.reason))),
+      Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
 }
 
 void TYachtWindow::ResetTotalsPlayer() {

@@ -246,6 +246,7 @@ class TYachtWindow : public TGameShow,
   size_t opponent_ = 0;
   TGameReview review_;
   ChoicesFile choices_;
+  bool choiceProblemTold_ = false;  // a choice that could not be saved is told once a run
   struct AdviceMark {
     int x = 0, y = 0;
     Offscreen under;
