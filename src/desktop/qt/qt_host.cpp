@@ -262,8 +262,7 @@ void QtHost::Present() {
 
 // Words said at once through the scene's announcement, while a screen reader listens.
 void QtHost::SayToScreenReader(const QString& words) {
-  if (!QAccessible::isActive() || words.isEmpty()) return;
-  if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+  if (SceneAccessible* scene = ListenedScene(scene_); scene != nullptr && !words.isEmpty())
     scene->Say(words);
 }
 

@@ -308,6 +308,11 @@ QAccessibleInterface* SceneFactory(const QString&, QObject* object) {
 
 }  // namespace
 
+SceneAccessible* ListenedScene(SceneWidget* scene) {
+  if (scene == nullptr || !QAccessible::isActive()) return nullptr;
+  return dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene));
+}
+
 void InstallSceneAccessibility() {
   static bool installed = false;
   if (installed) return;

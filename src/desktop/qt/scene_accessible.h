@@ -23,6 +23,11 @@ class SceneItem;
 // Installs the factory that gives the scene widget its accessible tree; once per program.
 void InstallSceneAccessibility();
 
+class SceneAccessible;
+// The scene's accessible tree while a screen reader listens; null otherwise, when nothing is
+// done for one.
+SceneAccessible* ListenedScene(SceneWidget* scene);
+
 class SceneAccessible : public QAccessibleWidget {
  public:
   explicit SceneAccessible(SceneWidget* scene);
