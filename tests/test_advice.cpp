@@ -31,7 +31,9 @@ class BestPlay : public GameTest {
   }
   // The solver's answer for the current player's column as the state shows it.
   ai::TAdvice Solver() {
-    return ai::TSolver::Get().Advise(PositionOf(Probe().Game(), Probe().Game().CurrentPlayer));
+    ai::TPosition p;
+    EXPECT_TRUE(PositionOf(Probe().Game(), Probe().Game().CurrentPlayer, p));
+    return ai::TSolver::Get().Advise(p);
   }
   ai::TAdvice Hint() {
     int column = 0;
@@ -104,30 +106,41 @@ TEST_F(BestPlay, HintFollowsTheTurnAndLeavesNothingBehind) {
   EXPECT_FALSE(Solver().canThrow);
 }
 
-// No hint while the computer plays, on the setup screen, on a panel, after the game, or while
-// the cup waits to go to the computer; the menu item then marks nothing and says why (nothing
-// while the computer plays, when the player's commands wait).
+// No hint while the computer plays, on the setup screen, on a panel, after the game, while the
+// cup waits to go to the computer, or on values no game can reach (a kept game read from disk
+// may bring them); the menu item then marks nothing and says why (nothing while the computer
+// plays, when the player's commands wait), and the review records nothing.
 TEST_F(BestPlay, NoHintWhereThePlayerCannotAct) {
   StartGame(0);
   EXPECT_TRUE(HintAvailable());
+  const std::string thrown = "faces 1 2 3 4 6\nplaces 1 2 3 4 5\npress cup\n";
+  const char* const now = "Best Move|There is no move to advise now";
   struct Case {
     const char* what;
-    const char* field;
-    int value;
+    std::string script;
     const char* says;  // the box's words begin so; none at all when empty
   } cases[] = {
-      {"computer at play", "ComputerBusy", 1, ""},
-      {"setup screen", "SetupShown", 1, "Best Move|There is no move to advise on the setup"},
-      {"totals panel", "TotalsShown", 1, "Best Move|Close the panel first"},
-      {"Top Ten panel", "TopTenShown", 1, "Best Move|Close the panel first"},
-      {"tips panel", "HintsShown", 1, "Best Move|Close the panel first"},
-      {"no game", "GameActive", 0, "Best Move|The game is over"},
+      {"computer at play", "set ComputerBusy 1", ""},
+      {"setup screen", "set SetupShown 1", "Best Move|There is no move to advise on the setup"},
+      {"totals panel", "set TotalsShown 1", "Best Move|Close the panel first"},
+      {"Top Ten panel", "set TopTenShown 1", "Best Move|Close the panel first"},
+      {"tips panel", "set HintsShown 1", "Best Move|Close the panel first"},
+      {"no game", "set GameActive 0", "Best Move|The game is over"},
+      {"throws made far below 0", "set ThrowsMade -2147483648", now},
+      {"throws made beyond the limit", thrown + "set ThrowsMade 4", now},
+      {"no throw limit", "set ThrowLimit 0", now},
+      {"a face of 9", thrown + "set Die[2].Face 9", now},
+      {"a die on place 0", thrown + "set Die[3].Slot 0", now},
+      {"a place off the table", thrown + "set TableSlot[3].X -2147483648", now},
+      {"51 in Choice", "set Sheet[1].Entry[12] 51", now},
+      {"-2 in Ones", "set Sheet[1].Entry[1] -2", now},
+      {"a total far beyond any game", "set Sheet[1].Total 2147483647", now},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Start();
     StartGame(0);
-    Run(std::string("set ") + c.field + " " + std::to_string(c.value) + "\n");
+    Run("set SoundOn 0\n" + c.script + "\n");
     EXPECT_FALSE(HintAvailable());
     Host().messages_.clear();
     const std::vector<Rgb> picture = Pixels(W().Screen());

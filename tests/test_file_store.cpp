@@ -2,20 +2,24 @@
 // owned by someone else, leftovers of killed saves, and a directory that takes no new file.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <string>
 #include <vector>
 
 #include "files/file_store.h"
 #include "fixture.h"
+#include "platform/choices.h"
 
 namespace ossaric {
 namespace {
@@ -172,6 +176,7 @@ TEST(FileStore, AReplacedFileKeepsItsOwnerAndMode) {
 
 // Temporary files of saves that were cut short go at the next start once a minute old; fresh
 // ones (a save of another copy running now) and every other file stay.
+// Our own leftovers, and for the choices file those of Qt's settings class of earlier versions.
 TEST(FileStore, StaleTemporariesOfOurOwnAreRemoved) {
   testing::TempGameDir dir;
   WriteAll("bexil.ini", Bytes(52, 1));
@@ -183,6 +188,10 @@ TEST(FileStore, StaleTemporariesOfOurOwnAreRemoved) {
     int age;
     bool stays;
   } kCases[] = {
+      {"ossaric.conf.Ab12Cd", 120, false},  // Qt's, left by a kill at the rename
+      {"ossaric.conf.Qw34Er", 5, true},
+      {"ossaric.conf.lock", 120, true},
+      {"ossaric.conf.Ab-2Cd", 120, true},
       {".bexil.ini.ossaric-save.a1B2c3", 120, false},
       {".bexil.ini.ossaric-save.Zz9Yy8", 3600 * 24, false},
       {".bexil.ini.ossaric-save.q1w2e3", 5, true},       // another save may be writing it
@@ -196,8 +205,89 @@ TEST(FileStore, StaleTemporariesOfOurOwnAreRemoved) {
     Age(c.name, c.age);
   }
   RemoveStaleTemporaries("bexil.ini");
+  ChoicesFile("ossaric.conf").RemoveLeftovers();
   for (const auto& c : kCases) EXPECT_EQ(fs::exists(c.name), c.stays) << c.name;
   EXPECT_EQ(ReadAll("bexil.ini"), Bytes(52, 2));
+}
+
+// The choices file in every odd place and with every odd lock: a choice never waits more than
+// the lock's half second, holds for the run, is saved where it can be and otherwise names the
+// file at fault; the lines of other keys stay as they were.
+TEST(FileStore, TheChoicesFileNeverWaitsAndKeepsWhatItCannotSave) {
+  testing::TempGameDir dir;
+  const std::string text = "[General]\nLanguage=de\n\n[Computer]\nExpert=0\n";
+  pid_t holder = -1;
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    const char* fault;  // the file a failed save names; nullptr: saved
+  } kCases[] = {
+      {"plain", [&] { WriteAll("ossaric.conf", Bytes(text.begin(), text.end())); }, nullptr},
+      {"none yet", [] {}, nullptr},
+      {"conf a FIFO", [] { mkfifo("ossaric.conf", 0644); }, "ossaric.conf"},
+      {"conf a directory", [] { mkdir("ossaric.conf", 0755); }, "ossaric.conf"},
+      {"conf a link to nothing", [] { (void)symlink("gone/x", "ossaric.conf"); }, "ossaric.conf"},
+      {"conf too large", [] { WriteAll("ossaric.conf", Bytes(100000, 'x')); }, "ossaric.conf"},
+      {"lock a FIFO", [] { mkfifo("ossaric.conf.lock", 0644); }, "ossaric.conf.lock"},
+      {"lock a directory", [] { mkdir("ossaric.conf.lock", 0755); }, "ossaric.conf.lock"},
+      {"lock a link to nothing", [] { (void)symlink("gone/x", "ossaric.conf.lock"); },
+       "ossaric.conf.lock"},
+      {"lock left empty by a kill", [] { WriteAll("ossaric.conf.lock", {}); }, nullptr},
+      {"lock held by a running game",
+       [&] {
+         WriteAll("ossaric.conf.lock", {});
+         int ready[2];
+         ASSERT_EQ(pipe(ready), 0);
+         holder = fork();
+         if (holder == 0) {
+           const int fd = open("ossaric.conf.lock", O_RDWR);
+           if (fd < 0 || flock(fd, LOCK_EX) != 0) _exit(1);
+           (void)!write(ready[1], "x", 1);
+           pause();
+           _exit(0);
+         }
+         char byte;
+         ASSERT_EQ(read(ready[0], &byte, 1), 1);
+         close(ready[0]);
+         close(ready[1]);
+       },
+       "ossaric.conf"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    for (const char* name : {"ossaric.conf", "ossaric.conf.lock"}) fs::remove_all(name);
+    c.make();
+    ChoicesFile file("ossaric.conf");
+    ChoicesProblem problem;
+    const auto t0 = std::chrono::steady_clock::now();
+    const bool saved = file.Write("Computer/Expert", 1, &problem);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(900));
+    EXPECT_EQ(saved, c.fault == nullptr);
+    EXPECT_EQ(file.Read("Computer/Expert", 0), 1) << "held for the run";
+    if (c.fault != nullptr) {
+      EXPECT_EQ(problem.file, c.fault);
+      EXPECT_FALSE(problem.reason.empty());
+    }
+    EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Computer/Expert", 0), saved ? 1 : 0);
+    if (holder > 0) {
+      kill(holder, SIGKILL);
+      waitpid(holder, nullptr, 0);
+      holder = -1;
+    }
+  }
+  // Another key, and a text, beside the one written.
+  for (const char* name : {"ossaric.conf", "ossaric.conf.lock"}) fs::remove_all(name);
+  WriteAll("ossaric.conf", Bytes(text.begin(), text.end()));
+  ChoicesFile file("ossaric.conf");
+  ASSERT_TRUE(file.Write("Computer/Expert", 1));
+  ASSERT_TRUE(file.Write("Colour", std::string("deep red")));
+  const Bytes saved = ReadAll("ossaric.conf");
+  EXPECT_EQ(std::string(saved.begin(), saved.end()),
+            "[General]\nLanguage=de\nColour=deep red\n\n[Computer]\nExpert=1\n");
+  EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Language", std::string()), "de");
+  EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Colour", std::string()), "deep red");
+  EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Computer/Expert", 7), 1);
+  EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Language", 7), 7) << "a text is no number";
 }
 
 // With no room for a temporary file the bytes go in place. Ended at any step, as a kill would

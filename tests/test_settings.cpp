@@ -251,8 +251,10 @@ TEST_F(Settings, ADirectoryInPlaceOfTheFileOpensLikeAFirstRun) {
   Run("close\n");
   struct stat st;
   ASSERT_EQ(stat("bexil.ini", &st), 0);
-  EXPECT_TRUE(S_ISDIR(st.st_mode));  // the close wrote nothing over it, and said nothing
-  EXPECT_TRUE(Host().messages_.empty());
+  EXPECT_TRUE(S_ISDIR(st.st_mode));  // the close wrote nothing over it, and said why once
+  EXPECT_EQ(Host().messages_,
+            std::vector<std::string>{"ERROR|Your settings could not be saved to bexil.ini: it is a "
+                                     "directory, not a file."});
 }
 
 TEST_F(Settings, AReadOnlyFileIsReadAndLeftAsItIs) {
@@ -303,7 +305,7 @@ TEST_F(Settings, TheSettingsDirectoryTakesOverAnOlderFileOnce) {
 
 // A file that exists but may not be read (mode 200) may hold choices this run never saw: the
 // game plays on first-run defaults and the close leaves the file as it is, with one line on
-// standard error. Root reads every file, so as root the game runs as "nobody" for this.
+// standard error and in one box. Root reads every file, so as root the game runs as "nobody".
 TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
   const char* const names[4] = {"Anna", "Bert", "Cleo", "Dora"};
   const Bytes bytes = Record(2, names, -1, 1, 0, 30);
@@ -331,7 +333,9 @@ TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
   Run("close\n");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "ossaric: the settings could not be saved to bexil.ini: Permission denied\n");
-  EXPECT_TRUE(Host().messages_.empty());
+  EXPECT_EQ(Host().messages_,
+            std::vector<std::string>{
+                "ERROR|Your settings could not be saved to bexil.ini: permission denied."});
   ASSERT_EQ(chmod("bexil.ini", 0600), 0);
   EXPECT_EQ(ReadAll("bexil.ini"), bytes);
 }

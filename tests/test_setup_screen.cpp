@@ -29,8 +29,13 @@ class Setup : public GameTest {
 TEST_F(Setup, DotAndNameFieldsFollowThePlayerCount) {
   const int dotX[5] = {475, 327, 365, 404, 440};
   const int fieldX[5] = {0, 352, 459, 352, 459}, fieldY[5] = {0, 277, 277, 305, 305};
-  for (int count : {0, 1, 2, 3, 4, -1, 5}) {
+  for (int count : {0, 1, 2, 3, 4, -1, 5, 300}) {
     Run("set PlayerCount " + std::to_string(count) + "\npaint\n");
+    // No field 0 and none beyond the four, whatever the count says.
+    for (int n : {0, 5, 8}) {
+      Run("press name " + std::to_string(n) + "\n");
+      EXPECT_EQ(Probe().State().NameEditing, 0) << "count " << count << " field " << n;
+    }
     for (int n = 0; n <= 4; ++n)
       EXPECT_EQ(Filled(dotX[n], 227, 11, 11, testing::kDotL), n == count)
           << "count " << count << " box " << n;

@@ -124,6 +124,18 @@ Auf Marmor geworfen, mit Tinte notiert. Viel Glück!</translation>
             <numerusform>%1 hat %n Punkte erzielt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Die Wahl des Computergegners konnte nicht in %1 gespeichert werden: %2; sie gilt bis zum Beenden des Spiels.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Die Wahl der Sprache konnte nicht in %1 gespeichert werden: %2; sie gilt bis zum Beenden des Spiels.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -268,6 +280,10 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the disk reported an error</source>
         <translation>der Datenträger meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>es ist eine symbolische Verknüpfung, die ins Leere führt</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,18 @@ Tirados sobre mármol, anotados con tinta. ¡Suerte!</translation>
             <numerusform>%1 ha conseguido %n puntos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar la configuración en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>No se pudo guardar la elección del ordenador en %1: %2; se mantiene hasta cerrar el juego.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>No se pudo guardar la elección de idioma en %1: %2; se mantiene hasta cerrar el juego.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -269,6 +281,10 @@ Pruebe «%1 --help» para ver las opciones.
         <source>the disk reported an error</source>
         <translation>el disco informó de un error</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>es un enlace simbólico que no lleva a ninguna parte</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -294,7 +310,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, enlace</translation>
     </message>
 </context>
 <context>
@@ -710,163 +726,163 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubilete, juega el ordenador</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar turno, le toca a %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubilete, no hay ninguna partida en curso</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubilete, no quedan tiradas, elige una categoría</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubilete, vuelve al jugador 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cubilete vacío, queda %n tirada</numerusform>
+            <numerusform>Cubilete vacío, quedan %n tiradas</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Dado %1: %2 {1,?}</translation>
+        <translation>Dado %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Nombre del jugador %1: %2 {1,?}</translation>
+        <translation>Nombre del jugador %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado, no quedan tiradas</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>en la mesa, pulsa para devolverlo al cubilete</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe el nombre, Intro para terminar</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida. Elige los jugadores y sus nombres, y luego pulsa Volver a Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tirada %1. %2. Queda %n tirada</numerusform>
+            <numerusform>Tirada %1. %2. Quedan %n tiradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, tirada %1. %2. Queda %n tirada</numerusform>
+            <numerusform>%3, tirada %1. %2. Quedan %n tiradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 guarda %4, tirada %1. %2. Queda %n tirada</numerusform>
+            <numerusform>%3 guarda %4, tirada %1. %2. Quedan %n tiradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punto. Total %2</numerusform>
+            <numerusform>%1, %n puntos. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punto para %3. Total %2</numerusform>
+            <numerusform>%1, %n puntos para %3. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dado %1, %2, de vuelta al cubilete. %n dado en el cubilete</numerusform>
+            <numerusform>Dado %1, %2, de vuelta al cubilete. %n dados en el cubilete</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshecho. La casilla %1 vuelve a estar vacía. Total %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Deshecho. %n dado vuelve a la mesa</numerusform>
+            <numerusform>Deshecho. %n dados vuelven a la mesa</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de turno. Le toca a %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fin de la partida. %n punto</numerusform>
+            <numerusform>Fin de la partida. %n puntos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fin de la partida. Empate a %n punto</numerusform>
+            <numerusform>Fin de la partida. Empate a %n puntos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fin de la partida. %1 gana con %n punto</numerusform>
+            <numerusform>Fin de la partida. %1 gana con %n puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 borrado</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric se cierra</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,18 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
             <numerusform>%1 a marqué %n points</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Le choix de l’ordinateur n’a pas pu être enregistré dans %1 : %2 ; il reste valable jusqu’à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Le choix de la langue n’a pas pu être enregistré dans %1 : %2 ; il reste valable jusqu’à la fermeture du jeu.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -269,6 +281,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>the disk reported an error</source>
         <translation>le disque a signalé une erreur</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>c’est un lien symbolique qui ne mène nulle part</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -294,7 +310,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lien</translation>
     </message>
 </context>
 <context>
@@ -710,163 +726,163 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Gobelet, l’ordinateur joue</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur suivant, à %1 de jouer</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gobelet, aucune partie en cours</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Gobelet, plus aucun lancer, choisissez une catégorie</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Gobelet, il revient au joueur 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gobelet vide, %n lancer restant</numerusform>
+            <numerusform>Gobelet vide, %n lancers restants</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Dé %1 : %2 {1,?}</translation>
+        <translation>Dé %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Nom du joueur %1 : %2 {1,?}</translation>
+        <translation>Nom du joueur %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>gardé, plus aucun lancer</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>sur la table, appuyez pour le remettre dans le gobelet</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>tapez le nom, Entrée pour valider</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2 : %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, total %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie. Choisissez les joueurs et leurs noms, puis Retour à Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lancer %1. %2. %n lancer restant</numerusform>
+            <numerusform>Lancer %1. %2. %n lancers restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, lancer %1. %2. %n lancer restant</numerusform>
+            <numerusform>%3, lancer %1. %2. %n lancers restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 garde %4, lancer %1. %2. %n lancer restant</numerusform>
+            <numerusform>%3 garde %4, lancer %1. %2. %n lancers restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n point. Total %2</numerusform>
+            <numerusform>%1, %n points. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n point pour %3. Total %2</numerusform>
+            <numerusform>%1, %n points pour %3. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dé %1, %2, remis dans le gobelet. %n dé dans le gobelet</numerusform>
+            <numerusform>Dé %1, %2, remis dans le gobelet. %n dés dans le gobelet</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé. %1 est de nouveau vide. Total %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Annulé. %n dé revient sur la table</numerusform>
+            <numerusform>Annulé. %n dés reviennent sur la table</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur suivant. À %1 de jouer</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partie terminée. %n point</numerusform>
+            <numerusform>Partie terminée. %n points</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partie terminée. Égalité à %n point</numerusform>
+            <numerusform>Partie terminée. Égalité à %n points</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partie terminée. %1 gagne avec %n point</numerusform>
+            <numerusform>Partie terminée. %1 gagne avec %n points</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 effacé</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture d’Ossaric</translation>
     </message>
 </context>
 <context>

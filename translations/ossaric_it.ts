@@ -124,6 +124,18 @@ Lanciati sul marmo, scritti a inchiostro. Buona fortuna!</translation>
             <numerusform>%1 ha totalizzato %n punti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare le impostazioni in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Impossibile salvare la scelta del computer in %1: %2; resta valida fino alla chiusura del gioco.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Impossibile salvare la scelta della lingua in %1: %2; resta valida fino alla chiusura del gioco.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -269,6 +281,10 @@ Prova «%1 --help» per le opzioni.
         <source>the disk reported an error</source>
         <translation>il disco ha segnalato un errore</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>è un collegamento simbolico che non porta da nessuna parte</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -294,7 +310,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, collegamento</translation>
     </message>
 </context>
 <context>
@@ -710,163 +726,163 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bussolotto, gioca il computer</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa il turno, tocca a %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Bussolotto, nessuna partita in corso</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Bussolotto, niente più lanci, scegli una categoria</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bussolotto, torna al giocatore 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bussolotto vuoto, resta %n lancio</numerusform>
+            <numerusform>Bussolotto vuoto, restano %n lanci</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Dado %1: %2 {1,?}</translation>
+        <translation>Dado %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Nome del giocatore %1: %2 {1,?}</translation>
+        <translation>Nome del giocatore %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>tenuto, niente più lanci</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>sul tavolo, premi per rimetterlo nel bussolotto</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>scrivi il nome, Invio per confermare</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale di %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita. Scegli i giocatori e i loro nomi, poi Torna a Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lancio %1. %2. Resta %n lancio</numerusform>
+            <numerusform>Lancio %1. %2. Restano %n lanci</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, lancio %1. %2. Resta %n lancio</numerusform>
+            <numerusform>%3, lancio %1. %2. Restano %n lanci</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 tiene %4, lancio %1. %2. Resta %n lancio</numerusform>
+            <numerusform>%3 tiene %4, lancio %1. %2. Restano %n lanci</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punto. Totale %2</numerusform>
+            <numerusform>%1, %n punti. Totale %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punto per %3. Totale %2</numerusform>
+            <numerusform>%1, %n punti per %3. Totale %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dado %1, %2, torna nel bussolotto. %n dado nel bussolotto</numerusform>
+            <numerusform>Dado %1, %2, torna nel bussolotto. %n dadi nel bussolotto</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato. La casella %1 è di nuovo vuota. Totale %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Annullato. %n dado torna sul tavolo</numerusform>
+            <numerusform>Annullato. %n dadi tornano sul tavolo</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio di turno. Tocca a %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partita finita. %n punto</numerusform>
+            <numerusform>Partita finita. %n punti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partita finita. Pareggio a %n punto</numerusform>
+            <numerusform>Partita finita. Pareggio a %n punti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Partita finita. Vince %1 con %n punto</numerusform>
+            <numerusform>Partita finita. Vince %1 con %n punti</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 azzerata</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric si chiude</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,18 @@
             <numerusform>%1 の得点は %n 点です</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>設定を %1 に保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>コンピュータの選択を %1 に保存できませんでした: %2。ゲームを終了するまでは有効です。</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>言語の選択を %1 に保存できませんでした: %2。ゲームを終了するまでは有効です。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -268,6 +280,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>the disk reported an error</source>
         <translation>ディスクがエラーを報告しました</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>リンク先が存在しないシンボリックリンクです</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -293,7 +309,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、リンク</translation>
     </message>
 </context>
 <context>
@@ -703,152 +719,152 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>カップ、コンピュータの番です</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>次の人へ、%1 の番です</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>カップ、ゲーム中ではありません</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>カップ、もう振れません、得点を書き込む役を選んでください</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>カップ、プレイヤー 1 に戻ります</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>カップは空、残り %n 回</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">ダイス %1: %2 {1,?}</translation>
+        <translation>ダイス %1、%2 の目</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">プレイヤー %1 の名前: %2 {1,?}</translation>
+        <translation>プレイヤー %1 の名前、%2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>残したダイス、もう振れません</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>テーブルの上、押すとカップに戻します</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を入力、Enter キーで確定</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1、%2: %3 {1,?} {2,?}</translation>
+        <translation>%1、%2、%3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の合計 %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム。プレイヤーと名前を選んでから、Ossaric に戻るを押してください</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3、%1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 は %4 を残して %1 回目。%2。残り %n 回</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1、%n 点。合計 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1、%3 に %n 点。合計 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ダイス %1、%2 の目をカップに戻しました。カップにダイス %n 個</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻しました。%1 は空欄に戻りました。合計 %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>元に戻しました。ダイス %n 個がテーブルに戻りました</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>次の人へ。%1 の番です</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゲーム終了。%n 点</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゲーム終了。%n 点で引き分け</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゲーム終了。%n 点で %1 の勝ち</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>トップ10を消去しました</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric を終了します</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,18 @@ Gegooid op marmer, met inkt genoteerd. Veel geluk!</translation>
             <numerusform>%1 scoorde %n punten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>De keuze van de computer kon niet worden opgeslagen in %1: %2; ze geldt tot het spel wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>De taalkeuze kon niet worden opgeslagen in %1: %2; die geldt tot het spel wordt afgesloten.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -269,6 +281,10 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>the disk reported an error</source>
         <translation>de schijf meldde een fout</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>het is een symbolische koppeling die nergens naartoe leidt</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -294,7 +310,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, link</translation>
     </message>
 </context>
 <context>
@@ -710,163 +726,163 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, de computer speelt</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende speler, %1 is aan de beurt</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, er is geen spel bezig</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, geen worpen meer, kies een categorie</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Beker, gaat terug naar speler 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Beker leeg, nog %n worp</numerusform>
+            <numerusform>Beker leeg, nog %n worpen</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Steen %1: %2 {1,?}</translation>
+        <translation>Steen %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Naam van speler %1: %2 {1,?}</translation>
+        <translation>Naam van speler %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>gehouden, geen worpen meer</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>op tafel, druk om hem terug in de beker te leggen</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de naam, Enter om af te sluiten</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel. Kies de spelers en hun namen, dan Terug naar Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>Worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>%3, worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 houdt %4, worp %1. %2. Nog %n worp</numerusform>
+            <numerusform>%3 houdt %4, worp %1. %2. Nog %n worpen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punt. Totaal %2</numerusform>
+            <numerusform>%1, %n punten. Totaal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punt voor %3. Totaal %2</numerusform>
+            <numerusform>%1, %n punten voor %3. Totaal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Steen %1, %2, terug in de beker. %n steen in de beker</numerusform>
+            <numerusform>Steen %1, %2, terug in de beker. %n stenen in de beker</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt. %1 is weer leeg. Totaal %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ongedaan gemaakt. %n steen weer op tafel</numerusform>
+            <numerusform>Ongedaan gemaakt. %n stenen weer op tafel</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende speler. %1 is aan de beurt</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. %n punt</numerusform>
+            <numerusform>Einde spel. %n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. Gelijkspel met %n punt</numerusform>
+            <numerusform>Einde spel. Gelijkspel met %n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einde spel. %1 wint met %n punt</numerusform>
+            <numerusform>Einde spel. %1 wint met %n punten</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 gewist</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric wordt afgesloten</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,18 @@ Rzucane na marmur, zapisywane atramentem. Powodzenia!</translation>
             <numerusform>%1 zdobywa %n punktów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Nie można zapisać ustawień w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Nie można zapisać wyboru komputera w %1: %2; obowiązuje do zamknięcia gry.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Nie można zapisać wyboru języka w %1: %2; obowiązuje do zamknięcia gry.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -270,6 +282,10 @@ Opcje pokaże „%1 --help”.
         <source>the disk reported an error</source>
         <translation>dysk zgłosił błąd</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>to dowiązanie symboliczne, które prowadzi donikąd</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -295,7 +311,7 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, odnośnik</translation>
     </message>
 </context>
 <context>
@@ -717,174 +733,174 @@ Opcje pokaże „%1 --help”.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubek, gra komputer</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny gracz, teraz gra %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubek, nie trwa żadna gra</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubek, nie ma już rzutów, wybierz kategorię</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubek, wraca do gracza 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kubek pusty, został %n rzut</numerusform>
+            <numerusform>Kubek pusty, zostały %n rzuty</numerusform>
+            <numerusform>Kubek pusty, zostało %n rzutów</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Kość %1: %2 {1,?}</translation>
+        <translation>Kość %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Imię gracza %1: %2 {1,?}</translation>
+        <translation>Imię gracza %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>zostawiona, nie ma już rzutów</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>na stole, naciśnij, aby odłożyć ją do kubka</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>wpisz imię, Enter kończy</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, suma %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra. Wybierz graczy i ich imiona, potem Powrót do Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rzut %1. %2. Został %n rzut</numerusform>
+            <numerusform>Rzut %1. %2. Zostały %n rzuty</numerusform>
+            <numerusform>Rzut %1. %2. Zostało %n rzutów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, rzut %1. %2. Został %n rzut</numerusform>
+            <numerusform>%3, rzut %1. %2. Zostały %n rzuty</numerusform>
+            <numerusform>%3, rzut %1. %2. Zostało %n rzutów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 zostawia %4, rzut %1. %2. Został %n rzut</numerusform>
+            <numerusform>%3 zostawia %4, rzut %1. %2. Zostały %n rzuty</numerusform>
+            <numerusform>%3 zostawia %4, rzut %1. %2. Zostało %n rzutów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n punkt. Suma %2</numerusform>
+            <numerusform>%1, %n punkty. Suma %2</numerusform>
+            <numerusform>%1, %n punktów. Suma %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %3 zdobywa %n punkt. Suma %2</numerusform>
+            <numerusform>%1, %3 zdobywa %n punkty. Suma %2</numerusform>
+            <numerusform>%1, %3 zdobywa %n punktów. Suma %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kość %1, %2, wraca do kubka. %n kość w kubku</numerusform>
+            <numerusform>Kość %1, %2, wraca do kubka. %n kości w kubku</numerusform>
+            <numerusform>Kość %1, %2, wraca do kubka. %n kości w kubku</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnięto. Pole %1 znów jest puste. Suma %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cofnięto. %n kość wraca na stół</numerusform>
+            <numerusform>Cofnięto. %n kości wracają na stół</numerusform>
+            <numerusform>Cofnięto. %n kości wraca na stół</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny gracz. Teraz gra %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Koniec gry. %n punkt</numerusform>
+            <numerusform>Koniec gry. %n punkty</numerusform>
+            <numerusform>Koniec gry. %n punktów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Koniec gry. Remis, %n punkt</numerusform>
+            <numerusform>Koniec gry. Remis, %n punkty</numerusform>
+            <numerusform>Koniec gry. Remis, %n punktów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktem</numerusform>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktami</numerusform>
+            <numerusform>Koniec gry. %1 wygrywa z %n punktami</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyszczono Top 10</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric się zamyka</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,18 @@ Lançados no mármore, escritos a tinta. Boa sorte!</translation>
             <numerusform>%1 fez %n pontos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar as configurações em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Não foi possível salvar a escolha do computador em %1: %2; ela vale até o jogo ser fechado.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Não foi possível salvar a escolha do idioma em %1: %2; ela vale até o jogo ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -269,6 +281,10 @@ Use &quot;%1 --help&quot; para ver as opções.
         <source>the disk reported an error</source>
         <translation>o disco relatou um erro</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>é um link simbólico que não leva a lugar nenhum</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -294,7 +310,7 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, link</translation>
     </message>
 </context>
 <context>
@@ -710,163 +726,163 @@ Use &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo, o computador está jogando</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar a vez, vez de %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo, nenhum jogo em andamento</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo, acabaram as jogadas, escolha uma categoria</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo, volta para o jogador 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copo vazio, resta %n jogada</numerusform>
+            <numerusform>Copo vazio, restam %n jogadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Dado %1: %2 {1,?}</translation>
+        <translation>Dado %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Nome do jogador %1: %2 {1,?}</translation>
+        <translation>Nome do jogador %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado, acabaram as jogadas</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>na mesa, pressione para devolver ao copo</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>digite o nome, Enter para terminar</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo. Escolha os jogadores e seus nomes, depois Voltar ao Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jogada %1. %2. Resta %n jogada</numerusform>
+            <numerusform>Jogada %1. %2. Restam %n jogadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, jogada %1. %2. Resta %n jogada</numerusform>
+            <numerusform>%3, jogada %1. %2. Restam %n jogadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 guarda %4, jogada %1. %2. Resta %n jogada</numerusform>
+            <numerusform>%3 guarda %4, jogada %1. %2. Restam %n jogadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n ponto. Total %2</numerusform>
+            <numerusform>%1, %n pontos. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n ponto para %3. Total %2</numerusform>
+            <numerusform>%1, %n pontos para %3. Total %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dado %1, %2, de volta ao copo. %n dado no copo</numerusform>
+            <numerusform>Dado %1, %2, de volta ao copo. %n dados no copo</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfeito. %1 está livre de novo. Total %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desfeito. %n dado de volta à mesa</numerusform>
+            <numerusform>Desfeito. %n dados de volta à mesa</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Passando a vez. Vez de %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fim de jogo. %n ponto</numerusform>
+            <numerusform>Fim de jogo. %n pontos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fim de jogo. Empate com %n ponto</numerusform>
+            <numerusform>Fim de jogo. Empate com %n pontos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fim de jogo. %1 vence com %n ponto</numerusform>
+            <numerusform>Fim de jogo. %1 vence com %n pontos</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10 apagado</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrando o Ossaric</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,18 @@
             <numerusform>%1: %n очков</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your settings could not be saved to %1: %2.</source>
+        <translation>Не удалось сохранить настройки в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Не удалось сохранить выбор компьютера в %1: %2; он действует до выхода из игры.</translation>
+    </message>
+    <message>
+        <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
+        <translation>Не удалось сохранить выбор языка в %1: %2; он действует до выхода из игры.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -270,6 +282,10 @@ Try &apos;%1 --help&apos; for the options.
         <source>the disk reported an error</source>
         <translation>диск сообщил об ошибке</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>это символическая ссылка, которая никуда не ведёт</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -295,7 +311,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>%1, link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ссылка</translation>
     </message>
 </context>
 <context>
@@ -717,174 +733,174 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Cup, the computer is playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Стакан, играет компьютер</translation>
     </message>
     <message>
         <source>Next Player, %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Передать ход, ходит %1</translation>
     </message>
     <message>
         <source>Cup, no game in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Стакан, игра не идёт</translation>
     </message>
     <message>
         <source>Cup, no throws left, choose a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Стакан, бросков больше нет, выберите графу</translation>
     </message>
     <message>
         <source>Cup, player 1 takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Стакан, возвращается к игроку 1</translation>
     </message>
     <message numerus="yes">
         <source>Cup empty, %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Стакан пуст, остался %n бросок</numerusform>
+            <numerusform>Стакан пуст, осталось %n броска</numerusform>
+            <numerusform>Стакан пуст, осталось %n бросков</numerusform>
         </translation>
     </message>
     <message>
         <source>Die %1, %2</source>
-        <translation type="unfinished">Кубик %1: %2 {1,?}</translation>
+        <translation>Кубик %1, %2</translation>
     </message>
     <message>
         <source>Name of player %1, %2</source>
-        <translation type="unfinished">Имя игрока %1: %2 {1,?}</translation>
+        <translation>Имя игрока %1, %2</translation>
     </message>
     <message>
         <source>kept, no throws left</source>
-        <translation type="unfinished"></translation>
+        <translation>оставлен, бросков больше нет</translation>
     </message>
     <message>
         <source>on the table, press to put it back in the cup</source>
-        <translation type="unfinished"></translation>
+        <translation>на столе, нажмите, чтобы вернуть его в стакан</translation>
     </message>
     <message>
         <source>type the name, Return ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>введите имя, Enter завершает ввод</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a cell of the sheet: category, player, value</comment>
-        <translation type="unfinished">%1, %2: %3 {1,?} {2,?}</translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1&apos;s total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, сумма %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the totals panel</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Итого %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a line of the Top Ten</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>New game. Choose the players and their names, then Return to Ossaric</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая игра. Выберите игроков и их имена, затем нажмите Назад в Ossaric</translation>
     </message>
     <message numerus="yes">
         <source>Throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Бросок %1. %2. Остался %n бросок</numerusform>
+            <numerusform>Бросок %1. %2. Осталось %n броска</numerusform>
+            <numerusform>Бросок %1. %2. Осталось %n бросков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3, бросок %1. %2. Остался %n бросок</numerusform>
+            <numerusform>%3, бросок %1. %2. Осталось %n броска</numerusform>
+            <numerusform>%3, бросок %1. %2. Осталось %n бросков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%3 keeps %4, throw %1. %2. %n throw(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3 оставляет %4, бросок %1. %2. Остался %n бросок</numerusform>
+            <numerusform>%3 оставляет %4, бросок %1. %2. Осталось %n броска</numerusform>
+            <numerusform>%3 оставляет %4, бросок %1. %2. Осталось %n бросков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s). Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n очко. Итого %2</numerusform>
+            <numerusform>%1, %n очка. Итого %2</numerusform>
+            <numerusform>%1, %n очков. Итого %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n point(s) for %3. Total %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %3 получает %n очко. Итого %2</numerusform>
+            <numerusform>%1, %3 получает %n очка. Итого %2</numerusform>
+            <numerusform>%1, %3 получает %n очков. Итого %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Die %1, %2, back in the cup. %n dice in the cup</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубик в стакане</numerusform>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубика в стакане</numerusform>
+            <numerusform>Кубик %1, %2, возвращается в стакан. %n кубиков в стакане</numerusform>
         </translation>
     </message>
     <message>
         <source>Undone. %1 is empty again. Total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено. Графа %1 снова пуста. Итого %2</translation>
     </message>
     <message numerus="yes">
         <source>Undone. %n dice back on the table</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Отменено. %n кубик снова на столе</numerusform>
+            <numerusform>Отменено. %n кубика снова на столе</numerusform>
+            <numerusform>Отменено. %n кубиков снова на столе</numerusform>
         </translation>
     </message>
     <message>
         <source>Next Player. %1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход передан. Ходит %1</translation>
     </message>
     <message numerus="yes">
         <source>Game over. %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Игра окончена. %n очко</numerusform>
+            <numerusform>Игра окончена. %n очка</numerusform>
+            <numerusform>Игра окончена. %n очков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. A tie at %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Игра окончена. Ничья, %n очко</numerusform>
+            <numerusform>Игра окончена. Ничья, %n очка</numerusform>
+            <numerusform>Игра окончена. Ничья, %n очков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Game over. %1 wins with %n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очко</numerusform>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очка</numerusform>
+            <numerusform>Игра окончена. %1 побеждает, набрав %n очков</numerusform>
         </translation>
     </message>
     <message>
         <source>Top Ten cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица рекордов очищена</translation>
     </message>
     <message>
         <source>Ossaric closes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossaric закрывается</translation>
     </message>
 </context>
 <context>

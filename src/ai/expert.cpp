@@ -2,22 +2,22 @@
 
 namespace ossaric {
 
-ai::TPosition PositionOf(const TGameState& g, int column) {
-  ai::TPosition p;
-  if (column < 0 || column > 4) column = 0;
+bool PositionOf(const TGameState& g, int column, ai::TPosition& p) {
+  if (!g.Possible(column)) return false;
   p.open = ai::OpenCategories(g.Sheet[column].Entry);
   p.total = g.Sheet[column].Total;
   for (int i = 0; i < 5; ++i) {
     p.faces[i] = g.Die[i + 1].Face;
     p.inCup[i] = g.Die[i + 1].InCup == 1;
   }
-  p.throwsLeft = g.ThrowsMade < g.ThrowLimit ? g.ThrowLimit - g.ThrowsMade : 0;
+  p.throwsLeft = g.ThrowLimit - g.ThrowsMade;
   p.mayWrite = g.ScoreAllowed == 1;
-  return p;
+  return true;
 }
 
 bool TExpertPlayer::WriteBest() {
-  ai::TPosition p = PositionOf(game_, 0);
+  ai::TPosition p;
+  if (!PositionOf(game_, 0, p)) return false;
   p.throwsLeft = 0;
   const ai::TAdvice a = ai::TSolver::Get().Advise(p);
   if (!a.any || a.best.category == 0) return false;
@@ -33,12 +33,17 @@ void TExpertPlayer::PlayComputerTurn() {
   game_.ComputerDone = 0;
   const ai::OpenSet openBefore = ai::OpenCategories(game_.Sheet[0].Entry);
   for (int pass = 1; pass <= 3; ++pass) {
+    // The program ends: the turn stays as it stands.
+    if (game_.TurnStopped()) return;
     for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Work1 = game_.Die[i].Work2 = 0;
     const int throwsBefore = game_.ThrowsMade;
     game_.ThrowDice();
     if (game_.ThrowsMade == throwsBefore) break;  // refused; the message said why
     show.Delay(1500);
-    const ai::TAdvice a = ai::TSolver::Get().Advise(PositionOf(game_, 0));
+    if (game_.TurnStopped()) return;
+    ai::TPosition p;
+    if (!PositionOf(game_, 0, p)) break;
+    const ai::TAdvice a = ai::TSolver::Get().Advise(p);
     if (!a.any) break;
     if (a.best.category != 0) {
       game_.ScoreCategory(a.best.category);

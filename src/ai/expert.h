@@ -7,8 +7,9 @@
 
 namespace ossaric {
 
-// The moment of a turn that column `column` faces in the game's state.
-ai::TPosition PositionOf(const TGameState& g, int column);
+// The moment of a turn that column `column` faces in the game's state; false, with `p` as it
+// was, when the state holds values no game can reach (TGameState::Possible).
+bool PositionOf(const TGameState& g, int column, ai::TPosition& p);
 
 class TExpertPlayer : public TComputerSeat {
  public:

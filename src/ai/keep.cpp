@@ -66,12 +66,15 @@ void TComputerPlayer::PlayComputerTurn() {
   game_.ComputerDone = 0;
   const int openBefore = ComputerOpenCount();
   for (int pass = 1; pass <= 3; ++pass) {
+    // The program ends: the turn stays as it stands.
+    if (game_.TurnStopped()) return;
     // Nothing carries over from the last throw: no marks, no pair faces.
     for (int i = 1; i <= 5; ++i) game_.Die[i].Keep = game_.Die[i].Work1 = game_.Die[i].Work2 = 0;
     const int throwsBefore = game_.ThrowsMade;
     game_.ThrowDice();
     if (game_.ThrowsMade == throwsBefore) break;  // refused; the message said why
     game_.Show().Delay(1500);
+    if (game_.TurnStopped()) return;
     if (game_.ThrowsMade > 2) {
       ChooseComputerCategory();
     } else {

@@ -15,7 +15,8 @@ bool TGameReview::Watching() const {
 
 void TGameReview::Record(const ai::TAction& done) {
   // The moment the throw landed: every die still on the table, whatever went back since.
-  ai::TPosition p = PositionOf(game_, game_.CurrentPlayer);
+  ai::TPosition p;
+  if (!PositionOf(game_, game_.CurrentPlayer, p)) return;
   p.inCup = {};
   if (p.open == 0) return;
   const ai::TSolver& solver = ai::TSolver::Get();

@@ -203,7 +203,8 @@ TAdvice TSolver::Advise(const TPosition& p) const {
       if ((open & CategoryBit(cat)) == 0) continue;
       TAction w;
       w.category = cat;
-      w.expected = p.total + CategoryPoints(cat, p.faces) + value_[open & ~CategoryBit(cat)];
+      w.expected = static_cast<double>(p.total) + CategoryPoints(cat, p.faces) +
+                   value_[open & ~CategoryBit(cat)];
       a.writes.push_back(w);
     }
   }
@@ -250,7 +251,7 @@ double TSolver::ActionValue(const TPosition& p, const TAction& act) const {
   const OpenSet open = p.open & kAllOpen;
   if (act.category >= 1 && act.category <= kCategoryCount) {
     if (p.mayWrite && (open & CategoryBit(act.category)) != 0)
-      return p.total + CategoryPoints(act.category, p.faces) +
+      return static_cast<double>(p.total) + CategoryPoints(act.category, p.faces) +
              value_[open & ~CategoryBit(act.category)];
   } else if (p.throwsLeft > 0 && ValidFaces(p.faces) && open != 0) {
     bool allowed = true, throwsSome = false;

@@ -240,6 +240,9 @@ std::string SaveTarget(const std::string& path) {
 std::string FileProblem(const std::string& path, int error) {
   constexpr const char* kContext = "Files";
   struct stat st;
+  if (::stat(path.c_str(), &st) != 0 && errno == ENOENT && ::lstat(path.c_str(), &st) == 0 &&
+      S_ISLNK(st.st_mode))
+    return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a symbolic link that leads nowhere"));
   if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     if (S_ISDIR(st.st_mode))
       return Words(kContext, QT_TRANSLATE_NOOP("Files", "it is a directory, not a file"));
@@ -281,8 +284,14 @@ namespace {
 // A lock file opened for its lock: only a regular file (made when missing), never waited on.
 int OpenLockFile(const std::string& lockPath) {
   struct stat st;
-  if (::stat(lockPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    errno = EINVAL;
+  if (::stat(lockPath.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) {
+      errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+      return -1;
+    }
+  } else if (errno == ENOENT && ::lstat(lockPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    // A link to nothing: opening it would make its target, wherever it points.
+    errno = ENOENT;
     return -1;
   }
   constexpr int kFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -333,7 +342,20 @@ void FileLock::Release() {
   fd_ = -1;
 }
 
-void RemoveStaleTemporaries(const std::string& path) {
+namespace {
+
+// "ossaric.conf.Ab12Cd": the name Qt's save of `name` gives its temporary file.
+bool IsQtTemporary(const std::string& file, const std::string& name) {
+  if (file.size() != name.size() + 1 + kTempRandomChars || file.compare(0, name.size(), name) ||
+      file[name.size()] != '.')
+    return false;
+  return std::all_of(file.begin() + static_cast<long>(name.size()) + 1, file.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+}  // namespace
+
+void RemoveStaleTemporaries(const std::string& path, bool qtSaves) {
   std::string target;
   int error = 0;
   if (!ResolveTarget(path, target, error)) target = path;
@@ -344,8 +366,9 @@ void RemoveStaleTemporaries(const std::string& path) {
   for (std::filesystem::directory_iterator it(place.dir, ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() != prefix.size() + kTempRandomChars || name.compare(0, prefix.size(), prefix))
-      continue;
+    const bool ours =
+        name.size() == prefix.size() + kTempRandomChars && !name.compare(0, prefix.size(), prefix);
+    if (!ours && !(qtSaves && IsQtTemporary(name, place.name))) continue;
     const std::string full = place.dir + "/" + name;
     struct stat st;
     if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < now - kStaleSeconds)

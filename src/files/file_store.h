@@ -60,8 +60,10 @@ class FileLock {
   FileLock& operator=(const FileLock&) = delete;
 
   // Takes the lock of `lockPath` (made when missing, and kept: removing it could let two
-  // games lock two different files), waiting at most `waitMs` for another holder. When no lock
-  // file can be made or opened there (a directory that takes no new file), the file `path`
+  // games lock two different files), waiting at most `waitMs` for another holder. A lock file
+  // that is no regular file (a directory, a FIFO, a device, a link to nothing) is never opened.
+  // The lock is the system's, so a lock file left by a game that ended, empty or not, is free. When
+  // no lock file can be made or opened there (a directory that takes no new file), the file `path`
   // that is to be saved is locked itself: a save into such a directory can only write that
   // file in place, so it stays the file everyone locks. False when neither can be had, with
   // errno EWOULDBLOCK when another game kept the lock for the whole wait.
@@ -74,8 +76,10 @@ class FileLock {
 
 // Removes the temporary files that saves of `path` left behind when they were cut short (the
 // program killed between making and renaming one), once they are older than a minute so that a
-// save of another copy of the game running now is never disturbed. Other files are not touched.
-void RemoveStaleTemporaries(const std::string& path);
+// save of another copy of the game running now is never disturbed. With `qtSaves`, also those
+// that Qt's settings class of earlier versions left ("ossaric.conf.Ab12Cd": the name, a dot
+// and six letters or digits). Other files are not touched.
+void RemoveStaleTemporaries(const std::string& path, bool qtSaves = false);
 
 // For tests only: when `tempFileError` is not 0, no temporary file can be made and the save
 // behaves as on a file system without free inodes (errno ENOSPC) or one that refuses new files;

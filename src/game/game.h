@@ -18,6 +18,9 @@ class TYachtGame : public TGameState {
   TYachtGame& operator=(const TYachtGame&) = delete;
 
   void SetComputer(TComputerSeat* seat) { computer_ = seat; }
+  // The program ends: the computer's turn stops at its next step, its dice as they lie.
+  void StopTurn() { turnStopped_ = true; }
+  bool TurnStopped() const { return turnStopped_; }
   void SetWatcher(TPlayWatcher* watcher) { watcher_ = watcher; }
   TGameShow& Show() { return show_; }
 
@@ -87,6 +90,7 @@ class TYachtGame : public TGameState {
   TGameShow& show_;
   Random& random_;
   TComputerSeat* computer_ = nullptr;
+  bool turnStopped_ = false;
   TPlayWatcher* watcher_ = nullptr;
 };
 

@@ -1,6 +1,8 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "game/geometry.h"
+#include "game/scoring.h"
 
 namespace ossaric {
 
@@ -12,7 +14,45 @@ constexpr int kPlaces[21][2] = {
     {150, 89}, {210, 87},  {20, 150},  {80, 146},  {145, 164}, {200, 147}, {20, 224},
     {95, 206}, {155, 224}, {230, 207}, {155, 285}, {210, 301}, {150, 344}, {225, 360}};
 
+// The most each category can score, over every throw of five dice.
+const std::array<int, kCategoryCount + 1>& MostPoints() {
+  static const std::array<int, kCategoryCount + 1> most = [] {
+    std::array<int, kCategoryCount + 1> m{};
+    for (int n = 0; n < 6 * 6 * 6 * 6 * 6; ++n) {
+      Faces faces{};
+      for (int i = 0, rest = n; i < 5; ++i, rest /= 6) faces[i] = rest % 6 + 1;
+      for (int k = 1; k <= kCategoryCount; ++k) m[k] = std::max(m[k], CategoryPoints(k, faces));
+    }
+    return m;
+  }();
+  return most;
+}
+
+constexpr int kTableWidth = 632, kTableHeight = 434;
+
 }  // namespace
+
+bool TGameState::Possible(int column) const {
+  if (column < 0 || column > 4) return false;
+  if (ThrowLimit < 1 || ThrowLimit > 3 || ThrowsMade < 0 || ThrowsMade > ThrowLimit) return false;
+  for (int i = 1; i <= 5; ++i) {
+    const TDie& d = Die[i];
+    if (d.Face < 1 || d.Face > 6) return false;
+    if (d.InCup == 1) continue;
+    if (d.Slot < 1 || d.Slot > 20) return false;
+    const TTableSlot& place = TableSlot[d.Slot];
+    if (place.X < 0 || place.Y < 0 || place.X > kTableWidth - kDieSize ||
+        place.Y > kTableHeight - kDieSize)
+      return false;
+  }
+  int most = 0;
+  for (int k = 1; k <= kCategoryCount; ++k) {
+    const int entry = Sheet[column].Entry[k];
+    if (entry != -1 && (entry < 0 || entry > MostPoints()[k])) return false;
+    most += MostPoints()[k];
+  }
+  return Sheet[column].Total >= 0 && Sheet[column].Total <= most;
+}
 
 TGameState::TGameState() {
   for (int k = 1; k <= 20; ++k) {

@@ -33,6 +33,12 @@ struct TGameState {
   TDie Die[11];
   TTableSlot TableSlot[21];
 
+  // Whether column `column` faces a moment the rules can reach: throws made 0..ThrowLimit with a
+  // limit of 1..3, five faces 1..6, each die on the table on one of the twenty places and that
+  // place on the table, every entry empty or a score its category can give, a total the entries
+  // can make. The best play, the review and the hint refuse anything else (a kept game read from
+  // disk may bring it) rather than compute with it.
+  bool Possible(int column) const;
   // The column the cup goes to when it is handed on.
   int NextColumn() const;
   // The columns in play, in the sheet's order: the computer's and player 1's against the

@@ -39,9 +39,10 @@ bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
 }
 
 bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
-                       std::string& path, int& error) {
+                       std::string& path, int& error, std::string& reason) {
   path = PlaceFile(places.configDir, kSettingsFile);
   error = 0;
+  reason.clear();
   if (ProbeFile(path) == FileState::Unreadable) {
     error = errno;
   } else {
@@ -49,6 +50,7 @@ bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSett
     if (!places.configDir.empty()) std::filesystem::create_directories(places.configDir, ec);
     if (ReplaceFile(path, record.data(), record.size(), &error)) return true;
   }
+  reason = FileProblem(SaveTarget(path), error);
   return false;
 }
 

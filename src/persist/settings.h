@@ -19,8 +19,9 @@ bool ReadSettingsFile(const GamePlaces& places, TSettings& out,
 
 // Replaces the file in the settings directory (made when missing) with `record`. A file that
 // exists but cannot be read is never replaced: it may hold choices this run never saw. False
-// when nothing was written; `path` and `error` (an errno value) then tell where and why.
+// when nothing was written; `path` and `error` (an errno value) then tell where and why, and
+// `reason` says it in words for the end of a sentence ("it is a directory, not a file").
 bool WriteSettingsFile(const GamePlaces& places, const std::array<uint8_t, kSettingsSize>& record,
-                       std::string& path, int& error);
+                       std::string& path, int& error, std::string& reason);
 
 }  // namespace ossaric

@@ -14,7 +14,7 @@ inline constexpr const char* kTopTenFile = "tolmerix.dat";
 // the same moment take turns by its lock. An empty file, made once and kept.
 inline constexpr const char* kTopTenLockFile = "tolmerix.lock";
 // How long a save waits for another game's save to end before it gives up and says so.
-inline constexpr int kTopTenLockWaitMs = 3000;
+inline constexpr int kTopTenLockWaitMs = 1000;
 inline constexpr size_t kLongestDirectory =
     4000;  // room left for the file name in a 4096-byte path
 

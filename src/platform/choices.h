@@ -1,12 +1,23 @@
 // The program's own choices that the settings record has no room for (the computer's strength,
-// ...), kept as "key=value" lines of an INI file beside it. A missing or garbled file gives the
-// defaults; a file that cannot be written loses only the choice being saved.
+// ...), kept as "key=value" lines of an INI file beside it; a key "Section/name" is the line
+// "name=value" under "[Section]". The file is read and written like every file of the game
+// (files/choices.cpp, through files/file_store.h): only a regular file of at most 64 KB is read,
+// it is replaced whole, and its lock is waited for half a second at most. A missing or garbled
+// file gives the defaults; a choice that cannot be written is kept for this run all the same.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 
 namespace ossaric {
+
+// Why a choice could not be saved: the file at fault (the choices file or its lock) and the
+// reason, in words for the end of a sentence ("permission denied").
+struct ChoicesProblem {
+  std::string file;
+  std::string reason;
+};
 
 class ChoicesFile {
  public:
@@ -16,14 +27,20 @@ class ChoicesFile {
 
   // The whole number stored under `key`, or `fallback` when there is none.
   int Read(const std::string& key, int fallback) const;
-  // False when the file could not be written.
-  bool Write(const std::string& key, int value);
-  // The text stored under `key` (UTF-8), "" when there is none; and its writing.
-  std::string ReadText(const std::string& key) const;
-  bool WriteText(const std::string& key, const std::string& value);
+  // The text stored under `key` (a language's name, say), or `fallback` when there is none.
+  std::string Read(const std::string& key, const std::string& fallback) const;
+  // False when the file could not be written, with `problem` (when given) saying why; the value
+  // is kept all the same, and read back for the rest of this run. A text keeps no line break.
+  bool Write(const std::string& key, int value, ChoicesProblem* problem = nullptr);
+  bool Write(const std::string& key, const std::string& value, ChoicesProblem* problem = nullptr);
+
+  // Removes what saves cut short by a kill left beside the file: ours, and those of the
+  // settings class of earlier versions ("ossaric.conf.Ab12Cd"), once they are a minute old.
+  void RemoveLeftovers() const;
 
  private:
   std::string path_;
+  std::map<std::string, std::string> kept_;  // what this run wrote, saved or not
 };
 
 }  // namespace ossaric

@@ -47,6 +47,9 @@ class Host {
   // The keyboard focus ring, drawn over the scene around a target's box (never into the
   // framebuffer, so the scene's pixels stay the game's); hidden while `shown` is false.
   virtual void ShowFocusRing(bool /*shown*/, int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
+  // True once the program has been asked to end (a signal, the window closed while a handler
+  // runs): pauses are passed over, no box is shown, and the computer's turn stops where it is.
+  virtual bool Ending() const { return false; }
   // Something a screen reader follows changed: the screen, the focus, the board or what was told.
   virtual void SceneChanged() {}
   // Reserved system colours of the display (-1: the display has no palette) and its current

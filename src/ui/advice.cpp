@@ -35,16 +35,14 @@ bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
   if (g.NextPlayerPending == 1) {
     // The cup waits for the next column: its first throw.
     column = g.NextColumn();
-    if (column < 1 || column > 4) return false;
-    p = PositionOf(g, column);
+    if (column < 1 || column > 4 || !PositionOf(g, column, p)) return false;
     p.faces = {1, 1, 1, 1, 1};
     p.inCup = {true, true, true, true, true};
     p.throwsLeft = g.ThrowLimit;
     p.mayWrite = false;
   } else {
     column = g.CurrentPlayer;
-    if (column < 1 || column > 4) return false;
-    p = PositionOf(g, column);
+    if (column < 1 || column > 4 || !PositionOf(g, column, p)) return false;
   }
   advice = ai::TSolver::Get().Advise(p);
   return advice.any;

@@ -1,5 +1,6 @@
 // The choices the settings file keeps, as the window takes them over at start and hands them
 // back at the close, and how the program opens.
+#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,8 +27,8 @@ bool TYachtWindow::ReadSettings() {
   return true;
 }
 
-// Fills the record from the game state and replaces the file with it. A failure costs one line
-// on standard error and nothing else.
+// Fills the record from the game state and replaces the file with it. A failure is told in a box
+// (none while the program ends on a signal) and in one line on standard error.
 void TYachtWindow::WriteSettings() {
   TSettings s;
   s.PlayerCount = game_.PlayerCount;
@@ -39,11 +40,17 @@ void TYachtWindow::WriteSettings() {
   SettingsRecord = EncodeSettings(s);
   std::string path;
   int error = 0;
-  if (WriteSettingsFile(Places, SettingsRecord, path, error)) return;
+  std::string reason;
+  if (WriteSettingsFile(Places, SettingsRecord, path, error, reason)) return;
   const QString problem =
       QCoreApplication::translate("Boxes", "the settings could not be saved to %1: %2")
           .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)));
   std::fprintf(stderr, "ossaric: %s\n", problem.toLocal8Bit().constData());
+  host_.MessageBox(
+      Utf8(QCoreApplication::translate("Boxes", "Your settings could not be saved to %1: %2.")
+               .arg(QFile::decodeName(QByteArray::fromStdString(path)),
+                    QString::fromStdString(reason))),
+      Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation, true);
 }
 
 // How the program opens: on the setup screen the first time, else on the tips panel or, with

@@ -5,7 +5,12 @@ namespace ossaric {
 // The pause that paces every animation. It handles no game message: the host only keeps the
 // window alive while it waits. The steps of an animation keep their schedule: a pause begun
 // soon after the one before ends `ms` after that one ended, not `ms` after the drawing.
+// Once the program is asked to end, nothing waits: the computer stops at its next step.
 void TYachtWindow::Delay(int ms) {
+  if (host_.Ending()) {
+    game_.StopTurn();
+    return;
+  }
   host_.Present();
   int32_t t0 = static_cast<int32_t>(host_.TickCount());
   if (ms <= 0) return;
@@ -19,8 +24,13 @@ void TYachtWindow::Delay(int ms) {
   pauseEnd_ = end;
   pauseEndSet_ = true;
   for (int32_t now = static_cast<int32_t>(host_.TickCount()); now < end;
-       now = static_cast<int32_t>(host_.TickCount()))
+       now = static_cast<int32_t>(host_.TickCount())) {
     host_.PumpWhileBusy(end - now);
+    if (host_.Ending()) {
+      game_.StopTurn();
+      return;
+    }
+  }
 }
 
 }  // namespace ossaric

@@ -83,8 +83,8 @@ bool TYachtWindow::TakesPress(Target target) const {
       return !TotalsShown && !TopTenShown && !HintsShown && SetupShown;
     case TargetKind::NameField:
       // Player 1's name is always open; the others only for the players chosen.
-      return !TotalsShown && !TopTenShown && !HintsShown && SetupShown &&
-             (target.index == 1 || target.index <= game_.PlayerCount);
+      return !TotalsShown && !TopTenShown && !HintsShown && SetupShown && target.index >= 1 &&
+             target.index <= 4 && (target.index == 1 || target.index <= game_.PlayerCount);
     case TargetKind::Cup:
     case TargetKind::Die:
     case TargetKind::Row:

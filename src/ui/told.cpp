@@ -19,8 +19,11 @@ void TYachtWindow::TellThrowBegins() {
   telling_.kind = TTold::Throw;
   telling_.player = game_.CurrentPlayer;
   // The throw is counted once its dice have landed.
-  telling_.throwNumber = game_.ThrowsMade + 1;
-  telling_.throwsLeft = std::max(0, game_.ThrowLimit - telling_.throwNumber);
+  // In wide numbers: a tampered count must not overflow the words.
+  const long long number = std::clamp(static_cast<long long>(game_.ThrowsMade) + 1, 0LL, 99LL);
+  telling_.throwNumber = static_cast<int>(number);
+  telling_.throwsLeft =
+      static_cast<int>(std::clamp(static_cast<long long>(game_.ThrowLimit) - number, 0LL, 99LL));
   for (int i = 1; i <= 5; ++i)
     if (game_.Die[i].InCup == 0) telling_.kept.push_back(game_.Die[i].Face);
 }
@@ -70,7 +73,8 @@ void TYachtWindow::TellUndo(const TGameState& before) {
     }
   if (told.kind == TTold::None && game_.DiceInCup < before.DiceInCup) {
     told.kind = TTold::UndoReturn;
-    told.inCup = before.DiceInCup - game_.DiceInCup;
+    told.inCup = static_cast<int>(
+        std::clamp(static_cast<long long>(before.DiceInCup) - game_.DiceInCup, 0LL, 5LL));
   }
   if (told.kind != TTold::None) Tell(told);
 }

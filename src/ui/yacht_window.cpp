@@ -1,6 +1,7 @@
 // Construction, the event table and the orderly close of the main window.
 #include "ui/yacht_window.h"
 
+#include <QFile>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "platform/languages.h"
+#include "ui/words.h"
 
 namespace ossaric {
 
@@ -52,7 +54,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   FillScrambledTexts();
   // The language the player chose in the menu, if any, before the pictures with words load.
   choices_.SetPath(PlaceFile(Places.configDir, "ossaric.conf"));
-  const QString language = QString::fromStdString(choices_.ReadText("Language"));
+  const QString language = QString::fromStdString(choices_.Read("Language", std::string()));
   if (ChoosableLanguages().contains(language)) InstallTranslators(CatalogueOf(language));
   CheckLanguage();
   // The four cursors are the host's, loaded from the program's resources.
@@ -61,6 +63,7 @@ TYachtWindow::TYachtWindow(Host& host, SoundDevice& sound, Random& random, GameP
   effects_.LoadEffects(Places.dataDir);
   FillHints();
   ChooseOpening();
+  choices_.RemoveLeftovers();
   // The key keeps its first name; its number is the opponent's place in the menu.
   ChooseOpponent(static_cast<size_t>(std::max(0, choices_.Read("Computer/Expert", 0))), false);
 }
@@ -196,13 +199,36 @@ void TYachtWindow::ChooseOpponent(size_t k, bool save) {
   opponent_ = k < opponents_.size() ? k : 0;
   for (size_t n = 0; n < opponents_.size(); ++n)
     host_.CheckMenuItem(kCmdClassicComputer + static_cast<int>(n), n == opponent_);
-  if (save) choices_.Write("Computer/Expert", static_cast<int>(opponent_));
+  ChoicesProblem problem;
+  if (!save || choices_.Write("Computer/Expert", static_cast<int>(opponent_), &problem)) return;
+  TellChoiceProblem(
+      Utf8(QCoreApplication::translate(
+          "Boxes",
+          "The choice of computer could not be saved to %1: %2; it holds until you quit.")),
+      problem);
+}
+
+// Told once a run: the choice holds all the same.
+void TYachtWindow::TellChoiceProblem(const std::string& sentence, const ChoicesProblem& problem) {
+  if (choiceProblemTold_ || problem.file.empty()) return;
+  choiceProblemTold_ = true;
+  host_.MessageBox(Utf8(QString::fromStdString(sentence).arg(
+                       QFile::decodeName(QByteArray::fromStdString(problem.file)),
+                       QString::fromStdString(problem.reason))),
+                   Utf8(QCoreApplication::translate("Boxes", "ERROR")), MessageIcon::Exclamation,
+                   true);
 }
 
 // A language chosen in the menu speaks at once and is kept; "" follows the desktop again.
 void TYachtWindow::SetLanguage(const std::string& language) {
   InstallTranslators(language.empty() ? QString() : CatalogueOf(QString::fromStdString(language)));
-  choices_.WriteText("Language", language);
+  ChoicesProblem problem;
+  if (!choices_.Write("Language", language, &problem))
+    TellChoiceProblem(
+        Utf8(QCoreApplication::translate(
+            "Boxes",
+            "The choice of language could not be saved to %1: %2; it holds until you quit.")),
+        problem);
   CheckLanguage();
   NextPlayerImage = LoadWordedBitmap("BITMAP_4", 50, 50);
   SetupImage = LoadWordedBitmap("BITMAP_14", 345, 415);
@@ -210,7 +236,7 @@ void TYachtWindow::SetLanguage(const std::string& language) {
 }
 
 void TYachtWindow::CheckLanguage() {
-  const QString chosen = QString::fromStdString(choices_.ReadText("Language"));
+  const QString chosen = QString::fromStdString(choices_.Read("Language", std::string()));
   const QStringList languages = ChoosableLanguages();
   host_.CheckMenuItem(kCmdDesktopLanguage, !languages.contains(chosen));
   for (int k = 0; k < languages.size(); ++k)

@@ -226,6 +226,9 @@ class TYachtWindow : public TGameShow,
 
   // ---- ui/yacht_window.cpp: the computer opponent, kept in ossaric.conf ----
   void ChooseOpponent(size_t k, bool save = true);
+  // Says once a run that a choice could not be saved: `sentence` (UTF-8) has the file for %1
+  // and the reason for %2.
+  void TellChoiceProblem(const std::string& sentence, const ChoicesProblem& problem);
   // ---- the language, kept in ossaric.conf ----
   void SetLanguage(const std::string& language);
   void CheckLanguage();
@@ -252,6 +255,7 @@ class TYachtWindow : public TGameShow,
   size_t opponent_ = 0;
   TGameReview review_;
   ChoicesFile choices_;
+  bool choiceProblemTold_ = false;  // a choice that could not be saved is told once a run
   struct AdviceMark {
     int x = 0, y = 0;
     Offscreen under;

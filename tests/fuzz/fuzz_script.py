@@ -8,11 +8,12 @@ A case fails on a crash, a hang, a sanitizer report, an exit status other than 0
 line that is not one JSON object.
 
   fuzz_script.py RUNNER [--seed N] [--count N] [--lines N] [--timeout S] [--minimise] [--brief]
-                       [--record DIR]
+                       [--record DIR] [--tamper]
 
 --minimise shortens each failing script to the lines the failure needs; --brief prints one
 line per failure (its kind and the place the sanitizer names); --record keeps every case's
-output, its dice seeded, so that two builds can be compared with diff -r.
+output, its dice seeded, so that two builds can be compared with diff -r; --tamper makes every
+case one that sets fields to extreme values (a kept game read from disk may bring them).
 """
 import argparse
 import json
@@ -33,7 +34,7 @@ PLAIN = ["FirstPaint", "AnimDelay", "SetupShown", "NameEditing", "CaretPhase", "
          "SelectedDie", "ThrowsMade", "SavedThrows", "ComputerDone", "ComputerBusy", "ThrowLimit",
          "ScoreAllowed", "LastCategory", "SoundOn", "KeyTrailLength", "TotalsShown",
          "TopTenShown", "HintsShown", "UndoScore", "UndoReturn", "MusicRestart"]
-COMMANDS = [101, 102, 106, 107, 108, 4, 5, 132, 133, 103, 104, 105, 127, 134]
+COMMANDS = [101, 102, 106, 107, 108, 4, 5, 132, 133, 103, 104, 105, 127, 134, 140, 141, 142, 143]
 HOTSPOTS = [(80, 350), (400, 398), (340, 230), (375, 230), (415, 230), (450, 230), (510, 230),
             (390, 288), (500, 288), (390, 316), (500, 316), (440, 367), (375, 387), (510, 387),
             (395, 370), (435, 360), (500, 390)] + [(450, 75 + 24 * k + 8) for k in range(12)]
@@ -177,10 +178,10 @@ def tampered_game(rng):
     return script
 
 
-def make_case(rng, lines):
-    tampering = rng.random() < 0.7
+def make_case(rng, lines, tamper=False):
+    tampering = tamper or rng.random() < 0.7
     kind = rng.random()
-    if kind < 0.2:
+    if kind < 0.2 or (tamper and kind < 0.6):
         script = tampered_game(rng)
     elif kind < 0.4:
         script = game(rng)
@@ -276,12 +277,14 @@ def main():
     ap.add_argument("--record", metavar="DIR",
                     help="each case's runner output into DIR/case-N.jsonl, its dice seeded, to "
                          "compare two builds with diff -r")
+    ap.add_argument("--tamper", action="store_true",
+                    help="every case sets fields to extreme values between its presses")
     args = ap.parse_args()
     args.runner = os.path.abspath(args.runner)
     failures = 0
     for n in range(args.count):
         rng = random.Random("%d/%d" % (args.seed, n))
-        case = make_case(rng, args.lines)
+        case = make_case(rng, args.lines, args.tamper)
         record = None
         if args.record:
             os.makedirs(args.record, exist_ok=True)

@@ -34,7 +34,7 @@ class TYachtApp : public QApplication {
     MainWindow window(std::move(places));
     instance.onRaise = [&window](const QByteArray& token) { BringToFront(&window, token); };
     window.show();
-    CloseOnSignals(&window);
+    CloseOnSignals(&window, [&window] { window.GameHost().AskToEnd(); });
     window.Start();
     return exec();
   }

@@ -25,17 +25,19 @@ extern "C" void OnSignal(int) {
 
 }  // namespace
 
-bool CloseOnSignals(QWidget* window) {
+bool CloseOnSignals(QWidget* window, std::function<void()> cutShort) {
   int ends[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends) != 0) return false;
   writeEnd = ends[0];
   auto* notifier = new QSocketNotifier(ends[1], QSocketNotifier::Read, window);
-  QObject::connect(notifier, &QSocketNotifier::activated, window, [window, fd = ends[1]] {
-    char bytes[16];
-    while (read(fd, bytes, sizeof bytes) > 0) {
-    }
-    window->close();
-  });
+  QObject::connect(notifier, &QSocketNotifier::activated, window,
+                   [window, fd = ends[1], cutShort = std::move(cutShort)] {
+                     char bytes[16];
+                     while (read(fd, bytes, sizeof bytes) > 0) {
+                     }
+                     if (cutShort) cutShort();
+                     window->close();
+                   });
   struct sigaction action = {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
@@ -13,12 +14,22 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
+#include <cerrno>
 
 namespace ossaric {
 
 namespace {
 
 constexpr int kAnswerMs = 5000;  // how long a later start waits for the running game
+constexpr int kNames = 4;        // "ossaric-HASH", then "ossaric-HASH-2" and on
+
+// What a game makes, or nothing yet: a lock is a regular file, a socket a socket, each of this
+// user and never reached through a link.
+bool MadeByAGame(const QByteArray& path, mode_t kind) {
+  struct stat st;
+  if (::lstat(path.constData(), &st) != 0) return errno == ENOENT;
+  return (st.st_mode & S_IFMT) == kind && st.st_uid == ::geteuid();
+}
 
 // The directory for the lock and the socket: the desktop's runtime directory, unless its name
 // cannot be written as text (the socket's name is text: it would name another directory), then
@@ -41,7 +52,7 @@ SingleInstance::SingleInstance(const std::string& key) {
       QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha1)
           .toHex()
           .left(16);
-  base_ = dir + QStringLiteral("/ossaric-") + QString::fromLatin1(hash);
+  first_ = base_ = dir + QStringLiteral("/ossaric-") + QString::fromLatin1(hash);
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -57,18 +68,30 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Outcome SingleInstance::Claim() {
-  const QByteArray lockPath = QFile::encodeName(base_ + QStringLiteral(".lock"));
-  lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (lockFd_ < 0) return Outcome::Alone;
-  if (::flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
-    // A socket left by a run that crashed goes first.
-    QLocalServer::removeServer(SocketName());
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    return server_.listen(SocketName()) ? Outcome::First : Outcome::Alone;
+  for (int n = 1; n <= kNames; ++n) {
+    base_ = n == 1 ? first_ : first_ + QStringLiteral("-%1").arg(n);
+    const QByteArray lockPath = QFile::encodeName(base_ + QStringLiteral(".lock"));
+    if (!MadeByAGame(lockPath, S_IFREG) || !MadeByAGame(QFile::encodeName(SocketName()), S_IFSOCK))
+      continue;
+    lockFd_ =
+        ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    struct stat st;
+    if (lockFd_ >= 0 && (::fstat(lockFd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+      ::close(lockFd_);
+      lockFd_ = -1;
+    }
+    if (lockFd_ < 0) continue;
+    if (::flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
+      // A socket left by a run that crashed goes first.
+      QLocalServer::removeServer(SocketName());
+      server_.setSocketOptions(QLocalServer::UserAccessOption);
+      return server_.listen(SocketName()) ? Outcome::First : Outcome::Alone;
+    }
+    ::close(lockFd_);
+    lockFd_ = -1;
+    return AskToRaise() ? Outcome::Raised : Outcome::Alone;
   }
-  ::close(lockFd_);
-  lockFd_ = -1;
-  return AskToRaise() ? Outcome::Raised : Outcome::Alone;
+  return Outcome::Alone;
 }
 
 // The running game may still be starting: it holds the lock before it listens.

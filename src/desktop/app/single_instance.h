@@ -1,6 +1,8 @@
 // One game per settings directory. The first start holds a lock (released by the system however
 // the program ends, so a crashed run never blocks the next) and listens on a local socket beside
-// it; a second start asks it to come to the front and ends.
+// it; a second start asks it to come to the front and ends. A lock name that holds anything but a
+// regular file of this user, or a socket name anything but a socket of this user, is passed over
+// for the next of a few names, which every start tries in the same order.
 #pragma once
 
 #include <QLocalServer>
@@ -33,7 +35,8 @@ class SingleInstance : public QObject {
   bool AskToRaise();
   void Answer(class QLocalSocket* socket);
 
-  QString base_;
+  QString first_;  // the first of the names, "…/ossaric-HASH"
+  QString base_;   // the name in use
   int lockFd_ = -1;
   QLocalServer server_;
 };

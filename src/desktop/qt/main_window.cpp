@@ -174,12 +174,12 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
     Send(QtHost::Kind::Input, [target](TYachtWindow& g) { g.EvPress(target); });
   };
   host_->SetSceneChangedHandler([this] {
-    if (SceneAccessible* scene = ListenedScene()) scene->Update();
+    if (SceneAccessible* scene = ListenedScene(scene_)) scene->Update();
   });
   // Qt tells the table itself first; the control the focus rests on is told just after.
   scene_->onFocusIn = [this] {
     QTimer::singleShot(0, this, [this] {
-      if (SceneAccessible* scene = ListenedScene()) scene->FocusReturned();
+      if (SceneAccessible* scene = ListenedScene(scene_)) scene->FocusReturned();
     });
   };
   scene_->onKey = [this](int key) {
@@ -298,19 +298,13 @@ void MainWindow::Start() {
   Send(QtHost::Kind::Input, [](TYachtWindow& g) { g.EvPaint(); });
 }
 
-// The scene's accessible tree, while a screen reader listens; nothing is done for it otherwise.
-SceneAccessible* MainWindow::ListenedScene() const {
-  if (!QAccessible::isActive()) return nullptr;
-  return dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_));
-}
-
 // Once the game has closed down (Quit, or the close box), the window goes; a screen reader is
 // given a moment to say so while the window is still there to be asked.
 void MainWindow::AfterHandler() {
   if (!game_ || !game_->Closed() || closing_) return;
   closing_ = true;
   host_->DropWaiting();
-  if (SceneAccessible* scene = ListenedScene()) {
+  if (SceneAccessible* scene = ListenedScene(scene_)) {
     scene->Say(SceneWords::Goodbye());
     QTimer::singleShot(kGoodbyeMs, this, &QWidget::close);
     return;
@@ -321,7 +315,10 @@ void MainWindow::AfterHandler() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (game_ && !game_->Closed()) {
     if (host_->Busy()) {
-      // Asked while a handler runs: the close waits its turn like any other event.
+      // Asked while a handler runs (a box, a throw, the computer's turn): the handler is cut
+      // short, and the close runs as soon as it has returned. (X holds the window manager's
+      // close back as input while a handler waits, so this is mostly a signal's close.)
+      host_->AskToEnd();
       event->ignore();
       host_->Deliver(QtHost::Kind::Close, [this] {
         if (!game_->Closed()) game_->EvClose();

@@ -13,8 +13,6 @@
 
 namespace ossaric {
 
-class SceneAccessible;
-
 class SceneWidget;
 class TYachtWindow;
 
@@ -48,7 +46,6 @@ class MainWindow : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
-  SceneAccessible* ListenedScene() const;
   void BuildMenu();
   void RebuildMenu();
   void Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler);

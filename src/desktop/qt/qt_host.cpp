@@ -152,8 +152,15 @@ void QtHost::WakeUp() {
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
+void QtHost::AskToEnd() {
+  ending_ = true;
+  if (box_) box_->done(QMessageBox::Ok);
+  CloseHelp();
+}
+
 void QtHost::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                         bool owned) {
+  if (ending_) return;
   QMessageBox::Icon qicon = QMessageBox::NoIcon;
   if (icon == MessageIcon::Exclamation) qicon = QMessageBox::Warning;
   if (icon == MessageIcon::Information) qicon = QMessageBox::Information;
@@ -186,7 +193,10 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
                            box.activateWindow();
                          });
                        });
+  const QPointer<QMessageBox> outer = box_;
+  box_ = &box;
   box.exec();
+  box_ = outer;
   QObject::disconnect(keepFocus);
   busy_ = wasBusy;
 }
@@ -252,8 +262,7 @@ void QtHost::Present() {
 
 // Words said at once through the scene's announcement, while a screen reader listens.
 void QtHost::SayToScreenReader(const QString& words) {
-  if (!QAccessible::isActive() || words.isEmpty()) return;
-  if (auto* scene = dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene_)))
+  if (SceneAccessible* scene = ListenedScene(scene_); scene != nullptr && !words.isEmpty())
     scene->Say(words);
 }
 
@@ -335,6 +344,7 @@ uint32_t QtHost::TickCount() {
 }
 
 void QtHost::PumpWhileBusy(int remainingMs) {
+  if (ending_) remainingMs = 0;
   // Repaints, window-manager pings and the like go on; presses and keys stay queued. The loop
   // sleeps until the next event or the deadline, when a single-shot timer wakes it.
   if (remainingMs > 0) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QTextBrowser>
@@ -56,6 +57,11 @@ class QtHost : public QObject, public Host {
   // Same, from any thread: queued to the window's thread first.
   void DeliverQueued(Kind kind, std::function<void()> handler);
   bool Busy() const { return busy_; }
+  // The program is to end (a signal, or the window closed while a handler runs): the open box
+  // is closed, pauses pass at once and no further box is shown, so the running handler returns
+  // and the close waiting behind it runs within moments.
+  void AskToEnd();
+  bool Ending() const override { return ending_; }
   // Forgets everything waiting (the game has closed).
   void DropWaiting() { waiting_.clear(); }
   size_t WaitingCount() const { return waiting_.size(); }
@@ -101,6 +107,8 @@ class QtHost : public QObject, public Host {
   QPointer<QWidget> owner_;
   QElapsedTimer clock_;
   bool busy_ = false;
+  bool ending_ = false;
+  QPointer<QMessageBox> box_;  // the box open now
   bool invalidated_ = false;
   bool refuseInput_ = false;  // the computer plays: presses, keys and commands are dropped
   std::deque<Waiting> waiting_;

@@ -68,11 +68,11 @@ class SceneItem : public QAccessibleInterface,
   }
   // The status line holds the announcement: the one thing a screen reader speaks unasked.
   QAccessibleInterface* child(int i) const override {
-    return kind_ == kStatus && i == 0 ? root_->Item(kNotice, 0, 0) : nullptr;
+    return kind_ == kStatus && i == 0 ? root_->Notice() : nullptr;
   }
   int childCount() const override { return kind_ == kStatus ? 1 : 0; }
   int indexOfChild(const QAccessibleInterface* c) const override {
-    return kind_ == kStatus && c == root_->Item(kNotice, 0, 0) ? 0 : -1;
+    return kind_ == kStatus && c == root_->Notice() ? 0 : -1;
   }
 
   QString text(QAccessible::Text t) const override {
@@ -82,7 +82,7 @@ class SceneItem : public QAccessibleInterface,
         case kStatus:
           return words.Status();
         case kNotice:
-          return root_->Announced();
+          return root_->Announced(a_);
         case kTarget:
           return words.TargetName(AsTarget());
         case kDiceInCup:
@@ -308,6 +308,11 @@ QAccessibleInterface* SceneFactory(const QString&, QObject* object) {
 
 }  // namespace
 
+SceneAccessible* ListenedScene(SceneWidget* scene) {
+  if (scene == nullptr || !QAccessible::isActive()) return nullptr;
+  return dynamic_cast<SceneAccessible*>(QAccessible::queryAccessibleInterface(scene));
+}
+
 void InstallSceneAccessibility() {
   static bool installed = false;
   if (installed) return;
@@ -411,6 +416,10 @@ QAccessibleInterface* SceneAccessible::childAt(int x, int y) const {
   return nullptr;
 }
 
+SceneItem* SceneAccessible::Notice() const {
+  return Item(kNotice, notice_, 0);
+}
+
 SceneItem* SceneAccessible::FocusItem() const {
   const TSceneView* view = View();
   if (view == nullptr) return nullptr;
@@ -470,9 +479,13 @@ void SceneAccessible::Announce() {
   if (!said.isEmpty()) Say(said.join(QStringLiteral(". ")));
 }
 
+// Each announcement is a notification of its own, taken in turn from a ring: a screen reader
+// that falls behind drops a shown event when a newer one of the same object waits behind it
+// (Orca takes it for a duplicate), and it reads the words only when it comes to the event.
 void SceneAccessible::Say(const QString& words) {
-  announced_ = words;
-  QAccessibleEvent shown(Item(kNotice, 0, 0), QAccessible::ObjectShow);
+  notice_ = (notice_ + 1) % kNotices;
+  announced_[notice_] = words;
+  QAccessibleEvent shown(Notice(), QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <array>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -22,6 +23,11 @@ class SceneItem;
 
 // Installs the factory that gives the scene widget its accessible tree; once per program.
 void InstallSceneAccessibility();
+
+class SceneAccessible;
+// The scene's accessible tree while a screen reader listens; null otherwise, when nothing is
+// done for one.
+SceneAccessible* ListenedScene(SceneWidget* scene);
 
 class SceneAccessible : public QAccessibleWidget {
  public:
@@ -41,8 +47,10 @@ class SceneAccessible : public QAccessibleWidget {
   void FocusReturned();
   // Says `words` at once, whatever has the focus.
   void Say(const QString& words);
-  // The words of the last announcement.
-  QString Announced() const { return announced_; }
+  // The words of the announcement in `slot` of the ring.
+  QString Announced(int slot) const { return announced_[slot % kNotices]; }
+  // The notification under the status line that holds the last announcement.
+  SceneItem* Notice() const;
   // Whether the score sheet has been told as a table once already.
   bool SheetIntroduced() const { return sheetIntroduced_; }
   // Whether what a press on a die does has been said once already.
@@ -73,7 +81,9 @@ class SceneAccessible : public QAccessibleWidget {
   std::map<SceneItem*, Seen> seen_;
   void Announce();
   SceneItem* focused_ = nullptr;
-  QString announced_;
+  static constexpr int kNotices = 8;
+  std::array<QString, kNotices> announced_;
+  int notice_ = 0;
   int announcedSerial_ = 0;
   SceneScreen panelScreen_ = SceneScreen::Board;
   QString panelSaid_;
