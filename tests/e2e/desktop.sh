@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays the real program on a virtual X display with a window manager: presses the setup
 # screen's start and the cup and checks that the picture changes; closes the window through the
-# window manager and checks that the settings were saved; then presses Quit and asks for a close
-# while a slow throw is running, and checks that each is handled once the throw is over, with no
-# further input; then, on one game: a message box raised by a double click keeps the keyboard,
-# a row's tooltip tells its points, and Ctrl+Z brings returned dice back; keys and presses made
+# window manager and checks that the settings were saved; then presses Quit while a slow throw
+# is running and checks that it is handled once the throw is over, with no further input, and
+# that a close asked for during one ends the program at once; then, on one game: a message box
+# raised by a double click keeps the keyboard, a row's tooltip tells its points, and Ctrl+Z
+# brings returned dice back; keys and presses made
 # while the computer plays are dropped; SIGTERM, SIGINT and SIGHUP each close the game with its
 # settings written. Last, with only damaged music pieces (one cut short, one a bare header), each
 # is told once and the program then idles instead of starting them again and again.
@@ -90,7 +91,7 @@ wait_exit 100 || fail "Quit pressed during a throw was never handled"
 [ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on Quit"
 echo "ok: Quit pressed during a throw handled after it"
 
-# 3. A close request during a slow throw waits for the throw, then closes.
+# 3. A close request during a slow throw cuts the throw short and closes at once.
 rm -f "$work/game/bexil.ini"
 start_game
 press 446 398
@@ -99,11 +100,9 @@ xdotool key --window "$wid" --delay 5 $(printf 'minus %.0s' $(seq 40))
 press 60 330
 sleep 0.4
 wmctrl -i -c "$wid"
-sleep 0.3
-kill -0 "$pid" 2>/dev/null || fail "the close request interrupted the throw"
-wait_exit 100 || fail "a close request during a throw was never handled"
-[ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on the delayed close"
-echo "ok: close request during a throw handled after it"
+wait_exit 5 || fail "a close request during a throw did not end the program within 1 s"
+[ -f "$work/game/bexil.ini" ] || fail "bexil.ini was not written on the close"
+echo "ok: close request during a throw ended the program at once"
 
 # 4. One game: a double click on the empty cup raises one box, which still takes Enter; hovering
 # a row shows its points; Ctrl+Z after returning the dice puts them back.

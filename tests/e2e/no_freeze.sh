@@ -6,15 +6,16 @@
 #    choice that cannot be saved is told once, in one box), and Ctrl+Q ends the program.
 # 2. A directory in place of the single-instance lock and a file in place of its socket: the
 #    game starts, and a second start still only brings it to the front.
-# 3. SIGTERM while a message box is open, during the computer's turn and during a slow throw:
-#    the program is gone within 1 s, with the changed speed saved in bexil.ini.
+# 3. SIGTERM while a message box is open, during the computer's turn and during a slow throw,
+#    and the window manager's close during the last two: the program is gone within 1 s, with
+#    the changed speed saved in bexil.ini.
 # usage: no_freeze.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
 gamedir=$(realpath "$2")
 
 if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
-  for tool in xvfb-run xdotool openbox xwininfo flock setpriv; do
+  for tool in xvfb-run xdotool openbox wmctrl xwininfo flock setpriv; do
     if ! command -v "$tool" >/dev/null; then
       echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
       exit 77
@@ -206,22 +207,23 @@ xdotool key ctrl+q 2>/dev/null || true
 wait_exit 25 || fail "Ctrl+Q did not end the program"
 echo "ok: a directory and a file in the single-instance names: one game all the same"
 
-# 3. SIGTERM in the states that used to hold the end back.
+# 3. SIGTERM, and a close from the window manager, in the states that used to hold the end back.
 pause_saved() { od -An -tu2 -j50 -N2 "$conf/bexil.ini" | tr -d ' '; }
-term_within_a_second() {
+end_within_a_second() {
   local what=$1 t0
   t0=$(now_ms)
-  kill -s TERM "$pid"
-  gone_within 1000 || fail "$what: still running 1 s after SIGTERM"
+  if [ "$how" = close ]; then wmctrl -i -c "$wid"; else kill -s TERM "$pid"; fi
+  gone_within 1000 || fail "$what: still running 1 s after the $how"
   ended_ms=$(($(now_ms) - t0))
   wait "$pid" || fail "$what: the program exited with status $?"
   pid=""
   [ -f "$conf/bexil.ini" ] || fail "$what: bexil.ini was not written"
 }
-for state in box computer animation; do
-  conf=$work/conf-term-$state
+for run in SIGTERM:box SIGTERM:computer SIGTERM:animation close:computer close:animation; do
+  how=${run%%:*} state=${run#*:}
+  conf=$work/conf-$how-$state
   mkdir -p "$conf"
-  start_timed "SIGTERM with $state"
+  start_timed "$how with $state"
   [ "$state" = computer ] && press 500 232
   press 446 398
   sleep 0.5
@@ -230,7 +232,7 @@ for state in box computer animation; do
       xdotool key --window "$wid" --delay 20 minus minus minus
       xdotool key --window "$wid" ctrl+h
       wait_windows 2 2000 || fail "no box for the hint"
-      term_within_a_second "a box open"
+      end_within_a_second "a box open"
       [ "$(pause_saved)" = 40 ] || fail "a box open: the pause $(pause_saved) saved, not 40"
       ;;
     computer)
@@ -241,16 +243,16 @@ for state in box computer animation; do
       xdotool key --window "$wid" --delay 20 minus minus minus
       press 60 330
       sleep 1.5
-      term_within_a_second "the computer's turn"
+      end_within_a_second "the computer's turn"
       [ "$(pause_saved)" = 40 ] || fail "the computer's turn: the pause $(pause_saved) saved, not 40"
       ;;
     animation)
       xdotool key --window "$wid" --delay 5 $(printf 'minus %.0s' $(seq 195))
       press 60 330
       sleep 0.5
-      term_within_a_second "a throw at 1 s a step"
+      end_within_a_second "a throw at 1 s a step"
       [ "$(pause_saved)" = 1000 ] || fail "a slow throw: the pause $(pause_saved) saved, not 1000"
       ;;
   esac
-  echo "ok: SIGTERM with $state: gone after $ended_ms ms, the speed saved"
+  echo "ok: $how with $state: gone after $ended_ms ms, the speed saved"
 done

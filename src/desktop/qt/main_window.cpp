@@ -316,8 +316,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (game_ && !game_->Closed()) {
     if (host_->Busy()) {
       // Asked while a handler runs (a box, a throw, the computer's turn): the handler is cut
-      // short, and the close runs as soon as it has returned. (X holds the window manager's
-      // close back as input while a handler waits, so this is mostly a signal's close.)
+      // short, and the close runs as soon as it has returned.
       host_->AskToEnd();
       event->ignore();
       host_->Deliver(QtHost::Kind::Close, [this] {

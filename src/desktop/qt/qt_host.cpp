@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "desktop/qt/cursors_qt.h"
+#include "desktop/qt/held_input.h"
 #include "desktop/qt/scene_accessible.h"
 #include "desktop/qt/scene_widget.h"
 #include "files/file_store.h"
@@ -144,9 +145,11 @@ void QtHost::Run(const std::function<void()>& handler) {
   if (onAfter_) onAfter_();
 }
 
-// Input the window system held back while a handler ran sits in Qt's queue without waking the
-// event loop; a queued call makes the loop look at it now rather than at the next event.
+// Input held while a handler paused goes on to its windows through the event loop; and input
+// the window system held back sits in Qt's queue without waking the loop: a queued call makes
+// the loop look at it now rather than at the next event.
 void QtHost::WakeUp() {
+  held_.Post();
   QMetaObject::invokeMethod(
       this, [] {}, Qt::QueuedConnection);
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
@@ -195,6 +198,8 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
                        });
   const QPointer<QMessageBox> outer = box_;
   box_ = &box;
+  // Presses held from a pause before the box would reach a window the box now blocks.
+  held_.Drop();
   box.exec();
   box_ = outer;
   QObject::disconnect(keepFocus);
@@ -247,8 +252,9 @@ void QtHost::AcceptPlayerInput(bool accepted) {
     return;
   }
   if (refuseInput_) {
-    // Presses and keys the window system still holds from the turn come in now, while they are
-    // refused; anything else that arrives with them waits behind the running handler as usual.
+    // Presses and keys held from the turn come in now, while they are refused; anything else
+    // that arrives with them waits behind the running handler as usual.
+    held_.Send();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Input held since before the turn does not act after it either.
     std::erase_if(waiting_, [](const Waiting& w) { return w.kind == Kind::Input; });
@@ -345,8 +351,9 @@ uint32_t QtHost::TickCount() {
 
 void QtHost::PumpWhileBusy(int remainingMs) {
   if (ending_) remainingMs = 0;
-  // Repaints, window-manager pings and the like go on; presses and keys stay queued. The loop
-  // sleeps until the next event or the deadline, when a single-shot timer wakes it.
+  // Repaints, window-manager pings, a close and the like go on; presses and keys are held. The
+  // loop sleeps until the next event or the deadline, when a single-shot timer wakes it. (Qt's
+  // own holding back of input would hold the window manager's close as well.)
   if (remainingMs > 0) {
     if (wake_ == nullptr) {
       wake_ = new QTimer(this);
@@ -355,9 +362,10 @@ void QtHost::PumpWhileBusy(int remainingMs) {
     }
     wake_->start(remainingMs);
   }
-  QCoreApplication::processEvents(
-      QEventLoop::ExcludeUserInputEvents |
-      (remainingMs > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents));
+  held_.SetHolding(true);
+  QCoreApplication::processEvents(remainingMs > 0 ? QEventLoop::WaitForMoreEvents
+                                                  : QEventLoop::AllEvents);
+  held_.SetHolding(false);
 }
 
 void QtHost::ShowFocusRing(bool shown, int x, int y, int w, int h) {

@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 
+#include "desktop/qt/held_input.h"
 #include "platform/host.h"
 
 class QAction;
@@ -114,6 +115,7 @@ class QtHost : public QObject, public Host {
   std::deque<Waiting> waiting_;
   std::map<int, QTimer*> timers_;
   QTimer* wake_ = nullptr;  // ends a wait at its deadline
+  HeldInput held_;          // presses and keys that came during a pause
   std::map<int, QAction*> actions_;
   std::map<int, bool> checks_;
   std::function<void(int)> onTimer_;
