@@ -55,7 +55,8 @@ def main():
         problems.append(f"translations/CMakeLists.txt lists {' '.join(listed)} but the catalogues are "
                         f"{' '.join(languages)}: add the language to OSSARIC_LANGUAGES")
 
-    plural_forms = {"ja": 1, "zh_CN": 1, "pl": 3, "ru": 3}
+    plural_forms = {"ja": 1, "zh_CN": 1, "zh_TW": 1, "ko": 1, "tr": 1, "pl": 3, "ru": 3, "uk": 3,
+                    "cs": 3, "ar": 6}
     with tempfile.TemporaryDirectory() as tmp:
         for name, language in zip(files, languages):
             kept = os.path.join(folder, name)
