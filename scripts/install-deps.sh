@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-liberation2 fonts-urw-base35
+  fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev xvfb xauth xdotool x11-utils imagemagick sox openbox wmctrl python3
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -94,6 +95,9 @@ QString InstallTranslators(const QString& language) {
     held->reset();
   }
   Spoken() = chosen.toStdString();
+  // Menus, boxes and the help window read right to left in a language written so.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    QGuiApplication::setLayoutDirection(WrittenRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
   if (chosen.isEmpty()) return chosen;
   auto game = std::make_unique<QTranslator>();
   if (game->load(QStringLiteral("ossaric_") + chosen, QString::fromLatin1(kCatalogues)) &&
@@ -142,6 +146,11 @@ QString LanguageName(const QString& language) {
 
 const std::string& CurrentLanguage() {
   return Spoken();
+}
+
+bool WrittenRightToLeft() {
+  return !Spoken().empty() &&
+         QLocale(QString::fromStdString(Spoken())).textDirection() == Qt::RightToLeft;
 }
 
 }  // namespace ossaric

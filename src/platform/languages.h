@@ -34,5 +34,7 @@ QString LanguageName(const QString& language);
 
 // The language now spoken, "" for English.
 const std::string& CurrentLanguage();
+// Whether it is written right to left (Arabic).
+bool WrittenRightToLeft();
 
 }  // namespace ossaric

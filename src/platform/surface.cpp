@@ -63,9 +63,16 @@ struct Surface::Impl {
   // where Latin ones leave room above and below, and would run into the next line.
   std::array<QFont, 3> wideFonts;
 
+  // Upright faces for Arabic: its letters lose their joins when slanted.
+  std::array<QFont, 3> arabicFonts;
+
   const QFont& FontFor(int f, const QString& text) const {
-    for (const QChar c : text)
+    for (const QChar c : text) {
       if (c.unicode() >= 0x2e80) return wideFonts[f];
+      if ((c.unicode() >= 0x0600 && c.unicode() < 0x0780) ||
+          (c.unicode() >= 0xfb50 && c.unicode() < 0xff00))
+        return arabicFonts[f];
+    }
     return fonts[f];
   }
   std::array<int, 3> ascent{};
@@ -111,6 +118,10 @@ Surface::Surface(int width, int height) : impl_(std::make_unique<Impl>()) {
     impl_->ascent[f] = QFontMetrics(impl_->fonts[f]).ascent();
     impl_->wideFonts[f] = impl_->fonts[f];
     impl_->wideFonts[f].setPixelSize(impl_->fonts[f].pixelSize() * 4 / 5);
+    impl_->arabicFonts[f] = impl_->fonts[f];
+    impl_->arabicFonts[f].setFamilies({QStringLiteral("DejaVu Sans")});
+    impl_->arabicFonts[f].setItalic(false);
+    impl_->arabicFonts[f].setPixelSize(impl_->fonts[f].pixelSize() * 4 / 5);
   }
 }
 

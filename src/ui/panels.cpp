@@ -123,12 +123,17 @@ void TYachtWindow::DrawTotals() {
   DrawTotalsHeading(name);
   for (int c = 1; c <= kCategoryCount; ++c) {
     const int y = 130 + 16 * (c - 1);
-    screen_.DrawText(FontId::Setup, 350, y, CategoryName(c), SetupInk);
-    screen_.DrawText(FontId::Setup, 500, y, EntryText(game_.Sheet[k].Entry[c]), SetupInk);
+    DrawPanelText(FontId::Setup, 350, y, CategoryName(c));
+    DrawPanelText(FontId::Setup, 500, y, EntryText(game_.Sheet[k].Entry[c]));
   }
-  screen_.DrawText(FontId::Setup, 350, 336, Utf8(QCoreApplication::translate("Panels", "Total")),
-                   SetupInk);
-  screen_.DrawText(FontId::Setup, 500, 336, EntryText(game_.Sheet[k].Total), SetupInk);
+  DrawPanelText(FontId::Setup, 350, 336, Utf8(QCoreApplication::translate("Panels", "Total")));
+  DrawPanelText(FontId::Setup, 500, 336, EntryText(game_.Sheet[k].Total));
+}
+
+void TYachtWindow::DrawPanelText(FontId font, int x, int y, const std::string& text) {
+  constexpr int kLeft = kPanelLeft + 4, kRight = kPanelLeft + kPanelWidth - 1;
+  if (WrittenRightToLeft()) x = kLeft + kRight - x - screen_.TextWidth(font, text);
+  screen_.DrawText(font, x, y, text, SetupInk);
 }
 
 // "<name>'s Total" at (375, 100). A heading too wide for the panel starts further left, down to
@@ -150,15 +155,15 @@ void TYachtWindow::DrawTotalsHeading(std::string name) {
   }
   const int x = std::max(kLeft, std::min(375, kRight - screen_.TextWidth(font, text)));
   const int y = 100 + screen_.Ascent(FontId::Sheet) - screen_.Ascent(font);
-  screen_.DrawText(font, x, y, text, SetupInk);
+  DrawPanelText(font, x, y, text);
 }
 
 // The tip `HintIndex`, each line centred on x = 445. The counter runs past the last tip only
 // by one; it starts again at the first tip when drawn.
 void TYachtWindow::DrawHints() {
   RestorePanelRect();
-  screen_.DrawText(FontId::Sheet, 360, 150,
-                   Utf8(QCoreApplication::translate("Panels", "Did you know ...")), SetupInk);
+  DrawPanelText(FontId::Sheet, 360, 150,
+                Utf8(QCoreApplication::translate("Panels", "Did you know ...")));
   screen_.DrawText(FontId::Sheet, 345, 350, Utf8(QCoreApplication::translate("Panels", "Return")),
                    SetupInk);
   screen_.DrawText(FontId::Sheet, 445, 350,

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/languages.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
@@ -73,7 +74,10 @@ void TYachtWindow::DrawTotalLine(bool erase) {
   const Rgb ink = PaletteInk(ScoreInk);
   // The smaller face stands on the same baseline; the number wins whatever is left over.
   const int labelY = kTotalY + screen_.Ascent(FontId::Sheet) - screen_.Ascent(labelFont);
-  screen_.DrawText(labelFont, kTotalX, labelY, label, ink, kTotalX, kTotalY,
+  // Right to left, the line ends in its colon, whose ink the upright face sets a pixel before
+  // the pen.
+  const int labelX = WrittenRightToLeft() ? kTotalX + 1 : kTotalX;
+  screen_.DrawText(labelFont, labelX, labelY, label, ink, kTotalX, kTotalY,
                    std::min(kTotalW, x - kTotalX), kTotalH);
   screen_.DrawText(FontId::Sheet, x, kTotalY, number, ink, kTotalX, kTotalY, kTotalW, kTotalH);
 }

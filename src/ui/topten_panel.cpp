@@ -129,7 +129,7 @@ void TYachtWindow::DrawTopTen() {
   //: included; the line under it is drawn as wide as the words.
   const std::string heading =
       Utf8(QCoreApplication::translate("TopTen", "  5-Dice Bexil High Scores"));
-  screen_.DrawText(FontId::Setup, 325, 100, heading, SetupInk);
+  DrawPanelText(FontId::Setup, 325, 100, heading);
   std::string rule = "  ________________________";
   if (IsTranslated("TopTen", "  5-Dice Bexil High Scores")) {
     const size_t lead = heading.find_first_not_of(' ');
@@ -138,22 +138,21 @@ void TYachtWindow::DrawTopTen() {
            screen_.TextWidth(FontId::Setup, heading))
       rule += '_';
   }
-  screen_.DrawText(FontId::Setup, 325, 116, rule, SetupInk);
+  DrawPanelText(FontId::Setup, 325, 116, rule);
   //: The Top Ten's columns, in a fixed-pitch face: the names start under the 7th character and
   //: the scores at about the 16th; 28 characters at most.
-  screen_.DrawText(FontId::Setup, 325, 132,
-                   Utf8(QCoreApplication::translate("TopTen", "      Name             Score")),
-                   SetupInk);
+  DrawPanelText(FontId::Setup, 325, 132,
+                Utf8(QCoreApplication::translate("TopTen", "      Name             Score")));
   int y = 164;
   for (int k = 1; k <= 10; ++k) {
     if (IsEightSpaces(TopTen[k].Name) || TopTen[k].Score <= 0) continue;
     const std::string name = ShownName(TopTen[k].Name);
-    screen_.DrawText(FontId::Setup, 350, y, name, SetupInk);
+    DrawPanelText(FontId::Setup, 350, y, name);
     // Scores stand at x 475; a name too wide for that ("WWWWWWWW") pushes its score two spaces
     // width past its end rather than running into it.
     const int scoreX = std::max(
         475, 350 + screen_.TextWidth(FontId::Setup, name) + screen_.TextWidth(FontId::Setup, "  "));
-    screen_.DrawText(FontId::Setup, scoreX, y, std::to_string(TopTen[k].Score), SetupInk);
+    DrawPanelText(FontId::Setup, scoreX, y, std::to_string(TopTen[k].Score));
     y += 16;
   }
 }

@@ -166,6 +166,9 @@ class TYachtWindow : public TGameShow,
   void ShowCurrentTotals();
   void DrawTotals();
   void DrawTotalsHeading(std::string name);
+  // A line of a panel's text (not of its buttons) that begins at x, drawn there; mirrored
+  // across the panel, so that it ends where it would begin, in a language written right to left.
+  void DrawPanelText(FontId font, int x, int y, const std::string& text);
   void DrawHints();
   // A tip's line broken into lines that fit the tips panel.
   std::vector<std::string> WrapTipLine(const std::string& line) const;

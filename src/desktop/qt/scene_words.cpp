@@ -66,8 +66,7 @@ QString SceneWords::Count(const char* source, int n) {
 QString SceneWords::PlayerName(int column) const {
   if (column == 0) return tr("Computer");
   if (column < 1 || column > 4) return {};
-  const std::string name = NameText(view_.WindowState().PlayerName[column]);
-  return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+  return QString::fromStdString(ShownName(view_.WindowState().PlayerName[column]));
 }
 
 QString SceneWords::CategoryName(int category) const {
@@ -210,7 +209,7 @@ QString SceneWords::PanelText() const {
       lines << QCoreApplication::translate("TopTen", "  5-Dice Bexil High Scores").trimmed();
       for (int k = 1; k <= 10; ++k) {
         const TTopTenEntry& e = w.TopTen[k];
-        const QString name = QString::fromLatin1(e.Name, static_cast<int>(strnlen(e.Name, 8)));
+        const QString name = QString::fromStdString(ShownName(e.Name));
         if (name.trimmed().isEmpty() || e.Score <= 0) continue;
         lines << tr("%1 %2", "a line of the Top Ten").arg(name.trimmed()).arg(e.Score);
       }
@@ -221,7 +220,7 @@ QString SceneWords::PanelText() const {
       QStringList tipLines;
       for (int l = 1; l <= 4; ++l)
         if (!w.HintText[tip][l].empty())
-          tipLines << QCoreApplication::translate("Tip", w.HintText[tip][l].c_str()).trimmed();
+          tipLines << QString::fromStdString(w.HintText[tip][l]).trimmed();
       lines << tipLines.join(QLatin1Char(' '));
       break;
     }
