@@ -5,55 +5,55 @@
     <name>Advice</name>
     <message>
         <source>Write %1 now: expected total %2.</source>
-        <translation>Inscrivez %1 maintenant : total attendu %2.</translation>
+        <translation>Inscrivez %1 maintenant&#xa0;: total attendu %2.</translation>
     </message>
     <message>
         <source>Throw the dice: expected total %1.</source>
-        <translation>Lancez les dés : total attendu %1.</translation>
+        <translation>Lancez les dés&#xa0;: total attendu %1.</translation>
     </message>
     <message>
         <source>Throw the dice in the cup: expected total %1.</source>
-        <translation>Lancez les dés du gobelet : total attendu %1.</translation>
+        <translation>Lancez les dés du gobelet&#xa0;: total attendu %1.</translation>
     </message>
     <message>
         <source>Return the %1 and throw again: expected total %2.</source>
-        <translation>Remettez le %1 et relancez : total attendu %2.</translation>
+        <translation>Remettez le %1 et relancez&#xa0;: total attendu %2.</translation>
     </message>
     <message>
         <source>Return the %1 and the %2 and throw again: expected total %3.</source>
-        <translation>Remettez le %1 et le %2 et relancez : total attendu %3.</translation>
+        <translation>Remettez le %1 et le %2 et relancez&#xa0;: total attendu %3.</translation>
     </message>
     <message>
         <source>Return the %1, the %2 and the %3 and throw again: expected total %4.</source>
-        <translation>Remettez le %1, le %2 et le %3 et relancez : total attendu %4.</translation>
+        <translation>Remettez le %1, le %2 et le %3 et relancez&#xa0;: total attendu %4.</translation>
     </message>
     <message>
         <source>Return the %1, the %2, the %3 and the %4 and throw again: expected total %5.</source>
-        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez : total attendu %5.</translation>
+        <translation>Remettez le %1, le %2, le %3 et le %4 et relancez&#xa0;: total attendu %5.</translation>
     </message>
     <message>
         <source>Return all five dice and throw again: expected total %1.</source>
-        <translation>Remettez les cinq dés et relancez : total attendu %1.</translation>
+        <translation>Remettez les cinq dés et relancez&#xa0;: total attendu %1.</translation>
     </message>
     <message>
         <source>Writing %1 now: %2.</source>
-        <translation>Inscrire %1 maintenant : %2.</translation>
+        <translation>Inscrire %1 maintenant&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Throwing again at best: %1.</source>
-        <translation>Relancer, au mieux : %1.</translation>
+        <translation>Relancer, au mieux&#xa0;: %1.</translation>
     </message>
     <message>
         <source>There is no move to advise on the setup screen: start the game first.</source>
-        <translation>Aucun coup à conseiller sur l’écran de réglage : commencez d’abord la partie.</translation>
+        <translation>Aucun coup à conseiller sur l’écran de réglage&#xa0;: commencez d’abord la partie.</translation>
     </message>
     <message>
         <source>Close the panel first: the best move is shown on the board.</source>
-        <translation>Fermez d’abord le panneau : le meilleur coup s’affiche sur le plateau.</translation>
+        <translation>Fermez d’abord le panneau&#xa0;: le meilleur coup s’affiche sur le plateau.</translation>
     </message>
     <message>
         <source>The game is over: there is no move to advise.</source>
-        <translation>La partie est terminée : aucun coup à conseiller.</translation>
+        <translation>La partie est terminée&#xa0;: aucun coup à conseiller.</translation>
     </message>
     <message>
         <source>There is no move to advise now.</source>
@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Write 0 in %1 now: expected total %2.</source>
-        <translation>Inscrivez 0 en %1 maintenant : total attendu %2.</translation>
+        <translation>Inscrivez 0 en %1 maintenant&#xa0;: total attendu %2.</translation>
     </message>
     <message>
         <source>Writing 0 in %1 now: %2.</source>
-        <translation>Inscrire 0 en %1 maintenant : %2.</translation>
+        <translation>Inscrire 0 en %1 maintenant&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Best Move</source>
@@ -80,13 +80,13 @@
     </message>
     <message>
         <source>the settings could not be saved to %1: %2</source>
-        <translation>les réglages n’ont pas pu être enregistrés dans %1 : %2</translation>
+        <translation>les réglages n’ont pas pu être enregistrés dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>about-text</source>
         <extracomment>The About box: &quot;Ossaric 1.0 - five dice, one cup, a scroll&quot; (first line), then &quot;Thrown on marble, written in ink. Good luck!&quot; (second line). Write both lines with a line break between them, and keep &quot;Ossaric 1.0&quot;.</extracomment>
         <translation>Ossaric 1.0 – cinq dés, un gobelet, un parchemin
-Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
+Lancés sur le marbre, notés à l’encre. Bonne chance&#xa0;!</translation>
     </message>
     <message>
         <source>About</source>
@@ -110,7 +110,7 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>The Top Ten could not be saved to %1: %2</source>
-        <translation>Le Top 10 n’a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le Top 10 n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -126,15 +126,15 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>Your settings could not be saved to %1: %2.</source>
-        <translation>Les réglages n’ont pas pu être enregistrés dans %1 : %2.</translation>
+        <translation>Les réglages n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The choice of computer could not be saved to %1: %2; it holds until you quit.</source>
-        <translation>Le choix de l’ordinateur n’a pas pu être enregistré dans %1 : %2 ; il reste valable jusqu’à la fermeture du jeu.</translation>
+        <translation>Le choix de l’ordinateur n’a pas pu être enregistré dans %1&#xa0;: %2&#xa0;; il reste valable jusqu’à la fermeture du jeu.</translation>
     </message>
     <message>
         <source>The choice of language could not be saved to %1: %2; it holds until you quit.</source>
-        <translation>Le choix de la langue n’a pas pu être enregistré dans %1 : %2 ; il reste valable jusqu’à la fermeture du jeu.</translation>
+        <translation>Le choix de la langue n’a pas pu être enregistré dans %1&#xa0;: %2&#xa0;; il reste valable jusqu’à la fermeture du jeu.</translation>
     </message>
 </context>
 <context>
@@ -208,23 +208,23 @@ Lancés sur le marbre, notés à l’encre. Bonne chance !</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; needs a directory.</source>
-        <translation>L’option « --%1 » demande un dossier.</translation>
+        <translation>L’option «&#xa0;--%1&#xa0;» demande un dossier.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation>%1 : %2
-« %1 --help » affiche les options.
+        <translation>%1&#xa0;: %2
+«&#xa0;%1 --help&#xa0;» affiche les options.
 </translation>
     </message>
     <message>
         <source>no data directory &apos;%1&apos;</source>
-        <translation>pas de dossier de données « %1 »</translation>
+        <translation>pas de dossier de données «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -438,7 +438,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>Music</name>
     <message>
         <source>The music file &quot;%1&quot; stopped as soon as it began. It is left out until the game is started again.</source>
-        <translation>Le fichier musical « %1 » s’est arrêté dès son début. Il est écarté jusqu’au prochain lancement du jeu.</translation>
+        <translation>Le fichier musical «&#xa0;%1&#xa0;» s’est arrêté dès son début. Il est écarté jusqu’au prochain lancement du jeu.</translation>
     </message>
 </context>
 <context>
@@ -496,7 +496,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Next Hint</source>
@@ -564,11 +564,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Your play: %1 % (%2 points lost to choices)</source>
-        <translation>Votre jeu : %1 % (%2 points perdus par vos choix)</translation>
+        <translation>Votre jeu&#xa0;: %1 % (%2 points perdus par vos choix)</translation>
     </message>
     <message>
         <source>%1: %2 % (%3 points lost to choices)</source>
-        <translation>%1 : %2 % (%3 points perdus par ses choix)</translation>
+        <translation>%1&#xa0;: %2 % (%3 points perdus par ses choix)</translation>
     </message>
     <message>
         <source>Every choice was the best one.</source>
@@ -576,7 +576,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Turn %1, throw %2, dice %3: %4; best: %5 (%6 points).</source>
-        <translation>Tour %1, lancer %2, dés %3 : %4 ; le mieux : %5 (%6 points).</translation>
+        <translation>Tour %1, lancer %2, dés %3&#xa0;: %4&#xa0;; le mieux&#xa0;: %5 (%6 points).</translation>
     </message>
     <message>
         <source>Review</source>
@@ -684,7 +684,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>You threw %1</source>
@@ -697,15 +697,15 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>You keep %1, throw %n dice: %2</source>
         <translation>
-            <numerusform>Vous gardez %1, lancez %n dé : %2</numerusform>
-            <numerusform>Vous gardez %1, lancez %n dés : %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dé&#xa0;: %2</numerusform>
+            <numerusform>Vous gardez %1, lancez %n dés&#xa0;: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 keeps %2, throws %n dice: %3</source>
         <translation>
-            <numerusform>%1 garde %2, lance %n dé : %3</numerusform>
-            <numerusform>%1 garde %2, lance %n dés : %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dé&#xa0;: %3</numerusform>
+            <numerusform>%1 garde %2, lance %n dés&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -912,7 +912,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>Sheet</name>
     <message>
         <source>%1&apos;s Total:</source>
-        <translation>Total %1 :</translation>
+        <translation>Total %1&#xa0;:</translation>
     </message>
     <message>
         <source>Computer</source>
@@ -922,7 +922,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>%1: %2</source>
         <extracomment>The points tooltip over a row of the score sheet: the category, then its points.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -933,7 +933,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>No audio device is available: %1</source>
-        <translation>Aucun périphérique audio disponible : %1</translation>
+        <translation>Aucun périphérique audio disponible&#xa0;: %1</translation>
     </message>
     <message>
         <source>No audio device is available.</source>
@@ -941,19 +941,19 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Music cannot be played: no General MIDI soundfont was found. Install the timgm6mb-soundfont package to hear it.</source>
-        <translation>Impossible de jouer la musique : aucune banque de sons General MIDI n’a été trouvée. Installez le paquet timgm6mb-soundfont pour l’entendre.</translation>
+        <translation>Impossible de jouer la musique&#xa0;: aucune banque de sons General MIDI n’a été trouvée. Installez le paquet timgm6mb-soundfont pour l’entendre.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; cannot be found.</source>
-        <translation>Le fichier musical « %1 » est introuvable.</translation>
+        <translation>Le fichier musical «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; is not a MIDI file.</source>
-        <translation>Le fichier musical « %1 » n’est pas un fichier MIDI.</translation>
+        <translation>Le fichier musical «&#xa0;%1&#xa0;» n’est pas un fichier MIDI.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; cannot be played: %2</source>
-        <translation>Impossible de jouer le fichier musical « %1 » : %2</translation>
+        <translation>Impossible de jouer le fichier musical «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>No music piece is open on this device.</source>
@@ -961,7 +961,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>The music cannot start: %1</source>
-        <translation>La musique ne peut pas démarrer : %1</translation>
+        <translation>La musique ne peut pas démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The music device reported no error.</source>
@@ -995,7 +995,7 @@ Try &apos;%1 --help&apos; for the options.
 be changed by
 pressing the &quot;+&quot;
 or &quot;-&quot; key.</source>
-        <translation>Les touches « + » et « - » changent la vitesse de l’animation.</translation>
+        <translation>Les touches «&#xa0;+&#xa0;» et «&#xa0;-&#xa0;» changent la vitesse de l’animation.</translation>
     </message>
     <message>
         <source>You can&apos;t fall off
@@ -1007,7 +1007,7 @@ the floor.</source>
 from being played by changing
 that file&apos;s extension from
 mid or by deleting it.</source>
-        <translation>Pour ne plus entendre un morceau, changez l’extension « mid » de son fichier ou supprimez-le.</translation>
+        <translation>Pour ne plus entendre un morceau, changez l’extension «&#xa0;mid&#xa0;» de son fichier ou supprimez-le.</translation>
     </message>
     <message>
         <source>Alexander Graham Bell
@@ -1021,7 +1021,7 @@ people could stop shouting.
         <source>Restart the current game
 by selecting Restart Game
 from the Game menu.</source>
-        <translation>« Recommencer la partie » dans le menu Partie reprend la partie depuis le début.</translation>
+        <translation>«&#xa0;Recommencer la partie&#xa0;» dans le menu Partie reprend la partie depuis le début.</translation>
     </message>
     <message>
         <source>If all else fails,
@@ -1033,12 +1033,12 @@ read the manual.</source>
 the dice in the cup or
 deletes the last score,
 depending on your last move.</source>
-        <translation>Selon votre dernier coup, « Annuler » ressort les dés du gobelet ou efface le dernier score.</translation>
+        <translation>Selon votre dernier coup, «&#xa0;Annuler&#xa0;» ressort les dés du gobelet ou efface le dernier score.</translation>
     </message>
     <message>
         <source>What&apos;s another word for
 Thesaurus?</source>
-        <translation>Quel est le synonyme de « synonyme » ?</translation>
+        <translation>Quel est le synonyme de «&#xa0;synonyme&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Put your own music (midi)
@@ -1062,7 +1062,7 @@ apples are falling off trees.
 cleared by selecting the
 Clear Top Ten Scores from
 the Scores menu.</source>
-        <translation>« Effacer le Top 10 » dans le menu Scores vide le Top 10.</translation>
+        <translation>«&#xa0;Effacer le Top 10&#xa0;» dans le menu Scores vide le Top 10.</translation>
     </message>
     <message>
         <source>Red tape holds up new
@@ -1124,7 +1124,7 @@ game.</source>
         <source>Make headlines!
  - Sleep on a corduroy
 pillow.</source>
-        <translation>Faites la une ! Dormez sur un oreiller en velours côtelé.</translation>
+        <translation>Faites la une&#xa0;! Dormez sur un oreiller en velours côtelé.</translation>
     </message>
 </context>
 <context>
@@ -1136,13 +1136,13 @@ pillow.</source>
     </message>
     <message>
         <source>      Name             Score</source>
-        <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
+        <extracomment>The Top Ten&apos;s columns: the names start under the 7th character and the scores at about the 16th; 28 characters at most. Translated, the words before and after the first run of two or more spaces are set over the names&apos; and the scores&apos; columns.</extracomment>
         <translation>      Nom              Score</translation>
     </message>
     <message>
         <source>The Top Ten scores in %1 cannot be read: %2.
 New scores are shown but not saved while the file cannot be read.</source>
-        <translation>Les scores du Top 10 dans %1 ne peuvent pas être lus : %2.
+        <translation>Les scores du Top 10 dans %1 ne peuvent pas être lus&#xa0;: %2.
 Les nouveaux scores sont affichés mais pas enregistrés tant que le fichier reste illisible.</translation>
     </message>
 </context>

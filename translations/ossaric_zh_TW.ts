@@ -1151,7 +1151,7 @@ New scores are shown but not saved while the file cannot be read.</source>
     </message>
     <message>
         <source>      Name             Score</source>
-        <extracomment>The Top Ten&apos;s columns, in a fixed-pitch face: the names start under the 7th character and the scores at about the 16th; 28 characters at most.</extracomment>
+        <extracomment>The Top Ten&apos;s columns: the names start under the 7th character and the scores at about the 16th; 28 characters at most. Translated, the words before and after the first run of two or more spaces are set over the names&apos; and the scores&apos; columns.</extracomment>
         <translation>       姓名                            分數</translation>
     </message>
 </context>

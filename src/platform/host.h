@@ -23,6 +23,9 @@ class Host {
   // is still being built. Returns when the box is closed.
   virtual void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                           bool owned) = 0;
+  // The next box stands clear of the part (x, y, w, h) of the scene it speaks of, where the
+  // screen has room beside it.
+  virtual void KeepNextBoxClearOf(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
   virtual void SetCursor(CursorId cursor) = 0;
   virtual void StartTimer(int id, int periodMs) = 0;
   virtual void StopTimer(int id) = 0;

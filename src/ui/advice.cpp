@@ -185,6 +185,15 @@ void TYachtWindow::ShowBestMove() {
     if (!returns) MarkRect(27, 271, 134, 428, Parchment);
   }
   host_.Present();
+  // The box leaves the marks in sight.
+  int left = screen_.Width(), top = screen_.Height(), right = 0, bottom = 0;
+  for (const AdviceMark& m : adviceMarks_) {
+    left = std::min(left, m.x);
+    top = std::min(top, m.y);
+    right = std::max(right, m.x + m.under.width);
+    bottom = std::max(bottom, m.y + m.under.height);
+  }
+  if (right > left) host_.KeepNextBoxClearOf(left, top, right - left, bottom - top);
   host_.MessageBox(AdviceWords(a), Words("Advice", QT_TRANSLATE_NOOP("Advice", "Best Move")),
                    MessageIcon::Information, true);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "persist/topten.h"
 #include "ui/words.h"
@@ -121,6 +122,22 @@ void TYachtWindow::ClearTopTen() {
   TellTopTenCleared();
 }
 
+namespace {
+
+// The words of a column heading line: what runs of two or more spaces part.
+std::vector<std::string> HeadingWords(const std::string& line) {
+  std::vector<std::string> out;
+  size_t at = line.find_first_not_of(' ');
+  while (at != std::string::npos) {
+    size_t end = line.find("  ", at);
+    out.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    at = end == std::string::npos ? end : line.find_first_not_of(' ', end);
+  }
+  return out;
+}
+
+}  // namespace
+
 void TYachtWindow::DrawTopTen() {
   RestorePanelRect();
   screen_.DrawText(FontId::Sheet, 400, 350, Utf8(QCoreApplication::translate("Panels", "Return")),
@@ -139,10 +156,18 @@ void TYachtWindow::DrawTopTen() {
       rule += '_';
   }
   DrawPanelText(FontId::Setup, 325, 116, rule);
-  //: The Top Ten's columns, in a fixed-pitch face: the names start under the 7th character and
-  //: the scores at about the 16th; 28 characters at most.
-  DrawPanelText(FontId::Setup, 325, 132,
-                Utf8(QCoreApplication::translate("TopTen", "      Name             Score")));
+  //: The Top Ten's columns: the names start under the 7th character and the scores at about
+  //: the 16th; 28 characters at most. Translated, the words before and after the first run of
+  //: two or more spaces are set over the names' and the scores' columns.
+  const std::string columns =
+      Utf8(QCoreApplication::translate("TopTen", "      Name             Score"));
+  const std::vector<std::string> heads = HeadingWords(columns);
+  if (IsTranslated("TopTen", "      Name             Score") && heads.size() == 2) {
+    DrawPanelText(FontId::Setup, 350, 132, heads[0]);
+    DrawPanelText(FontId::Setup, 475, 132, heads[1]);
+  } else {
+    DrawPanelText(FontId::Setup, 325, 132, columns);
+  }
   int y = 164;
   for (int k = 1; k <= 10; ++k) {
     if (IsEightSpaces(TopTen[k].Name) || TopTen[k].Score <= 0) continue;

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real program in German and in Japanese on a virtual X display: the menus' About box and the
-# help window open with the titles of the language, and --help answers in German. Screenshots of each language are left in OSSARIC_E2E_SHOTS when that is set.
+# help window open with the titles of the language, and --help answers in German; in every other
+# language of the catalogues the window opens and F1 opens the help window under that language's
+# title. Screenshots of each language are left in OSSARIC_E2E_SHOTS when that is set.
 # usage: languages.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
@@ -120,9 +122,54 @@ names() {
   echo "ok: names typed in three scripts, kept as UTF-8: $got"
 }
 
+# glance LANGUAGE HELP_TITLE: the setup screen, then F1's help window under its title.
+glance() {
+  local language=$1 title=$2
+  rm -rf "$work/game" "$work/config"
+  mkdir -p "$work/game"
+  cp -r "$gamedir/." "$work/game/"
+  rm -f "$work/game/bexil.ini"
+  (cd "$work/game" && exec env LANGUAGE="$language" LANG=en_US.UTF-8 "$program") >"$work/program.log" 2>&1 &
+  pid=$!
+  find_window || fail "$language: no window titled Ossaric appeared"
+  sleep 1
+  import -window "$wid" "$work/$language-setup.png"
+  local tries=0
+  while :; do
+    tries=$((tries + 1))
+    [ "$tries" -le 3 ] || fail "$language: no help window titled \"$title\""
+    xdotool mousemove --window "$wid" 60 200 click 1 2>/dev/null || true
+    sleep 0.3
+    xdotool key --window "$wid" F1 2>/dev/null || true
+    wait_for "$title" && break
+  done
+  import -window "$found" "$work/$language-help.png"
+  echo "ok: $language: help window \"$title\""
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+  sleep 0.5
+}
+
 names
 play de "Ossaric-Hilfe" "Über Ossaric"
 play ja "Ossaric ヘルプ" "Ossaric について"
+# Every other catalogue, with the help window's title as it translates it.
+catalogues=$(dirname "$(realpath "$0")")/../../translations
+while IFS='|' read -r language title; do
+  glance "$language" "$title"
+done < <(python3 - "$catalogues" <<'PY'
+import glob, html, os, re, sys
+for path in sorted(glob.glob(os.path.join(sys.argv[1], "ossaric_*.ts"))):
+    language = os.path.basename(path)[len("ossaric_"):-len(".ts")]
+    if language in ("de", "ja"):
+        continue
+    text = open(path, encoding="utf-8").read()
+    context = re.search(r"<context>\s*<name>Help</name>(.*?)</context>", text, re.S).group(1)
+    title = re.search(r"<source>Ossaric Help</source>.*?<translation>(.*?)</translation>", context, re.S)
+    print(language + "|" + html.unescape(title.group(1)))
+PY
+)
 if [ -n "${OSSARIC_E2E_SHOTS:-}" ]; then
   mkdir -p "$OSSARIC_E2E_SHOTS"
   cp "$work"/*.png "$OSSARIC_E2E_SHOTS/"

@@ -168,6 +168,16 @@ QFont SerifFont(double px, bool bold, bool italic) {
   return Make(fam, px, bold, italic);
 }
 
+QFont Upright(QFont font, const QString& text) {
+  for (const QChar c : text)
+    if (c.script() == QChar::Script_Arabic) {
+      font.setFamilies({QStringLiteral("DejaVu Sans")});
+      font.setItalic(false);
+      break;
+    }
+  return font;
+}
+
 QFont SansFont(double px, bool bold) {
   return Make(bold ? g_sansBold : g_sans, px, bold, false);
 }

@@ -43,6 +43,8 @@ QImage Reduce(const QImage& big, int factor);
 QFont ScriptFont(double pixelSize);  // chancery italic for titles
 QFont SerifFont(double pixelSize, bool bold, bool italic);
 QFont SansFont(double pixelSize, bool bold);
+// `font`, or for Arabic `text` an upright face that has its letters (slanted, they lose them).
+QFont Upright(QFont font, const QString& text);
 bool LoadFonts();
 
 }  // namespace artgen

@@ -216,7 +216,7 @@ QImage PaintNextButton() {
   //: The button's two lines, "Next" over "Player", on a 50-pixel square: a short word each.
   const QString words[2] = {QCoreApplication::translate("Pictures", "Next"),
                             QCoreApplication::translate("Pictures", "Player")};
-  QFont f = SerifFont(14, true, false);
+  QFont f = Upright(SerifFont(14, true, false), words[0] + words[1]);
   // A longer word makes both lines smaller, so that they stay inside the button's bands.
   for (const QString& word : words)
     while (QFontMetricsF(f).horizontalAdvance(word) > 44 && f.pixelSize() > 8)

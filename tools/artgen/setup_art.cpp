@@ -67,7 +67,7 @@ QFont Fitted(QFont font, const QString& text, double room) {
 // A heading centred on x, its baseline at y, with a pen stroke to either side; the strokes stay
 // on the scroll.
 void Heading(QPainter& p, const QString& text, double cx, double baseline) {
-  QFont f = Fitted(SerifFont(20, true, true), text, 220);
+  QFont f = Fitted(Upright(SerifFont(20, true, true), text), text, 220);
   QFontMetricsF fm(f);
   double w = fm.horizontalAdvance(text);
   QPainterPath path;
@@ -146,7 +146,7 @@ QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
   Heading(p, QCoreApplication::translate("Pictures", "Options"), cx, 351);
 
   const QString tipWords = QCoreApplication::translate("Pictures", "Display Tip of the Day");
-  QFont f = Fitted(SerifFont(18, true, true), tipWords, 240);
+  QFont f = Fitted(Upright(SerifFont(18, true, true), tipWords), tipWords, 240);
   QPainterPath tip;
   tip.addText(QPointF(370, 373), f, tipWords);
   p.setPen(Qt::NoPen);
@@ -159,7 +159,7 @@ QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
   const QString words = QCoreApplication::translate("Pictures", "Return to %1");
   const qsizetype at = std::max<qsizetype>(words.indexOf(QLatin1String("%1")), 0);
   QString a = words.left(at), b = QStringLiteral("Ossaric"), c = words.mid(at + 2);
-  QFont lead = SerifFont(19, true, true), name = ScriptFont(27);
+  QFont lead = Upright(SerifFont(19, true, true), words), name = ScriptFont(27);
   auto widths = [&] {
     return QFontMetricsF(lead).horizontalAdvance(a) + QFontMetricsF(name).horizontalAdvance(b) +
            QFontMetricsF(lead).horizontalAdvance(c);
@@ -172,10 +172,19 @@ QImage PaintSetup(const QImage& scene, const SetupPieces& pieces) {
          wb = QFontMetricsF(name).horizontalAdvance(b) + QFontMetricsF(lead).horizontalAdvance(c);
   double x0 = cx - (wa + wb) / 2, base = 405;
   QPainterPath ret;
-  ret.addText(QPointF(x0, base), lead, a);
-  ret.addText(QPointF(x0 + wa, base + 1), name, b);
-  if (!c.isEmpty())
-    ret.addText(QPointF(x0 + wa + QFontMetricsF(name).horizontalAdvance(b), base), lead, c);
+  if (words.isRightToLeft()) {
+    // Read from the right: the words before the name stand to its right, those after to its left.
+    const double wc = QFontMetricsF(lead).horizontalAdvance(c);
+    const double wn = QFontMetricsF(name).horizontalAdvance(b);
+    if (!c.isEmpty()) ret.addText(QPointF(x0, base), lead, c);
+    ret.addText(QPointF(x0 + wc, base + 1), name, b);
+    ret.addText(QPointF(x0 + wc + wn, base), lead, a);
+  } else {
+    ret.addText(QPointF(x0, base), lead, a);
+    ret.addText(QPointF(x0 + wa, base + 1), name, b);
+    if (!c.isEmpty())
+      ret.addText(QPointF(x0 + wa + QFontMetricsF(name).horizontalAdvance(b), base), lead, c);
+  }
   p.setBrush(QColor(200, 170, 150));
   p.drawPath(ret.translated(0.8, 0.8));
   p.setBrush(kHeadingInk);

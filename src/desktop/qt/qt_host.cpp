@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -161,6 +162,38 @@ void QtHost::AskToEnd() {
   CloseHelp();
 }
 
+// The box beside the part `clear` of the scene, on the side with more room, level with the
+// scene's middle and kept on the screen; where neither side has room it stays centred.
+void QtHost::PlaceBeside(QMessageBox& box, const QRect& clear) const {
+  if (scene_ == nullptr || scene_->window() == nullptr) return;
+  const QRect scene = SceneRect(scene_->size(), scene_->SceneSize());
+  const double sx = double(scene.width()) / scene_->SceneSize().width();
+  const double sy = double(scene.height()) / scene_->SceneSize().height();
+  const QPoint topLeft =
+      scene_->mapToGlobal(QPoint(scene.x() + int(clear.x() * sx), scene.y() + int(clear.y() * sy)));
+  const QRect mark(topLeft, QSize(int(clear.width() * sx), int(clear.height() * sy)));
+  const QPoint middle = scene_->mapToGlobal(scene.center());
+  box.adjustSize();
+  const QSize size = box.sizeHint().expandedTo(box.size());
+  const QScreen* screen = scene_->screen();
+  const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+  const int leftRoom = mark.left() - room.left(), rightRoom = room.right() - mark.right();
+  int x;
+  if (rightRoom >= size.width() + 8 && rightRoom >= leftRoom)
+    x = mark.right() + 8;
+  else if (leftRoom >= size.width() + 8)
+    x = mark.left() - 8 - size.width();
+  else
+    return;
+  // As near the scene's middle as the side allows.
+  const int centred = middle.x() - size.width() / 2;
+  x = x > mark.right() ? std::max(x, std::min(centred, room.right() - size.width()))
+                       : std::min(x, std::max(centred, room.left()));
+  const int y = std::clamp(middle.y() - size.height() / 2, room.top(),
+                           std::max(room.top(), room.bottom() - size.height()));
+  box.move(x, y);
+}
+
 void QtHost::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                         bool owned) {
   if (ending_) return;
@@ -181,6 +214,10 @@ void QtHost::MessageBox(const std::string& text, const std::string& caption, Mes
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
   box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  if (!clear_.isNull()) {
+    PlaceBeside(box, clear_);
+    clear_ = QRect();
+  }
   // The box belongs to the running handler: it counts as busy whether or not it was before.
   const bool wasBusy = busy_;
   busy_ = true;

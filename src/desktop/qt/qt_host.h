@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QTextBrowser>
 #include <deque>
 #include <functional>
@@ -70,6 +71,7 @@ class QtHost : public QObject, public Host {
   // Host
   void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                   bool owned) override;
+  void KeepNextBoxClearOf(int x, int y, int w, int h) override { clear_ = QRect(x, y, w, h); }
   void SetCursor(CursorId cursor) override;
   void StartTimer(int id, int periodMs) override;
   void StopTimer(int id) override;
@@ -102,6 +104,7 @@ class QtHost : public QObject, public Host {
     std::function<void()> handler;
   };
   void Run(const std::function<void()>& handler);
+  void PlaceBeside(QMessageBox& box, const QRect& clear) const;
   void WakeUp();
 
   SceneWidget* scene_;
@@ -110,6 +113,7 @@ class QtHost : public QObject, public Host {
   bool busy_ = false;
   bool ending_ = false;
   QPointer<QMessageBox> box_;  // the box open now
+  QRect clear_;                // the part of the scene the next box leaves in sight
   bool invalidated_ = false;
   bool refuseInput_ = false;  // the computer plays: presses, keys and commands are dropped
   std::deque<Waiting> waiting_;
