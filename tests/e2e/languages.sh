@@ -47,9 +47,9 @@ wait_for() {
   return 1
 }
 
-# play LANGUAGE HELP_TITLE ABOUT_TITLE
-play() {
-  local language=$1 title=$2 about=$3
+# open_in LANGUAGE: a fresh game directory's window in LANGUAGE, its setup screen photographed.
+open_in() {
+  local language=$1
   rm -rf "$work/game" "$work/config"
   mkdir -p "$work/game"
   cp -r "$gamedir/." "$work/game/"
@@ -59,6 +59,12 @@ play() {
   find_window || fail "$language: no window titled Ossaric appeared"
   sleep 1
   import -window "$wid" "$work/$language-setup.png"
+}
+
+# play LANGUAGE HELP_TITLE ABOUT_TITLE
+play() {
+  local language=$1 title=$2 about=$3
+  open_in "$language"
   # The Help menu by its mnemonic (Alt+H in every language), its second item: About. A press on
   # the marble (where it does nothing) gives the window the keyboard first.
   local tries=0
@@ -125,15 +131,7 @@ names() {
 # glance LANGUAGE HELP_TITLE: the setup screen, then F1's help window under its title.
 glance() {
   local language=$1 title=$2
-  rm -rf "$work/game" "$work/config"
-  mkdir -p "$work/game"
-  cp -r "$gamedir/." "$work/game/"
-  rm -f "$work/game/bexil.ini"
-  (cd "$work/game" && exec env LANGUAGE="$language" LANG=en_US.UTF-8 "$program") >"$work/program.log" 2>&1 &
-  pid=$!
-  find_window || fail "$language: no window titled Ossaric appeared"
-  sleep 1
-  import -window "$wid" "$work/$language-setup.png"
+  open_in "$language"
   local tries=0
   while :; do
     tries=$((tries + 1))
