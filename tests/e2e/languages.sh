@@ -106,13 +106,17 @@ names() {
   # The scene fills the window below the menu bar, at the scale the window opened with.
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   local bar=$((HEIGHT - 434))
-  click() { xdotool mousemove --window "$wid" "$1" $(($2 + bar)) click 1; sleep 0.3; }
+  # A slow build (the sanitizers) takes its time over each press: the field must have the caret
+  # before the letters come, and a letter xdotool types through a borrowed key must be read
+  # before the key is given back.
+  click() { xdotool mousemove --window "$wid" "$1" $(($2 + bar)) click 1; sleep 1; }
   click 404 230  # three players
   local field=1 name
   for name in "Jörg" "Иван" "太郎"; do
     case $field in 1) click 360 285 ;; 2) click 467 285 ;; 3) click 360 313 ;; esac
     xdotool key BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
-    xdotool type --delay 120 "$name"
+    xdotool type --delay 250 "$name"
+    sleep 1
     field=$((field + 1))
   done
   sleep 0.5
