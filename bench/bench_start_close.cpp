@@ -3,9 +3,11 @@
 // lit), the resident memory three seconds after exec, and the time from a close request (the
 // window manager's WM_DELETE_WINDOW) until the window is gone and until the program has exited.
 // Runs the program N times one after the other on the X display it is given, without a window
-// manager, and prints the medians.
+// manager, and prints the medians. With --bare it runs a bare window (the yardstick, built
+// beside this benchmark) before each run of the program, in turn, and gives the program's times
+// also as multiples of the bare window's.
 //
-//   ossaric-bench-start [--runs N] PROGRAM [ARG...]
+//   ossaric-bench-start [--runs N] [--bare BARE] PROGRAM [ARG...]
 //
 // The program is started in the current directory with the environment it is given.
 #include <signal.h>
@@ -153,16 +155,38 @@ Run Once(xcb_connection_t* c, char** argv) {
   return run;
 }
 
+struct Figures {
+  std::vector<double> mapped, frame, gone, exited, rss;
+  int failures = 0;
+  void Add(const Run& r) {
+    if (!r.ok) {
+      ++failures;
+      return;
+    }
+    mapped.push_back(r.mapped);
+    frame.push_back(r.frame);
+    gone.push_back(r.gone);
+    exited.push_back(r.exited);
+    rss.push_back(r.rssKb / 1024.0);
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int runs = 7, first = 1;
-  if (argc > 2 && std::strcmp(argv[1], "--runs") == 0) {
-    runs = std::max(1, std::atoi(argv[2]));
-    first = 3;
+  char* bare = nullptr;
+  while (first + 1 < argc && argv[first][0] == '-') {
+    if (std::strcmp(argv[first], "--runs") == 0)
+      runs = std::max(1, std::atoi(argv[first + 1]));
+    else if (std::strcmp(argv[first], "--bare") == 0)
+      bare = argv[first + 1];
+    else
+      break;
+    first += 2;
   }
   if (first >= argc) {
-    std::fprintf(stderr, "usage: ossaric-bench-start [--runs N] PROGRAM [ARG...]\n");
+    std::fprintf(stderr, "usage: ossaric-bench-start [--runs N] [--bare BARE] PROGRAM [ARG...]\n");
     return 2;
   }
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -174,25 +198,25 @@ int main(int argc, char** argv) {
   const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
   xcb_flush(c);
-  std::vector<double> mapped, frame, gone, exited, rss;
-  int failures = 0;
+  Figures game, yardstick;
+  char* bareArgv[] = {bare, nullptr};
   for (int i = 0; i < runs; ++i) {
-    const Run r = Once(c, argv + first);
-    if (!r.ok) {
-      ++failures;
-      continue;
-    }
-    mapped.push_back(r.mapped);
-    frame.push_back(r.frame);
-    gone.push_back(r.gone);
-    exited.push_back(r.exited);
-    rss.push_back(r.rssKb / 1024.0);
+    if (bare != nullptr) yardstick.Add(Once(c, bareArgv));
+    game.Add(Once(c, argv + first));
   }
-  std::printf(
-      "RealStart exec_to_map_ms=%.1f exec_to_first_frame_ms=%.1f rss_after_3s_mb=%.1f\n"
-      "RealClose request_to_window_gone_ms=%.1f request_to_exit_ms=%.1f\n",
-      Median(mapped), Median(frame), Median(rss), Median(gone), Median(exited));
+  if (bare != nullptr)
+    std::printf("BareStart exec_to_map_ms=%.1f exec_to_first_frame_ms=%.1f rss_after_3s_mb=%.1f\n",
+                Median(yardstick.mapped), Median(yardstick.frame), Median(yardstick.rss));
+  std::printf("RealStart exec_to_map_ms=%.1f exec_to_first_frame_ms=%.1f rss_after_3s_mb=%.1f",
+              Median(game.mapped), Median(game.frame), Median(game.rss));
+  if (bare != nullptr && Median(yardstick.mapped) > 0)
+    std::printf(" map_of_bare_x=%.2f first_frame_of_bare_x=%.2f",
+                Median(game.mapped) / Median(yardstick.mapped),
+                Median(game.frame) / Median(yardstick.frame));
+  std::printf("\nRealClose request_to_window_gone_ms=%.1f request_to_exit_ms=%.1f\n",
+              Median(game.gone), Median(game.exited));
   xcb_disconnect(c);
-  if (failures) std::fprintf(stderr, "%d of %d runs failed\n", failures, runs);
+  const int failures = game.failures + yardstick.failures;
+  if (failures) std::fprintf(stderr, "%d of %d runs failed\n", failures, runs * (bare ? 2 : 1));
   return failures ? 1 : 0;
 }
