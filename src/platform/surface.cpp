@@ -14,7 +14,9 @@ namespace ossaric {
 namespace {
 
 // A font whose character cell (ascent + descent) is `cell` pixels high: the largest pixel size
-// whose cell is exactly that high, or failing that the largest whose cell still fits.
+// whose cell is exactly that high, or failing that the largest whose cell still fits. A cell
+// grows with the size, so that is the largest size whose cell fits at all; the search starts
+// from the size the cell at `cell` pixels suggests, as each size asked for loads the face anew.
 QFont MakeFont(const char* family, int cell, int weight, bool italic, bool fixed) {
   QFont font(QString::fromLatin1(family));
   font.setStyleHint(fixed ? QFont::TypeWriter : QFont::Serif,
@@ -23,17 +25,24 @@ QFont MakeFont(const char* family, int cell, int weight, bool italic, bool fixed
   font.setWeight(static_cast<QFont::Weight>(weight));
   font.setItalic(italic);
   font.setKerning(false);
-  int fitting = 0;
-  for (int size = cell; size > 4; --size) {
+  constexpr int kSmallest = 5;
+  auto fits = [&](int size) {
     font.setPixelSize(size);
-    const int height = QFontMetrics(font).height();
-    if (height == cell) {
-      fitting = size;
-      break;
+    return QFontMetrics(font).height() <= cell;
+  };
+  int size = cell;
+  font.setPixelSize(cell);
+  const int tall = QFontMetrics(font).height();
+  if (tall > cell) {
+    size = std::clamp(cell * cell / std::max(tall, 1), kSmallest, cell - 1);
+    if (fits(size)) {
+      while (size + 1 < cell && fits(size + 1)) ++size;
+    } else {
+      while (size > kSmallest && !fits(size)) --size;
+      if (!fits(size)) size = cell;  // no size fits: the cell's own
     }
-    if (height < cell && fitting == 0) fitting = size;
   }
-  font.setPixelSize(fitting > 0 ? fitting : cell);
+  font.setPixelSize(size);
   return font;
 }
 
