@@ -18,6 +18,12 @@ fails=0
 fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
 
 [ -x "$root/bin/ossaric" ] || fail "no program bin/ossaric"
+# The sound module, in the program's own library directory, which the program links nothing of.
+module=$(cd "$root" && find . -path './lib*/ossaric/ossaric-sound.so' -type f | head -1)
+[ -n "$module" ] || fail "no sound module lib/.../ossaric/ossaric-sound.so"
+if ldd "$root/bin/ossaric" | grep -q -i -E 'sdl|fluidsynth|Qt6Network'; then
+  fail "the program links the audio or network libraries: $(ldd "$root/bin/ossaric" | grep -i -E 'sdl|fluid|Network')"
+fi
 for f in moredice.wav rattle2.wav rattle1.wav pen.wav dicecup.wav manydice.wav onedice.wav \
          bexil.hlp; do
   [ -s "$root/share/ossaric/$f" ] || fail "no data file share/ossaric/$f"
@@ -47,7 +53,7 @@ if [ -f "$root/share/man/man6/ossaric.6.gz" ]; then
 fi
 [ -f "$root/share/doc/ossaric/copyright" ] || fail "no licence share/doc/ossaric/copyright"
 # Nothing of the build or the tests goes along.
-extra=$(cd "$root" && find . -type f | grep -v -E '^\./(bin/ossaric|share/(ossaric|applications|metainfo|icons|man|doc)/)' || true)
+extra=$(cd "$root" && find . -type f | grep -v -E '^\./(bin/ossaric|lib[^/]*(/[^/]*)?/ossaric/ossaric-sound\.so|share/(ossaric|applications|metainfo|icons|man|doc)/)' || true)
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop-file-validate"

@@ -33,6 +33,7 @@ for f in ./usr/bin/ossaric ./usr/share/ossaric/bexil.hlp ./usr/share/ossaric/hel
          ./usr/share/icons/hicolor/256x256/apps/org.ossaric.Ossaric.png ./usr/share/doc/ossaric/copyright; do
   grep -qx -- "$f" <<<"$files" || fail "the package lacks $f"
 done
+grep -q -x -E '\./usr/lib(/[^/]+)?/ossaric/ossaric-sound\.so' <<<"$files" || fail "the package lacks the sound module"
 [ "$fails" -eq 0 ] || exit 1
 echo "ok: $(basename "$deb") built; depends on: $depends"
 

@@ -25,7 +25,6 @@ class TYachtApp : public QApplication {
     setApplicationName(QStringLiteral("Ossaric"));
     setApplicationVersion(QStringLiteral(OSSARIC_VERSION));
     setDesktopFileName(QStringLiteral(OSSARIC_APP_ID));
-    setWindowIcon(GameIcon());
   }
 
   int Run(GamePlaces places) {

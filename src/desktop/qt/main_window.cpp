@@ -1,6 +1,7 @@
 #include "desktop/qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -16,9 +17,9 @@
 #include <cstring>
 #include <utility>
 
+#include "desktop/qt/late_sound.h"
 #include "desktop/qt/scene_accessible.h"
 #include "desktop/qt/scene_widget.h"
-#include "desktop/sdl/sdl_sound.h"
 #include "platform/cursors.h"
 #include "platform/languages.h"
 #include "ui/yacht_window.h"
@@ -121,29 +122,33 @@ QIcon GameIcon() {
 
 MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   setWindowTitle(QStringLiteral("Ossaric"));
-  setWindowIcon(GameIcon());
   setCentralWidget(scene_);
   host_ = std::make_unique<QtHost>(scene_);
-  // The music device reports the end of a piece from its own thread.
-  sound_ = std::make_unique<SdlSound>([host = host_.get(), this] {
+  // The music device reports the end of a piece from its own thread. It comes from the sound
+  // module once the first frame is on the screen; until then a piece asked to play waits.
+  auto sound = std::make_unique<LateSound>([host = host_.get(), this] {
     host->DeliverQueued(QtHost::Kind::Notice, [this] {
       if (game_ && !game_->Closed()) game_->EvMusicNotice();
     });
   });
-  // Reading the soundfont for the first piece waits until the first frame is on the screen.
-  if (auto* sdl = dynamic_cast<SdlSound*>(sound_.get())) {
-    sdl->HoldMusic(true);
-    scene_->onFirstFrame = [this, sdl] {
-      QMetaObject::invokeMethod(
-          this,
-          [this, sdl] {
-            host_->Deliver(QtHost::Kind::Notice, [this, sdl] {
-              if (game_ && !game_->Closed()) sdl->HoldMusic(false);
-            });
-          },
-          Qt::QueuedConnection);
-    };
-  }
+  scene_->onFirstFrame = [this, late = sound.get()] {
+    QMetaObject::invokeMethod(
+        this,
+        [this, late] {
+          // The icon is read from its pictures once the window is up (the desktop shows it
+          // as soon as it is set), for this window and every box after.
+          const QIcon icon = GameIcon();
+          QApplication::setWindowIcon(icon);
+          setWindowIcon(icon);
+          host_->Deliver(QtHost::Kind::Notice, [this, late] {
+            if (!game_ || game_->Closed()) return;
+            late->Arrive(SoundModulePlaces(QCoreApplication::applicationDirPath().toStdString(),
+                                           OSSARIC_SOUND_FROM_BIN));
+          });
+        },
+        Qt::QueuedConnection);
+  };
+  sound_ = std::move(sound);
   BuildMenu();
   // Message boxes raised while the game is built have no owner yet.
   game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_, std::move(places));

@@ -242,7 +242,7 @@ void SdlSound::CloseWhenQuiet() {
     if (stop_ || closeAt_ == std::chrono::steady_clock::time_point{} || now < closeAt_) continue;
     closeAt_ = {};
     // An open piece keeps the device: the music may go on with the next one at any time.
-    if (!deviceUp_ || !pieces_.empty() || heldPlay_ != 0) continue;
+    if (!deviceUp_ || !pieces_.empty()) continue;
     if (Mix_Playing(-1) > 0 || Mix_PlayingMusic()) {
       closeAt_ = now + quietClose_;  // a long effect: look again later
       continue;
@@ -275,22 +275,6 @@ void SdlSound::Resume() {
 void SdlSound::PauseIfSilent() {
   if (deviceId_ == 0 || Mix_Playing(-1) > 0 || Mix_PlayingMusic()) return;
   SDL_PauseAudioDevice(deviceId_, 1);
-}
-
-void SdlSound::HoldMusic(bool hold) {
-  std::lock_guard<std::recursive_mutex> lock(mutex_);
-  held_ = hold;
-  if (hold || heldPlay_ == 0) return;
-  const uint32_t device = heldPlay_;
-  heldPlay_ = 0;
-  const int error = MidiPlay(device);
-  if (error != kMidiOk) {
-    // Nobody waits for this answer any more: the piece ends at once, as one that fails, and
-    // MidiEnded tells why.
-    failed_ = device;
-    failedError_ = error;
-    if (musicFinished_) musicFinished_();
-  }
 }
 
 void SdlSound::SetError(int code, const std::string& text) {
@@ -367,24 +351,19 @@ uint32_t SdlSound::MidiOpen(const std::string& path, int& error) {
              Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" is not a MIDI file."), path));
     return 0;
   }
-  // Reading a piece reads the whole soundfont: while music is held that waits for the play.
-  Mix_Music* music = nullptr;
-  if (held_) {
-    ::close(fd);
-  } else {
-    music = LoadMidi(fd);
-    if (!music) {
-      error = kMidiCannotOpen;
-      SetError(kMidiCannotOpen,
-               Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be played: %2"), path,
-                     Mix_GetError()));
-      return 0;
-    }
+  // Reading a piece reads the whole soundfont.
+  Mix_Music* music = LoadMidi(fd);
+  malloc_trim(0);
+  if (!music) {
+    error = kMidiCannotOpen;
+    SetError(kMidiCannotOpen,
+             Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be played: %2"), path,
+                   Mix_GetError()));
+    return 0;
   }
   uint32_t device = nextDevice_++;
   if (device == 0) device = nextDevice_++;
   pieces_[device] = music;
-  paths_[device] = path;
   return device;
 }
 
@@ -395,22 +374,6 @@ int SdlSound::MidiPlay(uint32_t device) {
     SetError(kMidiBadDevice,
              Words(QT_TRANSLATE_NOOP("Sound", "No music piece is open on this device.")));
     return kMidiBadDevice;
-  }
-  if (held_) {
-    heldPlay_ = device;
-    return kMidiOk;
-  }
-  if (it->second == nullptr) {
-    // The piece is read again only if it still is a regular file.
-    const int fd = OpenRegularFile(paths_[device]);
-    if (fd >= 0) it->second = LoadMidi(fd);
-    malloc_trim(0);
-    if (it->second == nullptr) {
-      SetError(kMidiCannotPlay,
-               Words(QT_TRANSLATE_NOOP("Sound", "The music file \"%1\" cannot be played: %2"),
-                     paths_[device], Mix_GetError()));
-      return kMidiCannotPlay;
-    }
   }
   // Starting a piece may halt one still playing: that is our doing and posts no notice.
   playing_ = device;
@@ -437,15 +400,12 @@ void SdlSound::MidiCloseAll() {
   for (auto& [device, music] : pieces_)
     if (music) Mix_FreeMusic(music);
   pieces_.clear();
-  paths_.clear();
-  heldPlay_ = 0;
   PauseIfSilent();
   ArmQuietClose();
 }
 
 MidiEnd SdlSound::MidiEnded(uint32_t device) {
   std::lock_guard<std::recursive_mutex> lock(mutex_);
-  if (device != 0 && device == failed_) return {failedError_, 0};
   if (device != 0 && device == ended_.load()) return {kMidiOk, endedAfterMs_.load()};
   return {};
 }

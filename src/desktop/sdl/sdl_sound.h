@@ -42,11 +42,6 @@ class SdlSound : public SoundDevice {
   MidiEnd MidiEnded(uint32_t device) override;
   std::string MidiErrorText(int error) override;
 
-  // While held, a piece that is asked to play is only opened and marked; it is read (with the
-  // soundfont) and started when the hold ends, so the first frame is not kept waiting. A piece
-  // that then fails to start is reported by the end notice, as one failing while it plays.
-  void HoldMusic(bool hold);
-
   // True when there is an audio device (false: everything is silent). It may be closed for the
   // moment while all is quiet (see DeviceOpen).
   bool HasAudio() const { return audioOpen_; }
@@ -83,23 +78,18 @@ class SdlSound : public SoundDevice {
   int mixFrequency_ = 0;
   int mixFrameBytes_ = 0;
   Mix_Chunk* chunk_ = nullptr;
-  std::atomic<uint32_t> deviceId_{0};       // SDL's identifier of the mixer's device, 0: unknown
-  std::map<uint32_t, _Mix_Music*> pieces_;  // null: opened while music was held, not yet read
-  std::map<uint32_t, std::string> paths_;
-  bool held_ = false;
-  uint32_t heldPlay_ = 0;
+  std::atomic<uint32_t> deviceId_{0};  // SDL's identifier of the mixer's device, 0: unknown
+  std::map<uint32_t, _Mix_Music*> pieces_;
   uint32_t nextDevice_ = 1;
   std::map<int, std::string> errorText_;
   std::atomic<bool> quiet_{false};  // our own halt of a piece posts no notice
   // How the last piece ended, for MidiEnded: the piece the mixer plays and since when (SDL
   // ticks), set before it starts; the piece that stopped by itself and after how long, set on
-  // the audio thread; a held piece that could not be started.
+  // the audio thread.
   std::atomic<uint32_t> playing_{0};
   std::atomic<uint64_t> playingSince_{0};
   std::atomic<uint32_t> ended_{0};
   std::atomic<int> endedAfterMs_{-1};
-  uint32_t failed_ = 0;
-  int failedError_ = kMidiOk;
 
   // Every public call holds `mutex_`; the closer thread takes it to close the device.
   std::recursive_mutex mutex_;
