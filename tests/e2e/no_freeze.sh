@@ -5,7 +5,10 @@
 #    the window shows within 2 s, choosing each computer in the Game menu answers within 1 s (a
 #    choice that cannot be saved is told once, in one box), and Ctrl+Q ends the program.
 # 2. A directory in place of the single-instance lock and a file in place of its socket: the
-#    game starts, and a second start still only brings it to the front.
+#    game starts, and a second start still only brings it to the front; so it does with callers
+#    connected that say nothing, send a megabyte without an end of line or send garbage (the
+#    window answering meanwhile), and after a kill -9 of the game the next start takes over the
+#    socket left behind and is the one later starts bring to the front.
 # 3. SIGTERM while a message box is open, during the computer's turn and during a slow throw,
 #    and the window manager's close during the last two: the program is gone within 1 s, with
 #    the changed speed saved in bexil.ini.
@@ -15,7 +18,7 @@ program=$(realpath "$1")
 gamedir=$(realpath "$2")
 
 if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
-  for tool in xvfb-run xdotool openbox wmctrl xwininfo flock setpriv; do
+  for tool in xvfb-run xdotool openbox wmctrl xwininfo flock setpriv python3; do
     if ! command -v "$tool" >/dev/null; then
       echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
       exit 77
@@ -186,26 +189,67 @@ mkdir -p "$conf"
 hash=$(printf %s "$(realpath "$conf")" | sha1sum | cut -c1-16)
 mkdir "$work/run/ossaric-$hash.lock"
 : >"$work/run/ossaric-$hash.socket"
+socket=$work/run/ossaric-$hash-2.socket
+# A second start must end within 5 s, with status 0, and leave the first game running.
+second_start() {
+  (cd "$work/game" && exec "$program" --config-dir "$conf") >"$work/second.log" 2>&1 &
+  local second=$!
+  for _ in $(seq 50); do
+    kill -0 "$second" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$second" 2>/dev/null; then
+    kill "$second"
+    fail "$1: a second game runs on the same settings beside the first"
+  fi
+  wait "$second" || fail "$1: the second start ended with status $?"
+  kill -0 "$pid" 2>/dev/null || fail "$1: the first game ended at the second start"
+}
 start_timed "odd single-instance names"
-first=$pid
-(cd "$work/game" && exec "$program" --config-dir "$conf") >"$work/second.log" 2>&1 &
-second=$!
+second_start "odd single-instance names"
+[ "$(stat -c %a "$socket")" = 600 ] || fail "the game's socket is open to others: $(stat -c %a "$socket")"
+# Callers that are no later start stay connected while the window and a second start are tried.
+python3 -c '
+import socket, sys, time
+def caller():
+    s = socket.socket(socket.AF_UNIX)
+    s.connect(sys.argv[1])
+    return s
+silent = [caller() for _ in range(20)]
+huge = caller()
+try:
+    huge.sendall(b"x" * 1000000)
+except OSError:
+    pass
+garbage = caller()
+garbage.sendall(b"\xff\x00\t\n\traise\nraise\n")
+print("ready", flush=True)
+time.sleep(30)
+' "$socket" >"$work/callers.log" 2>&1 &
+holder=$!
 for _ in $(seq 50); do
-  kill -0 "$second" 2>/dev/null || break
+  grep -q ready "$work/callers.log" && break
   sleep 0.1
 done
-if kill -0 "$second" 2>/dev/null; then
-  kill "$second"
-  fail "a second game runs on the same settings beside the first"
-fi
-wait "$second" || fail "the second start ended with status $?"
-kill -0 "$first" 2>/dev/null || fail "the first game ended at the second start"
+grep -q ready "$work/callers.log" || fail "the callers could not connect: $(cat "$work/callers.log")"
+told=0
+choose "with odd callers" e
+second_start "with odd callers"
+kill "$holder" 2>/dev/null || true
+wait "$holder" 2>/dev/null || true
+holder=""
 [ -d "$work/run/ossaric-$hash.lock" ] && [ -f "$work/run/ossaric-$hash.socket" ] ||
   fail "the odd lock or socket was removed"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+[ -S "$socket" ] || fail "the kill -9 left no socket behind"
+start_timed "a start after a kill -9"
+second_start "after a kill -9"
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
 xdotool key ctrl+q 2>/dev/null || true
 wait_exit 25 || fail "Ctrl+Q did not end the program"
-echo "ok: a directory and a file in the single-instance names: one game all the same"
+[ ! -e "$socket" ] || fail "the game left its socket behind at its end"
+echo "ok: odd single-instance names, odd callers and a kill -9: one game all the same"
 
 # 3. SIGTERM, and a close from the window manager, in the states that used to hold the end back.
 pause_saved() { od -An -tu2 -j50 -N2 "$conf/bexil.ini" | tr -d ' '; }

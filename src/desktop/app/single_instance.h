@@ -5,11 +5,15 @@
 // for the next of a few names, which every start tries in the same order.
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace ossaric {
 
@@ -32,13 +36,20 @@ class SingleInstance : public QObject {
   QString SocketName() const { return base_ + QStringLiteral(".socket"); }
 
  private:
+  struct Caller;  // a later start connected to the first game
+
+  bool Listen();
   bool AskToRaise();
-  void Answer(class QLocalSocket* socket);
+  void Accept();
+  void Answer(Caller* caller);
+  void Drop(Caller* caller);
 
   QString first_;  // the first of the names, "…/ossaric-HASH"
   QString base_;   // the name in use
   int lockFd_ = -1;
-  QLocalServer server_;
+  int listenFd_ = -1;
+  QSocketNotifier* accepting_ = nullptr;
+  std::vector<std::unique_ptr<Caller>> callers_;  // the oldest first
 };
 
 // Brings a top-level window to the front: shown, not minimised, raised and activated.
