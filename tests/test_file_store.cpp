@@ -288,6 +288,16 @@ TEST(FileStore, TheChoicesFileNeverWaitsAndKeepsWhatItCannotSave) {
   EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Colour", std::string()), "deep red");
   EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Computer/Expert", 7), 1);
   EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Language", 7), 7) << "a text is no number";
+  // Several keys in one save, from another ChoicesFile on the same file (the window's place):
+  // a new section after the others, a key replaced, the lines written by the first kept.
+  ASSERT_TRUE(ChoicesFile("ossaric.conf")
+                  .Write(ChoicesFile::Values{
+                      {"Window/x", "-8"}, {"Window/width", "700"}, {"Computer/Expert", "0"}}));
+  const Bytes both = ReadAll("ossaric.conf");
+  EXPECT_EQ(std::string(both.begin(), both.end()),
+            "[General]\nLanguage=de\nColour=deep red\n\n[Computer]\nExpert=0\n\n[Window]\nx=-8\n"
+            "width=700\n");
+  EXPECT_EQ(ChoicesFile("ossaric.conf").Read("Window/x", 0), -8);
 }
 
 // With no room for a temporary file the bytes go in place. Ended at any step, as a kill would

@@ -24,6 +24,7 @@
 #include "desktop/qt/main_window.h"
 #include "desktop/qt/qt_host.h"
 #include "desktop/qt/scene_widget.h"
+#include "desktop/qt/window_place.h"
 #include "fifo_watchdog.h"
 #include "platform/surface.h"
 #include "ui/yacht_window.h"
@@ -157,6 +158,50 @@ TEST(SceneMapping, PressesMapBackToScenePixels) {
     }
   }
   EXPECT_EQ(SceneRect(scene, scene), QRect(0, 0, 632, 434));
+}
+
+// Where the window opens from what ossaric.conf kept and the screens there are now: the kept
+// rectangle when enough of its top lies on one screen, else nothing (the top-left corner at the
+// opening size).
+TEST(WindowPlace, KeptRectangleOnAScreenOrNothing) {
+  const QRect left(0, 0, 1600, 1100), right(1600, 0, 1280, 1024);
+  const QList<QRect> two = {left, right};
+  const QSize minimum(400, 250);
+  const auto kept = [](int x, int y, int w, int h) { return KeptPlace{x, y, w, h, 0}; };
+  const struct {
+    const char* what;
+    KeptPlace kept;
+    QList<QRect> screens;
+    std::optional<QRect> expect;
+  } cases[] = {
+      {"nothing kept", {}, two, std::nullopt},
+      {"a size without a place", {std::nullopt, std::nullopt, 700, 500, 0}, two, std::nullopt},
+      {"no height (garbled)", {100, 80, 700, std::nullopt, 0}, two, std::nullopt},
+      {"on the first screen", kept(100, 80, 700, 500), two, QRect(100, 80, 700, 500)},
+      {"on the second screen", kept(1700, 40, 632, 455), two, QRect(1700, 40, 632, 455)},
+      {"across both, most on the second", kept(1300, 40, 632, 455), two, QRect(1300, 40, 632, 455)},
+      {"half off the right edge", kept(2880 - 316, 40, 632, 455), two,
+       QRect(2880 - 316, 40, 632, 455)},
+      {"more than half off the right edge", kept(2880 - 300, 40, 632, 455), two, std::nullopt},
+      {"left of every screen", kept(-700, 40, 632, 455), two, std::nullopt},
+      {"its top above the screen", kept(100, -10, 632, 455), two, std::nullopt},
+      {"its top strip cut by the bottom", kept(100, 1090, 632, 455), two, std::nullopt},
+      {"below a shorter screen", kept(1700, 1030, 632, 455), two, std::nullopt},
+      {"that screen gone", kept(1700, 40, 632, 455), {left}, std::nullopt},
+      {"no screen at all", kept(100, 80, 700, 500), {}, std::nullopt},
+      {"smaller than the window allows", kept(100, 80, 10, 10), two, QRect(100, 80, 400, 250)},
+      {"taller than its screen now", kept(0, 0, 1600, 3000), two, QRect(0, 0, 1600, 1100)},
+      {"no width", kept(100, 80, 0, 500), two, std::nullopt},
+      {"a negative height", kept(100, 80, 700, -5), two, std::nullopt},
+      {"absurdly wide", kept(0, 0, 100000, 500), two, std::nullopt},
+      {"absurdly far", kept(0, 2000000000, 700, 500), two, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(OpeningPlace(c.kept, c.screens, minimum), c.expect) << c.what;
+  }
+  EXPECT_TRUE(OpensMaximized({1, 2, 3, 4, 1}));
+  for (std::optional<int> maximized : {std::optional<int>(), std::optional<int>(0), {2}, {-1}})
+    EXPECT_FALSE(OpensMaximized({1, 2, 3, 4, maximized}));
 }
 
 // The largest difference of one colour channel between two pictures of one size.

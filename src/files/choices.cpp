@@ -86,8 +86,7 @@ std::optional<std::string> ValueIn(const std::vector<std::string>& lines, const 
   return std::string(value);
 }
 
-std::vector<uint8_t> WithValue(std::vector<std::string> lines, const Key& key,
-                               const std::string& value) {
+void SetValue(std::vector<std::string>& lines, const Key& key, const std::string& value) {
   int sectionEnd = -1;
   const int at = FindLine(lines, key, sectionEnd);
   const std::string line = key.name + "=" + value;
@@ -100,6 +99,9 @@ std::vector<uint8_t> WithValue(std::vector<std::string> lines, const Key& key,
     lines.push_back("[" + key.section + "]");
     lines.push_back(line);
   }
+}
+
+std::vector<uint8_t> ImageOf(const std::vector<std::string>& lines) {
   std::vector<uint8_t> bytes;
   for (const std::string& l : lines) {
     bytes.insert(bytes.end(), l.begin(), l.end());
@@ -113,9 +115,9 @@ bool Fail(ChoicesProblem* problem, const std::string& file, int error) {
   return false;
 }
 
-// Writes `value` under `key` into the file at `path`, under its lock, keeping every other line.
-bool Save(const std::string& path, const std::string& key, const std::string& value,
-          ChoicesProblem* problem) {
+// Writes each value under its key into the file at `path`, under its lock, keeping every other
+// line.
+bool Save(const std::string& path, const ChoicesFile::Values& values, ChoicesProblem* problem) {
   if (path.empty()) return Fail(problem, path, ENOENT);
   const size_t slash = path.rfind('/');
   if (slash != std::string::npos && slash > 0) {
@@ -131,7 +133,9 @@ bool Save(const std::string& path, const std::string& key, const std::string& va
   // A file that is there but cannot be read may hold choices this run never saw: it stays.
   if (!ReadWholeFile(path, kLargestChoices, bytes) && errno != ENOENT)
     return Fail(problem, path, errno);
-  const std::vector<uint8_t> image = WithValue(Lines(bytes), SplitKey(key), value);
+  std::vector<std::string> lines = Lines(bytes);
+  for (const auto& [key, value] : values) SetValue(lines, SplitKey(key), value);
+  const std::vector<uint8_t> image = ImageOf(lines);
   if (!ReplaceFile(path, image.data(), image.size(), &error))
     return Fail(problem, SaveTarget(path), error);
   return true;
@@ -161,10 +165,16 @@ bool ChoicesFile::Write(const std::string& key, int value, ChoicesProblem* probl
 }
 
 bool ChoicesFile::Write(const std::string& key, const std::string& value, ChoicesProblem* problem) {
-  std::string text = value;
-  std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
-  kept_[key] = text;
-  return Save(path_, key, text, problem);
+  return Write(Values{{key, value}}, problem);
+}
+
+bool ChoicesFile::Write(const Values& values, ChoicesProblem* problem) {
+  Values texts = values;
+  for (auto& [key, text] : texts) {
+    std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
+    kept_[key] = text;
+  }
+  return Save(path_, texts, problem);
 }
 
 void ChoicesFile::RemoveLeftovers() const {

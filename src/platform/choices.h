@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace ossaric {
 
@@ -33,6 +34,9 @@ class ChoicesFile {
   // is kept all the same, and read back for the rest of this run. A text keeps no line break.
   bool Write(const std::string& key, int value, ChoicesProblem* problem = nullptr);
   bool Write(const std::string& key, const std::string& value, ChoicesProblem* problem = nullptr);
+  // Several keys in one save, all or none of them (a place and a size that belong together).
+  using Values = std::vector<std::pair<std::string, std::string>>;
+  bool Write(const Values& values, ChoicesProblem* problem = nullptr);
 
   // Removes what saves cut short by a kill left beside the file: ours, and those of the
   // settings class of earlier versions ("ossaric.conf.Ab12Cd"), once they are a minute old.

@@ -7,15 +7,18 @@
 # raised by a double click keeps the keyboard, a row's tooltip tells its points, and Ctrl+Z
 # brings returned dice back; keys and presses made
 # while the computer plays are dropped; SIGTERM, SIGINT and SIGHUP each close the game with its
-# settings written. Last, with only damaged music pieces (one cut short, one a bare header), each
-# is told once and the program then idles instead of starting them again and again.
+# settings written. With only damaged music pieces (one cut short, one a bare header), each
+# is told once and the program then idles instead of starting them again and again. Last, the
+# window reopens where it was moved and at the size it was given (closed by Ctrl+Q, by SIGTERM,
+# by the close box, maximised), never a frame further at each start, and a kept place off the
+# screen opens at the top-left corner.
 # usage: desktop.sh PROGRAM GAME_DIR
 set -euo pipefail
 program=$(realpath "$1")
 gamedir=$(realpath "$2")
 
 if [ -z "${OSSARIC_E2E_DISPLAY:-}" ]; then
-  for tool in xvfb-run xdotool wmctrl openbox import compare xwininfo; do
+  for tool in xvfb-run xdotool wmctrl openbox import compare xwininfo xprop; do
     if ! command -v "$tool" >/dev/null; then
       echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
       exit 77
@@ -30,7 +33,7 @@ work=$(mktemp -d /tmp/ossaric-e2e-XXXXXX)
 export XDG_DATA_HOME=$work/data
 mkdir -p "$work/game"
 cp -r "$gamedir/." "$work/game/"
-rm -f "$work/game/bexil.ini"
+rm -f "$work/game/bexil.ini" "$work/game/ossaric.conf"
 # shellcheck source=x_session.sh
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 
@@ -44,6 +47,12 @@ start_game() {
   menu=$((height - 434))
   [ "$menu" -gt 0 ] || fail "window height $height leaves no room for the menu bar"
 }
+# The window's client area on the screen, "x,y wxh", and its maximised state.
+place() {
+  xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} END {print x "," y " " w "x" h}'
+}
+maximised() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
 # A press at scene coordinates.
 press() { xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1; }
 shot() { import -window "$wid" "$work/$1.png"; }
@@ -64,6 +73,7 @@ changes() {
 
 # 1. Start, throw, close through the window manager.
 start_game
+fresh=$(place)
 shot opening
 press 446 398
 changes opening started || fail "the press on the setup screen's start changed nothing"
@@ -228,3 +238,47 @@ echo "ok: damaged pieces told in $boxes box(es); idle at $((with_box / 10)).$((w
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
 xdotool key ctrl+q
 wait_exit 50 || fail "Ctrl+Q did not end the program"
+
+# 8. The window reopens where it was closed, at its size; a place off the screen is not kept.
+rm -f "$work/game/bexil.ini" "$work/game"/*.mid
+start_game
+[ "$(place)" = "$fresh" ] || fail "the window reopened at $(place), not where it opened first ($fresh)"
+xdotool windowmove "$wid" 230 140
+xdotool windowsize "$wid" 760 560
+sleep 1
+moved=$(place)
+[ "$moved" != "$fresh" ] || fail "the window did not move"
+xdotool key ctrl+q
+wait_exit 50 || fail "Ctrl+Q did not end the program"
+start_game
+[ "$(place)" = "$moved" ] || fail "moved to $moved and closed by Ctrl+Q, the window reopened at $(place)"
+xdotool windowmove "$wid" 310 90
+sleep 1
+moved=$(place)
+kill -s TERM "$pid"
+wait_exit 50 || fail "SIGTERM did not end the program"
+for round in 1 2 3; do
+  start_game
+  [ "$(place)" = "$moved" ] || fail "start $round after SIGTERM at $moved: the window opened at $(place)"
+  wmctrl -i -c "$wid"
+  wait_exit 50 || fail "the close box did not end the program"
+done
+start_game
+wmctrl -i -r "$wid" -b add,maximized_vert,maximized_horz
+sleep 1
+maximised || fail "the window manager did not maximise the window"
+wmctrl -i -c "$wid"
+wait_exit 50 || fail "the close box did not end the program"
+start_game
+maximised || fail "closed maximised, the window reopened as $(place), not maximised"
+wmctrl -i -r "$wid" -b remove,maximized_vert,maximized_horz
+sleep 1
+[ "$(place)" = "$moved" ] || fail "restored from maximised, the window is at $(place), not $moved"
+wmctrl -i -c "$wid"
+wait_exit 50 || fail "the close box did not end the program"
+sed -i 's/^x=.*/x=5000/' "$work/game/ossaric.conf"
+start_game
+[ "$(place)" = "$fresh" ] || fail "kept off the screen, the window opened at $(place), not at $fresh"
+xdotool key ctrl+q
+wait_exit 50 || fail "Ctrl+Q did not end the program"
+echo "ok: the window reopens where it was closed ($moved), maximised too; a place off the screen opens at $fresh"

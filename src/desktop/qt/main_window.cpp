@@ -20,6 +20,7 @@
 #include "desktop/qt/late_sound.h"
 #include "desktop/qt/scene_accessible.h"
 #include "desktop/qt/scene_widget.h"
+#include "desktop/qt/window_place.h"
 #include "platform/cursors.h"
 #include "platform/languages.h"
 #include "ui/yacht_window.h"
@@ -150,6 +151,7 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
   };
   sound_ = std::move(sound);
   BuildMenu();
+  place_.SetPath(PlaceFile(places.configDir, "ossaric.conf"));
   // Message boxes raised while the game is built have no owner yet.
   game_ = std::make_unique<TYachtWindow>(*host_, *sound_, random_, std::move(places));
   host_->SetOwner(this);
@@ -203,12 +205,34 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
     return QString::fromStdString(game_->ScorePreview(x, y));
   };
 
+  OpenInPlace();
+  scene_->setFocus();
+}
+
+void MainWindow::OpenInPlace() {
   // The scene fills the client area under the menu bar, 632 x 434 at scale 1.
   scene_->SetOpeningScale(OpeningScale(QGuiApplication::primaryScreen()));
-  const QSize client = scene_->sizeHint();
-  resize(client.width(), client.height() + menuBar()->sizeHint().height());
-  move(0, 0);
-  scene_->setFocus();
+  const KeptPlace kept = ReadKeptPlace(place_);
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+  // The kept rectangle has no frame, as setGeometry() takes it; move() places the frame.
+  if (const std::optional<QRect> place = OpeningPlace(kept, screens, minimumSizeHint())) {
+    setGeometry(*place);
+  } else {
+    const QSize client = scene_->sizeHint();
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    move(0, 0);
+  }
+  if (OpensMaximized(kept)) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The normal rectangle (as before a maximise), without the frame; a place that cannot be saved
+// is not worth a word as the game closes.
+void MainWindow::KeepPlace() {
+  if (placeKept_) return;
+  placeKept_ = true;
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  WriteKeptPlace(place_, normal, isMaximized());
 }
 
 MainWindow::~MainWindow() {
@@ -331,6 +355,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     host_->Deliver(QtHost::Kind::Close, [this] { game_->EvClose(); });
   }
+  KeepPlace();
   closing_ = true;
   event->accept();
   QCoreApplication::quit();

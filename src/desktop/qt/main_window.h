@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "desktop/qt/qt_host.h"
+#include "platform/choices.h"
 #include "platform/game_places.h"
 #include "platform/random.h"
 #include "platform/sound.h"
@@ -50,6 +51,9 @@ class MainWindow : public QMainWindow {
   void RebuildMenu();
   void Send(QtHost::Kind kind, std::function<void(TYachtWindow&)> handler);
   void AfterHandler();
+  // Opens where the window was last closed, or at the top-left corner; keeps the place at close.
+  void OpenInPlace();
+  void KeepPlace();
 
   SceneWidget* scene_;
   std::unique_ptr<QtHost> host_;
@@ -57,6 +61,8 @@ class MainWindow : public QMainWindow {
   Random random_;
   std::unique_ptr<TYachtWindow> game_;
   bool closing_ = false;
+  ChoicesFile place_;  // ossaric.conf, for the window's place alone
+  bool placeKept_ = false;
 };
 
 // The program's icon: ICON_1 from the resources, else a die drawn here.
