@@ -32,14 +32,14 @@ else
   QT_QPA_PLATFORM=offscreen "$build/bench/ossaric-bench-host" 2>/dev/null | tee "$host"
 fi
 # Start and close of the real program against a bare Qt window of the same size, in turn, with a
-# session bus and the accessibility bus running as on a desktop (median of 9; no window manager,
+# session bus and the accessibility bus running as on a desktop (median of 15; no window manager,
 # so a window is mapped as soon as its program asks).
 if command -v xvfb-run >/dev/null && [ -x "$build/bench/ossaric-bench-start" ]; then
   echo
-  echo "The program's start and close against a bare Qt window, median of 9 (before: exec to map" \
+  echo "The program's start and close against a bare Qt window, median of 15 (before: exec to map" \
     "1.79 x the bare window's, 53 MB resident with the music playing):"
   cmake --build "$build" --target ossaric-bench-bare -j2 >/dev/null 2>&1 || true
-  bash bench/start_on_desktop.sh "$build" 9 || true
+  bash bench/start_on_desktop.sh "$build" 15 || true
 fi
 solver=$(mktemp)
 trap 'rm -f "$out" "$host" "$solver"; true' EXIT
