@@ -62,8 +62,6 @@ namespace {
 // How long a screen reader has to say that the game closes before the window goes.
 constexpr int kGoodbyeMs = 400;
 
-// On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
-// the scene is as large to the eye as on an ordinary screen.
 // The common shortcut of each command that has one.
 QKeySequence CommandShortcut(int command) {
   switch (command) {
@@ -83,6 +81,8 @@ QKeySequence CommandShortcut(int command) {
   }
 }
 
+// On a dense screen that Qt does not scale itself the window opens at a whole multiple, so
+// the scene is as large to the eye as on an ordinary screen.
 int OpeningScale(QScreen* screen) {
   if (screen == nullptr || screen->devicePixelRatio() >= 1.5) return 1;
   // Desktops that set no font scaling still report the panel's real density.
