@@ -44,7 +44,15 @@ source "$here/x_session.sh"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
 orca_pid=""
-trap 'kill $orca_pid $bus 2>/dev/null || true; cleanup' EXIT
+# Orca ends on SIGTERM, though not always: one that has not ended after five seconds is killed.
+stop_orca() {
+  [ -n "$orca_pid" ] || return 0
+  kill "$orca_pid" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -9 "$orca_pid" 2>/dev/null || true
+  wait "$orca_pid" 2>/dev/null || true
+}
+trap 'stop_orca; kill $bus 2>/dev/null || true; cleanup' EXIT
 sleep 1
 
 for lang in "${languages[@]}"; do
@@ -66,8 +74,7 @@ for lang in "${languages[@]}"; do
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   pid=""
-  kill "$orca_pid" 2>/dev/null || true
-  wait "$orca_pid" 2>/dev/null || true
+  stop_orca
   orca_pid=""
 done
 echo "PASS"
