@@ -23,6 +23,7 @@
 #include "desktop/qt/window_place.h"
 #include "platform/cursors.h"
 #include "platform/languages.h"
+#include "platform/user_dirs.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
@@ -143,8 +144,8 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
           setWindowIcon(icon);
           host_->Deliver(QtHost::Kind::Notice, [this, late] {
             if (!game_ || game_->Closed()) return;
-            late->Arrive(SoundModulePlaces(QCoreApplication::applicationDirPath().toStdString(),
-                                           OSSARIC_SOUND_FROM_BIN));
+            // The program's directory as the system spells it: its name may be no text.
+            late->Arrive(SoundModulePlaces(ProgramDirectory(), OSSARIC_SOUND_FROM_BIN));
           });
         },
         Qt::QueuedConnection);
