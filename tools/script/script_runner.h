@@ -9,6 +9,7 @@
 
 #include "platform/headless/headless_host.h"
 #include "platform/random.h"
+#include "state_fields.h"
 #include "ui/yacht_window.h"
 #include "window_probe.h"
 
@@ -40,14 +41,5 @@ class ScriptRunner {
   std::unique_ptr<TYachtWindow> window_;
   bool closed_ = false;
 };
-
-// Sets one state field by its name ("Sheet[0].Entry[5]", "PlayerName[2]"); false when unknown.
-bool SetStateField(TWindowProbe w, const std::string& name, const std::string& value);
-// The best move now, as the hint gives it, as one JSON object body: the column, the best action,
-// the best throw and every write with their expected final totals; "available":false when no
-// hint is to be had.
-std::string HintJson(TWindowProbe w);
-// Every field of the game state as one JSON object body (no braces).
-std::string StateJson(TWindowProbe w, uint32_t clock);
 
 }  // namespace ossaric
