@@ -32,12 +32,37 @@ find_window() {
   return 1
 }
 
+# True when what made the program end with a failure is only a leak report of the sanitizer
+# build in which no leaked block was allocated by the game: every frame of every direct leak lies
+# in the desktop's libraries. Qt's session-bus thread now and then ends after the leak check has
+# begun, and its thread record is then reported; the stack stops in Qt, which keeps no frame
+# pointers, so no suppression can name it. A leak with a frame of the program or of its sound
+# module, and any other sanitizer error, still fails.
+desktop_leak_only() {
+  [ -f "$1" ] && grep -q 'ERROR: LeakSanitizer: detected memory leaks' "$1" || return 1
+  grep 'ERROR: ' "$1" | grep -qv 'ERROR: LeakSanitizer' && return 1
+  grep -q 'runtime error:' "$1" && return 1
+  awk '
+    /^(Direct|Indirect) leak of/ { direct = /^Direct/; if (direct) leaks++; next }
+    /^ *#[0-9]+ / && direct {
+      if (($0 ~ /\/src\// && $0 !~ /libsanitizer/) || $0 ~ /ossaric(-sound\.so)?\+0x/) ours = 1
+    }
+    /^$/ { direct = 0 }
+    END { exit !(leaks > 0 && !ours) }' "$1" || return 1
+  echo "note: passed over a leak at exit that lies wholly in the desktop's libraries:"
+  grep -A3 '^Direct leak of' "$1" | sed 's/^/  program: /'
+}
+
 # Waits up to $1 fifths of a second for the program (in `pid`) to end, with status 0; false when
 # it is still running.
 wait_exit() {
+  local status
   for _ in $(seq "$1"); do
     kill -0 "$pid" 2>/dev/null || {
-      wait "$pid" || fail "the program exited with status $?"
+      status=0
+      wait "$pid" || status=$?
+      [ "$status" = 0 ] || desktop_leak_only "$work/program.log" ||
+        fail "the program exited with status $status"
       pid=""
       return 0
     }
