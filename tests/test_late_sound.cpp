@@ -104,6 +104,56 @@ TEST(LateSound, AWaitingPieceStartsWhenTheDeviceComesOrIsToldAsTheMusicTellsAFai
   }
 }
 
+// The load opens the piece that waited when it began; that piece is played without a second
+// read of the soundfont, and one no longer wanted when the device comes is closed.
+TEST(LateSound, WhatTheLoadOpenedPlaysOnlyIfThatPieceStillWaits) {
+  struct Case {
+    const char* name;
+    const char* loadedPath;  // what the load opened ("" for nothing)
+    uint32_t loadedId;       // its identifier on the device, 0 when it failed
+    int loadedError;
+    bool stillWaiting;  // the game still waits for "a.mid" when the device comes
+    std::vector<std::string> log;
+    int notices;
+  };
+  const Case cases[] = {
+      {"the waiting piece", "a.mid", 40, kMidiOk, true, {"play 40"}, 0},
+      {"it failed to open", "a.mid", 0, kMidiCannotOpen, true, {}, 1},
+      {"no audio device", "a.mid", 0, kMidiNoDevice, true, {}, 0},
+      {"another piece waits now",
+       "b.mid",
+       40,
+       kMidiOk,
+       true,
+       {"close", "open a.mid", "play 40"},
+       0},
+      {"the music was stopped meanwhile", "a.mid", 40, kMidiOk, false, {"close"}, 0},
+      {"nothing was opened", "", 0, kMidiOk, true, {"open a.mid", "play 40"}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> log;
+    int notices = 0;
+    LateSound sound([&] { ++notices; });
+    int error = kMidiOk;
+    const uint32_t piece = sound.MidiOpen("a.mid", error);
+    ASSERT_EQ(sound.MidiPlay(piece), kMidiOk);
+    EXPECT_EQ(sound.WaitingPath(), "a.mid");
+    if (!c.stillWaiting) sound.MidiCloseAll();
+    LoadedSound loaded;
+    loaded.device = std::make_unique<FakeDevice>(&log);
+    loaded.path = c.loadedPath;
+    loaded.opened = c.loadedId;
+    loaded.error = c.loadedError;
+    sound.Arrive(std::move(loaded));
+    EXPECT_EQ(log, c.log);
+    EXPECT_EQ(notices, c.notices);
+    if (c.stillWaiting && c.loadedError == kMidiOk) {
+      EXPECT_EQ(sound.MidiEnded(piece).playedMs, 40);
+    }
+  }
+}
+
 TEST(LateSound, WithoutTheModuleTheMusicSaysWhy) {
   LateSound sound(nullptr);
   sound.Arrive(SoundModulePlaces("/nonexistent/bin", "../lib/ossaric"));

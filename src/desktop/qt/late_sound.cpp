@@ -16,43 +16,77 @@ LateSound::LateSound(std::function<void()> musicFinished)
 // the device by a moment.
 LateSound::~LateSound() = default;
 
-void LateSound::Arrive(const std::vector<std::string>& places) {
-  if (arrived_) return;
+LoadedSound LateSound::Load(const std::vector<std::string>& places,
+                            std::function<void()> musicFinished, const std::string& path) {
+  LoadedSound loaded;
   std::string reason = "ossaric-sound.so: not found";
   for (const std::string& dir : places) {
-    const std::string path = (std::filesystem::path(dir) / kSoundModuleName).string();
+    const std::string file = (std::filesystem::path(dir) / kSoundModuleName).string();
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) continue;
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!std::filesystem::is_regular_file(file, ec)) continue;
+    void* module = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr) {
       const char* why = ::dlerror();
-      reason = why ? why : path;
+      reason = why ? why : file;
       continue;
     }
     auto make = reinterpret_cast<MakeSoundDevice>(::dlsym(module, kMakeSoundDevice));
     if (make == nullptr) {
-      reason = path + ": " + kMakeSoundDevice + " is missing";
+      reason = file + ": " + kMakeSoundDevice + " is missing";
       continue;
     }
-    Arrive(std::unique_ptr<SoundDevice>(make(musicFinished_)), {});
-    return;
+    loaded.device.reset(make(std::move(musicFinished)));
+    if (loaded.device && !path.empty()) {
+      loaded.path = path;
+      loaded.opened = loaded.device->MidiOpen(path, loaded.error);
+    }
+    return loaded;
   }
   const QString words = QCoreApplication::translate("Sound", "No audio device is available: %1");
-  Arrive(nullptr, words.arg(QString::fromStdString(reason)).toStdString());
+  loaded.missing = words.arg(QString::fromStdString(reason)).toStdString();
+  return loaded;
+}
+
+void LateSound::Arrive(const std::vector<std::string>& places) {
+  if (!arrived_) Arrive(Load(places, musicFinished_, WaitingPath()));
 }
 
 void LateSound::Arrive(std::unique_ptr<SoundDevice> device, const std::string& missing) {
+  LoadedSound loaded;
+  loaded.device = std::move(device);
+  loaded.missing = missing;
+  Arrive(std::move(loaded));
+}
+
+std::string LateSound::WaitingPath() const {
+  const auto it = waiting_.find(waitingPlay_);
+  return it != waiting_.end() ? it->second : std::string();
+}
+
+void LateSound::Arrive(LoadedSound loaded) {
   if (arrived_) return;
   arrived_ = true;
-  device_ = std::move(device);
-  missing_ = missing;
+  device_ = std::move(loaded.device);
+  missing_ = loaded.missing;
   const uint32_t play = waitingPlay_;
   const std::string path = play != 0 ? waiting_[play] : std::string();
   waiting_.clear();
   waitingPlay_ = 0;
+  // What the load opened is of use only if that piece still waits; else it is closed.
+  const bool preopened = device_ && !loaded.path.empty() && play != 0 && loaded.path == path;
+  if (device_ && !loaded.path.empty() && loaded.opened != 0 && !preopened) device_->MidiCloseAll();
   if (play == 0) return;
   int error = kMidiOk;
-  const uint32_t opened = MidiOpen(path, error);
+  uint32_t opened = 0;
+  if (preopened) {
+    error = loaded.error;
+    if (loaded.opened != 0) {
+      opened_[next_] = loaded.opened;
+      opened = next_++;
+    }
+  } else {
+    opened = MidiOpen(path, error);
+  }
   // The piece now has the device's identifier under the one the game already holds.
   if (opened != 0) {
     opened_[play] = opened_[opened];

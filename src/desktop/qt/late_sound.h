@@ -17,6 +17,16 @@
 
 namespace ossaric {
 
+// What loading the sound module gave: the device, or none and why; and the piece that waited
+// when the load began, opened on the new device as part of the load.
+struct LoadedSound {
+  std::unique_ptr<SoundDevice> device;
+  std::string missing;  // why there is no device
+  std::string path;     // the piece opened while loading, "" for none
+  uint32_t opened = 0;  // its identifier on the device; 0 when it failed to open, with `error`
+  int error = kMidiOk;
+};
+
 class LateSound : public SoundDevice {
  public:
   // `musicFinished` posts the end notice to the window (it may be called from the audio thread).
@@ -24,11 +34,20 @@ class LateSound : public SoundDevice {
   ~LateSound() override;
 
   // Loads the module from the first of `places` (directories) that holds it and makes the real
-  // device, or stays silent with the loader's reason. Once only; then starts the waiting piece.
+  // device, and opens `path` on it unless empty; or says why there is none. Touches no
+  // LateSound, so it may run on any thread: reading the soundfont takes a while.
+  static LoadedSound Load(const std::vector<std::string>& places,
+                          std::function<void()> musicFinished, const std::string& path);
+  // Takes the device (none: silent, `missing` saying why). Once only; then starts the waiting
+  // piece, with what the load opened when it is that piece.
+  void Arrive(LoadedSound loaded);
+  // The same, loading on this thread.
   void Arrive(const std::vector<std::string>& places);
-  // The same with a device made already (null: silent, `missing` saying why).
   void Arrive(std::unique_ptr<SoundDevice> device, const std::string& missing);
   bool Arrived() const { return arrived_; }
+  // The piece asked to play before the device came, "" for none; and the end notice's callback.
+  std::string WaitingPath() const;
+  const std::function<void()>& MusicFinished() const { return musicFinished_; }
 
   void PlayEffect(const std::string& name, const std::vector<uint8_t>& wav, bool wait) override;
   void StopEffects() override;

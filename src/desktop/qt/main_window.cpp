@@ -142,11 +142,26 @@ MainWindow::MainWindow(GamePlaces places) : scene_(new SceneWidget(this)) {
           const QIcon icon = GameIcon();
           QApplication::setWindowIcon(icon);
           setWindowIcon(icon);
-          host_->Deliver(QtHost::Kind::Notice, [this, late] {
-            if (!game_ || game_->Closed()) return;
-            // The program's directory as the system spells it: its name may be no text.
-            late->Arrive(SoundModulePlaces(ProgramDirectory(), OSSARIC_SOUND_FROM_BIN));
-          });
+          // The module, the audio device and the waiting piece with its soundfont are read on
+          // a thread of their own, so that the window answers meanwhile; the device comes to
+          // the game through the event gate, as any notice. The program's directory as the
+          // system spells it: its name may be no text.
+          if (soundLoader_.joinable() || late->Arrived()) return;
+          soundLoader_ = std::thread(
+              [this, late, waiting = late->WaitingPath(), finished = late->MusicFinished(),
+               places = SoundModulePlaces(ProgramDirectory(), OSSARIC_SOUND_FROM_BIN)] {
+                auto loaded =
+                    std::make_shared<LoadedSound>(LateSound::Load(places, finished, waiting));
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, late, loaded] {
+                      host_->Deliver(QtHost::Kind::Notice, [this, late, loaded] {
+                        if (!game_ || game_->Closed()) return;
+                        late->Arrive(std::move(*loaded));
+                      });
+                    },
+                    Qt::QueuedConnection);
+              });
         },
         Qt::QueuedConnection);
   };
@@ -237,6 +252,7 @@ void MainWindow::KeepPlace() {
 }
 
 MainWindow::~MainWindow() {
+  if (soundLoader_.joinable()) soundLoader_.join();
   // The window leaves the screen at once; releasing the audio device may take a while after.
   if (windowHandle() != nullptr) {
     hide();

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <thread>
 
 #include "desktop/qt/qt_host.h"
 #include "platform/choices.h"
@@ -58,6 +59,7 @@ class MainWindow : public QMainWindow {
   SceneWidget* scene_;
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<SoundDevice> sound_;
+  std::thread soundLoader_;  // reads the sound module and the first piece off the window's thread
   Random random_;
   std::unique_ptr<TYachtWindow> game_;
   bool closing_ = false;
