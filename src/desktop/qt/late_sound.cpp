@@ -40,6 +40,7 @@ LoadedSound LateSound::Load(const std::vector<std::string>& places,
       loaded.path = path;
       loaded.opened = loaded.device->MidiOpen(path, loaded.error);
     }
+    if (auto ends = reinterpret_cast<EndSoundThread>(::dlsym(module, kEndSoundThread))) ends();
     return loaded;
   }
   const QString words = QCoreApplication::translate("Sound", "No audio device is available: %1");

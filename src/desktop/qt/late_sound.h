@@ -35,7 +35,8 @@ class LateSound : public SoundDevice {
 
   // Loads the module from the first of `places` (directories) that holds it and makes the real
   // device, and opens `path` on it unless empty; or says why there is none. Touches no
-  // LateSound, so it may run on any thread: reading the soundfont takes a while.
+  // LateSound, so it may run on any thread: reading the soundfont takes a while. What the
+  // audio libraries keep for the calling thread is freed before it returns.
   static LoadedSound Load(const std::vector<std::string>& places,
                           std::function<void()> musicFinished, const std::string& path);
   // Takes the device (none: silent, `missing` saying why). Once only; then starts the waiting

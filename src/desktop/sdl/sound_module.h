@@ -13,6 +13,12 @@ class SoundDevice;
 // audio thread whenever a piece stops by itself. The caller owns the device.
 using MakeSoundDevice = SoundDevice* (*)(std::function<void()> musicFinished);
 inline constexpr const char* kMakeSoundDevice = "ossaric_make_sound_device";
+// The module's second entry: called on a thread of the program's own that used the device,
+// before that thread ends; frees what the audio libraries keep for each thread (SDL's error
+// text and its thread-local table), which they free by themselves only on threads they made.
+using EndSoundThread = void (*)();
+inline constexpr const char* kEndSoundThread = "ossaric_sound_thread_ends";
+
 // The module's file name, beside the program in the build tree and in the program's own
 // library directory once installed.
 inline constexpr const char* kSoundModuleName = "ossaric-sound.so";
