@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -472,6 +473,39 @@ TEST_F(Window, CloseDuringAHandlerWaitsForIt) {
     QTimer::singleShot(100, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(window.isVisible());
+  }
+}
+
+// Presses held while a handler waits keep their places: a press on the scene and then one on
+// the menu bar's Quit, both made during a throw, end the game once the throw is over.
+TEST_F(Window, QuitPressedDuringAHandlerIsHandledAfterIt) {
+  {
+    MainWindow window;
+    window.show();
+    window.Start();
+    QtHost& host = window.GameHost();
+    QWindow* frame = window.windowHandle();
+    QAction* quit = window.menuBar()->actions()[5];
+    const QPoint onQuit =
+        window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(quit).center());
+    const QPoint onScene = window.Scene()->mapTo(&window, QPoint(5, 5));
+    bool openAfterWait = false;
+    host.Deliver(QtHost::Kind::Input, [&] {
+      QTimer::singleShot(0, &window, [&] {
+        QTest::mouseClick(frame, Qt::LeftButton, {}, onScene);
+        QTest::mouseClick(frame, Qt::LeftButton, {}, onQuit);
+      });
+      const uint32_t end = host.TickCount() + 100;
+      while (static_cast<int32_t>(end - host.TickCount()) > 0) host.PumpWhileBusy(5);
+      openAfterWait = !window.Game().Closed();
+    });
+    EXPECT_TRUE(openAfterWait);
+    for (int i = 0; i < 20 && !window.Game().Closed(); ++i) {
+      QEventLoop loop;
+      QTimer::singleShot(50, &loop, &QEventLoop::quit);
+      loop.exec();
+    }
+    EXPECT_TRUE(window.Game().Closed());
   }
 }
 

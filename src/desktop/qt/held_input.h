@@ -4,13 +4,12 @@
 // end without waiting for the turn.
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
-
-class QEvent;
 
 namespace ossaric {
 
@@ -34,8 +33,14 @@ class HeldInput : public QObject {
   bool eventFilter(QObject* receiver, QEvent* event) override;
 
  private:
+  // An input kept back: whom it was for, and what makes it again.
+  struct Held {
+    QPointer<QObject> receiver;
+    QEvent::Type type;
+    std::function<std::unique_ptr<QEvent>()> make;
+  };
   bool holding_ = false;
-  std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+  std::vector<Held> held_;
 };
 
 }  // namespace ossaric
