@@ -16,6 +16,9 @@ extern "C" const char* __asan_default_options() {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
+  // English whatever the desktop's language; the tests of other languages choose their own.
+  setenv("LANGUAGE", "en", 1);
+  setenv("LC_MESSAGES", "C.UTF-8", 1);
   ossaric::ChooseEventLoop();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
