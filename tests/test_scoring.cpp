@@ -66,7 +66,7 @@ TEST_F(Patterns, TotalsHoldAtTheEndsOfTheRange) {
   for (const Case& c : cases) EXPECT_EQ(AddToTotal(c.total, c.points), c.expect) << c.total;
 
   Table().Players(1).Dice({6, 6, 6, 6, 5}).AfterThrow(1).Total(1, 2147483640);
-  game_.HandleBoardClick(400, RowTop(kChoice) + 5);
+  game_.PressBoard({TargetKind::Row, kChoice});
   EXPECT_EQ(game_.Sheet[1].Entry[kChoice], 29);
   EXPECT_EQ(game_.Sheet[1].Total, INT_MAX);
   Table().Total(1, -2147483640);

@@ -14,6 +14,7 @@ namespace {
 using namespace testing;  // the model fixture and its table builders
 
 using Calls = std::vector<std::string>;
+constexpr Target kCup{TargetKind::Cup, 0}, kDie1{TargetKind::Die, 1};
 
 class Turn : public ModelTest {};
 
@@ -22,37 +23,37 @@ TEST_F(Turn, RefusedPressesTellWhy) {
   struct Case {
     const char* what;
     std::function<void(TableBuilder)> table;
-    int x, y;
+    Target pressed;
     std::string notice;
   } cases[] = {
-      {"cup, no game", [](TableBuilder t) { t.Players(1).DiceInCup().GameOver(); }, 80, 350,
+      {"cup, no game", [](TableBuilder t) { t.Players(1).DiceInCup().GameOver(); }, kCup,
        std::string("notice Start new play: ") + kPlayMenu},
       {"die, no game",
        [](TableBuilder t) {
          t.Players(1).Dice({1, 2, 3, 4, 5}).GameOver();
        },
-       50, 50, std::string("notice End of Game: ") + kPlayMenu},
+       kDie1, std::string("notice End of Game: ") + kPlayMenu},
       {"cup, three throws made",
        [](TableBuilder t) {
          t.Players(2).Dice({1, 2, 3, 4, 5}).AfterThrow(3);
        },
-       80, 350, "notice Three roll limit: Choose a score category now"},
+       kCup, "notice Three roll limit: Choose a score category now"},
       {"die, three throws made",
        [](TableBuilder t) {
          t.Players(2).Dice({1, 2, 3, 4, 5}).AfterThrow(3);
        },
-       50, 50, "notice Three roll limit: Choose a score category now"},
+       kDie1, "notice Three roll limit: Choose a score category now"},
       {"cup, empty",
        [](TableBuilder t) {
          t.Players(1).Dice({1, 2, 3, 4, 5}).AfterThrow(1);
        },
-       80, 350, "notice : There are no dice in the cup"},
+       kCup, "notice : There are no dice in the cup"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     c.table(Table());
     show_.calls.clear();
-    game_.HandleBoardClick(c.x, c.y);
+    game_.PressBoard(c.pressed);
     EXPECT_EQ(show_.calls, Calls{c.notice});
   }
 }
@@ -66,12 +67,12 @@ TEST_F(Turn, AThrowAndAScoreShowTheirStepsInOrder) {
     Table().Players(players).DiceInCup().EmptySheets();
     Faces({1, 2, 3, 4, 6});
     show_.calls.clear();
-    game_.HandleBoardClick(80, 350);
+    game_.PressBoard(kCup);
     EXPECT_EQ(show_.calls,
               (Calls{"sound 1", "shake", "stop sounds", "sound 5", "flight 1", "flight 2",
                      "flight 3", "flight 4", "flight 5", "stop sounds", "settle", "dots"}));
     show_.calls.clear();
-    game_.HandleBoardClick(400, RowTop(kChoice) + 5);
+    game_.PressBoard({TargetKind::Row, kChoice});
     Calls scored{"sound 3",   "score 16 at " + std::to_string(RowTop(kChoice)),
                  "pen pause", "total",
                  "to cup 1",  "to cup 2",

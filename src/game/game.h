@@ -66,25 +66,13 @@ class TYachtGame : public TGameState {
   void Undo();
 
   // ---- game/board.cpp ----
-  // Which piece of the board a pixel shows: a row of the sheet, the cup, or a die on the table
-  // (a die in the cup is found at its old place while any die lies on the table).
-  Target BoardTargetAt(int x, int y) const;
   // A press on the board while no panel is shown, by whatever means.
   void PressBoard(Target target);
   void PressCup();
   void PressDie(int i);
-  // A mouse press at (x, y) on the board.
-  void HandleBoardClick(int x, int y);
   // The points a press on row `category` would write now; -1 where it would write nothing (a
   // full row, no throw to score, the computer at play).
   int WouldScore(int category) const;
-  // What a press at (x, y) would write now: the row's category and its points; category 0 where
-  // a press would write nothing.
-  struct Preview {
-    int category = 0;
-    int points = 0;
-  };
-  Preview ScorePreview(int x, int y) const;
 
  private:
   TGameShow& show_;

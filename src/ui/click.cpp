@@ -28,8 +28,10 @@ void TYachtWindow::EndNameEditing() {
 
 std::string TYachtWindow::ScorePreview(int x, int y) const {
   if (TotalsShown || TopTenShown || HintsShown || SetupShown) return "";
-  const TYachtGame::Preview preview = game_.ScorePreview(x, y);
-  return preview.category == 0 ? std::string() : PreviewText(preview.category, preview.points);
+  const Target target = BoardTargetAt(x, y);
+  if (target.kind != TargetKind::Row) return "";
+  const int points = game_.WouldScore(target.index);
+  return points < 0 ? std::string() : PreviewText(target.index, points);
 }
 
 void TYachtWindow::ChoosePlayerCount(int n) {

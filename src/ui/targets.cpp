@@ -1,13 +1,22 @@
 // Which target a pixel of the client area shows, on whatever screen is up, and what pressing a
 // target does there. Mouse presses, keys and a screen reader's actions all end in Press.
 #include <algorithm>
+#include <cstdint>
 
+#include "game/geometry.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
 namespace ossaric {
 
 namespace {
+
+// The die picture at (left, top), edges included; wide arithmetic, so a place far off the
+// window never wraps around.
+bool OnDie(int x, int y, int left, int top) {
+  const int64_t dx = static_cast<int64_t>(x) - left, dy = static_cast<int64_t>(y) - top;
+  return dx >= 0 && dx <= kDieSize && dy >= 0 && dy <= kDieSize;
+}
 
 // A rectangle of the picture, inclusive on all four sides.
 struct Box {
@@ -61,7 +70,26 @@ Target TYachtWindow::TargetAt(int x, int y) const {
     if (kStart.Holds(x, y)) return {TargetKind::Start, 0};
     return {};
   }
-  return game_.BoardTargetAt(x, y);
+  return BoardTargetAt(x, y);
+}
+
+// A die in the cup is found at its old place while any die lies on the table.
+Target TYachtWindow::BoardTargetAt(int x, int y) const {
+  if (x >= kSheetLeft && x <= kSheetRight) {
+    for (int k = 1; k <= kCategoryCount; ++k)
+      if (y >= RowTop(k) && y < RowTop(k) + kRowHeight) return {TargetKind::Row, k};
+    return {};
+  }
+  if (x >= kCupX && x <= kCupX + kCupWidth && y >= kCupY && y <= kCupY + kCupHeight)
+    return {TargetKind::Cup, 0};
+  // With every die in the cup nothing lies on the table, not even at a die's old place.
+  if (game_.DiceInCup >= 5) return {};
+  for (int i = 1; i <= 5; ++i) {
+    const int slot = game_.Die[i].Slot;
+    if (slot < 1 || slot > 20) continue;
+    if (OnDie(x, y, game_.TableSlot[slot].X, game_.TableSlot[slot].Y)) return {TargetKind::Die, i};
+  }
+  return {};
 }
 
 bool TYachtWindow::TakesPress(Target target) const {

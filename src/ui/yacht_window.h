@@ -78,6 +78,7 @@ class TYachtWindow : public TGameShow,
   // ---- ui/targets.cpp ----
   // The target a client pixel shows on the screen that is up; none where a press does nothing.
   Target TargetAt(int x, int y) const;
+  Target BoardTargetAt(int x, int y) const;  // a row, the cup or a die on the table
   // Whether the screen that is up takes a press on `target` (a hidden name field does not).
   bool TakesPress(Target target) const;
   // A press on a target, by mouse, key or screen reader: nothing while the computer plays.
