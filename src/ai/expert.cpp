@@ -70,11 +70,7 @@ void TExpertPlayer::PlayComputerTurn() {
       game_.PrepareNextTurn();
     }
   }
-  show.ShowPointer(GamePointer::Arrow);
-  game_.LastCategory = 0;
-  game_.UndoReturn = 0;
-  game_.UndoScore = 0;
-  game_.ComputerBusy = 0;
+  game_.EndComputerTurn();
 }
 
 }  // namespace ossaric

@@ -86,11 +86,7 @@ void TComputerPlayer::PlayComputerTurn() {
     if (game_.DiceInCup <= 0) break;
   }
   if (game_.GameActive == 1 && ComputerOpenCount() == openBefore) FinishComputerTurnWithoutScore();
-  game_.Show().ShowPointer(GamePointer::Arrow);
-  game_.LastCategory = 0;
-  game_.UndoReturn = 0;
-  game_.UndoScore = 0;
-  game_.ComputerBusy = 0;
+  game_.EndComputerTurn();
 }
 
 // Sorts the throw by pattern, the first test that holds deciding, and asks that pattern's

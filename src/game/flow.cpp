@@ -205,4 +205,12 @@ void TYachtGame::Undo() {
   }
 }
 
+void TYachtGame::EndComputerTurn() {
+  show_.ShowPointer(GamePointer::Arrow);
+  LastCategory = 0;
+  UndoReturn = 0;
+  UndoScore = 0;
+  ComputerBusy = 0;
+}
+
 }  // namespace ossaric

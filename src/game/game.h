@@ -64,6 +64,8 @@ class TYachtGame : public TGameState {
   void BeginGame();
   void StartFromSetup();  // the setup screen's Start: a fresh game, dice in the cup
   void Undo();
+  // The end of any computer's turn: the arrow again, and nothing of it for Undo to take back.
+  void EndComputerTurn();
 
   // ---- game/board.cpp ----
   // A press on the board while no panel is shown, by whatever means.
