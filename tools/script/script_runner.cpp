@@ -1,15 +1,12 @@
 #include "script_runner.h"
 
+#include <QList>
 #include <QString>
-#include <cstdio>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <utility>
 #include <vector>
-
-#include "ui/words.h"
 
 namespace ossaric {
 
