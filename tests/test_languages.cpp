@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QString>
 #include <QStringList>
 #include <QTranslator>
 #include <algorithm>
 #include <cstring>
 #include <iostream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -210,9 +211,10 @@ TEST_F(Languages, EveryDrawnTextFitsItsPlace) {
 }
 
 // Words a pseudo-language screen may show as they are: the players' names, the game's name.
-bool HasEnglishLeft(std::string text) {
-  text = std::regex_replace(text, std::regex("WWWWWWWW|Player [1-4]|Ossaric|\\[[^\\]]*\\]"), "");
-  return std::regex_search(text, std::regex("[A-Za-z]{3,}"));
+bool HasEnglishLeft(const std::string& text) {
+  static const QRegularExpression kAsTheyAre(R"(WWWWWWWW|Player [1-4]|Ossaric|\[[^\]]*\])");
+  static const QRegularExpression kWord("[A-Za-z]{3,}");
+  return QString::fromStdString(text).remove(kAsTheyAre).contains(kWord);
 }
 
 // Every text of the game in the pseudo-language, where each is bracketed, accented and 40 %
