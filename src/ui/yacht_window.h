@@ -199,7 +199,7 @@ class TYachtWindow : public TGameShow,
   void CloseDown();
   void SetDefaultNames();
 
-  // ---- ui/choices.cpp ----
+  // ---- ui/settings.cpp ----
   bool ReadSettings();
   void WriteSettings();
   void ChooseOpening();
