@@ -39,8 +39,7 @@ struct Game {
     setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
     window = std::make_unique<TYachtWindow>(host, sound, random);
     window->EvPaint();
-    w().State().SetupShown = 0;
-    w().State().HintsShown = w().State().TopTenShown = w().State().TotalsShown = 0;
+    w().State().ScreenUp = SceneScreen::Board;
     w().Game().GameActive = 1;
     w().Game().PlayerCount = 2;
     w().Game().CurrentPlayer = 1;

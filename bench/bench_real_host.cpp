@@ -62,8 +62,7 @@ double Median(std::vector<double> v) {
 
 // Mid-game: two players, the dice all in the cup, nothing shown over the table.
 void SetUpThrow(TWindowProbe w) {
-  w.State().SetupShown = 0;
-  w.State().HintsShown = w.State().TopTenShown = w.State().TotalsShown = 0;
+  w.State().ScreenUp = SceneScreen::Board;
   w.Game().GameActive = 1;
   w.Game().PlayerCount = 2;
   w.Game().CurrentPlayer = 1;

@@ -132,7 +132,7 @@ TEST_F(Accessible, OneGameStartedAndThrownByActions) {
   PressAction(Find(scene, "1 player"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return g.Game().PlayerCount == 1; }, 5000));
   PressAction(Find(scene, "Return to Ossaric"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return g.State().SetupShown == 0; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return g.State().ScreenUp != SceneScreen::Setup; }, 5000));
   EXPECT_TRUE(Heard(QAccessible::ObjectHide, "Return to Ossaric"));
 
   // The board: the cup says what a press does and how many throws are left.

@@ -102,7 +102,8 @@ TEST_F(Computer, GameEndsInsideTheComputersTurn) {
   EXPECT_LT(gameOver, arrow);
   EXPECT_NE(gameOver->find("30\\tComputer"), std::string::npos) << *gameOver;
   EXPECT_EQ(Probe().Game().GameActive, 0);
-  EXPECT_EQ(Probe().State().TopTenShown, 1);  // the end of the game ran before the turn returned
+  EXPECT_EQ(Probe().State().ScreenUp,
+            SceneScreen::TopTen);  // the end of the game ran before the turn returned
   EXPECT_EQ(Probe().Game().NextPlayerPending, 0);
   EXPECT_EQ(Probe().Game().ComputerBusy, 0);
 }
@@ -260,7 +261,7 @@ TEST_F(Computer, RandomGamesEndWithBothColumnsFull) {
     for (size_t t = 0; t < order.size(); ++t) ASSERT_EQ(order[t], t % 2 == 0 ? 1 : 0);
     ClearOutput();
     Host().events_.clear();
-    Probe().State().TopTenShown = 0;
+    Probe().State().ScreenUp = SceneScreen::Board;
   }
 }
 

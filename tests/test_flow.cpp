@@ -28,12 +28,12 @@ class Flow : public GameTest {
 };
 
 TEST_F(Flow, OpensOnSetupAndStartsAFreshGame) {
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   EXPECT_EQ(Probe().Game().PlayerCount, 1);
   EXPECT_EQ(Probe().State().HintIndex, 0);
   EXPECT_EQ(Probe().Game().GameActive, 0);
   StartGame(1);
-  EXPECT_EQ(Probe().State().SetupShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Setup);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
   EXPECT_EQ(Probe().Game().DiceInCup, 5);
@@ -174,7 +174,7 @@ TEST_F(Flow, WholeGamesHandTheCupOnInTurn) {
     for (size_t t = 0; t < order.size(); ++t)
       EXPECT_EQ(order[t], static_cast<int>(t % players) + 1) << players << " players, turn " << t;
     EXPECT_EQ(Probe().Game().GameActive, 0);
-    EXPECT_EQ(Probe().State().TopTenShown, 1);
+    EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
     EXPECT_FALSE(Probe().Game().GameUnfinished());
     for (int p = 1; p <= players; ++p) {
       int sum = 0;
@@ -274,13 +274,13 @@ TEST_F(Flow, UndoHasNothingToTakeBackInAFreshGame) {
 TEST_F(Flow, NewGameOnlyDiscardsTheGameWhenStarted) {
   StartGame(1);
   Run(std::string(kCup) + Row(12) + "command 102\n");
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_GE(Probe().Game().Sheet[1].Entry[12], 0);
   Run("command 106\n");  // ignored on the setup screen
   EXPECT_GE(Probe().Game().Sheet[1].Entry[12], 0);
   Run("command 101\n");  // Restart is ignored on the setup screen too
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   Run("press start\n");
   EXPECT_EQ(Probe().Game().Sheet[1].Entry[12], -1);
   EXPECT_EQ(Probe().Game().Sheet[1].Total, 0);
@@ -308,16 +308,16 @@ TEST_F(Flow, ClickDecodingBoundaries) {
   // Hints panel: x 445 is Return, 446 Next Hint.
   Run("set SetupShown 0\nset HintsShown 1\nclick 446 360\n");
   EXPECT_EQ(Probe().State().HintIndex, 1);
-  EXPECT_EQ(Probe().State().HintsShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Hints);
   Run("click 445 360\n");
   EXPECT_EQ(Probe().State().HintIndex, 2);
-  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   // Current Totals: x 339 is outside Return, 340 inside.
   Run("set TotalsShown 1\nclick 339 375\n");
-  EXPECT_EQ(Probe().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Totals);
   Run("click 340 375\n");
-  EXPECT_EQ(Probe().State().TotalsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Totals);
   // With five dice in the cup the table takes no presses, even on old places.
   Run("set Die[1].Slot 1\nclick 30 30\n");
   EXPECT_EQ(Probe().Game().DiceInCup, 5);

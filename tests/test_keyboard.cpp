@@ -392,13 +392,17 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
        [&] { return focus() == at(TargetKind::Players, 0); }},
       {"the keys 1 to 5 press no die on the setup screen",
        [&] { W().EvChar('1'), W().EvKey(GameKey::Die1); },
-       [&] { return Probe().State().SetupShown == 1 && Probe().Game().PlayerCount == 0; }},
+       [&] {
+         return Probe().State().ScreenUp == SceneScreen::Setup && Probe().Game().PlayerCount == 0;
+       }},
       {"Tab past the name and the tips to Start, Return starts",
        [&] {
          for (int n = 0; n < 3; ++n) W().EvKey(GameKey::Tab);
          W().EvKey(GameKey::Return);
        },
-       [&] { return Probe().State().SetupShown == 0 && focus() == at(TargetKind::Cup); }},
+       [&] {
+         return Probe().State().ScreenUp != SceneScreen::Setup && focus() == at(TargetKind::Cup);
+       }},
       {"Ctrl+R throws", [&] { W().EvKey(GameKey::Throw); },
        [&] { return Probe().Game().ThrowsMade == 1; }},
       {"Tab reaches the dice; the ring stands around die 1's place",
@@ -422,7 +426,9 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
                 focus() == at(TargetKind::Die, 2);
        }},
       {"Escape on the board does nothing", [&] { W().EvKey(GameKey::Escape); },
-       [&] { return Probe().Game().DiceInCup == 2 && Probe().State().TotalsShown == 0; }},
+       [&] {
+         return Probe().Game().DiceInCup == 2 && Probe().State().ScreenUp != SceneScreen::Totals;
+       }},
       {"Tab enters the sheet at the first row to write, Down and Return write the next",
        [&] {
          W().EvKey(GameKey::Tab);
@@ -437,7 +443,7 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
        },
        [&] {
          return focus() == at(TargetKind::Total, 1) && Host().focusRing_[0] == 335 &&
-                Host().focusRing_[1] == 375 && Probe().State().TotalsShown == 0;
+                Host().focusRing_[1] == 375 && Probe().State().ScreenUp != SceneScreen::Totals;
        }},
       {"a mouse press hides the ring", [&] { Run("click 600 10\n"); },
        [&] { return !Host().focusRingShown_; }},
@@ -446,7 +452,7 @@ TEST_F(Keyboard, FocusPlaysTheSetupScreenATurnAndAPanel) {
          W().EvCommand(kCmdCurrentTotals);
          W().EvKey(GameKey::Escape);
        },
-       [&] { return Probe().State().TotalsShown == 0; }},
+       [&] { return Probe().State().ScreenUp != SceneScreen::Totals; }},
       {"keys do nothing while the computer plays",
        [&] {
          Probe().Game().ComputerBusy = 1;

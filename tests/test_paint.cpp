@@ -346,7 +346,7 @@ TEST(Movement, StepsAndPausesFollowTheGeometry) {
   Random random;
   TYachtWindow real_w(host, sound, random);
   TWindowProbe w(real_w);
-  w.State().SetupShown = 0;
+  w.State().ScreenUp = SceneScreen::Board;
   InstallTestArt(w);
   host.screen_ = &w.Window().Screen();
   // The die body's disc starts one pixel below and one right of the picture's corner.

@@ -37,7 +37,7 @@ class Panels : public testing::GameTest {
     std::ofstream("bexil.ini", std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
     Start();
-    ASSERT_EQ(Probe().State().HintsShown, 1);
+    ASSERT_EQ(Probe().State().ScreenUp, SceneScreen::Hints);
   }
 };
 
@@ -54,7 +54,7 @@ TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
     Start();
     StartGame(c.players);
     Run("command 103\n");
-    ASSERT_EQ(Probe().State().TotalsShown, 1);
+    ASSERT_EQ(Probe().State().ScreenUp, SceneScreen::Totals);
     EXPECT_EQ(Probe().State().TotalsPlayer, c.shown[0]);
     for (size_t k = 1; k < c.shown.size(); ++k) {
       Run(kNextPlayer);
@@ -64,21 +64,21 @@ TEST_F(Panels, NextPlayerStepsThroughTheColumnsOfTheGame) {
     Run("press cup\n");
     EXPECT_EQ(Probe().Game().ThrowsMade, 0);
     Run("click 339 375\n");
-    EXPECT_EQ(Probe().State().TotalsShown, 1);
+    EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Totals);
     Run(kTotalsReturn);
-    EXPECT_EQ(Probe().State().TotalsShown, 0);
+    EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Totals);
     EXPECT_EQ(Probe().State().TotalsPlayer, c.players == 0 ? 0 : 1);
   }
 }
 
 TEST_F(Panels, CurrentTotalsOnlyDuringAGame) {
   Run("command 103\n");  // on the setup screen, before any game
-  EXPECT_EQ(Probe().State().TotalsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Totals);
   StartGame(1);
   Run("set GameActive 0\ncommand 103\n");  // after a game has ended
-  EXPECT_EQ(Probe().State().TotalsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Totals);
   Run("set GameActive 1\ncommand 103\n");
-  EXPECT_EQ(Probe().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Totals);
   // DrawTotals draws nothing at all without a game.
   const auto before = Pixels();
   Probe().Game().GameActive = 0;
@@ -150,7 +150,7 @@ TEST_F(Panels, TipsRotateAndReturnStartsTheGame) {
   EXPECT_EQ(Pixels(), first);  // twenty steps bring the same tip back
   // x 445 is Return, not Next Hint.
   Run("click 445 360\n");
-  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().State().HintIndex, 19);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_EQ(Probe().Game().PlayerCount, 1);

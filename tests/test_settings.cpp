@@ -141,8 +141,8 @@ TEST_F(Settings, EveryFieldIsReadBack) {
 
 TEST_F(Settings, TheThreeOpenings) {
   // No file: the setup screen, one player, tips on.
-  EXPECT_EQ(Probe().State().SetupShown, 1);
-  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().Game().GameActive, 0);
   EXPECT_EQ(Probe().Game().PlayerCount, 1);
   EXPECT_EQ(Probe().State().HintIndex, 0);
@@ -150,11 +150,11 @@ TEST_F(Settings, TheThreeOpenings) {
   // Tips on: the tips panel, whose Return starts the game and moves the counter on.
   WriteAll("bexil.ini", Record(2, kDefaultNames, 5, 1, 1, 25));
   Start();
-  EXPECT_EQ(Probe().State().SetupShown, 0);
-  EXPECT_EQ(Probe().State().HintsShown, 1);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Setup);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().Game().GameActive, 0);
   Run("click 400 360\n");
-  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_EQ(Probe().State().HintIndex, 6);
   EXPECT_EQ(Probe().Game().PlayerCount, 2);
@@ -163,8 +163,8 @@ TEST_F(Settings, TheThreeOpenings) {
   // Tips off: a game at once, player 1 to throw.
   WriteAll("bexil.ini", Record(0, kDefaultNames, -1, 1, 1, 25));
   Start();
-  EXPECT_EQ(Probe().State().SetupShown, 0);
-  EXPECT_EQ(Probe().State().HintsShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Setup);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Hints);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_EQ(Probe().Game().CurrentPlayer, 1);
   EXPECT_EQ(Probe().State().TotalsPlayer, 0);
@@ -224,7 +224,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
     SCOPED_TRACE(c.what);
     WriteAll("bexil.ini", c.bytes);
     Start();
-    EXPECT_EQ(Probe().State().SetupShown, c.opensOnSetup ? 1 : 0);
+    EXPECT_EQ(Probe().State().ScreenUp == SceneScreen::Setup, c.opensOnSetup);
     EXPECT_EQ(Probe().Game().PlayerCount, c.players);
     // A counter of 20 starts again at 0 as soon as the first paint draws the tips panel.
     EXPECT_TRUE(Probe().State().HintIndex == c.hints ||
@@ -236,7 +236,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
     EXPECT_STREQ(Probe().State().PlayerName[1], c.name1);
     EXPECT_STREQ(Probe().State().PlayerName[4], c.name4);
     if (!c.opensOnSetup) {
-      EXPECT_EQ(Probe().State().HintsShown, c.hints >= 0 ? 1 : 0);
+      EXPECT_EQ(Probe().State().ScreenUp == SceneScreen::Hints, c.hints >= 0);
     }
     Run("paint\nclick 400 360\ncommand 103\nclick 460 380\n");
     // The file written back is always a whole record.
@@ -247,7 +247,7 @@ TEST_F(Settings, DamagedFilesGiveSaneValuesAndKeepWhatIsValid) {
 TEST_F(Settings, ADirectoryInPlaceOfTheFileOpensLikeAFirstRun) {
   ASSERT_EQ(mkdir("bexil.ini", 0755), 0);
   Start();
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   Run("close\n");
   struct stat st;
   ASSERT_EQ(stat("bexil.ini", &st), 0);
@@ -324,7 +324,7 @@ TEST_F(Settings, AnUnreadableFileIsNeverOverwritten) {
     ASSERT_EQ(seteuid(65534), 0);
   }
   Start();
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   EXPECT_EQ(Probe().Game().PlayerCount, 1);
   EXPECT_STREQ(Probe().State().PlayerName[1], "Player 1");
   Run("set PlayerCount 3\npress start\n");
@@ -354,7 +354,7 @@ TEST_F(Settings, FifosInEveryPlaceNeverHang) {
   Start();
   Run("paint\ncommand 5\ncommand 4\nclose\n");
   EXPECT_FALSE(watchdog.Stop()) << "the game waited on a FIFO";
-  EXPECT_EQ(Probe().State().SetupShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Setup);
   for (int e = 0; e < kEffectCount; ++e) EXPECT_FALSE(Probe().Effects().EffectPlayable(e)) << e;
   EXPECT_EQ(Output().find("music.mid"), std::string::npos);
   for (const std::string& f : fifos) {

@@ -66,12 +66,12 @@ TEST_F(State, TopTenReturnAfterTheEndStartsANewGameWithTheSamePlayers) {
     }
   }
   ASSERT_EQ(Probe().Game().GameActive, 0);
-  ASSERT_EQ(Probe().State().TopTenShown, 1);
+  ASSERT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
   ClearOutput();
   Run("press cup\n");  // the panel takes no board presses
   EXPECT_TRUE(Host().messages_.empty());
   Run("click 400 350\n");
-  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::TopTen);
   EXPECT_EQ(Probe().Game().GameActive, 1);
   EXPECT_EQ(Probe().Game().PlayerCount, 2);
   EXPECT_EQ(Probe().Game().CurrentPlayer, 1);

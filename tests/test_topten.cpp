@@ -98,7 +98,7 @@ TEST_F(TopTen, EnteringTotals) {
   EXPECT_EQ(Place(2), "Cleo:180");
   EXPECT_EQ(Place(3), "Player 1:150");
   EXPECT_EQ(Place(4), "Player 4:150");
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
 
   // Totals are 16-bit numbers: 300 is stored as 2c 01; a total beyond them counts as 32767.
   SetTable({});
@@ -141,14 +141,14 @@ TEST_F(TopTen, ResultTextsForEveryNumberOfPlayers) {
   // Out-of-range players give a text and no fault.
   EndGame(9, {0, 1, 2, 3, 4});
   EndGame(-4, {0, 1, 2, 3, 4});
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
 }
 
 TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   Run("press start\n");  // a game, so the command is taken
   SetTable({{"Bob", 90}, {"Cy", 80}});
   Run("command 104\n");
-  ASSERT_EQ(Probe().State().TopTenShown, 1);
+  ASSERT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
   const auto plain = Pixels();
   // An eight-space name or a score of 0 leaves no trace and no gap.
   SetTable({{"        ", 100}, {"Bob", 90}, {"Zed", 0}, {"Cy", 80}});
@@ -165,7 +165,7 @@ TEST_F(TopTen, PanelSkipsEmptyAndEightSpacePlaces) {
   EXPECT_EQ(Pixels(), empty);
   // Return goes back to the game.
   Run("press topten-return\n");
-  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::TopTen);
   EXPECT_EQ(Probe().Game().GameActive, 1);
 }
 
@@ -203,7 +203,7 @@ TEST_F(TopTen, ScoresKeepClearOfWideNames) {
 TEST_F(TopTen, CommandsFollowTheScreens) {
   // On the setup screen the Top Ten command does nothing; Clear works at any time.
   Run("command 104\n");
-  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::TopTen);
   std::strcpy(Probe().State().TopTen[1].Name, "Ann");
   Probe().State().TopTen[1].Score = 50;
   Run("command 105\n");
@@ -211,13 +211,13 @@ TEST_F(TopTen, CommandsFollowTheScreens) {
   EXPECT_EQ(Probe().State().TopTen[1].Score, 0);
   // Opened during a game against the computer it resets the totals column and closes the rest.
   Run("set PlayerCount 0\npress start\ncommand 103\n");
-  EXPECT_EQ(Probe().State().TotalsShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::Totals);
   Run("set TotalsPlayer 1\ncommand 104\n");
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
-  EXPECT_EQ(Probe().State().TotalsShown, 0);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::Totals);
   EXPECT_EQ(Probe().State().TotalsPlayer, 0);
   Run("click 471 373\n");
-  EXPECT_EQ(Probe().State().TopTenShown, 0);
+  EXPECT_NE(Probe().State().ScreenUp, SceneScreen::TopTen);
   EXPECT_EQ(Probe().Game().GameActive, 1);
 }
 
@@ -233,7 +233,7 @@ TEST_F(TopTen, AGamePlayedToItsEndLeavesTheFile) {
     }
   }
   ASSERT_EQ(Probe().Game().GameActive, 0);
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
   const int total = Probe().Game().Sheet[1].Total;
   ASSERT_GT(total, 0);
   EXPECT_NE(std::find(Host().messages_.begin(), Host().messages_.end(),

@@ -66,7 +66,7 @@ TEST_F(TopTen, NoPlaceForTheFile) {
             (std::vector<std::string>{"Game Over|33 points was scored by Player 1",
                                       "ERROR|The Top Ten could not be saved to " + file +
                                           ": a part of its path is not a directory"}));
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
 }
 
 // A disk with no room left for the file: the player hears why after the result box, each time
@@ -81,7 +81,7 @@ TEST_F(TopTen, ASaveOntoAFullDiskIsTold) {
       "ERROR|The Top Ten could not be saved to " + File() + ": the disk is full";
   EXPECT_EQ(Host().messages_,
             (std::vector<std::string>{"Game Over|130 points was scored by Player 1", told, told}));
-  EXPECT_EQ(Probe().State().TopTenShown, 1);
+  EXPECT_EQ(Probe().State().ScreenUp, SceneScreen::TopTen);
   EXPECT_FALSE(std::filesystem::exists(File()));
 }
 

@@ -29,8 +29,7 @@ int PointsNow(const TYachtGame& g, int category) {
 
 bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
   const TYachtGame& g = game_;
-  if (g.ComputerBusy || g.GameActive != 1 || SetupShown || TotalsShown || TopTenShown || HintsShown)
-    return false;
+  if (g.ComputerBusy || g.GameActive != 1 || ScreenUp != SceneScreen::Board) return false;
   ai::TPosition p;
   if (g.NextPlayerPending == 1) {
     // The cup waits for the next column: its first throw.
@@ -51,11 +50,11 @@ bool TYachtWindow::BestMove(int& column, ai::TAdvice& advice) const {
 // Why there is no best move to show; empty while the computer plays (the player's commands wait).
 std::string TYachtWindow::NoBestMoveWords() const {
   if (game_.ComputerBusy) return {};
-  if (SetupShown)
+  if (ScreenUp == SceneScreen::Setup)
     return Words("Advice", QT_TRANSLATE_NOOP("Advice",
                                              "There is no move to advise on the setup screen: "
                                              "start the game first."));
-  if (TotalsShown || TopTenShown || HintsShown)
+  if (ScreenUp != SceneScreen::Board)
     return Words("Advice", QT_TRANSLATE_NOOP("Advice",
                                              "Close the panel first: the best move is shown on "
                                              "the board."));

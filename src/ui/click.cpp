@@ -27,7 +27,7 @@ void TYachtWindow::EndNameEditing() {
 }
 
 std::string TYachtWindow::ScorePreview(int x, int y) const {
-  if (TotalsShown || TopTenShown || HintsShown || SetupShown) return "";
+  if (ScreenUp != SceneScreen::Board) return "";
   const Target target = BoardTargetAt(x, y);
   if (target.kind != TargetKind::Row) return "";
   const int points = game_.WouldScore(target.index);
@@ -69,12 +69,12 @@ void TYachtWindow::RestoreEmptyName() {
   if (NameEditing == 0 || d < 1 || d > 4 || PlayerName[d][0] != '\0') return;
   SetDefaultName(d, PlayerName[d]);
   NameCursor[d] = 7;
-  if (SetupShown) DrawNameField(d);
+  if (ScreenUp == SceneScreen::Setup) DrawNameField(d);
 }
 
 void TYachtWindow::StartFromSetup() {
   RestoreEmptyName();
-  SetupShown = 0;
+  ScreenUp = SceneScreen::Board;
   NameEditing = 0;
   ResetTotalsPlayer();
   game_.StartFromSetup();

@@ -10,11 +10,7 @@
 namespace ossaric {
 
 SceneScreen TYachtWindow::ShownScreen() const {
-  if (TotalsShown) return SceneScreen::Totals;
-  if (TopTenShown) return SceneScreen::TopTen;
-  if (HintsShown) return SceneScreen::Hints;
-  if (SetupShown) return SceneScreen::Setup;
-  return SceneScreen::Board;
+  return ScreenUp;
 }
 
 std::vector<Target> TYachtWindow::Targets(std::vector<int>* groupStarts) const {

@@ -67,7 +67,7 @@ void TYachtWindow::Slower() {
 
 void TYachtWindow::HandleChar(int ch) {
   if (game_.ComputerBusy) return;
-  if (!(SetupShown && NameEditing)) {
+  if (!(ScreenUp == SceneScreen::Setup && NameEditing)) {
     if (ch == '+' || ch == '=')
       Faster();
     else if (ch == '-')

@@ -84,25 +84,32 @@ void TYachtWindow::PaintScreen() {
       screen_.CopyOut(game_.TableSlot[k].X, game_.TableSlot[k].Y, 50, 50, SlotUnder[k]);
     FirstPaint = 0;
     startMusic = MusicOn != 0;
-    if (SetupShown)
-      ShowSetupScreen();
-    else if (HintsShown)
+    if (ScreenUp == SceneScreen::Setup)
+      DrawSetupScreen();
+    else if (ScreenUp == SceneScreen::Hints)
       DrawHints();
     ResetTotalsPlayer();
     SetAudioCheckMarks();
     host_.SetCursor(CursorId::Arrow);
   }
-  if (SetupShown) {
-    ShowSetupScreen();
-  } else if (HintsShown) {
-    DrawHints();
-  } else if (TopTenShown) {
-    ShowTopTen(false);
-  } else if (TotalsShown) {
-    ResetTotalsPlayer();
-    DrawTotals();
+  switch (ScreenUp) {
+    case SceneScreen::Setup:
+      DrawSetupScreen();
+      break;
+    case SceneScreen::Hints:
+      DrawHints();
+      break;
+    case SceneScreen::TopTen:
+      DrawTopTen();
+      break;
+    case SceneScreen::Totals:
+      ResetTotalsPlayer();
+      DrawTotals();
+      break;
+    case SceneScreen::Board:
+      break;
   }
-  const bool panelShown = SetupShown || HintsShown || TopTenShown || TotalsShown;
+  const bool panelShown = ScreenUp != SceneScreen::Board;
   if (!panelShown) DrawCategoryLabels();
   DrawCupAtHome();
   if (!panelShown && game_.GameActive == 1) {
@@ -123,7 +130,7 @@ void TYachtWindow::PaintScreen() {
 void TYachtWindow::UpdateCursor(int x, int y) {
   if (game_.ComputerBusy) {
     host_.SetCursor(CursorId::Wait);
-  } else if (y < 7 || SetupShown || TotalsShown || TopTenShown || HintsShown) {
+  } else if (y < 7 || ScreenUp != SceneScreen::Board) {
     host_.SetCursor(CursorId::Arrow);
   } else if (x >= 30 && x <= 120 && y >= 260 && y <= 424) {
     host_.SetCursor(game_.NextPlayerPending ? CursorId::Next : CursorId::Roll);

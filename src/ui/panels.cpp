@@ -99,10 +99,8 @@ std::vector<std::string> TYachtWindow::WrapTipLine(const std::string& line) cons
 }
 
 void TYachtWindow::ShowCurrentTotals() {
-  if (!game_.GameActive || SetupShown) return;
-  TopTenShown = 0;
-  HintsShown = 0;
-  TotalsShown = 1;
+  if (!game_.GameActive || ScreenUp == SceneScreen::Setup) return;
+  ScreenUp = SceneScreen::Totals;
   DrawTotals();
 }
 

@@ -11,8 +11,6 @@
 
 namespace ossaric {
 
-enum class SceneScreen { Board, Setup, Totals, TopTen, Hints };
-
 // One piece of the play told in words as it happens.
 struct TTold {
   enum Kind {

@@ -1,11 +1,12 @@
 // The choices the settings file keeps, as the window takes them over at start and hands them
 // back at the close, and how the program opens.
+#include "persist/settings.h"
+
 #include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "persist/settings.h"
 #include "ui/words.h"
 #include "ui/yacht_window.h"
 
@@ -59,16 +60,16 @@ void TYachtWindow::ChooseOpening() {
   if (!ReadSettings()) {
     game_.PlayerCount = 1;
     HintIndex = 0;
-    SetupShown = 1;
+    ScreenUp = SceneScreen::Setup;
     return;
   }
-  SetupShown = 0;
+  ScreenUp = SceneScreen::Board;
   ResetTotalsPlayer();
   if (HintIndex < 0) {
     game_.ResetGame(false);
     game_.GameActive = 1;
   } else {
-    HintsShown = 1;
+    ScreenUp = SceneScreen::Hints;
   }
 }
 

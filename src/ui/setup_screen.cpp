@@ -19,7 +19,11 @@ constexpr int kSetupX = 275, kSetupY = 8;
 }  // namespace
 
 void TYachtWindow::ShowSetupScreen() {
-  SetupShown = 1;
+  ScreenUp = SceneScreen::Setup;
+  DrawSetupScreen();
+}
+
+void TYachtWindow::DrawSetupScreen() {
   const Rgb ink = PaletteInk(SetupInk);
   const Rgb grey = PaletteInk(GreyInk);
   screen_.DrawBitmap(SetupImage, kSetupX, kSetupY);

@@ -49,26 +49,27 @@ int NextHintIndex(int index) {
 }  // namespace
 
 Target TYachtWindow::TargetAt(int x, int y) const {
-  if (TotalsShown) {
-    if (kTotalsReturn.Holds(x, y)) return {TargetKind::TotalsReturn, 0};
-    if (kTotalsNext.Holds(x, y)) return {TargetKind::TotalsNext, 0};
-    return {};
-  }
-  if (TopTenShown)
-    return kTopTenReturn.Holds(x, y) ? Target{TargetKind::TopTenReturn, 0} : Target{};
-  if (HintsShown) {
-    if (kHintsReturn.Holds(x, y)) return {TargetKind::HintsReturn, 0};
-    if (kHintsNext.Holds(x, y)) return {TargetKind::HintsNext, 0};
-    return {};
-  }
-  if (SetupShown) {
-    for (int n : {1, 2, 3, 4, 0})
-      if (kPlayerBoxes[n].Holds(x, y)) return {TargetKind::Players, n};
-    for (int n = 1; n <= 4; ++n)
-      if (kNameBoxes[n].Holds(x, y)) return {TargetKind::NameField, n};
-    if (kHintsSwitch.Holds(x, y)) return {TargetKind::HintsSwitch, 0};
-    if (kStart.Holds(x, y)) return {TargetKind::Start, 0};
-    return {};
+  switch (ScreenUp) {
+    case SceneScreen::Totals:
+      if (kTotalsReturn.Holds(x, y)) return {TargetKind::TotalsReturn, 0};
+      if (kTotalsNext.Holds(x, y)) return {TargetKind::TotalsNext, 0};
+      return {};
+    case SceneScreen::TopTen:
+      return kTopTenReturn.Holds(x, y) ? Target{TargetKind::TopTenReturn, 0} : Target{};
+    case SceneScreen::Hints:
+      if (kHintsReturn.Holds(x, y)) return {TargetKind::HintsReturn, 0};
+      if (kHintsNext.Holds(x, y)) return {TargetKind::HintsNext, 0};
+      return {};
+    case SceneScreen::Setup:
+      for (int n : {1, 2, 3, 4, 0})
+        if (kPlayerBoxes[n].Holds(x, y)) return {TargetKind::Players, n};
+      for (int n = 1; n <= 4; ++n)
+        if (kNameBoxes[n].Holds(x, y)) return {TargetKind::NameField, n};
+      if (kHintsSwitch.Holds(x, y)) return {TargetKind::HintsSwitch, 0};
+      if (kStart.Holds(x, y)) return {TargetKind::Start, 0};
+      return {};
+    case SceneScreen::Board:
+      break;
   }
   return BoardTargetAt(x, y);
 }
@@ -93,30 +94,29 @@ Target TYachtWindow::BoardTargetAt(int x, int y) const {
 }
 
 bool TYachtWindow::TakesPress(Target target) const {
-  const bool board = !(TotalsShown || TopTenShown || HintsShown || SetupShown);
   switch (target.kind) {
     case TargetKind::None:
       return false;
     case TargetKind::TotalsReturn:
     case TargetKind::TotalsNext:
-      return TotalsShown;
+      return ScreenUp == SceneScreen::Totals;
     case TargetKind::TopTenReturn:
-      return !TotalsShown && TopTenShown;
+      return ScreenUp == SceneScreen::TopTen;
     case TargetKind::HintsReturn:
     case TargetKind::HintsNext:
-      return !TotalsShown && !TopTenShown && HintsShown;
+      return ScreenUp == SceneScreen::Hints;
     case TargetKind::Players:
     case TargetKind::HintsSwitch:
     case TargetKind::Start:
-      return !TotalsShown && !TopTenShown && !HintsShown && SetupShown;
+      return ScreenUp == SceneScreen::Setup;
     case TargetKind::NameField:
       // Player 1's name is always open; the others only for the players chosen.
-      return !TotalsShown && !TopTenShown && !HintsShown && SetupShown && target.index >= 1 &&
-             target.index <= 4 && (target.index == 1 || target.index <= game_.PlayerCount);
+      return ScreenUp == SceneScreen::Setup && target.index >= 1 && target.index <= 4 &&
+             (target.index == 1 || target.index <= game_.PlayerCount);
     case TargetKind::Cup:
     case TargetKind::Die:
     case TargetKind::Row:
-      return board;
+      return ScreenUp == SceneScreen::Board;
     case TargetKind::Total:
       return false;  // read, never pressed
   }
@@ -128,7 +128,7 @@ void TYachtWindow::Press(Target target) {
   switch (target.kind) {
     case TargetKind::TotalsReturn:
       ResetTotalsPlayer();
-      TotalsShown = 0;
+      ScreenUp = SceneScreen::Board;
       host_.Invalidate();
       break;
     case TargetKind::TotalsNext:
@@ -137,16 +137,14 @@ void TYachtWindow::Press(Target target) {
       DrawTotals();
       break;
     case TargetKind::TopTenReturn:
-      TopTenShown = 0;
-      if (SetupShown)
-        ShowSetupScreen();
-      else if (game_.GameActive == 0)
+      ScreenUp = SceneScreen::Board;
+      if (game_.GameActive == 0)
         game_.BeginGame();
       else
         host_.Invalidate();
       break;
     case TargetKind::HintsReturn:
-      HintsShown = 0;
+      ScreenUp = SceneScreen::Board;
       HintIndex = NextHintIndex(HintIndex);
       game_.BeginGame();
       break;

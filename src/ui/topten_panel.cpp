@@ -102,15 +102,13 @@ void TYachtWindow::ShowTopTen(bool enter) {
     for (int i = 1; i <= 4; ++i) EnterTotal(TopTen, PlayerName[i], game_.Sheet[i].Total);
     SaveTopTen();
   }
-  TopTenShown = 1;
+  ScreenUp = SceneScreen::TopTen;
   DrawTopTen();
 }
 
 void TYachtWindow::TopTenCommand() {
-  if (SetupShown) return;
+  if (ScreenUp == SceneScreen::Setup) return;
   ResetTotalsPlayer();
-  TotalsShown = 0;
-  HintsShown = 0;
   ShowTopTen(false);
 }
 

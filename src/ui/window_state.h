@@ -14,11 +14,15 @@
 
 namespace ossaric {
 
+// The screen that is up: the table with its sheet, or what covers the scroll (the setup screen,
+// the Current Totals, the Top Ten or the tips). One at a time.
+enum class SceneScreen { Board, Setup, Totals, TopTen, Hints };
+
 struct TWindowState {
   int FirstPaint = 1;
+  SceneScreen ScreenUp = SceneScreen::Board;
   std::array<uint8_t, 52> SettingsRecord{};
   int AnimDelay = 25;
-  int SetupShown = 0;
   int NameEditing = 0;
   int CaretPhase = 0;
   int CaretTimerOn = 0;
@@ -27,9 +31,6 @@ struct TWindowState {
   int NameEndY[5] = {0, 282, 280, 308, 308};
   char PlayerName[5][9] = {};
   int TotalsPlayer = 0;
-  uint8_t TotalsShown = 0;
-  uint8_t TopTenShown = 0;
-  uint8_t HintsShown = 0;
   int HintIndex = 0;
   int EditedName = 0;
   int NameCursor[5] = {-1, -1, -1, -1, -1};

@@ -176,20 +176,19 @@ void TYachtWindow::EvCommand(int id) {
 }
 
 void TYachtWindow::RestartGame() {
-  if (SetupShown) return;
+  if (ScreenUp == SceneScreen::Setup) return;
   ResetTotalsPlayer();
-  TotalsShown = TopTenShown = HintsShown = 0;
+  ScreenUp = SceneScreen::Board;
   game_.BeginGame();
 }
 
 void TYachtWindow::NewGame() {
   ResetTotalsPlayer();
-  TotalsShown = TopTenShown = HintsShown = 0;
   ShowSetupScreen();
 }
 
 void TYachtWindow::Undo() {
-  if (SetupShown || TotalsShown || TopTenShown || HintsShown) return;
+  if (ScreenUp != SceneScreen::Board) return;
   const TGameState before = game_;
   game_.Undo();
   TellUndo(before);

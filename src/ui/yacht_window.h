@@ -154,7 +154,8 @@ class TYachtWindow : public TGameShow,
   void DrawNewScore(int points, int y) override;  // the newest score, in its own ink
 
   // ---- ui/setup_screen.cpp ----
-  void ShowSetupScreen();
+  void ShowSetupScreen();  // brings the setup screen up
+  void DrawSetupScreen();
   void DrawRollsRow();
   void DrawPlayersRow();
   void DrawPlayerNames();

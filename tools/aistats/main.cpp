@@ -238,8 +238,7 @@ int main(int argc, char** argv) {
     w.State().AnimDelay = 0;
     w.State().SoundOn = 0;
     w.State().MusicOn = 0;
-    w.State().SetupShown = 0;
-    w.State().HintsShown = 0;
+    w.State().ScreenUp = ossaric::SceneScreen::Board;
     w.Game().PlayerCount = 0;
 
     if (o.exhaustive) failures += CheckEveryChoice(w, host);
@@ -253,8 +252,7 @@ int main(int argc, char** argv) {
     std::array<double, kCategoryCount + 1> categorySum{};
     long badTurns = 0, emptyCups = 0, unfinished = 0;
     for (long g = 0; g < classicGames; ++g) {
-      w.State().TopTenShown = 0;
-      w.State().TotalsShown = 0;
+      w.State().ScreenUp = ossaric::SceneScreen::Board;
       w.RestartGame();
       w.State().AnimDelay = 0;
       w.State().SoundOn = 0;

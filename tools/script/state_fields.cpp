@@ -16,14 +16,31 @@ namespace ossaric {
 
 namespace {
 
-// A reference to one integer field, whatever its width.
+// The screen that is up, read and set as four flags: setting one brings its screen up, clearing
+// it brings the table back when its screen was up and changes nothing otherwise.
+struct ScreenFlag {
+  const char* name;
+  SceneScreen screen;
+};
+constexpr ScreenFlag kScreenFlags[] = {{"SetupShown", SceneScreen::Setup},
+                                       {"TotalsShown", SceneScreen::Totals},
+                                       {"TopTenShown", SceneScreen::TopTen},
+                                       {"HintsShown", SceneScreen::Hints}};
+
+// A reference to one integer field, whatever its width, or to one of the screen flags.
 struct FieldRef {
   int* i = nullptr;
   uint8_t* b = nullptr;
-  bool Valid() const { return i != nullptr || b != nullptr; }
+  SceneScreen* screen = nullptr;
+  SceneScreen flagged = SceneScreen::Board;
+  bool Valid() const { return i != nullptr || b != nullptr || screen != nullptr; }
   void Set(long v) {
     if (i) *i = static_cast<int>(v);
     if (b) *b = static_cast<uint8_t>(v);
+    if (screen && static_cast<uint8_t>(v) != 0)
+      *screen = flagged;
+    else if (screen && *screen == flagged)
+      *screen = SceneScreen::Board;
   }
 };
 
@@ -71,7 +88,6 @@ FieldRef Lookup(TWindowProbe w, const FieldName& f) {
     const Plain plain[] = {
         {"FirstPaint", &w.State().FirstPaint},
         {"AnimDelay", &w.State().AnimDelay},
-        {"SetupShown", &w.State().SetupShown},
         {"NameEditing", &w.State().NameEditing},
         {"CaretPhase", &w.State().CaretPhase},
         {"CaretTimerOn", &w.State().CaretTimerOn},
@@ -103,12 +119,16 @@ FieldRef Lookup(TWindowProbe w, const FieldName& f) {
       const char* name;
       uint8_t* field;
     };
-    const Byte bytes[] = {
-        {"TotalsShown", &w.State().TotalsShown}, {"TopTenShown", &w.State().TopTenShown},
-        {"HintsShown", &w.State().HintsShown},   {"UndoScore", &w.Game().UndoScore},
-        {"UndoReturn", &w.Game().UndoReturn},    {"MusicRestart", &w.Playlist().MusicRestart()}};
+    const Byte bytes[] = {{"UndoScore", &w.Game().UndoScore},
+                          {"UndoReturn", &w.Game().UndoReturn},
+                          {"MusicRestart", &w.Playlist().MusicRestart()}};
     for (const Byte& p : bytes)
       if (n == p.name) r.b = p.field;
+    for (const ScreenFlag& p : kScreenFlags)
+      if (n == p.name) {
+        r.screen = &w.State().ScreenUp;
+        r.flagged = p.screen;
+      }
     return r;
   }
   const int i = f.index;
@@ -230,7 +250,7 @@ std::string StateJson(TWindowProbe w, uint32_t clock) {
   auto field = [&](const char* name, long v) { s << ",\"" << name << "\":" << v; };
   s << "\"FirstPaint\":" << w.State().FirstPaint;
   field("AnimDelay", w.State().AnimDelay);
-  field("SetupShown", w.State().SetupShown);
+  field("SetupShown", w.State().ScreenUp == SceneScreen::Setup);
   field("NameEditing", w.State().NameEditing);
   field("CaretPhase", w.State().CaretPhase);
   field("CaretTimerOn", w.State().CaretTimerOn);
@@ -243,9 +263,9 @@ std::string StateJson(TWindowProbe w, uint32_t clock) {
   for (int n = 1; n <= 4; ++n) s << "," << Name(w.State().PlayerName[n]);
   s << "]";
   field("TotalsPlayer", w.State().TotalsPlayer);
-  field("TotalsShown", w.State().TotalsShown);
-  field("TopTenShown", w.State().TopTenShown);
-  field("HintsShown", w.State().HintsShown);
+  field("TotalsShown", w.State().ScreenUp == SceneScreen::Totals);
+  field("TopTenShown", w.State().ScreenUp == SceneScreen::TopTen);
+  field("HintsShown", w.State().ScreenUp == SceneScreen::Hints);
   field("HintIndex", w.State().HintIndex);
   field("UndoScore", w.Game().UndoScore);
   field("UndoReturn", w.Game().UndoReturn);
